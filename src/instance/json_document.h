@@ -1,0 +1,22 @@
+#pragma once
+// The instance document's three forms: in-memory document, compact text, file.
+
+#include <rapidjson/document.h>
+
+#include <string>
+
+rapidjson::Document string_to_json(const std::string& s_text);
+std::string json_to_string(const rapidjson::Value& value);
+
+// Writes the compact text of the value; a path that cannot be opened stays unwritten.
+void save_json_file(const rapidjson::Value& value, const std::string& s_path);
+// The same, telling whether the whole text reached the file.
+bool try_save_json_file(const rapidjson::Value& value, const std::string& s_path);
+
+// Null document (and "Invalid JSON..." on standard output) when the file does not parse.
+rapidjson::Document load_json_file(const std::string& s_path);
+// The error document "invalid_file" when the file does not parse.
+rapidjson::Document read_json_file(const std::string& s_path);
+
+rapidjson::Value json_string_value(const std::string& s_text,
+                                   rapidjson::Document::AllocatorType& allocator);
