@@ -177,12 +177,6 @@ void parse_google_matrix(rapidjson::Document& document, const rapidjson::Documen
 bool parse_google_matrix_chunks(rapidjson::Document& document,
                                 const std::vector<std::string>& v_answers)
 {
-    auto& allocator = document.GetAllocator();
-    rapidjson::Value mtij(rapidjson::kArrayType);
-    rapidjson::Value mdij(rapidjson::kArrayType);
-    for (const std::string& s_answer : v_answers) {
-        append_google_rows(string_to_json(s_answer), mtij, mdij, allocator);
-    }
-    append_matrices(document, mtij, mdij);
+    append_matrices_from_answers(document, v_answers, append_google_rows);
     return true;
 }

@@ -1,6 +1,7 @@
 #include "matrix_document.h"
 
 #include "json_access.h"
+#include "json_document.h"
 #include "output_writer.h"
 #include "url_encoding.h"
 
@@ -60,4 +61,17 @@ void append_matrices(rapidjson::Document& document, rapidjson::Value& mtij,
     auto& allocator = document.GetAllocator();
     data->AddMember("Mtij", mtij, allocator);
     data->AddMember("Mdij", mdij, allocator);
+}
+
+void append_matrices_from_answers(rapidjson::Document& document,
+                                  const std::vector<std::string>& v_answers,
+                                  MatrixRowCopier copy_rows)
+{
+    auto& allocator = document.GetAllocator();
+    rapidjson::Value mtij(rapidjson::kArrayType);
+    rapidjson::Value mdij(rapidjson::kArrayType);
+    for (const std::string& s_answer : v_answers) {
+        copy_rows(string_to_json(s_answer), mtij, mdij, allocator);
+    }
+    append_matrices(document, mtij, mdij);
 }

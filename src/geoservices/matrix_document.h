@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // input.data when it is an object, else nullptr.
 rapidjson::Value* find_input_data(rapidjson::Document& document);
@@ -22,3 +23,12 @@ std::string client_coordinate(const rapidjson::Document& document, uint32_t i,
 // Appends Mtij, then Mdij, at the end of input.data (which must be an object).
 void append_matrices(rapidjson::Document& document, rapidjson::Value& mtij,
                      rapidjson::Value& mdij);
+
+// Appends the rows that copy_rows takes from each answer text, in list order, as the two
+// matrices of input.data.
+using MatrixRowCopier = void (*)(const rapidjson::Value& answer, rapidjson::Value& mtij,
+                                 rapidjson::Value& mdij,
+                                 rapidjson::Document::AllocatorType& allocator);
+void append_matrices_from_answers(rapidjson::Document& document,
+                                  const std::vector<std::string>& v_answers,
+                                  MatrixRowCopier copy_rows);

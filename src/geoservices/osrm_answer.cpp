@@ -57,7 +57,7 @@ void record_osrm_failure(rapidjson::Document& document, OsrmAnswer kind)
     }
 }
 
-void copy_osrm_rows(const rapidjson::Document& answer, rapidjson::Value& mtij,
+void copy_osrm_rows(const rapidjson::Value& answer, rapidjson::Value& mtij,
                     rapidjson::Value& mdij, rapidjson::Document::AllocatorType& allocator)
 {
     const rapidjson::Value* durations = find_member(answer, "durations");

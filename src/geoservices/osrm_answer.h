@@ -20,5 +20,5 @@ OsrmAnswer read_osrm_answer(const rapidjson::Document& answer, rapidjson::SizeTy
 void record_osrm_failure(rapidjson::Document& document, OsrmAnswer kind);
 
 // Appends deep copies of the first rows of durations and distances to mtij and mdij.
-void copy_osrm_rows(const rapidjson::Document& answer, rapidjson::Value& mtij,
+void copy_osrm_rows(const rapidjson::Value& answer, rapidjson::Value& mtij,
                     rapidjson::Value& mdij, rapidjson::Document::AllocatorType& allocator);

@@ -126,12 +126,6 @@ bool osrm_matrix_by_chunks(rapidjson::Document& document, uint32_t minimum)
 bool parse_osrm_matrix_chunks(rapidjson::Document& document,
                               const std::vector<std::string>& v_answers)
 {
-    auto& allocator = document.GetAllocator();
-    rapidjson::Value mtij(rapidjson::kArrayType);
-    rapidjson::Value mdij(rapidjson::kArrayType);
-    for (const std::string& s_answer : v_answers) {
-        copy_osrm_rows(string_to_json(s_answer), mtij, mdij, allocator);
-    }
-    append_matrices(document, mtij, mdij);
+    append_matrices_from_answers(document, v_answers, copy_osrm_rows);
     return true;
 }
