@@ -8,14 +8,19 @@
 
 namespace {
 
+// Follows the text so that running out of text before the format's last field shows
+// as end of input: the library reports only that, not a failure, for a text that stops
+// short ("12/02/2021" against a format with a time).
+constexpr char k_end_sentinel = '\x1F';
+
 // Fields the format does not name stay zero; the daylight-saving flag is left to the
 // calendar, so a date in summer time is not shifted by an hour.
 bool parse_local_time(const std::string& s_text, const std::string& s_format, std::time_t& time)
 {
     std::tm fields{};
-    std::istringstream stream(s_text);
+    std::istringstream stream(s_text + k_end_sentinel);
     stream >> std::get_time(&fields, s_format.c_str());
-    if (stream.fail()) {
+    if (stream.fail() || stream.eof()) {
         return false;
     }
     fields.tm_isdst = -1;
