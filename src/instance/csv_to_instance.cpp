@@ -60,6 +60,28 @@ bool vehicle_to_json(const TextTable& vv_vehicles, ColumnMap& columns, size_t ro
     return true;
 }
 
+using RowToJson = bool (*)(const TextTable&, ColumnMap&, size_t, rapidjson::Value&,
+                           rapidjson::Value&, rapidjson::Document&);
+
+// Converts rows 1 to the last into an array member of data; the first failing row
+// ends the conversion and nothing of the array is kept.
+bool rows_to_json_array(const TextTable& vv_table, ColumnMap& columns, RowToJson row_to_json,
+                        const char* member, rapidjson::Value& data, rapidjson::Value& error,
+                        rapidjson::Document& document)
+{
+    auto& allocator = document.GetAllocator();
+    rapidjson::Value array(rapidjson::kArrayType);
+    for (size_t row = 1; row < vv_table.size(); ++row) {
+        rapidjson::Value object(rapidjson::kObjectType);
+        if (!row_to_json(vv_table, columns, row, object, error, document)) {
+            return false;
+        }
+        array.PushBack(object, allocator);
+    }
+    data.AddMember(rapidjson::StringRef(member), array, allocator);
+    return true;
+}
+
 // Error code and message as written by set_conversion_error.
 std::string error_member(const rapidjson::Value& error, const char* name)
 {
@@ -78,17 +100,8 @@ bool csv_clients_to_json(const TextTable& vv_clients, ColumnMap& columns, rapidj
         return set_conversion_error(error, k_client_error_code, "client database has no clients",
                                     document);
     }
-    auto& allocator = document.GetAllocator();
-    rapidjson::Value clients(rapidjson::kArrayType);
-    for (size_t row = 1; row < vv_clients.size(); ++row) {
-        rapidjson::Value client(rapidjson::kObjectType);
-        if (!client_to_json(vv_clients, columns, row, client, error, document)) {
-            return false;
-        }
-        clients.PushBack(client, allocator);
-    }
-    data.AddMember("clients", clients, allocator);
-    return true;
+    return rows_to_json_array(vv_clients, columns, client_to_json, "clients", data, error,
+                              document);
 }
 
 bool csv_vehicles_to_json(const TextTable& vv_vehicles, ColumnMap& columns,
@@ -99,17 +112,8 @@ bool csv_vehicles_to_json(const TextTable& vv_vehicles, ColumnMap& columns,
         return set_conversion_error(error, k_vehicle_error_code,
                                     "vehicle database has no vehicles", document);
     }
-    auto& allocator = document.GetAllocator();
-    rapidjson::Value vehicles(rapidjson::kArrayType);
-    for (size_t row = 1; row < vv_vehicles.size(); ++row) {
-        rapidjson::Value vehicle(rapidjson::kObjectType);
-        if (!vehicle_to_json(vv_vehicles, columns, row, vehicle, error, document)) {
-            return false;
-        }
-        vehicles.PushBack(vehicle, allocator);
-    }
-    data.AddMember("containers", vehicles, allocator);
-    return true;
+    return rows_to_json_array(vv_vehicles, columns, vehicle_to_json, "containers", data, error,
+                              document);
 }
 
 rapidjson::Document csv_databases_to_instance_json(const TextTable& vv_clients,

@@ -1,6 +1,7 @@
 #include "csv_files.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <fstream>
 #include <iterator>
@@ -10,7 +11,8 @@ namespace {
 
 std::string temp_path(const std::string& s_name)
 {
-    return testing::TempDir() + "tovalo_csv_" + s_name;
+    // The process id keeps parallel runs of this binary out of each other's files.
+    return testing::TempDir() + "tovalo_csv_" + std::to_string(getpid()) + "_" + s_name;
 }
 
 void write_bytes(const std::string& s_path, const std::string& s_bytes)
