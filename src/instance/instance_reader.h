@@ -45,8 +45,11 @@ private:
     std::string s_error_message;
 
     bool fail(const std::string& s_path);
+    using TypeTest = bool (rapidjson::Value::*)() const;
+
+    // The named member when present with the tested type; else records the failure.
     const rapidjson::Value* member(const rapidjson::Value& object, const char* s_name,
-                                   const std::string& s_path);
+                                   const std::string& s_path, TypeTest is_type);
     const rapidjson::Value* input_object(const rapidjson::Value& document, const char* s_name);
     const rapidjson::Value* data_array(const rapidjson::Value& document, const char* s_name);
     bool read_int(const rapidjson::Value& object, const char* s_name, const std::string& s_path,
