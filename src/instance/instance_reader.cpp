@@ -79,34 +79,13 @@ bool InstanceReader::read_time_matrix(const Value& document)
 
 bool InstanceReader::read_clients(const Value& document)
 {
-    const Value* v_clients = data_array(document, "clients");
-    if (v_clients == nullptr) {
-        return false;
-    }
-    instance->clients.assign(v_clients->Size(), Client());
-    for (SizeType k = 0; k < v_clients->Size(); ++k) {
-        if (!read_client((*v_clients)[k], element_path("input.data.clients", k),
-                         instance->clients[k])) {
-            return false;
-        }
-    }
-    return true;
+    return read_records(document, "clients", instance->clients, &InstanceReader::read_client);
 }
 
 bool InstanceReader::read_containers(const Value& document)
 {
-    const Value* v_containers = data_array(document, "containers");
-    if (v_containers == nullptr) {
-        return false;
-    }
-    instance->containers.assign(v_containers->Size(), Container());
-    for (SizeType k = 0; k < v_containers->Size(); ++k) {
-        if (!read_container((*v_containers)[k], element_path("input.data.containers", k),
-                            instance->containers[k])) {
-            return false;
-        }
-    }
-    return true;
+    return read_records(document, "containers", instance->containers,
+                        &InstanceReader::read_container);
 }
 
 bool InstanceReader::adjust_open_routes(const Value& document)
@@ -230,6 +209,24 @@ bool InstanceReader::check_matrix(const Value& rows, const std::string& s_path)
             if (i != j && !row[j].IsNumber()) {
                 return fail(element_path(element_path(s_path, i), j));
             }
+        }
+    }
+    return true;
+}
+
+template <typename Record>
+bool InstanceReader::read_records(const Value& document, const char* s_name,
+                                  std::deque<Record>& v_records, RecordReader<Record> read_record)
+{
+    const Value* v_elements = data_array(document, s_name);
+    if (v_elements == nullptr) {
+        return false;
+    }
+    const std::string s_path = member_path("input.data", s_name);
+    v_records.assign(v_elements->Size(), Record());
+    for (SizeType k = 0; k < v_elements->Size(); ++k) {
+        if (!(this->*read_record)((*v_elements)[k], element_path(s_path, k), v_records[k])) {
+            return false;
         }
     }
     return true;
