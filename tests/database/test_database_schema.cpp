@@ -17,31 +17,24 @@ const std::string s_expected_schema =
     "CREATE TABLE instances(id      STRING (50) PRIMARY KEY,date    STRING (15),coded_date    "
     "STRING (15),total_distance  DOUBLE,total_time DOUBLE,json STRING,cost DOUBLE);\n";
 
-const TextRows vv_default_settings = {
-    {"language", "POR"},
-    {"email", "your.email@example.com"},
-    {"distance_matrix_api", "osrm"},
-    {"lat_long_api", "osrm_relaxed"},
-    {"google_api_key", ""},
-    {"map_display", "google_free"},
-    {"auto_city", "1"},
-    {"auto_city_value", "Curitiba"},
-    {"auto_state", "1"},
-    {"auto_state_value", "Parana"},
-    {"auto_country", "1"},
-    {"auto_country_value", "Brasil"},
-    {"auto_service_time", "1"},
-    {"auto_service_time_value", "0"},
-    {"auto_demand", "1"},
-    {"auto_demand_value", "1"},
-    {"auto_tw", "1"},
-    {"auto_tw_value", "600"},
-    {"open_routes", "1"},
-    {"opt_time", "10"},
-    {"automatic_client_save", "0"},
-    {"lat_long_database_search", "0"},
-    {"solution_method", "normal"},
-};
+// Every settings row of a new file, in insertion order, as "key=value;".
+const std::string s_default_settings =
+    "language=POR;email=your.email@example.com;distance_matrix_api=osrm;"
+    "lat_long_api=osrm_relaxed;google_api_key=;map_display=google_free;auto_city=1;"
+    "auto_city_value=Curitiba;auto_state=1;auto_state_value=Parana;auto_country=1;"
+    "auto_country_value=Brasil;auto_service_time=1;auto_service_time_value=0;auto_demand=1;"
+    "auto_demand_value=1;auto_tw=1;auto_tw_value=600;open_routes=1;opt_time=10;"
+    "automatic_client_save=0;lat_long_database_search=0;solution_method=normal;";
+
+std::string settings_text(const TextRows& vv_rows)
+{
+    std::string s_text;
+    for (const auto& v_row : vv_rows) {
+        EXPECT_EQ(v_row.size(), 2u);
+        s_text += v_row.at(0) + "=" + v_row.at(1) + ";";
+    }
+    return s_text;
+}
 
 // What `sqlite3 FILE .schema` prints: the file as other tools see it.
 std::string cli_schema(const std::string& s_path)
@@ -80,7 +73,8 @@ TEST_F(DatabaseTest, FirstStartCreatesTheFourTablesAndTheDefaultSettingsInOrder)
         CurrentFolder in_folder(folder);
         Database database;  // "tovalo.db" in the working directory
         EXPECT_FALSE(database.open_database());
-        EXPECT_EQ(database.select_all_settings(), vv_default_settings);
+        EXPECT_EQ(database.select_all_settings().size(), 23u);
+        EXPECT_EQ(settings_text(database.select_all_settings()), s_default_settings);
     }
     EXPECT_EQ(cli_schema(s_path), s_expected_schema);
 }
@@ -89,9 +83,9 @@ TEST_F(DatabaseTest, SecondStartAddsNothingAndKeepsChangedValues)
 {
     open_database()->update_setting("language", "ENG");
     auto database = open_database();
-    TextRows vv_expected = vv_default_settings;
-    vv_expected[0][1] = "ENG";
-    EXPECT_EQ(database->select_all_settings(), vv_expected);
+    std::string s_expected = s_default_settings;
+    s_expected.replace(0, 12, "language=ENG");
+    EXPECT_EQ(settings_text(database->select_all_settings()), s_expected);
     EXPECT_EQ(cli_schema(s_path), s_expected_schema);
 }
 
