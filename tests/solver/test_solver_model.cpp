@@ -8,6 +8,9 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 using test_support::make_client;
 using test_support::make_container;
@@ -195,4 +198,17 @@ TEST(SolverUtils, RandIntAndIsLess)
     EXPECT_EQ(0, truncate_to_int(std::nan("")));
     EXPECT_EQ(2147483647, truncate_to_int(4e12));
     EXPECT_EQ(-3, truncate_to_int(-3.9));
+}
+
+TEST(SolverUtils, DirectoryListingKeepsNamesThatSortBeforeTheDots)
+{
+    const std::string s_dir = ::testing::TempDir() + "/tovalo_listing";
+    std::filesystem::remove_all(s_dir);
+    std::filesystem::create_directories(s_dir);
+    for (const char* s_name : {"b.json", "-a.json", "c"}) {
+        std::ofstream(s_dir + "/" + s_name) << "x";
+    }
+    EXPECT_EQ((std::vector<std::string>{"-a.json", "b.json", "c"}), list_directory_sorted(s_dir));
+    std::filesystem::remove_all(s_dir);
+    EXPECT_TRUE(list_directory_sorted(s_dir).empty());
 }
