@@ -19,6 +19,15 @@ using Candidates = std::vector<Candidate>;
 enum IntraMove { kRelocateIntra, kTwoOptIntra, kSwapIntra, kOrOptIntra };
 enum InterMove { kRelocate, kRelocatePair, kSwap, kSwapPairs, kSwapPairSingle, kTwoOptStar };
 
+// The moves in the slots above.
+using IntraMoveFn = bool (VRP::*)(VRP::Solution&, unsigned&);
+using InterMoveFn = bool (VRP::*)(VRP::Solution&, std::vector<int>&);
+inline const IntraMoveFn kIntraMoveFns[] = {&VRP::relocate_intra, &VRP::two_opt_intra,
+                                            &VRP::swap_intra, &VRP::or_opt_intra};
+inline const InterMoveFn kInterMoveFns[] = {
+    &VRP::relocate_inter,   &VRP::relocate_pair_inter,    &VRP::swap_inter,
+    &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter, &VRP::two_opt_star_inter};
+
 inline Candidates intra_candidates(const VRP& vrp, const VRP::Solution& s, int move, unsigned r)
 {
     Candidates v_all;

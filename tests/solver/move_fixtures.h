@@ -12,6 +12,18 @@
 
 namespace test_support {
 
+// Clients with wide time windows and the given demands on uniform legs of 10.
+inline Instance flat_instance(const std::vector<int>& v_demands)
+{
+    Instance instance;
+    instance.clients.push_back(make_client(0, 0, 100000, 0));
+    for (int demand : v_demands) {
+        instance.clients.push_back(make_client(demand, 0, 100000, 0));
+    }
+    set_uniform_matrices(instance, 10.0);
+    return instance;
+}
+
 struct RouteSpec {
     int container;
     std::vector<int> v_clients;
