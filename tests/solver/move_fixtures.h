@@ -37,7 +37,8 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
         Route& route = solution.routes[r];
         route.load = solution.route_load[r];
-        route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
+        route.distance =
+            solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
     }
 }
 
@@ -68,10 +69,10 @@ inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_le
     std::uniform_int_distribution<int> container(0, containers - 1);
     std::vector<RouteSpec> v_routes;
     for (std::size_t next = 0; next < v_clients.size();) {
-        const auto take =
-            std::min(static_cast<std::size_t>(length(rng)), v_clients.size() - next);
-        v_routes.push_back({container(rng), {v_clients.begin() + static_cast<long>(next),
-                                             v_clients.begin() + static_cast<long>(next + take)}});
+        const auto take = std::min(static_cast<std::size_t>(length(rng)), v_clients.size() - next);
+        v_routes.push_back({container(rng),
+                            {v_clients.begin() + static_cast<long>(next),
+                             v_clients.begin() + static_cast<long>(next + take)}});
         next += take;
     }
     v_routes.push_back({container(rng), {}});

@@ -69,9 +69,8 @@ TEST(InterMoves, EachStepTakesTheFirstOfTheBestCandidatesAndNamesItsTwoRoutes)
                 const VRP::Solution before = solution;
                 std::vector<int> v_changed{7, 7, 7};
                 const bool applied = expect_reference_step(
-                    vrp, solution, inter_candidates(vrp, solution, move), [&]() {
-                        return (vrp.*kInterMoveFns[move])(solution, v_changed);
-                    });
+                    vrp, solution, inter_candidates(vrp, solution, move),
+                    [&]() { return (vrp.*kInterMoveFns[move])(solution, v_changed); });
                 ASSERT_FALSE(HasFailure()) << "move " << move;
                 if (!applied) {
                     EXPECT_EQ((std::vector<int>{-1, -1}), v_changed);
@@ -107,7 +106,8 @@ TEST(InterMoves, NoRouteOrOneRouteOffersNothing)
         return random_instance(rng, 6);
     }();
     VRP vrp(&instance);
-    for (const auto& v_routes : {std::vector<RouteSpec>{}, std::vector<RouteSpec>{{0, {1, 2, 3, 4, 5}}}}) {
+    for (const auto& v_routes :
+         {std::vector<RouteSpec>{}, std::vector<RouteSpec>{{0, {1, 2, 3, 4, 5}}}}) {
         for (InterMoveFn move : kInterMoveFns) {
             VRP::Solution solution = make_solution(vrp, v_routes);
             std::vector<int> v_changed;

@@ -36,9 +36,8 @@ TEST(IntraMoves, EachStepTakesTheFirstOfTheBestCandidatesUntilNoneImproves)
                 for (int step = 0; step < 100; ++step) {
                     unsigned route = r;
                     const bool applied = expect_reference_step(
-                        vrp, solution, intra_candidates(vrp, solution, move, r), [&]() {
-                            return (vrp.*kIntraMoveFns[move])(solution, route);
-                        });
+                        vrp, solution, intra_candidates(vrp, solution, move, r),
+                        [&]() { return (vrp.*kIntraMoveFns[move])(solution, route); });
                     ASSERT_FALSE(HasFailure()) << "move " << move;
                     if (!applied) {
                         break;

@@ -52,15 +52,18 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchange)
             }
             // A relocation tests only the route that receives.
             for (int k = move <= kRelocatePair ? 1 : 0; k < 2; ++k) {
-                const auto route = static_cast<std::size_t>(ample.v_changed[static_cast<std::size_t>(k)]);
-                Container& type = instance.containers[static_cast<std::size_t>(start.routes[route].container)];
+                const auto route =
+                    static_cast<std::size_t>(ample.v_changed[static_cast<std::size_t>(k)]);
+                Container& type =
+                    instance.containers[static_cast<std::size_t>(start.routes[route].container)];
                 const int new_load = ample.v_changed[static_cast<std::size_t>(2 + k)];
                 type.capacity = new_load;
                 const Outcome tight = run_move(vrp, start, kInterMoveFns[move]);
                 if (move == kTwoOptStar) {
                     EXPECT_EQ(ample.v_clients, tight.v_clients) << "tail exchange, round " << round;
                 } else {
-                    EXPECT_NE(ample.v_clients, tight.v_clients) << "move " << move << ", round " << round;
+                    EXPECT_NE(ample.v_clients, tight.v_clients)
+                        << "move " << move << ", round " << round;
                 }
                 type.capacity = new_load + 1;
                 EXPECT_EQ(ample.v_clients, run_move(vrp, start, kInterMoveFns[move]).v_clients)
@@ -137,8 +140,8 @@ TEST(MoveCapacity, PairMovesLeaveTheLastTwoClientsTogether)
                            make_container("cheap", 100, 5, 100.0, 1.0)};
     VRP vrp(&instance);
     const VRP::Solution two = make_solution(vrp, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}});
-    for (InterMoveFn move : {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter,
-                         &VRP::swap_pair_single_inter}) {
+    for (InterMoveFn move :
+         {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
         VRP::Solution solution = two;
         std::vector<int> v_changed;
         EXPECT_FALSE((vrp.*move)(solution, v_changed));

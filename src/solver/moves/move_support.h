@@ -60,8 +60,7 @@ struct Priced {
 };
 
 // Two new route costs and the DUMMY penalty term against the two current costs.
-inline Priced price_two_routes(double penalty, double new1, double new2, double old1,
-                               double old2)
+inline Priced price_two_routes(double penalty, double new1, double new2, double old1, double old2)
 {
     const double old_sum = old1 + old2;
     return Priced{penalty + new1 + new2 - old_sum, new1 + new2 - old_sum};

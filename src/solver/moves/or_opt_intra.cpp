@@ -13,8 +13,8 @@ struct PairMove {
 };
 }  // namespace
 
-double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a,
-                                       unsigned b, unsigned c) const
+double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                                       unsigned c) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
     if (c == a + 2) {

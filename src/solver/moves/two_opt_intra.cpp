@@ -46,8 +46,8 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     });
 }
 
-void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
-                              unsigned c, unsigned d) const
+void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
+                              unsigned d) const
 {
     moves::begin_route_change(solution, r);
     auto visits = solution.routes[r].visits.begin();
