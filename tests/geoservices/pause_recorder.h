@@ -1,0 +1,33 @@
+#pragma once
+// Replaces the pause between web requests with a recorder for its lifetime, so tests run
+// at once and can assert the exact pauses asked for.
+
+#include "service_config.h"
+
+#include <chrono>
+#include <mutex>
+#include <vector>
+
+class PauseRecorder {
+public:
+    PauseRecorder()
+    {
+        Geoservices::set_pause_function([this](std::chrono::milliseconds duration) {
+            std::lock_guard<std::mutex> lock(mutex_);
+            v_pauses_.push_back(duration);
+        });
+    }
+    PauseRecorder(const PauseRecorder&) = delete;
+    PauseRecorder& operator=(const PauseRecorder&) = delete;
+    ~PauseRecorder() { Geoservices::set_pause_function(nullptr); }
+
+    std::vector<std::chrono::milliseconds> pauses() const
+    {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return v_pauses_;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::chrono::milliseconds> v_pauses_;
+};
