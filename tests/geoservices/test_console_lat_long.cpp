@@ -1,6 +1,6 @@
 #include "console_lat_long.h"
 #include "geostub_suite.h"
-#include "pause_recorder.h"
+#include "pause_log.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ class ConsoleLatLong : public GeoStubSuite {
 protected:
     static Outcome run(const Routine& routine, TextTable& vv_table, const ColumnMap& columns)
     {
-        PauseRecorder pauses;
+        PauseLog pauses;
         StdoutCapture console;
         const bool result = routine(vv_table, columns);
         return Outcome{result, console.text(), pauses.pauses()};

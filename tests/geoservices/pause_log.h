@@ -8,18 +8,18 @@
 #include <mutex>
 #include <vector>
 
-class PauseRecorder {
+class PauseLog {
 public:
-    PauseRecorder()
+    PauseLog()
     {
         Geoservices::set_pause_function([this](std::chrono::milliseconds duration) {
             std::lock_guard<std::mutex> lock(mutex_);
             v_pauses_.push_back(duration);
         });
     }
-    PauseRecorder(const PauseRecorder&) = delete;
-    PauseRecorder& operator=(const PauseRecorder&) = delete;
-    ~PauseRecorder() { Geoservices::set_pause_function(nullptr); }
+    PauseLog(const PauseLog&) = delete;
+    PauseLog& operator=(const PauseLog&) = delete;
+    ~PauseLog() { Geoservices::set_pause_function(nullptr); }
 
     std::vector<std::chrono::milliseconds> pauses() const
     {
