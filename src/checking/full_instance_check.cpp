@@ -2,7 +2,7 @@
 
 #include "check_failure.h"
 #include "json_access.h"
-#include "matrix_checks.h"
+#include "instance_check.h"
 
 #include <initializer_list>
 #include <string>

@@ -1,13 +1,11 @@
 #include "full_instance_check.h"
 #include "geostub_suite.h"
 #include "json_document.h"
-#include "pause_log.h"
 
 #include <rapidjson/pointer.h>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -238,22 +236,21 @@ TEST(FullInstanceCheck, TriangleInequalityOverTheDistances)
 
 namespace {
 
-using std::chrono::milliseconds;
 
 class FullCheckLookups : public GeoStubSuite {
 protected:
     struct Outcome {
         bool passed;
         Record record;
-        std::vector<milliseconds> v_pauses;
+        std::vector<long> v_pauses;  // milliseconds
         std::vector<std::string> v_requests;
     };
 
     static Outcome check(rapidjson::Document& document)
     {
-        PauseLog pauses;
+        PauseRecorder pauses;
         const bool passed = check_json_file(document);
-        return Outcome{passed, record_of(document), pauses.pauses(), stub_->requests()};
+        return Outcome{passed, record_of(document), pauses.v_pauses, stub_->requests()};
     }
 };
 
@@ -321,7 +318,7 @@ TEST_F(FullCheckLookups, EachLookupOutcomeGivesItsRecord)
         EXPECT_EQ(outcome.record.s_message, c.s_message) << s_case;
         EXPECT_EQ(outcome.record.outputs, 1) << s_case;
         EXPECT_EQ(text_at(document, "/input/data/clients/1/lat"), c.s_lat) << s_case;
-        EXPECT_EQ(outcome.v_pauses, std::vector<milliseconds>{milliseconds(1200)}) << s_case;
+        EXPECT_EQ(outcome.v_pauses, std::vector<long>{1200}) << s_case;
     }
 }
 
@@ -342,7 +339,7 @@ TEST_F(FullCheckLookups, AfterAFaultTheScanStillLooksUpTheRemainingClients)
     EXPECT_EQ(outcome.record.outputs, 1);
     EXPECT_EQ(text_at(document, "/input/data/clients/2/lat"), "1.5");
     EXPECT_EQ(text_at(document, "/input/data/clients/2/long"), "2.5");
-    EXPECT_EQ(outcome.v_pauses, std::vector<milliseconds>{milliseconds(1200)});
+    EXPECT_EQ(outcome.v_pauses, std::vector<long>{1200});
     EXPECT_EQ(outcome.v_requests,
               std::vector<std::string>{
                   "https GET /search?q=Pine+Ave+3,,Y,SP,BR&format=json&email=me%40x.org HTTP/1.1"});
@@ -382,4 +379,24 @@ TEST_F(FullCheckLookups, LookupSettingsAreReadOnceAndAFaultEndsTheScan)
         EXPECT_TRUE(outcome.v_requests.empty()) << s_case;
         EXPECT_TRUE(outcome.v_pauses.empty()) << s_case;
     }
+}
+
+TEST_F(FullCheckLookups, LookedUpCoordinatesFeedTheMatrixService)
+{
+    stub_->set_script(R"({"routes":{"/search":[{"json":[{"lat":"1.5","lon":"2.5"}]}],
+        "/table/v1/driving/":[{"generate":"osrm_table"}]}})");
+    // OSRM needs no Google key.
+    rapidjson::Document document = instance_with(without_matrices(
+        {{"/input/data/clients/1/lat"}, {"/input/data/clients/1/long"}}));
+    const Outcome outcome = check(document);
+    EXPECT_TRUE(outcome.passed);
+    EXPECT_EQ(outcome.record.outputs, 0);
+    EXPECT_EQ(json_to_string(*rapidjson::Pointer("/input/data/Mtij").Get(document)),
+              "[[0,1],[100,101]]");
+    EXPECT_EQ(json_to_string(*rapidjson::Pointer("/input/data/Mdij").Get(document)),
+              "[[0.5,1.5],[1000.5,1001.5]]");
+    ASSERT_EQ(outcome.v_requests.size(), 2u);
+    EXPECT_EQ(outcome.v_requests[1].rfind("http GET /table/v1/driving/-46.6,-23.5;2.5,1.5?", 0),
+              0u)
+        << outcome.v_requests[1];
 }

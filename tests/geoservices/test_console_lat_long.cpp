@@ -1,10 +1,8 @@
 #include "console_lat_long.h"
 #include "geostub_suite.h"
-#include "pause_log.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <functional>
 #include <iostream>
 #include <sstream>
@@ -13,7 +11,6 @@
 
 namespace {
 
-using std::chrono::milliseconds;
 using Row = std::vector<std::string>;
 
 // Everything written to std::cout while it lives.
@@ -66,32 +63,28 @@ const std::string k_google_line =
 struct Outcome {
     bool result;
     std::string s_console;
-    std::vector<milliseconds> v_pauses;
+    std::vector<long> v_pauses;  // milliseconds
 };
 
 class ConsoleLatLong : public GeoStubSuite {
 protected:
     static Outcome run(const Routine& routine, TextTable& vv_table, const ColumnMap& columns)
     {
-        PauseLog pauses;
+        PauseRecorder pauses;
         StdoutCapture console;
         const bool result = routine(vv_table, columns);
-        return Outcome{result, console.text(), pauses.pauses()};
+        return Outcome{result, console.text(), pauses.v_pauses};
     }
 };
 
-// One Nominatim answer per looked-up row, in row order; the routine's name makes each
-// case's script a new text, which starts the answers again.
-std::string nominatim_answers(const std::string& s_name)
-{
-    return R"({"routes":{"/)" + s_name + R"(":[],"/search":[
+// One Nominatim answer per looked-up row, in row order.
+const std::string k_nominatim_answers = R"({"routes":{"/search":[
     {"json":[{"lat":"-23.5505","lon":"-46.6333"}]},
     {"json":[]},
     {"json":{"error":"Unable to geocode"}},
     {"body":"<html>blocked</html>","status":403},
     {"json":[{"lat":"1"},{"lat":"2","lon":"3"}]},
     {"json":[{"lat":"1.25","lon":"2.5"},{"lat":"9","lon":"9"}]}]}})";
-}
 
 TextTable nominatim_table()
 {
@@ -126,14 +119,14 @@ TEST_F(ConsoleLatLong, NominatimRoutinesPrintTheirLinesAndStoreCommaDecimals)
           client("c6"), located("c7", "1,25", "2,5")}},
     };
     for (const Case& c : cases) {
-        stub_->set_script(nominatim_answers(c.s_name));
+        stub_->set_script(k_nominatim_answers);
         TextTable vv_table = nominatim_table();
         const Outcome result = run(c.routine, vv_table, k_columns);
         EXPECT_TRUE(result.result) << c.s_name;
         EXPECT_EQ(result.s_console, c.s_console) << c.s_name;
         EXPECT_EQ(vv_table, c.vv_expected) << c.s_name;
         // Every looked-up row is followed by its pause; the filled row has none.
-        EXPECT_EQ(result.v_pauses, std::vector<milliseconds>(6, milliseconds(2000))) << c.s_name;
+        EXPECT_EQ(result.v_pauses, std::vector<long>(6, 2000)) << c.s_name;
         EXPECT_EQ(stub_->requests().size(), 6u) << c.s_name;
     }
 }
@@ -167,7 +160,7 @@ TEST_F(ConsoleLatLong, GoogleSettlesWhatNominatimDoesNot)
     EXPECT_EQ(vv_table, (TextTable{k_header, located("c1", "-23,550520", "-46,633308"),
                                    client("c2"), client("c3"), client("c4"),
                                    located("c5", "-23,5505", "-46,6333"), client("c6")}));
-    EXPECT_EQ(result.v_pauses, std::vector<milliseconds>(6, milliseconds(1000)));
+    EXPECT_EQ(result.v_pauses, std::vector<long>(6, 1000));
 
     std::string s_services;  // N: Nominatim, G: Google, in the order asked
     for (const std::string& s_line : stub_->requests()) {
