@@ -22,6 +22,16 @@ struct Routine {
     std::chrono::milliseconds pause;
 };
 
+const Routine k_osm{Variant::osm,
+                    " ######## Collect lat-long routine started (OSM) ########\n",
+                    std::chrono::seconds(2)};
+const Routine k_osm_exact{Variant::osm_exact,
+                          " ######## Collect lat-long routine started (OSM-exact) ########\n",
+                          std::chrono::seconds(2)};
+const Routine k_osm_google{Variant::osm_google,
+                           " ######## Collect lat-long routine started (OSM/GOOGLE) ########\n",
+                           std::chrono::seconds(1)};
+
 struct ClientColumns {
     int32_t lat = 0;
     int32_t lon = 0;
@@ -187,26 +197,17 @@ bool collect(const Routine& routine, TextTable& vv_table, const ColumnMap& colum
 bool collect_lat_long_database_osm(TextTable& vv_table, const ColumnMap& columns,
                                    const std::string& s_email)
 {
-    const Routine routine{Variant::osm,
-                          " ######## Collect lat-long routine started (OSM) ########\n",
-                          std::chrono::seconds(2)};
-    return collect(routine, vv_table, columns, s_email, std::string());
+    return collect(k_osm, vv_table, columns, s_email, std::string());
 }
 
 bool collect_lat_long_database_osm_exact(TextTable& vv_table, const ColumnMap& columns,
                                          const std::string& s_email)
 {
-    const Routine routine{Variant::osm_exact,
-                          " ######## Collect lat-long routine started (OSM-exact) ########\n",
-                          std::chrono::seconds(2)};
-    return collect(routine, vv_table, columns, s_email, std::string());
+    return collect(k_osm_exact, vv_table, columns, s_email, std::string());
 }
 
 bool collect_lat_long_database_osm_google(TextTable& vv_table, const ColumnMap& columns,
                                           const std::string& s_email, const std::string& s_key)
 {
-    const Routine routine{Variant::osm_google,
-                          " ######## Collect lat-long routine started (OSM/GOOGLE) ########\n",
-                          std::chrono::seconds(1)};
-    return collect(routine, vv_table, columns, s_email, s_key);
+    return collect(k_osm_google, vv_table, columns, s_email, s_key);
 }
