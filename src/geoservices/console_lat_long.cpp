@@ -49,7 +49,10 @@ struct RowTask {
     size_t row;
     size_t total;
 
-    std::string progress() const { return " " + std::to_string(row) + "/" + std::to_string(total); }
+    std::string progress() const
+    {
+        return " " + std::to_string(row) + "/" + std::to_string(total);
+    }
     std::string cell(int32_t column) const { return cell_at(vv_table, row, column); }
 };
 
@@ -57,10 +60,14 @@ struct RowTask {
 bool resolve_columns(const ColumnMap& columns, ClientColumns& out)
 {
     const std::pair<const char*, int32_t*> v_wanted[] = {
-        {"lat", &out.lat},       {"long", &out.lon},
-        {"address", &out.address}, {"number", &out.number},
-        {"neighborhood", &out.neighborhood}, {"city", &out.city},
-        {"country", &out.country}};
+        {"lat", &out.lat},
+        {"long", &out.lon},
+        {"address", &out.address},
+        {"number", &out.number},
+        {"neighborhood", &out.neighborhood},
+        {"city", &out.city},
+        {"country", &out.country},
+    };
     for (const auto& wanted : v_wanted) {
         const auto found = columns.find(wanted.first);
         if (found == columns.end() || found->second < 0) {
