@@ -13,9 +13,9 @@
 // "number", "neighborhood", "city" and "country".
 using ColumnMap = std::map<std::string, int32_t>;
 
-// Each returns false, with a console line and the table untouched, when the column map
-// lacks one of the names above or gives it a negative position; true once every row
-// has had its attempt.
+// Each returns false, with a console line and the table untouched, when the table has
+// client rows and the column map lacks one of the names above or gives it a negative
+// position; true once every client row has had its attempt.
 
 // Nominatim alone: the first match is taken.
 bool collect_lat_long_database_osm(TextTable& vv_table, const ColumnMap& columns,
