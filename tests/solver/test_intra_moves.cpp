@@ -78,3 +78,28 @@ TEST(IntraMoves, ShortRoutesOfferNothingAndTwoClientsOnlyTheirExchange)
         EXPECT_NEAR(swapped.total_cost, other.total_cost, 1e-9);
     }
 }
+
+// The same construction as the plain insertion (both solvers reseed alike), each route
+// then given one improving reversal at most.
+TEST(IntraMoves, InsertionThenTwoOptImprovesTheSameConstruction)
+{
+    std::mt19937 rng(13);
+    Instance instance = random_instance(rng, 30);
+    Instance copy = instance;  // a construction may append the DUMMY record
+    VRP plain(&copy);
+    plain.check_instance();
+    const VRP::Solution built = plain.randomized_insertion();
+    VRP polished(&instance);
+    polished.check_instance();
+    const VRP::Solution solution = polished.insertion_then_two_opt();
+    ASSERT_EQ(built.routes.size(), solution.routes.size());
+    EXPECT_LT(solution.total_cost, built.total_cost - 0.01);
+    for (std::size_t r = 0; r < built.routes.size(); ++r) {
+        auto v_before = route_clients(built)[r];
+        auto v_after = route_clients(solution)[r];
+        std::sort(v_before.begin(), v_before.end());
+        std::sort(v_after.begin(), v_after.end());
+        EXPECT_EQ(v_before, v_after);
+    }
+    expect_matches_rebuild(polished, solution);
+}

@@ -54,3 +54,13 @@ void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsign
     std::reverse(visits + b, visits + c + 1);
     moves::end_route_change(*this, solution, r);
 }
+
+VRP::Solution VRP::insertion_then_two_opt()
+{
+    Solution solution = randomized_insertion();
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        unsigned route = r;
+        two_opt_intra(solution, route);
+    }
+    return solution;
+}
