@@ -1,17 +1,18 @@
+// The window's slots: the display controls change ticks and labels of what is drawn;
+// the period controls load again and redraw.
+
 #include "analysiswindow.h"
 
 #include "ui_analysiswindow.h"
 
 #include <QDebug>
-#include <initializer_list>
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
 #include <QtCharts/QCategoryAxis>
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
-// The window's slots: the display controls change ticks and labels of what is drawn;
-// the period controls load again and redraw.
+#include <initializer_list>
 
 QT_CHARTS_USE_NAMESPACE
 
