@@ -22,13 +22,6 @@ std::string element_path(const std::string& s_path, size_t index)
     return s_path + "[" + std::to_string(index) + "]";
 }
 
-// RapidJSON flags a number as Int only when it was written without fraction or
-// exponent and fits in 32 signed bits, which is what the document means by integer.
-bool is_int32(const Value& value)
-{
-    return value.IsInt() && !value.IsDouble();
-}
-
 const Value* find_member(const Value& object, const char* s_name)
 {
     if (!object.IsObject()) {
@@ -86,34 +79,13 @@ bool InstanceReader::read_time_matrix(const Value& document)
 
 bool InstanceReader::read_clients(const Value& document)
 {
-    const Value* v_clients = data_array(document, "clients");
-    if (v_clients == nullptr) {
-        return false;
-    }
-    instance->clients.assign(v_clients->Size(), Client());
-    for (SizeType k = 0; k < v_clients->Size(); ++k) {
-        if (!read_client((*v_clients)[k], element_path("input.data.clients", k),
-                         instance->clients[k])) {
-            return false;
-        }
-    }
-    return true;
+    return read_records(document, "clients", instance->clients, &InstanceReader::read_client);
 }
 
 bool InstanceReader::read_containers(const Value& document)
 {
-    const Value* v_containers = data_array(document, "containers");
-    if (v_containers == nullptr) {
-        return false;
-    }
-    instance->containers.assign(v_containers->Size(), Container());
-    for (SizeType k = 0; k < v_containers->Size(); ++k) {
-        if (!read_container((*v_containers)[k], element_path("input.data.containers", k),
-                            instance->containers[k])) {
-            return false;
-        }
-    }
-    return true;
+    return read_records(document, "containers", instance->containers,
+                        &InstanceReader::read_container);
 }
 
 bool InstanceReader::adjust_open_routes(const Value& document)
@@ -161,57 +133,49 @@ bool InstanceReader::fail(const std::string& s_path)
 }
 
 const Value* InstanceReader::member(const Value& object, const char* s_name,
-                                    const std::string& s_path)
+                                    const std::string& s_path, TypeTest is_type)
 {
     const Value* value = find_member(object, s_name);
-    if (value == nullptr) {
+    if (value == nullptr || !(value->*is_type)()) {
         fail(member_path(s_path, s_name));
+        return nullptr;
     }
     return value;
 }
 
 const Value* InstanceReader::input_object(const Value& document, const char* s_name)
 {
-    const Value* input = member(document, "input", "");
-    const Value* value = input == nullptr ? nullptr : member(*input, s_name, "input");
-    if (value != nullptr && !value->IsObject()) {
-        fail(member_path("input", s_name));
-        return nullptr;
-    }
-    return value;
+    const Value* input = member(document, "input", "", &Value::IsObject);
+    return input == nullptr ? nullptr : member(*input, s_name, "input", &Value::IsObject);
 }
 
 const Value* InstanceReader::data_array(const Value& document, const char* s_name)
 {
     const Value* data = input_object(document, "data");
-    const Value* value = data == nullptr ? nullptr : member(*data, s_name, "input.data");
-    if (value != nullptr && !value->IsArray()) {
-        fail(member_path("input.data", s_name));
-        return nullptr;
-    }
-    return value;
+    return data == nullptr ? nullptr : member(*data, s_name, "input.data", &Value::IsArray);
 }
 
+// RapidJSON flags a number as Int only when it was written without fraction or
+// exponent and fits in 32 signed bits (a double never carries the flag), which is
+// what the document means by an integer: 7 qualifies, 7.0 does not.
 bool InstanceReader::read_int(const Value& object, const char* s_name, const std::string& s_path,
                               int& value)
 {
-    const Value* found = find_member(object, s_name);
-    if (found == nullptr || !is_int32(*found)) {
-        return fail(member_path(s_path, s_name));
+    const Value* found = member(object, s_name, s_path, &Value::IsInt);
+    if (found != nullptr) {
+        value = found->GetInt();
     }
-    value = found->GetInt();
-    return true;
+    return found != nullptr;
 }
 
 bool InstanceReader::read_string(const Value& object, const char* s_name,
                                  const std::string& s_path, std::string& s_value)
 {
-    const Value* found = find_member(object, s_name);
-    if (found == nullptr || !found->IsString()) {
-        return fail(member_path(s_path, s_name));
+    const Value* found = member(object, s_name, s_path, &Value::IsString);
+    if (found != nullptr) {
+        s_value.assign(found->GetString(), found->GetStringLength());
     }
-    s_value.assign(found->GetString(), found->GetStringLength());
-    return true;
+    return found != nullptr;
 }
 
 bool InstanceReader::read_matrix(const Value& document, const char* s_name, Matrix& matrix)
@@ -245,6 +209,24 @@ bool InstanceReader::check_matrix(const Value& rows, const std::string& s_path)
             if (i != j && !row[j].IsNumber()) {
                 return fail(element_path(element_path(s_path, i), j));
             }
+        }
+    }
+    return true;
+}
+
+template <typename Record>
+bool InstanceReader::read_records(const Value& document, const char* s_name,
+                                  std::deque<Record>& v_records, RecordReader<Record> read_record)
+{
+    const Value* v_elements = data_array(document, s_name);
+    if (v_elements == nullptr) {
+        return false;
+    }
+    const std::string s_path = member_path("input.data", s_name);
+    v_records.assign(v_elements->Size(), Record());
+    for (SizeType k = 0; k < v_elements->Size(); ++k) {
+        if (!(this->*read_record)((*v_elements)[k], element_path(s_path, k), v_records[k])) {
+            return false;
         }
     }
     return true;

@@ -45,8 +45,11 @@ private:
     std::string s_error_message;
 
     bool fail(const std::string& s_path);
+    using TypeTest = bool (rapidjson::Value::*)() const;
+
+    // The named member when present with the tested type; else records the failure.
     const rapidjson::Value* member(const rapidjson::Value& object, const char* s_name,
-                                   const std::string& s_path);
+                                   const std::string& s_path, TypeTest is_type);
     const rapidjson::Value* input_object(const rapidjson::Value& document, const char* s_name);
     const rapidjson::Value* data_array(const rapidjson::Value& document, const char* s_name);
     bool read_int(const rapidjson::Value& object, const char* s_name, const std::string& s_path,
@@ -55,6 +58,13 @@ private:
                      const std::string& s_path, std::string& s_value);
     bool read_matrix(const rapidjson::Value& document, const char* s_name, Matrix& matrix);
     bool check_matrix(const rapidjson::Value& rows, const std::string& s_path);
+    template <typename Record>
+    using RecordReader = bool (InstanceReader::*)(const rapidjson::Value&, const std::string&,
+                                                  Record&);
+    // One record per element of input.data.<name>, read in order.
+    template <typename Record>
+    bool read_records(const rapidjson::Value& document, const char* s_name,
+                      std::deque<Record>& v_records, RecordReader<Record> read_record);
     bool read_client(const rapidjson::Value& object, const std::string& s_path, Client& client);
     bool read_container(const rapidjson::Value& object, const std::string& s_path,
                         Container& container);

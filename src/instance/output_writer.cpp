@@ -20,14 +20,25 @@ Value visit_object(const OutputVisit& visit, Allocator& allocator)
     return object;
 }
 
+template <typename Items, typename MakeValue>
+Value array_of(const Items& items, Allocator& allocator, MakeValue make_value)
+{
+    Value array(rapidjson::kArrayType);
+    for (const auto& item : items) {
+        array.PushBack(make_value(item, allocator), allocator);
+    }
+    return array;
+}
+
+Value int_value(int value, Allocator&)
+{
+    return Value(value);
+}
+
 Value route_object(const OutputRoute& route, Allocator& allocator)
 {
-    Value v_visits(rapidjson::kArrayType);
-    for (const OutputVisit& visit : route.visits) {
-        v_visits.PushBack(visit_object(visit, allocator), allocator);
-    }
     Value object(rapidjson::kObjectType);
-    object.AddMember("visits", v_visits, allocator);
+    object.AddMember("visits", array_of(route.visits, allocator, visit_object), allocator);
     object.AddMember("container_id", json_string_value(route.container_id, allocator), allocator);
     object.AddMember("container_index", route.container_index, allocator);
     object.AddMember("total_load", route.total_load, allocator);
@@ -37,31 +48,19 @@ Value route_object(const OutputRoute& route, Allocator& allocator)
     return object;
 }
 
-Value int_array(const std::deque<int>& v_values, Allocator& allocator)
-{
-    Value array(rapidjson::kArrayType);
-    for (int value : v_values) {
-        array.PushBack(value, allocator);
-    }
-    return array;
-}
-
 Value output_object(const Instance& instance, Allocator& allocator)
 {
-    Value v_routes(rapidjson::kArrayType);
-    for (const OutputRoute& route : instance.routes) {
-        v_routes.PushBack(route_object(route, allocator), allocator);
-    }
     Value data(rapidjson::kObjectType);
-    data.AddMember("routes", v_routes, allocator);
-    data.AddMember("unrouted_clients", int_array(instance.unrouted_clients, allocator), allocator);
+    data.AddMember("routes", array_of(instance.routes, allocator, route_object), allocator);
+    data.AddMember("unrouted_clients", array_of(instance.unrouted_clients, allocator, int_value),
+                   allocator);
 
     Value summary(rapidjson::kObjectType);
     summary.AddMember("total_distance", instance.total_distance, allocator);
     summary.AddMember("total_travel", instance.total_travel, allocator);
     summary.AddMember("n_used_vehicles", instance.n_used_vehicles, allocator);
     summary.AddMember("total_time", instance.total_time, allocator);
-    summary.AddMember("remaining_vehicles", int_array(instance.remaining_vehicles, allocator),
+    summary.AddMember("remaining_vehicles", array_of(instance.remaining_vehicles, allocator, int_value),
                       allocator);
 
     Value output(rapidjson::kObjectType);

@@ -57,6 +57,19 @@ TEST(JsonDocument, FilesRoundTripAndFailQuietly)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid JSON...\nInvalid JSON...\n");
 }
 
+TEST(JsonDocument, FileLargerThanTheReadBufferLoadsWhole)
+{
+    std::string s_text = "[";
+    for (int i = 0; i < 30000; ++i) {
+        s_text += std::to_string(i) + ".5,";
+    }
+    s_text += "\"end\"]";
+    const std::string s_path = temp_path("large.tvl");
+    write_text(s_path, s_text);
+    EXPECT_EQ(json_to_string(load_json_file(s_path)), s_text);
+    EXPECT_EQ(json_to_string(read_json_file(s_path)), s_text);
+}
+
 TEST(JsonDocument, ReadJsonFileGivesTheInvalidFileRecord)
 {
     const std::string s_path = temp_path("word.tvl");
