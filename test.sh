@@ -18,3 +18,9 @@ cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tools/ubsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -L core
+
+# ThreadSanitizer only over the tests labelled "tsan" (those that share one object between threads).
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DTOVALO_CORE_ONLY=ON -DTOVALO_SANITIZE=thread
+cmake --build build-tsan -j "$jobs" --target tovalo_tsan_tests
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L tsan

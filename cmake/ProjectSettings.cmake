@@ -13,13 +13,19 @@ find_package(RapidJSON QUIET)
 find_package(Threads REQUIRED)
 find_package(GTest REQUIRED)
 
-# Core tests carry the label "core" so the sanitizer pass can pick them.
+# Core tests carry the label "core" so the sanitizer pass can pick them; tests
+# labelled "tsan" too are built by tovalo_tsan_tests for the ThreadSanitizer pass.
+add_custom_target(tovalo_tsan_tests)
 function(tovalo_add_gtest name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main tovalo_settings)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES LABELS core
+  set(labels core ${ARG_LABELS})
+  if("tsan" IN_LIST labels)
+    add_dependencies(tovalo_tsan_tests ${name})
+  endif()
+  set_tests_properties(${name} PROPERTIES LABELS "${labels}"
     ENVIRONMENT "TOVALO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;TOVALO_TOOLS=${PROJECT_SOURCE_DIR}/tools")
 endfunction()
 

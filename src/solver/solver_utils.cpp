@@ -1,10 +1,9 @@
 #include "solver_utils.h"
 
-#include <dirent.h>
+#include "directory_listing.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <limits>
 
@@ -34,19 +33,7 @@ double rand_double()
 
 std::vector<std::string> list_directory_sorted(const std::string& s_path)
 {
-    std::vector<std::string> v_names;
-    DIR* directory = opendir(s_path.c_str());
-    if (directory == nullptr) {
-        std::perror("");
-        return v_names;
-    }
-    while (const dirent* entry = readdir(directory)) {
-        v_names.emplace_back(entry->d_name);
-    }
-    closedir(directory);
-    std::sort(v_names.begin(), v_names.end());
-    v_names.erase(v_names.begin(), v_names.begin() + std::min<std::size_t>(2, v_names.size()));
-    return v_names;
+    return list_directory(s_path);
 }
 
 int truncate_to_int(double value)

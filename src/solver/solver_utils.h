@@ -10,7 +10,8 @@ int rand_int(int lo, int hi);
 bool is_less(double a, double b);
 bool is_equal(double a, double b);
 double rand_double();
-// Entry names sorted byte-wise, less the first two ("." and ".."); empty when unreadable.
+// Entry names sorted byte-wise, without "." and ".." (dropped by name, so a name
+// sorting before them is kept); empty when unreadable.
 std::vector<std::string> list_directory_sorted(const std::string& s_path);
 
 // Truncates toward zero, saturating at the int range (NaN gives 0), so that a

@@ -9,7 +9,9 @@ VRP::VRP() = default;
 VRP::VRP(Instance* instance_) : instance(instance_)
 {
     std::srand(10);
-    copy_problem_data();
+    if (instance != nullptr) {
+        copy_problem_data();
+    }
 }
 
 void VRP::copy_problem_data()

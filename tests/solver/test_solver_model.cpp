@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
 
 using test_support::make_client;
 using test_support::make_container;
@@ -38,6 +42,17 @@ VRP::Solution solution_of(const VRP& vrp, std::vector<std::vector<int>> vv_clien
     vrp.rebuild_route_data(solution);
     vrp.update_route_costs(solution);
     return solution;
+}
+
+// {arrival, waiting, departure} of every visit, in order.
+void expect_schedule(const Route& route, const std::vector<std::array<int, 3>>& v_expected)
+{
+    ASSERT_EQ(v_expected.size(), route.visits.size());
+    for (std::size_t p = 0; p < v_expected.size(); ++p) {
+        const Visit& visit = route.visits[p];
+        EXPECT_EQ(v_expected[p], (std::array<int, 3>{visit.arrival, visit.waiting, visit.departure}))
+            << "visit " << p;
+    }
 }
 
 }  // namespace
@@ -93,34 +108,28 @@ TEST(VisitTimes, EmptyRouteStaysAtTheDepotInsteadOfOverflowing)
     VRP vrp(&instance);
     VRP::Solution solution = solution_of(vrp, {{}});
     vrp.compute_visit_times(solution);
-    const Route& route = solution.routes[0];
-    EXPECT_EQ(100, route.visits[0].arrival);
-    EXPECT_EQ(105, route.visits[0].departure);
-    EXPECT_EQ(105, route.visits[1].arrival);
-    EXPECT_EQ(0.0, route.travel_time);
-    EXPECT_EQ(0.0, route.waiting_time);
+    expect_schedule(solution.routes[0], {{100, 0, 105}, {105, 0, 110}});
+    EXPECT_EQ(0.0, solution.routes[0].travel_time);
+    EXPECT_EQ(0.0, solution.routes[0].waiting_time);
 }
 
-TEST(VisitTimes, WaitsForEarlyWindowsAndNotOnTime)
+TEST(VisitTimes, WaitsOnlyWhereLeavingLaterCannotHelp)
 {
     Instance instance = two_client_instance();
-    instance.clients[2].early_tw = 128;  // reached exactly at 128
+    instance.clients[1].early_tw = 117;  // served at 117 sharp
+    instance.clients[1].late_tw = 117;
+    instance.clients[2].early_tw = 140;
     VRP vrp(&instance);
     VRP::Solution solution = solution_of(vrp, {{1, 2}, {2}});
     vrp.compute_visit_times(solution);
-    const std::vector<Visit>& v_first = solution.routes[0].visits;
-    EXPECT_EQ(105, v_first[0].departure);
-    EXPECT_EQ(115, v_first[1].arrival);
-    EXPECT_EQ(118, v_first[1].departure);
-    EXPECT_EQ(128, v_first[2].arrival);
-    EXPECT_EQ(0, v_first[2].waiting);
-    EXPECT_EQ(140, v_first[3].arrival);
+    // The depot departs at the earliest start (102), so client 1 needs no wait; client 2
+    // (reached at 130) does.
+    expect_schedule(solution.routes[0], {{102, 0, 107}, {117, 0, 120}, {130, 10, 142},
+                                         {152, 0, 157}});
     EXPECT_EQ(30.0, solution.routes[0].travel_time);
-    // Route 1 starts at its earliest start: 128 - 10 - 5 = 113 at the depot.
-    const std::vector<Visit>& v_second = solution.routes[1].visits;
-    EXPECT_EQ(113, v_second[0].arrival);
-    EXPECT_EQ(128, v_second[1].arrival);
-    EXPECT_EQ(0.0, solution.routes[1].waiting_time);
+    EXPECT_EQ(10.0, solution.routes[0].waiting_time);
+    // Arriving exactly at early_tw waits 0.
+    expect_schedule(solution.routes[1], {{125, 0, 130}, {140, 0, 142}, {152, 0, 157}});
 }
 
 TEST(SolverModel, ClientRouteLeavesTheDepotAtZero)
@@ -189,4 +198,17 @@ TEST(SolverUtils, RandIntAndIsLess)
     EXPECT_EQ(0, truncate_to_int(std::nan("")));
     EXPECT_EQ(2147483647, truncate_to_int(4e12));
     EXPECT_EQ(-3, truncate_to_int(-3.9));
+}
+
+TEST(SolverUtils, DirectoryListingKeepsNamesThatSortBeforeTheDots)
+{
+    const std::string s_dir = ::testing::TempDir() + "/tovalo_listing";
+    std::filesystem::remove_all(s_dir);
+    std::filesystem::create_directories(s_dir);
+    for (const char* s_name : {"b.json", "-a.json", "c"}) {
+        std::ofstream(s_dir + "/" + s_name) << "x";
+    }
+    EXPECT_EQ((std::vector<std::string>{"-a.json", "b.json", "c"}), list_directory_sorted(s_dir));
+    std::filesystem::remove_all(s_dir);
+    EXPECT_TRUE(list_directory_sorted(s_dir).empty());
 }

@@ -1,0 +1,22 @@
+#include "schema.h"
+
+const std::vector<TableSchema>& schema_tables()
+{
+    static const std::vector<TableSchema> v_tables = {
+        {"clients",
+         "CREATE TABLE clients(id      STRING (50) PRIMARY KEY,address STRING (150),"
+         "number STRING (10),neighborhood STRING (50),city STRING (50),state STRING (50),"
+         "country STRING (50),lat STRING (50),long STRING (50),code STRING (100));"},
+        {"vehicles",
+         "CREATE TABLE vehicles(id      STRING (50) PRIMARY KEY,capacity INTEGER,"
+         "available INTEGER,fix_cost DOUBLE,var_cost DOUBLE);"},
+        {"settings",
+         "CREATE TABLE settings(setting                STRING (100) PRIMARY KEY,"
+         "value                  STRING (150));"},
+        {"instances",
+         "CREATE TABLE instances(id      STRING (50) PRIMARY KEY,date    STRING (15),"
+         "coded_date    STRING (15),total_distance  DOUBLE,total_time DOUBLE,json STRING,"
+         "cost DOUBLE);"},
+    };
+    return v_tables;
+}

@@ -1,0 +1,53 @@
+#pragma once
+// A real database file in a fresh folder per test, and a second connection to
+// change the file behind the Database's back (as other software could).
+
+#include "database.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+using TextRows = std::vector<std::vector<std::string>>;
+
+class DatabaseTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
+        folder = std::filesystem::path(testing::TempDir()) /
+                 ("tovalo_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
+                  std::to_string(getpid()));
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directories(folder);
+        s_path = (folder / "tovalo.db").string();
+    }
+
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    std::unique_ptr<Database> open_database()
+    {
+        auto database = std::make_unique<Database>(s_path);
+        EXPECT_FALSE(database->open_database());
+        return database;
+    }
+
+    void run_sql(const std::string& s_sql)
+    {
+        sqlite3* connection = nullptr;
+        ASSERT_EQ(sqlite3_open(s_path.c_str(), &connection), SQLITE_OK);
+        char* error = nullptr;
+        const int code = sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, &error);
+        EXPECT_EQ(code, SQLITE_OK) << (error ? error : "");
+        sqlite3_free(error);
+        sqlite3_close(connection);
+    }
+
+    std::filesystem::path folder;
+    std::string s_path;
+};
