@@ -2,7 +2,6 @@
 
 #include "output_writer.h"
 
-#include <rapidjson/filereadstream.h>
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
@@ -20,6 +19,43 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
+// The parser, the writer and every deep copy recurse once per level, so a text nested
+// deeper than any instance document or service answer would overflow the stack.
+constexpr size_t k_max_nesting = 512;
+
+// Offset of the first bracket that opens a level beyond k_max_nesting, else the size.
+size_t nesting_limit_offset(const char* text, size_t size)
+{
+    size_t depth = 0;
+    bool in_string = false;
+    bool escaped = false;
+    for (size_t i = 0; i < size; ++i) {
+        const char c = text[i];
+        if (escaped) {
+            escaped = false;
+        } else if (in_string) {
+            escaped = c == '\\';
+            in_string = c != '"';
+        } else if (c == '"') {
+            in_string = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > k_max_nesting) {
+                return i;
+            }
+        } else if ((c == ']' || c == '}') && depth > 0) {
+            --depth;
+        }
+    }
+    return size;
+}
+
+// A text nested too deep is parsed only up to its first too-deep bracket, where the
+// unfinished document then fails with that offset.
+void parse_text(rapidjson::Document& document, const std::string& s_text)
+{
+    document.Parse(s_text.c_str(), nesting_limit_offset(s_text.c_str(), s_text.size()));
+}
+
 // Parses the file; an unreadable path gives a null document like a parse failure.
 rapidjson::Document parse_file(const std::string& s_path)
 {
@@ -28,9 +64,12 @@ rapidjson::Document parse_file(const std::string& s_path)
     if (!file) {
         return document;  // root stays null
     }
+    std::string s_text;
     std::vector<char> buffer(k_read_buffer_size);
-    rapidjson::FileReadStream stream(file.get(), buffer.data(), buffer.size());
-    document.ParseStream(stream);
+    for (size_t got; (got = std::fread(buffer.data(), 1, buffer.size(), file.get())) > 0;) {
+        s_text.append(buffer.data(), got);
+    }
+    parse_text(document, s_text);
     return document;
 }
 
@@ -39,7 +78,7 @@ rapidjson::Document parse_file(const std::string& s_path)
 rapidjson::Document string_to_json(const std::string& s_text)
 {
     rapidjson::Document document;
-    document.Parse(s_text.c_str(), s_text.size());
+    parse_text(document, s_text);
     return document;
 }
 

@@ -1,0 +1,51 @@
+#pragma once
+// Seeded mutations of instance documents and of their texts, shared by the tests that
+// feed malformed input to the reader, the checks and the solver entry. The same seed
+// always gives the same mutants, so a failing case can be replayed by its seed.
+
+#include <rapidjson/document.h>
+
+#include <random>
+#include <string>
+
+namespace mutation {
+
+// The document of a file in tests/data; a null document when it cannot be read.
+rapidjson::Document load_test_document(const std::string& s_name);
+
+// A small valid instance built from the generator: a depot and n_clients clients with
+// demands, time windows, coordinates, both matrices and one or two vehicle types.
+rapidjson::Document small_instance(std::mt19937& rng, int n_clients);
+
+// One structural change at a node drawn at random: a member or element removed, a
+// value of another kind or out of range, an integer written as a double, a row made
+// short or long, an array emptied, a duplicate member placed first, or (rarely) a root
+// that is no object.
+void mutate_structure(rapidjson::Document& document, std::mt19937& rng);
+
+// One change a planner could make with valid types: a depot only, no vehicles, no
+// capacity, demands above every capacity, negative or inverted time windows, huge
+// values, NaN-like texts in the matrices.
+void mutate_content(rapidjson::Document& document, std::mt19937& rng);
+
+// A copy of the document with 1 to max_changes changes of either kind.
+rapidjson::Document mutant(const rapidjson::Value& source, std::mt19937& rng, int max_changes);
+
+// A damaged text: truncated, bytes dropped, flipped or inserted, invalid UTF-8, a
+// byte-order mark, trailing garbage or deep nesting.
+std::string mutate_text(const std::string& s_text, std::mt19937& rng);
+
+// Sets input.meta_info.max_time (when meta_info is an object) so a time-limited
+// method ends quickly whatever the mutation left there.
+void set_max_time(rapidjson::Document& document, double seconds);
+
+// "output" members at the root, and whether the last member is one.
+int output_members(const rapidjson::Value& document);
+bool output_is_last(const rapidjson::Value& document);
+// The code of the error record, or an empty text when the document holds none.
+std::string error_code(const rapidjson::Value& document);
+
+// Draws 0..n-1.
+int draw(std::mt19937& rng, int n);
+
+}  // namespace mutation
