@@ -1,0 +1,214 @@
+// Mutated instance documents through the solver entry: every call returns either a
+// sound result (every client once, in a route or unrouted; no route over its vehicle's
+// capacity; every route leaving and ending at the depot) or an error record with a
+// code. Seeded, so a failure names the round that replays it.
+
+#include "document_mutations.h"
+#include "full_instance_check.h"
+#include "instance_check.h"
+#include "json_document.h"
+#include "solver_entry.h"
+
+#include <rapidjson/pointer.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using rapidjson::SizeType;
+using rapidjson::Value;
+
+void expect_route(const Value& route, const Value& data, std::vector<int>& v_seen,
+                  const std::string& s_case)
+{
+    const Value& clients = data["clients"];
+    const Value& containers = data["containers"];
+    const int container = route["container_index"].GetInt();
+    ASSERT_TRUE(container >= 0 && static_cast<SizeType>(container) < containers.Size()) << s_case;
+    const Value& visits = route["visits"];
+    ASSERT_GE(visits.Size(), 2u) << s_case;
+    EXPECT_EQ(0, visits[0]["index"].GetInt()) << s_case;
+    EXPECT_EQ(0, visits[visits.Size() - 1]["index"].GetInt()) << s_case;
+    long long load = 0;
+    for (SizeType p = 1; p + 1 < visits.Size(); ++p) {
+        const int index = visits[p]["index"].GetInt();
+        ASSERT_TRUE(index > 0 && static_cast<SizeType>(index) < clients.Size()) << s_case;
+        ++v_seen[static_cast<size_t>(index)];
+        load += clients[static_cast<SizeType>(index)]["demand"].GetInt();
+    }
+    EXPECT_EQ(load, route["total_load"].GetInt()) << s_case;
+    EXPECT_LE(load, containers[static_cast<SizeType>(container)]["container_dim"].GetInt())
+        << s_case << " route on container " << container;
+}
+
+// A result in the output part that accounts for every client exactly once.
+void expect_sound_result(const Value& result, const std::string& s_case)
+{
+    const Value& data = result["input"]["data"];
+    const Value& output = result["output"];
+    ASSERT_TRUE(output.HasMember("data") && output.HasMember("summary")) << s_case;
+    std::vector<int> v_seen(data["clients"].Size(), 0);
+    for (const Value& route : output["data"]["routes"].GetArray()) {
+        expect_route(route, data, v_seen, s_case);
+    }
+    for (const Value& client : output["data"]["unrouted_clients"].GetArray()) {
+        ASSERT_TRUE(client.IsInt() && client.GetInt() > 0 &&
+                    static_cast<size_t>(client.GetInt()) < v_seen.size())
+            << s_case;
+        ++v_seen[static_cast<size_t>(client.GetInt())];
+    }
+    for (size_t c = 1; c < v_seen.size(); ++c) {
+        EXPECT_EQ(1, v_seen[c]) << s_case << " client " << c;
+    }
+    EXPECT_EQ(data["containers"].Size(), output["summary"]["remaining_vehicles"].Size())
+        << s_case;
+}
+
+// One output part, last: an error record with a code, or a sound result.
+void expect_result_or_refusal(const rapidjson::Document& result, const std::string& s_case)
+{
+    ASSERT_EQ(1, mutation::output_members(result)) << s_case;
+    EXPECT_TRUE(mutation::output_is_last(result)) << s_case;
+    if (result["output"].HasMember("meta_info")) {
+        EXPECT_FALSE(mutation::error_code(result).empty()) << s_case;
+        return;
+    }
+    expect_sound_result(result, s_case);
+}
+
+std::vector<rapidjson::Document> sources(std::mt19937& rng)
+{
+    std::vector<rapidjson::Document> v_sources;
+    v_sources.push_back(mutation::load_test_document("solomon_c101_25.json"));
+    for (int n : {0, 1, 2, 5, 8}) {
+        v_sources.push_back(mutation::small_instance(rng, n));
+    }
+    return v_sources;
+}
+
+// A mutant whose time limit is tiny, whatever the mutation did to it. Half of them keep
+// every type, so that they reach the search rather than the reader's refusal.
+rapidjson::Document quick_mutant(const Value& source, std::mt19937& rng)
+{
+    rapidjson::Document document;
+    if (mutation::draw(rng, 2) == 0) {
+        document = mutation::mutant(source, rng, 3);
+    } else {
+        document.CopyFrom(source, document.GetAllocator());
+        for (int k = mutation::draw(rng, 3); k >= 0; --k) {
+            mutation::mutate_content(document, rng);
+        }
+    }
+    mutation::set_max_time(document, 0.01);
+    return document;
+}
+
+std::string case_name(int round, int method, const rapidjson::Document& document)
+{
+    return "round " + std::to_string(round) + " method " + std::to_string(method) + ": " +
+           json_to_string(document).substr(0, 600);
+}
+
+}  // namespace
+
+TEST(MalformedSolverInput, EveryMethodSolvesOrRefusesMutatedDocuments)
+{
+    std::mt19937 rng(2130);
+    const std::vector<rapidjson::Document> v_sources = sources(rng);
+    ASSERT_TRUE(v_sources[0].IsObject());
+    int solved = 0;
+    for (int round = 0; round < 900; ++round) {
+        // The benchmark instance a round in six; small ones the rest of the time.
+        const Value& source = v_sources[static_cast<size_t>(round) % v_sources.size()];
+        const rapidjson::Document document = quick_mutant(source, rng);
+        const int method = round % 5;
+        const std::string s_case = case_name(round, method, document);
+        const rapidjson::Document result = run_vrp_method(document, method, nullptr);
+        expect_result_or_refusal(result, s_case);
+        solved += result["output"].HasMember("data") ? 1 : 0;
+    }
+    EXPECT_GT(solved, 0);
+}
+
+// What the full check lets through, the solver reads and solves without refusing it.
+TEST(MalformedSolverInput, DocumentsThatPassTheChecksAreSolved)
+{
+    std::mt19937 rng(2131);
+    const std::vector<rapidjson::Document> v_sources = sources(rng);
+    for (int round = 0; round < 900; ++round) {
+        const Value& source = v_sources[1 + static_cast<size_t>(round) % (v_sources.size() - 1)];
+        rapidjson::Document document = quick_mutant(source, rng);
+        rapidjson::Document checked;
+        checked.CopyFrom(document, checked.GetAllocator());
+        const bool quick_ok = check_instance_json(checked, "no_service", "");
+        if (!quick_ok) {
+            continue;
+        }
+        const std::string s_case = case_name(round, 2, document);
+        const rapidjson::Document result = run_vrp_insertion(document);
+        expect_result_or_refusal(result, s_case);
+        if (check_json_file(checked)) {
+            EXPECT_FALSE(result["output"].HasMember("meta_info"))
+                << s_case << " refused: " << json_to_string(result["output"]);
+        }
+    }
+}
+
+TEST(MalformedSolverInput, DamagedTextsAreRefusedOrSolved)
+{
+    std::mt19937 rng(2132);
+    const std::string s_source = json_to_string(mutation::small_instance(rng, 4));
+    for (int round = 0; round < 400; ++round) {
+        rapidjson::Document document = string_to_json(mutation::mutate_text(s_source, rng));
+        mutation::set_max_time(document, 0.01);
+        const std::string s_case = case_name(round, 2, document);
+        expect_result_or_refusal(run_vrp_insertion(document), s_case);
+    }
+}
+
+// The planner's odd but well-typed instances, each through every method.
+TEST(MalformedSolverInput, EdgeInstancesSolveOrRefuseUnderEveryMethod)
+{
+    struct Edit {
+        const char* s_pointer;
+        const char* s_json;
+    };
+    const std::vector<std::vector<Edit>> v_cases = {
+        {{"/input/data/clients", R"([{"id":"d","early_tw":0,"late_tw":9,"service_time":0,"demand":0}])"},
+         {"/input/data/Mdij", "[[0]]"},
+         {"/input/data/Mtij", "[[0]]"}},
+        {{"/input/data/containers", "[]"}},
+        {{"/input/data/containers/0/container_qt", "0"}},
+        {{"/input/data/containers/0/container_dim", "0"}},
+        {{"/input/data/clients/1/demand", "1000000"}},
+        {{"/input/data/clients/1/demand", "1000000"}, {"/input/data/containers/0/container_qt", "99"}},
+        {{"/input/data/clients/1/demand", "-50"}, {"/input/data/clients/2/demand", "2147483647"}},
+        {{"/input/data/clients/1/early_tw", "-100"}, {"/input/data/clients/1/late_tw", "-10"}},
+        {{"/input/data/clients/2/early_tw", "900"}, {"/input/data/clients/2/late_tw", "100"}},
+        {{"/input/data/clients/0/late_tw", "0"}, {"/input/data/clients/0/service_time", "2147483647"}},
+        {{"/input/data/Mdij/1/2", "1e300"}, {"/input/data/Mtij/2/1", "1e300"}},
+        {{"/input/data/Mdij/1/2", "-1e300"}, {"/input/data/Mtij/0/1", "-5"}},
+        {{"/input/data/containers/0/container_fixed_cost", "2147483647"},
+         {"/input/data/containers/0/container_var_cost", "2147483647"}},
+        {{"/input/data/containers/0/container_id", R"("DUMMY")"}},
+        {{"/input/meta_info/prob_type", R"("OVRPTW")"}},
+    };
+    std::mt19937 rng(2133);
+    const rapidjson::Document source = mutation::small_instance(rng, 4);
+    for (size_t k = 0; k < v_cases.size(); ++k) {
+        rapidjson::Document document;
+        document.CopyFrom(source, document.GetAllocator());
+        for (const Edit& edit : v_cases[k]) {
+            rapidjson::Document value(&document.GetAllocator());
+            value.Parse(edit.s_json);
+            rapidjson::Pointer(edit.s_pointer).Set(document, value);
+        }
+        for (int method = 0; method <= 4; ++method) {
+            const std::string s_case = case_name(static_cast<int>(k), method, document);
+            expect_result_or_refusal(run_vrp_method(document, method, nullptr), s_case);
+        }
+    }
+}
