@@ -31,6 +31,13 @@ const Value* find_member(const Value& object, const char* s_name)
     return found == object.MemberEnd() ? nullptr : &found->value;
 }
 
+// No leg is negative or longer than the diagonal's value; such entries only make the
+// solver's sums cancel or overflow.
+bool is_leg(const Value& entry)
+{
+    return entry.IsNumber() && entry.GetDouble() >= 0.0 && entry.GetDouble() <= k_diagonal;
+}
+
 void zero_return_legs(std::deque<std::deque<double>>& matrix)
 {
     for (size_t i = 1; i < matrix.size(); ++i) {
@@ -195,7 +202,7 @@ bool InstanceReader::read_matrix(const Value& document, const char* s_name, Matr
     return true;
 }
 
-// Every row holds at least m entries, numbers off the diagonal; the diagonal
+// Every row holds at least m entries, legs off the diagonal; the diagonal
 // is never looked at and entries past column m - 1 are ignored.
 bool InstanceReader::check_matrix(const Value& rows, const std::string& s_path)
 {
@@ -206,7 +213,7 @@ bool InstanceReader::check_matrix(const Value& rows, const std::string& s_path)
             return fail(element_path(s_path, i));
         }
         for (SizeType j = 0; j < m; ++j) {
-            if (i != j && !row[j].IsNumber()) {
+            if (i != j && !is_leg(row[j])) {
                 return fail(element_path(element_path(s_path, i), j));
             }
         }
@@ -238,7 +245,9 @@ bool InstanceReader::read_client(const Value& object, const std::string& s_path,
            read_int(object, "early_tw", s_path, client.early_tw) &&
            read_int(object, "late_tw", s_path, client.late_tw) &&
            read_int(object, "service_time", s_path, client.service_time) &&
-           read_int(object, "demand", s_path, client.demand);
+           read_int(object, "demand", s_path, client.demand) &&
+           // Capacity tests add demands up; a negative one would let a route overflow.
+           (client.demand >= 0 || fail(member_path(s_path, "demand")));
 }
 
 bool InstanceReader::read_container(const Value& object, const std::string& s_path,

@@ -231,7 +231,8 @@ void change_client(rapidjson::Document& document, std::mt19937& rng)
 {
     Value* client = element(document, "/input/data/clients", draw(rng, 64));
     const int late = 2147483647;
-    switch (draw(rng, 6)) {
+    const char* const k_coordinates[] = {"NaN", "91", "-25,4", "", "1e400", " -25.4x"};
+    switch (draw(rng, 8)) {
     case 0:
         set_member(client, "demand", Value(largest_capacity(document) + 1), document);
         break;
@@ -250,6 +251,15 @@ void change_client(rapidjson::Document& document, std::mt19937& rng)
         break;
     case 4:
         set_member(client, "demand", Value(draw(rng, 2) == 0 ? -5 : late), document);
+        break;
+    case 5:
+        set_member(client, draw(rng, 2) == 0 ? "lat" : "long",
+                   Value(rapidjson::StringRef(k_coordinates[draw(rng, 6)])), document);
+        break;
+    case 6:
+        if (client != nullptr && client->IsObject()) {
+            client->RemoveMember("long");  // one coordinate without the other
+        }
         break;
     default:
         set_member(client, "id", Value(R"(quote" semicolon; tab	é)", document.GetAllocator()),

@@ -142,13 +142,13 @@ TEST(InstanceReader, IntegerMeansInt32WrittenWithoutFraction)
                  {"-2147483649", false}, {"\"7\"", false},      {"true", false}};
     for (const auto& c : cases) {
         auto document = base_document();
-        set_value(document, "/input/data/clients/2/demand", c.s_json);
+        set_value(document, "/input/data/clients/2/early_tw", c.s_json);
         Instance instance;
         InstanceReader reader(&instance, 0, document);
         EXPECT_EQ(reader.failed(), !c.accepted) << c.s_json;
         if (!c.accepted) {
             EXPECT_EQ(reader.error_message(),
-                      "missing or invalid 'input.data.clients[2].demand' field");
+                      "missing or invalid 'input.data.clients[2].early_tw' field");
         }
     }
 }

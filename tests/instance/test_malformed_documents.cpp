@@ -7,6 +7,8 @@
 #include "json_document.h"
 #include "output_writer.h"
 
+#include <rapidjson/pointer.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -65,6 +67,9 @@ void expect_read_or_refused(const rapidjson::Value& document, const std::string&
         ASSERT_GE(matrix->size(), instance.clients.size()) << s_case;
         for (size_t i = 0; i < matrix->size(); ++i) {
             ASSERT_EQ(matrix->size(), (*matrix)[i].size()) << s_case;
+            for (size_t j = 0; j < matrix->size(); ++j) {
+                EXPECT_TRUE((*matrix)[i][j] >= 0.0 && (*matrix)[i][j] <= 2147483647.0) << s_case;
+            }
             EXPECT_EQ(2147483647.0, (*matrix)[i][i]) << s_case;
         }
     }
@@ -153,5 +158,44 @@ TEST_F(MalformedDocuments, ErrorRecordReplacesAnyRootAndStaleOutput)
         EXPECT_EQ(1, mutation::output_members(document));
         EXPECT_TRUE(mutation::output_is_last(document));
         EXPECT_EQ("code", mutation::error_code(document));
+    }
+}
+
+TEST_F(MalformedDocuments, ValuesTheSolverCannotAddUpAreRefusedByName)
+{
+    std::mt19937 rng(3);
+    const rapidjson::Document source = mutation::small_instance(rng, 3);
+    const char* const k_leg = "/input/data/Mtij/1/2";
+    const char* const k_demand = "/input/data/clients/2/demand";
+    const struct {
+        const char* s_pointer;
+        const char* s_value;
+        const char* s_refused;  // the member the refusal names, or nullptr
+    } k_cases[] = {
+        {k_leg, "0", nullptr},
+        {k_leg, "0.5", nullptr},
+        {k_leg, "2147483647", nullptr},
+        {k_leg, "2147483647.5", "input.data.Mtij[1][2]"},
+        {k_leg, "-5", "input.data.Mtij[1][2]"},
+        {k_leg, "-1e-9", "input.data.Mtij[1][2]"},
+        {k_leg, "1e300", "input.data.Mtij[1][2]"},
+        {k_demand, "0", nullptr},
+        {k_demand, "-1", "input.data.clients[2].demand"},
+    };
+    for (const auto& edit : k_cases) {
+        rapidjson::Document document;
+        document.CopyFrom(source, document.GetAllocator());
+        rapidjson::Document value(&document.GetAllocator());
+        value.Parse(edit.s_value);
+        rapidjson::Pointer(edit.s_pointer).Set(document, value);
+        Instance instance;
+        const InstanceReader reader(&instance, 0, document);
+        const std::string s_case = std::string(edit.s_pointer) + " = " + edit.s_value;
+        EXPECT_EQ(edit.s_refused != nullptr, reader.failed()) << s_case;
+        if (edit.s_refused != nullptr) {
+            EXPECT_EQ("missing or invalid '" + std::string(edit.s_refused) + "' field",
+                      reader.error_message())
+                << s_case;
+        }
     }
 }
