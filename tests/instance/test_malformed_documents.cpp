@@ -181,6 +181,8 @@ TEST_F(MalformedDocuments, ValuesTheSolverCannotAddUpAreRefusedByName)
         {k_leg, "1e300", "input.data.Mtij[1][2]"},
         {k_demand, "0", nullptr},
         {k_demand, "-1", "input.data.clients[2].demand"},
+        {"/input/data/containers/0/container_dim", "0", nullptr},
+        {"/input/data/containers/0/container_dim", "-1", "input.data.containers[0].container_dim"},
     };
     for (const auto& edit : k_cases) {
         rapidjson::Document document;
