@@ -175,9 +175,10 @@ bool InstanceReader::read_int(const Value& object, const char* s_name, const std
     return found != nullptr;
 }
 
-// A negative demand would let a route that serves it overflow once it leaves.
-bool InstanceReader::read_load(const Value& object, const char* s_name,
-                               const std::string& s_path, int& value)
+// The solver adds demands up against capacities and counts vehicles down from their
+// quantity; a negative one lets a route overflow once its client leaves, or the count wrap.
+bool InstanceReader::read_count(const Value& object, const char* s_name,
+                                const std::string& s_path, int& value)
 {
     return read_int(object, s_name, s_path, value) &&
            (value >= 0 || fail(member_path(s_path, s_name)));
@@ -253,7 +254,7 @@ bool InstanceReader::read_client(const Value& object, const std::string& s_path,
            read_int(object, "early_tw", s_path, client.early_tw) &&
            read_int(object, "late_tw", s_path, client.late_tw) &&
            read_int(object, "service_time", s_path, client.service_time) &&
-           read_load(object, "demand", s_path, client.demand);
+           read_count(object, "demand", s_path, client.demand);
 }
 
 bool InstanceReader::read_container(const Value& object, const std::string& s_path,
@@ -261,8 +262,8 @@ bool InstanceReader::read_container(const Value& object, const std::string& s_pa
 {
     int fixed_cost = 0;
     int var_cost = 0;
-    const bool complete = read_load(object, "container_dim", s_path, container.capacity) &&
-                      read_int(object, "container_qt", s_path, container.quantity) &&
+    const bool complete = read_count(object, "container_dim", s_path, container.capacity) &&
+                      read_count(object, "container_qt", s_path, container.quantity) &&
                       read_int(object, "container_fixed_cost", s_path, fixed_cost) &&
                       read_int(object, "container_var_cost", s_path, var_cost) &&
                       read_string(object, "container_id", s_path, container.container_id);

@@ -54,9 +54,9 @@ private:
     const rapidjson::Value* data_array(const rapidjson::Value& document, const char* s_name);
     bool read_int(const rapidjson::Value& object, const char* s_name, const std::string& s_path,
                   int& value);
-    // A demand or a capacity: an integer of at least 0, since capacity tests add them up.
-    bool read_load(const rapidjson::Value& object, const char* s_name, const std::string& s_path,
-                   int& value);
+    // A demand, capacity or vehicle count: an integer of at least 0.
+    bool read_count(const rapidjson::Value& object, const char* s_name, const std::string& s_path,
+                    int& value);
     bool read_string(const rapidjson::Value& object, const char* s_name,
                      const std::string& s_path, std::string& s_value);
     bool read_matrix(const rapidjson::Value& document, const char* s_name, Matrix& matrix);

@@ -161,7 +161,7 @@ TEST_F(MalformedDocuments, ErrorRecordReplacesAnyRootAndStaleOutput)
     }
 }
 
-TEST_F(MalformedDocuments, ValuesTheSolverCannotAddUpAreRefusedByName)
+TEST_F(MalformedDocuments, ValuesTheSolverCannotCountWithAreRefusedByName)
 {
     std::mt19937 rng(3);
     const rapidjson::Document source = mutation::small_instance(rng, 3);
@@ -183,6 +183,9 @@ TEST_F(MalformedDocuments, ValuesTheSolverCannotAddUpAreRefusedByName)
         {k_demand, "-1", "input.data.clients[2].demand"},
         {"/input/data/containers/0/container_dim", "0", nullptr},
         {"/input/data/containers/0/container_dim", "-1", "input.data.containers[0].container_dim"},
+        {"/input/data/containers/0/container_qt", "0", nullptr},
+        {"/input/data/containers/0/container_qt", "-2147483648",
+         "input.data.containers[0].container_qt"},
     };
     for (const auto& edit : k_cases) {
         rapidjson::Document document;
