@@ -1,0 +1,28 @@
+#include "json_access.h"
+
+const rapidjson::Value* find_member(const rapidjson::Value& value, const char* name)
+{
+    if (!value.IsObject()) {
+        return nullptr;
+    }
+    const auto member = value.FindMember(name);
+    return member == value.MemberEnd() ? nullptr : &member->value;
+}
+
+const rapidjson::Value* find_element(const rapidjson::Value& value, rapidjson::SizeType i)
+{
+    if (!value.IsArray() || i >= value.Size()) {
+        return nullptr;
+    }
+    return &value[i];
+}
+
+bool read_string_member(const rapidjson::Value& value, const char* name, std::string& s_text)
+{
+    const rapidjson::Value* member = find_member(value, name);
+    if (member == nullptr || !member->IsString()) {
+        return false;
+    }
+    s_text.assign(member->GetString(), member->GetStringLength());
+    return true;
+}
