@@ -1,0 +1,153 @@
+// Randomized cheapest insertion: seed routes with random clients, then insert the
+// client whose cheapest position under one random criterion and weight is cheapest.
+
+#include "vrp.h"
+
+#include "solver_utils.h"
+
+#include <cfloat>
+#include <numeric>
+
+std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
+{
+    std::vector<InsertionCriterion> v_criteria;
+    v_criteria.push_back([this](unsigned i, unsigned, unsigned k, unsigned c, double) {
+        return container(static_cast<int>(c)).var_cost * travel(i, k);
+    });
+    v_criteria.push_back([this](unsigned i, unsigned j, unsigned k, unsigned c, double mu) {
+        const double detour = ((travel(i, k) + travel(k, j)) - travel(i, j)) -
+                              mu * (travel(0, k) + travel(k, 0));
+        return detour * container(static_cast<int>(c)).var_cost;
+    });
+    return v_criteria;
+}
+
+namespace {
+std::vector<double> weight_table()
+{
+    std::vector<double> v_weights(35, 0.0);
+    for (std::size_t w = 1; w < v_weights.size(); ++w) {
+        v_weights[w] = v_weights[w - 1] + 0.05;  // running sums, as the draws expect
+    }
+    return v_weights;
+}
+
+bool fits(long long load, int demand, int capacity)
+{
+    return capacity >= load + demand;
+}
+}  // namespace
+
+void VRP::best_insertion(const std::vector<int>& v_unrouted, const Solution& solution,
+                         int& position, int& route, int& after, double mu,
+                         const InsertionCriterion& criterion) const
+{
+    position = -1;
+    route = -1;
+    after = -1;
+    double best = DBL_MAX;
+    for (std::size_t x = 0; x < v_unrouted.size(); ++x) {
+        const unsigned k = static_cast<unsigned>(v_unrouted[x]);
+        for (std::size_t r = 0; r < solution.routes.size(); ++r) {
+            const Route& candidate = solution.routes[r];
+            if (!fits(candidate.load, demand(k), container(candidate.container).capacity)) {
+                continue;
+            }
+            const unsigned container_index = static_cast<unsigned>(candidate.container);
+            for (std::size_t p = 0; p + 1 < candidate.visits.size(); ++p) {
+                const double value =
+                    criterion(static_cast<unsigned>(candidate.visits[p].client),
+                              static_cast<unsigned>(candidate.visits[p + 1].client), k,
+                              container_index, mu);
+                if (value < best) {
+                    best = value;
+                    position = static_cast<int>(x);
+                    route = static_cast<int>(r);
+                    after = static_cast<int>(p);
+                }
+            }
+        }
+    }
+}
+
+void VRP::insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
+                        Solution& solution) const
+{
+    const int k = v_unrouted[static_cast<std::size_t>(position)];
+    Route& target = solution.routes[static_cast<std::size_t>(route)];
+    target.visits.insert(target.visits.begin() + after + 1, Visit{k, 0, 0, 0});
+    target.load = saturate_to_int(static_cast<long long>(target.load) +
+                                  demand(static_cast<unsigned>(k)));
+    v_unrouted.erase(v_unrouted.begin() + position);
+}
+
+namespace {
+// Whether some unrouted client fits an empty vehicle of some real type. When none
+// does, opening more vehicles can never place them: they go to the DUMMY route.
+bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrouted)
+{
+    for (int c = 0; c < vrp.container_count(); ++c) {
+        for (int k : v_unrouted) {
+            if (!vrp.is_dummy(c) &&
+                fits(0, vrp.demand(static_cast<unsigned>(k)), vrp.container(c).capacity)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+}  // namespace
+
+VRP::Solution VRP::randomized_insertion()
+{
+    ++stats.restarts;
+    std::vector<int> v_unrouted(client_count() > 0 ? client_count() - 1 : 0);
+    std::iota(v_unrouted.begin(), v_unrouted.end(), 1);
+
+    Solution solution;
+    solution.fleet_unlimited = fleet_unlimited;
+    init_solution(solution);
+    if (solution.fleet_unlimited) {
+        initial_routes_unlimited(solution, v_unrouted);
+    } else {
+        initial_routes_limited(solution, v_unrouted);
+    }
+    const std::vector<InsertionCriterion> v_criteria = initialize_insertion_criteria_routines();
+    const std::vector<double> v_weights = weight_table();
+    const InsertionCriterion& criterion = v_criteria[static_cast<std::size_t>(
+        rand_int(0, static_cast<int>(v_criteria.size()) - 1))];
+    const double mu =
+        v_weights[static_cast<std::size_t>(rand_int(0, static_cast<int>(v_weights.size()) - 1))];
+
+    int position = -1;
+    int route = -1;
+    int after = -1;
+    best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+    while (!v_unrouted.empty()) {
+        while (position >= 0) {
+            insert_client(position, route, after, v_unrouted, solution);
+            best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+        }
+        if (v_unrouted.empty()) {
+            break;
+        }
+        if (solution.fleet_unlimited && some_client_fits_a_vehicle(*this, v_unrouted)) {
+            open_random_route(solution);
+        } else {
+            add_dummy_route(solution);
+        }
+        best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+    }
+
+    rebuild_route_data(solution);
+    update_route_costs(solution);
+    solution.total_distance = 0.0;
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        Route& built = solution.routes[r];
+        built.cost = route_cost(solution, r);
+        built.distance = solution.seg_distance[r](0, static_cast<unsigned>(built.visits.size()) - 1);
+        built.load = solution.route_load[r];
+        solution.total_distance += built.distance;
+    }
+    return solution;
+}

@@ -1,0 +1,214 @@
+// Segment tables of a route: every forward and backward stretch of its visits,
+// so that moves price a rearranged route with a few constant-time joins.
+
+#include "vrp.h"
+
+#include "solver_utils.h"
+
+#include <cstdio>
+
+Segment VRP::Solution::segment(unsigned r, unsigned i, unsigned j) const
+{
+    Segment s;
+    s.duration = seg_duration[r](i, j);
+    s.earliest = seg_earliest[r](i, j);
+    s.latest = seg_latest[r](i, j);
+    s.time_warp = seg_time_warp[r](i, j);
+    s.distance = seg_distance[r](i, j);
+    return s;
+}
+
+void VRP::Solution::set_segment(unsigned r, unsigned i, unsigned j, const Segment& value)
+{
+    seg_duration[r](i, j) = value.duration;
+    seg_earliest[r](i, j) = value.earliest;
+    seg_latest[r](i, j) = value.latest;
+    seg_time_warp[r](i, j) = value.time_warp;
+    seg_distance[r](i, j) = value.distance;
+}
+
+void VRP::Solution::resize_route_data(std::size_t count)
+{
+    route_load.resize(count, 0);
+    route_min_demand.resize(count, 0);
+    route_max_demand.resize(count, 0);
+    cumulative_load.resize(count);
+    seg_duration.resize(count);
+    seg_earliest.resize(count);
+    seg_latest.resize(count);
+    seg_time_warp.resize(count);
+    seg_distance.resize(count);
+}
+
+Segment VRP::join_stored_segments(const Solution& solution, unsigned r1, unsigned i1,
+                                  unsigned j1, unsigned r2, unsigned i2, unsigned j2) const
+{
+    const Segment first = solution.segment(r1, i1, j1);
+    const unsigned u = static_cast<unsigned>(solution.routes[r1].visits[j1].client);
+    const unsigned w = static_cast<unsigned>(solution.routes[r2].visits[i2].client);
+    if (u == w) {
+        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
+        Segment start;
+        start.earliest = first.earliest;
+        start.latest = first.earliest;
+        return start;
+    }
+    return join_segments(first, solution.segment(r2, i2, j2), travel(u, w), distance(u, w));
+}
+
+Segment VRP::join_with_stored_segment(const Segment& first, unsigned u,
+                                      const Solution& solution, unsigned r, unsigned i,
+                                      unsigned j) const
+{
+    const unsigned w = static_cast<unsigned>(solution.routes[r].visits[i].client);
+    return join_segments(first, solution.segment(r, i, j), travel(u, w), distance(u, w));
+}
+
+namespace {
+void unpack(const Segment& s, double& D, double& E, double& L, double& TW, double& C)
+{
+    D = s.duration;
+    E = s.earliest;
+    L = s.latest;
+    TW = s.time_warp;
+    C = s.distance;
+}
+}  // namespace
+
+void VRP::concatenate_segments(unsigned i1, unsigned j1, unsigned i2, unsigned j2,
+                               const Solution& solution, unsigned r1, unsigned r2, double& D,
+                               double& E, double& L, double& TW, double& C) const
+{
+    unpack(join_stored_segments(solution, r1, i1, j1, r2, i2, j2), D, E, L, TW, C);
+}
+
+void VRP::concatenate_with_segment(double D1, double E1, double L1, double TW1, double C1,
+                                   unsigned u, const Solution& solution, unsigned r, unsigned i,
+                                   unsigned j, double& D, double& E, double& L, double& TW,
+                                   double& C) const
+{
+    const Segment first{D1, E1, L1, TW1, C1};
+    unpack(join_with_stored_segment(first, u, solution, r, i, j), D, E, L, TW, C);
+}
+
+namespace {
+struct LoadData {
+    int load = 0;
+    int min_demand = 2147483647;
+    int max_demand = -2147483647;
+};
+}  // namespace
+
+// Fills the route's cumulative loads and returns its load, smallest non-zero and
+// largest demand. Sums run in 64 bits and saturate, so a huge DUMMY load stays defined.
+static LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumulative)
+{
+    LoadData data;
+    long long load = 0;
+    v_cumulative.resize(route.visits.size());
+    for (std::size_t p = 0; p < route.visits.size(); ++p) {
+        const int q = vrp.demand(static_cast<unsigned>(route.visits[p].client));
+        if (q > data.max_demand) {
+            data.max_demand = q;
+        }
+        if (q < data.min_demand && q != 0) {
+            data.min_demand = q;
+        }
+        load += q;
+        v_cumulative[p] = saturate_to_int(load);
+    }
+    data.load = saturate_to_int(load);
+    return data;
+}
+
+static void store_loads(VRP::Solution& solution, unsigned r, const LoadData& data)
+{
+    solution.route_load[r] = data.load;
+    solution.route_max_demand[r] = data.max_demand;
+    solution.route_min_demand[r] = data.min_demand;
+}
+
+void VRP::init_route_segments(Solution& solution, unsigned r) const
+{
+    const Route& route = solution.routes[r];
+    const unsigned n = static_cast<unsigned>(route.visits.size());
+    solution.seg_duration[r].reset(n);
+    solution.seg_earliest[r].reset(n);
+    solution.seg_latest[r].reset(n);
+    solution.seg_time_warp[r].reset(n);
+    solution.seg_distance[r].reset(n);
+    for (unsigned p = 0; p < n; ++p) {
+        const Client& visited = client(static_cast<unsigned>(route.visits[p].client));
+        solution.seg_duration[r](p, p) = visited.service_time;
+        solution.seg_earliest[r](p, p) = visited.early_tw;
+        solution.seg_latest[r](p, p) = visited.late_tw;
+    }
+    store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
+}
+
+void VRP::update_route_segments(Solution& solution, unsigned r) const
+{
+    const unsigned n = static_cast<unsigned>(solution.routes[r].visits.size());
+    const LoadData data = scan_loads(*this, solution.routes[r], solution.cumulative_load[r]);
+    for (unsigned a = 0; a < n; ++a) {
+        for (unsigned s = 1; s + a < n; ++s) {
+            const unsigned b = a + s;
+            solution.set_segment(r, a, b, join_stored_segments(solution, r, a, b - 1, r, b, b));
+            const unsigned p = n - 1 - a;
+            const unsigned q = p - s;
+            solution.set_segment(r, p, q, join_stored_segments(solution, r, p, q + 1, r, q, q));
+        }
+    }
+    solution.routes[r].cost = route_cost(solution, r);
+    store_loads(solution, r, data);
+}
+
+void VRP::rebuild_route_data(Solution& solution) const
+{
+    const std::size_t m = solution.routes.size();
+    // Every entry is rewritten by init_route_segments; resizing keeps the storage.
+    solution.resize_route_data(m);
+    for (unsigned r = 0; r < m; ++r) {
+        init_route_segments(solution, r);
+    }
+}
+
+void VRP::update_route_costs(Solution& solution) const
+{
+    double sum = 0.0;
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        update_route_segments(solution, r);
+        solution.routes[r].cost = route_cost(solution, r);
+        sum += solution.routes[r].cost;
+    }
+    solution.total_cost = sum;
+}
+
+double VRP::segment_cost(int container_index, const Segment& s, bool serves_clients) const
+{
+    const Container& record = container(container_index);
+    const double f = serves_clients ? 1.0 : 0.0;
+    return (f * record.fixed_cost + record.var_cost * s.distance) +
+           time_warp_penalty * s.time_warp;
+}
+
+double VRP::route_cost(const Solution& solution, unsigned r) const
+{
+    const Route& route = solution.routes[r];
+    const unsigned n = static_cast<unsigned>(route.visits.size());
+    return segment_cost(route.container, solution.segment(r, 0, n - 1), n >= 3);
+}
+
+void VRP::print_route_check(const Solution& solution) const
+{
+    for (const Route& route : solution.routes) {
+        if (route.visits.front().client != 0 || route.visits.back().client != 0) {
+            std::printf(" >> Begin or end client not depot \n");
+        }
+    }
+    for (std::size_t r = 0; r < solution.routes.size(); ++r) {
+        if (solution.route_load[r] > container(solution.routes[r].container).capacity) {
+            std::printf(" >> Unfeasible load \n");
+        }
+    }
+}

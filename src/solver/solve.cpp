@@ -1,0 +1,26 @@
+// The solve dispatcher: check the instance, run one method, extract its result.
+
+#include "vrp.h"
+
+bool VRP::solve_method_available(int method)
+{
+    return method == 2;
+}
+
+void VRP::solve(int method)
+{
+    Solution solution;
+    check_instance();
+    // Without even a depot record there is nothing to route (and no depot to index).
+    if (client_count() > 0) {
+        switch (method) {
+        case 2:
+            solution = randomized_insertion();
+            break;
+        default:
+            break;  // any other number builds nothing
+        }
+    }
+    stats.total_cost = solution.total_cost;
+    extract_result(solution);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// The solver's public face: an instance document in, a new document with the
+// result (or an error record) out. Each call is self-contained.
+
+#include "vrp.h"
+
+#include <rapidjson/document.h>
+
+// Time-limited multi-start iterated local search (method 3).
+rapidjson::Document run_vrp_ils(const rapidjson::Value& input_document);
+// The same search under the variant name (method 4).
+rapidjson::Document run_vrp_ils_variant(const rapidjson::Value& input_document);
+// Savings construction with lambda 1.0 (method 0).
+rapidjson::Document run_vrp_savings(const rapidjson::Value& input_document);
+// One randomized insertion (method 2).
+rapidjson::Document run_vrp_insertion(const rapidjson::Value& input_document);
+// Savings construction over a sweep of lambda values (method 1).
+rapidjson::Document run_vrp_savings_sweep(const rapidjson::Value& input_document);
+
+// What the five share: read, solve with the method, write. stats may be null.
+// A document that cannot be read, or a method this build cannot run, gives a
+// copy of the input with an error record.
+rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int method,
+                                   SolveStats* stats);

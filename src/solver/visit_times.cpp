@@ -1,0 +1,56 @@
+// The schedule that result extraction reports: arrival, waiting and departure of
+// every visit when each route starts at its earliest feasible time.
+
+#include "vrp.h"
+
+#include "solver_utils.h"
+
+namespace {
+// Travel time of a leg; the depot-to-depot leg of an empty route is no trip, and
+// the matrix diagonal (2147483647) must not enter the clock.
+double leg_time(const VRP& vrp, unsigned from, unsigned to)
+{
+    return from == to ? 0.0 : vrp.travel(from, to);
+}
+
+void serve(const Client& visited, Visit& visit)
+{
+    if (visited.early_tw > visit.arrival) {
+        visit.waiting = saturate_to_int(static_cast<long long>(visited.early_tw) - visit.arrival);
+        visit.departure =
+            saturate_to_int(static_cast<long long>(visited.early_tw) + visited.service_time);
+    } else {
+        visit.waiting = 0;
+        visit.departure =
+            saturate_to_int(static_cast<long long>(visit.arrival) + visited.service_time);
+    }
+}
+}  // namespace
+
+void VRP::compute_visit_times(Solution& solution) const
+{
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        Route& route = solution.routes[r];
+        const unsigned n = static_cast<unsigned>(route.visits.size());
+        const bool has_tables = r < solution.seg_earliest.size() &&
+                                solution.seg_earliest[r].side() == n;
+        const int start = has_tables ? truncate_to_int(solution.seg_earliest[r](0, n - 1)) : 0;
+        Visit& first = route.visits[0];
+        first.arrival = start;
+        first.waiting = 0;
+        first.departure =
+            saturate_to_int(static_cast<long long>(start) + client(0).service_time);
+        route.travel_time = 0.0;
+        route.waiting_time = 0.0;
+        for (unsigned p = 1; p < n; ++p) {
+            const unsigned from = static_cast<unsigned>(route.visits[p - 1].client);
+            const unsigned to = static_cast<unsigned>(route.visits[p].client);
+            const double t = leg_time(*this, from, to);
+            Visit& visit = route.visits[p];
+            visit.arrival = truncate_to_int(route.visits[p - 1].departure + t);
+            route.travel_time += t;
+            serve(client(to), visit);
+            route.waiting_time += visit.waiting;
+        }
+    }
+}

@@ -1,0 +1,163 @@
+#include "vrp.h"
+
+#include "solver_utils.h"
+
+#include <cstdlib>
+
+VRP::VRP() = default;
+
+VRP::VRP(Instance* instance_) : instance(instance_)
+{
+    std::srand(10);
+    if (instance != nullptr) {
+        copy_problem_data();
+    }
+}
+
+void VRP::copy_problem_data()
+{
+    v_clients.assign(instance->clients.begin(), instance->clients.end());
+    n_clients = static_cast<unsigned>(v_clients.size());
+    if (n_clients > 0) {
+        v_clients[0].demand = 0;  // the depot delivers nothing to itself
+    }
+    // Entries the document does not hold (a matrix smaller than the client list,
+    // refused before any solve) stay 0.0 rather than being read out of range.
+    auto copy_matrix = [this](const std::deque<std::deque<double>>& matrix,
+                              std::vector<double>& v_flat) {
+        v_flat.assign(static_cast<std::size_t>(n_clients) * n_clients, 0.0);
+        for (unsigned a = 0; a < n_clients && a < matrix.size(); ++a) {
+            for (unsigned b = 0; b < n_clients && b < matrix[a].size(); ++b) {
+                v_flat[a * n_clients + b] = matrix[a][b];
+            }
+        }
+    };
+    copy_matrix(instance->Mtij, v_travel);
+    copy_matrix(instance->Mdij, v_distance);
+}
+
+const Container& VRP::container(int k) const
+{
+    return instance->containers[static_cast<std::size_t>(k)];
+}
+
+int VRP::container_count() const
+{
+    return static_cast<int>(instance->containers.size());
+}
+
+void VRP::take_vehicle(Solution& solution, int container_index) const
+{
+    if (container_index >= 0 &&
+        static_cast<std::size_t>(container_index) < solution.remaining_vehicles.size() &&
+        !is_dummy(container_index)) {
+        --solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
+    }
+}
+
+void VRP::check_instance()
+{
+    triangular = check_triangular_inequality();
+    fleet_unlimited = check_fleet_unlimited();
+}
+
+bool VRP::check_triangular_inequality() const
+{
+    const unsigned n = n_clients;
+    for (unsigned a = 0; a < n; ++a) {
+        for (unsigned b = 0; b < n; ++b) {
+            for (unsigned c = 0; c < n; ++c) {
+                if (a == b || b == c || a == c) {
+                    continue;
+                }
+                if (distance(b, a) + distance(a, c) - distance(b, c) < -0.01) {
+                    return false;
+                }
+            }
+        }
+    }
+    return true;
+}
+
+bool VRP::check_fleet_unlimited() const
+{
+    const long long clients_less_depot = static_cast<long long>(instance->clients.size()) - 1;
+    for (const Container& record : instance->containers) {
+        if (record.quantity < clients_less_depot) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int VRP::disturbance_rounds() const
+{
+    return 5 * container_count() + static_cast<int>(instance->clients.size());
+}
+
+Route VRP::init_route(int container_index) const
+{
+    Route route;
+    route.container = container_index;
+    route.visits.resize(2);
+    return route;
+}
+
+Route VRP::make_client_route(int c, int container_index) const
+{
+    const unsigned k = static_cast<unsigned>(c);
+    const Client& record = client(k);
+    int start = truncate_to_int(travel(0, k));
+    int waiting = 0;
+    if (record.early_tw >= start) {
+        waiting = saturate_to_int(static_cast<long long>(record.early_tw) - start);
+        start = record.early_tw;
+    }
+    const int departure = saturate_to_int(static_cast<long long>(start) + record.service_time);
+    const int back = truncate_to_int(departure + travel(k, 0));
+
+    Route route;
+    route.container = container_index;
+    route.visits = {Visit{0, 0, 0, 0}, Visit{c, start, waiting, 0}, Visit{0, back, 0, 0}};
+    route.load = demand(k);
+    route.distance = truncate_to_int(distance(0, k) + distance(k, 0));
+    route.travel_time = truncate_to_int(travel(0, k) + travel(k, 0));
+    return route;
+}
+
+int VRP::smallest_container() const
+{
+    int smallest = 2147483647;
+    int chosen = 0;
+    for (int k = 0; k < container_count(); ++k) {
+        if (container(k).capacity < smallest) {
+            smallest = container(k).capacity;
+            chosen = k;
+        }
+    }
+    return chosen;
+}
+
+int VRP::can_merge_load(int route1, int route2, const Solution& solution) const
+{
+    const Route& first = solution.routes[static_cast<std::size_t>(route1)];
+    const Route& second = solution.routes[static_cast<std::size_t>(route2)];
+    const long long load = static_cast<long long>(first.load) + second.load;
+    if (container(first.container).capacity >= load) {
+        return first.container;
+    }
+    if (container(second.container).capacity >= load) {
+        return second.container;
+    }
+    return -1;
+}
+
+void VRP::sum_container_costs(long long& fixed_sum, long long& var_sum) const
+{
+    fixed_sum = 0;
+    var_sum = 0;
+    for (const Container& record : instance->containers) {
+        fixed_sum = static_cast<long long>(static_cast<double>(fixed_sum) + record.fixed_cost);
+        var_sum = static_cast<long long>(static_cast<double>(var_sum) + record.var_cost);
+    }
+}

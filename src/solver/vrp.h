@@ -1,0 +1,177 @@
+#pragma once
+// The routing solver: one VRP per optimisation run, over the Instance the run reads.
+
+#include "instance.h"
+#include "route.h"
+#include "segment.h"
+
+#include <functional>
+#include <vector>
+
+// Figures a developer program reports about one solve.
+struct SolveStats {
+    int restarts = 0;         // randomized insertions run
+    double total_cost = 0.0;  // cost of the solution handed to result extraction
+};
+
+class VRP {
+public:
+    struct Solution {
+        double total_distance = 0.0;
+        double total_time = 0.0;
+        bool fleet_respected = false;
+        bool fleet_unlimited = false;
+        bool spare_flag = false;
+        double total_cost = 0.0;
+        std::vector<Route> routes;
+        int n_routes = 2147483647;
+        // Vehicles left per real vehicle type; the DUMMY record has no entry.
+        std::vector<int> remaining_vehicles;
+
+        // Per route r (entry r of each): load data and the five segment tables.
+        // Entry [i][j] of a table: visits i..j driven forwards when i <= j, backwards otherwise.
+        std::vector<int> route_load;
+        std::vector<int> route_min_demand;
+        std::vector<int> route_max_demand;
+        std::vector<std::vector<int>> cumulative_load;
+        std::vector<SquareTable> seg_duration;
+        std::vector<SquareTable> seg_earliest;
+        std::vector<SquareTable> seg_latest;
+        std::vector<SquareTable> seg_time_warp;
+        std::vector<SquareTable> seg_distance;
+
+        // Entry [i][j] of route r's five tables.
+        Segment segment(unsigned r, unsigned i, unsigned j) const;
+        void set_segment(unsigned r, unsigned i, unsigned j, const Segment& value);
+        // Grows or shrinks the per-route data to one (empty) entry per route.
+        void resize_route_data(std::size_t count);
+    };
+
+    using InsertionCriterion =
+        std::function<double(unsigned, unsigned, unsigned, unsigned, double)>;
+    using IntraRouteMove = std::function<bool(Solution&, unsigned&)>;
+    using InterRouteMove = std::function<bool(Solution&, std::vector<int>&)>;
+    using SolutionRoutine = std::function<void(Solution&)>;
+
+    Instance* instance = nullptr;
+    double time_warp_penalty = 1000.0;
+    double aux_weight = 0.05;
+    bool fleet_unlimited = false;
+    bool triangular = false;
+    // Index of the DUMMY record this solver appended, -1 while there is none. The
+    // record is known by its index, never by its name: a user may name a type "DUMMY".
+    int dummy_container = -1;
+    SolveStats stats;
+
+    VRP();
+    // Reseeds the C random generator with 10 and takes a contiguous copy of the
+    // matrices and clients (the depot's demand counts as 0 throughout the solver).
+    explicit VRP(Instance* instance);
+
+    // --- Problem data -----------------------------------------------------------
+    unsigned client_count() const { return n_clients; }
+    double travel(unsigned a, unsigned b) const { return v_travel[a * n_clients + b]; }
+    double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
+    const Client& client(unsigned c) const { return v_clients[c]; }
+    int demand(unsigned c) const { return v_clients[c].demand; }
+    const Container& container(int k) const;
+    int container_count() const;
+    bool is_dummy(int container) const { return container == dummy_container && container >= 0; }
+    // Takes one vehicle of a real type; the DUMMY record and unknown indices have no count.
+    void take_vehicle(Solution& solution, int container) const;
+
+    // --- Model ------------------------------------------------------------------
+    void check_instance();
+    bool check_triangular_inequality() const;
+    bool check_fleet_unlimited() const;
+    int disturbance_rounds() const;
+    Route init_route(int container) const;
+    Route make_client_route(int client, int container) const;
+    int smallest_container() const;
+    int can_merge_load(int route1, int route2, const Solution& solution) const;
+    // Sums of the records' costs; 64-bit so that the DUMMY costs (x 10000) cannot overflow.
+    void sum_container_costs(long long& fixed_sum, long long& var_sum) const;
+
+    // --- Segment tables and costs -----------------------------------------------
+    // [i1..j1] of route r1 followed by [i2..j2] of route r2. Joining the depot to
+    // itself (the empty route) gives the first segment's start and nothing else.
+    Segment join_stored_segments(const Solution& solution, unsigned r1, unsigned i1, unsigned j1,
+                                 unsigned r2, unsigned i2, unsigned j2) const;
+    // A segment ending at client u followed by [i..j] of route r (no depot special case).
+    Segment join_with_stored_segment(const Segment& first, unsigned u, const Solution& solution,
+                                     unsigned r, unsigned i, unsigned j) const;
+    // The same two joins with the five values as separate doubles.
+    void concatenate_segments(unsigned i1, unsigned j1, unsigned i2, unsigned j2,
+                              const Solution& solution, unsigned r1, unsigned r2, double& D,
+                              double& E, double& L, double& TW, double& C) const;
+    void concatenate_with_segment(double D1, double E1, double L1, double TW1, double C1,
+                                  unsigned u, const Solution& solution, unsigned r, unsigned i,
+                                  unsigned j, double& D, double& E, double& L, double& TW,
+                                  double& C) const;
+    void init_route_segments(Solution& solution, unsigned r) const;
+    void update_route_segments(Solution& solution, unsigned r) const;
+    void rebuild_route_data(Solution& solution) const;
+    void update_route_costs(Solution& solution) const;
+    double route_cost(const Solution& solution, unsigned r) const;
+    // Cost of a route on the container whose whole visit sequence is summarised by s.
+    double segment_cost(int container, const Segment& s, bool serves_clients) const;
+    void compute_visit_times(Solution& solution) const;
+    void print_route_check(const Solution& solution) const;
+
+    // --- Randomized insertion ----------------------------------------------------
+    Solution randomized_insertion();
+    std::vector<InsertionCriterion> initialize_insertion_criteria_routines() const;
+    void best_insertion(const std::vector<int>& v_unrouted, const Solution& solution,
+                        int& position, int& route, int& after, double mu,
+                        const InsertionCriterion& criterion) const;
+    void insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
+                       Solution& solution) const;
+    void init_solution(Solution& solution) const;
+    void initial_routes_unlimited(Solution& solution, std::vector<int>& v_unrouted) const;
+    void initial_routes_limited(Solution& solution, std::vector<int>& v_unrouted) const;
+    void open_random_route(Solution& solution) const;
+    void add_dummy_route(Solution& solution);
+    int total_demand() const;
+
+    // --- Intra-route neighbourhoods ----------------------------------------------
+    std::vector<IntraRouteMove> initialize_intra_route_neighborhoods();
+    bool relocate_intra(Solution& solution, unsigned& route);
+    bool two_opt_intra(Solution& solution, unsigned& route);
+    bool swap_intra(Solution& solution, unsigned& route);
+    bool or_opt_intra(Solution& solution, unsigned& route);
+
+    // --- Inter-route neighbourhoods ----------------------------------------------
+    std::vector<InterRouteMove> initialize_inter_route_neighborhoods();
+    bool relocate_inter(Solution& solution, std::vector<int>& v_changed);
+    bool relocate_pair_inter(Solution& solution, std::vector<int>& v_changed);
+    bool swap_inter(Solution& solution, std::vector<int>& v_changed);
+    bool swap_pairs_inter(Solution& solution, std::vector<int>& v_changed);
+    bool swap_pair_single_inter(Solution& solution, std::vector<int>& v_changed);
+    bool two_opt_star_inter(Solution& solution, std::vector<int>& v_changed);
+    void add_empty_routes(Solution& solution);
+
+    // --- Local search and disturbance ---------------------------------------------
+    std::vector<SolutionRoutine> initialize_local_search_routines();
+    std::vector<SolutionRoutine> initialize_solution_disturbance_routines();
+    void local_search_rvnd(Solution& solution);
+    void local_search_pass(Solution& solution);
+    void intra_route_search(Solution& solution, unsigned route);
+    void disturb_swap(Solution& solution);
+    void disturb_exchange(Solution& solution);
+
+    // --- Solve methods ---------------------------------------------------------------
+    // Methods this build can run; the entry functions refuse the others.
+    static bool solve_method_available(int method);
+    void solve(int method);
+    Solution multi_start_ils(double max_time);
+    Solution multi_start_ils_variant(double max_time);
+    void extract_result(Solution& solution);
+
+private:
+    unsigned n_clients = 0;
+    std::vector<double> v_travel;    // n x n, row-major, diagonal as stored
+    std::vector<double> v_distance;  // n x n, row-major, diagonal as stored
+    std::vector<Client> v_clients;
+
+    void copy_problem_data();
+};
