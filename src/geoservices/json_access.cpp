@@ -1,5 +1,7 @@
 #include "json_access.h"
 
+#include <utility>
+
 const rapidjson::Value* find_member(const rapidjson::Value& value, const char* name)
 {
     if (!value.IsObject()) {
@@ -7,6 +9,12 @@ const rapidjson::Value* find_member(const rapidjson::Value& value, const char* n
     }
     const auto member = value.FindMember(name);
     return member == value.MemberEnd() ? nullptr : &member->value;
+}
+
+rapidjson::Value* find_member(rapidjson::Value& value, const char* name)
+{
+    // The usual const/non-const pair: one lookup, the caller's constness kept.
+    return const_cast<rapidjson::Value*>(find_member(std::as_const(value), name));
 }
 
 const rapidjson::Value* find_element(const rapidjson::Value& value, rapidjson::SizeType i)

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
+#include <vector>
 
 class GeoStubSuite : public testing::Test {
 protected:
@@ -33,3 +35,30 @@ protected:
 
     static inline GeoStub* stub_ = nullptr;
 };
+
+// Records every pause instead of sleeping, for as long as it lives.
+class PauseRecorder {
+public:
+    PauseRecorder()
+    {
+        Geoservices::set_pause_function(
+            [this](std::chrono::milliseconds duration) { v_pauses.push_back(duration.count()); });
+    }
+    PauseRecorder(const PauseRecorder&) = delete;
+    PauseRecorder& operator=(const PauseRecorder&) = delete;
+    ~PauseRecorder() { Geoservices::set_pause_function(nullptr); }
+
+    std::vector<long> v_pauses;
+};
+
+// The query part ("sources=0;1&annotations=...") of each request the stub logged.
+inline std::vector<std::string> logged_queries(const GeoStub& stub)
+{
+    std::vector<std::string> v_queries;
+    for (const std::string& s_line : stub.requests()) {
+        const size_t begin = s_line.find('?');
+        const size_t end = s_line.rfind(" HTTP/");
+        v_queries.push_back(begin < end ? s_line.substr(begin + 1, end - begin - 1) : s_line);
+    }
+    return v_queries;
+}
