@@ -10,14 +10,6 @@
 
 namespace {
 
-// "normal" (or no method at all) is the plain search; anything else the variant.
-bool wants_plain_search(const rapidjson::Value& meta_info)
-{
-    const rapidjson::Value* method = find_member(meta_info, "solution_method");
-    return method == nullptr ||
-           (method->IsString() && std::string(method->GetString()) == "normal");
-}
-
 // The solved document, or the parsed one with an error record when it lacks the parts
 // the solver entries need.
 rapidjson::Document solved(rapidjson::Document document)
@@ -29,10 +21,17 @@ rapidjson::Document solved(rapidjson::Document document)
                          input ? "missing 'meta_info' field" : "missing 'input' field");
         return document;
     }
-    return wants_plain_search(*meta_info) ? run_vrp_ils(document) : run_vrp_ils_variant(document);
+    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document) : run_vrp_ils_variant(document);
 }
 
 }  // namespace
+
+bool solves_with_plain_search(const rapidjson::Value& meta_info)
+{
+    const rapidjson::Value* method = find_member(meta_info, "solution_method");
+    return method == nullptr ||
+           (method->IsString() && std::string(method->GetString()) == "normal");
+}
 
 void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_json,
                         std::string distance_matrix_api, std::string google_api_key)

@@ -1,6 +1,8 @@
 #pragma once
 // The jobs on whole instance documents. The document crosses threads only as text.
 
+#include <rapidjson/document.h>
+
 #include <memory>
 #include <string>
 
@@ -13,3 +15,7 @@ void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_j
 // Solves the instance text by the method input.meta_info.solution_method names and
 // reports the solved document as text.
 void run_optimize_job(std::shared_ptr<JobContext> context, std::string input_json);
+
+// input.meta_info.solution_method absent or exactly "normal": the plain search; any other
+// value, of any JSON type, asks for its variant.
+bool solves_with_plain_search(const rapidjson::Value& meta_info);
