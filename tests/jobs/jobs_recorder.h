@@ -5,6 +5,7 @@
 #include "thread_jobs.h"
 
 #include <QObject>
+#include <QSignalSpy>
 
 #include <string>
 #include <vector>
@@ -39,4 +40,11 @@ private slots:
 private:
     void note(const std::string& s_event);
     void note_end(const std::string& s_event);
+};
+
+// A jobs object as a window holds it, with its recorder and a spy on the recorder's ends.
+struct WatchedJobs {
+    ThreadJobs jobs;
+    JobsRecorder recorder{jobs};
+    QSignalSpy ended{&recorder, &JobsRecorder::ended};
 };

@@ -2,8 +2,11 @@
 
 #include "service_config.h"
 
+#include <QtTest>
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QThreadPool>
 
 #include <atomic>
 
@@ -100,5 +103,37 @@ bool finish(const QFuture<void>& future)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     QCoreApplication::sendPostedEvents();
-    return future.isFinished();
+    if (!future.isFinished()) {
+        return false;
+    }
+    settle_thread_pool();
+    return true;
+}
+
+void settle_thread_pool()
+{
+    QThreadPool::globalInstance()->waitForDone();
+}
+
+void JobsTestBase::initTestCase()
+{
+    watch_queue_warnings();
+    QVERIFY2(stub.start(), "the loopback stand-in did not start");
+    point_services_at(stub);
+    stub.set_script(R"({"routes":{}})");
+}
+
+void JobsTestBase::cleanupTestCase()
+{
+    Geoservices::set_endpoints(Geoservices::default_endpoints());
+}
+
+void JobsTestBase::init()
+{
+    settle_thread_pool();
+}
+
+void JobsTestBase::cleanup()
+{
+    QVERIFY(!queue_warning_seen());
 }

@@ -2,9 +2,11 @@
 // What the job tests share: a watch on Qt's "Cannot queue arguments" warning, a pause
 // recorder that can hold a job inside one pause, client rows and stub scripts.
 
+#include "geostub_process.h"
 #include "text_table.h"
 
 #include <QFuture>
+#include <QObject>
 
 #include <chrono>
 #include <condition_variable>
@@ -54,3 +56,22 @@ extern const std::string k_nominatim_nothing;
 
 // Spins the event loop until the job has ended, then delivers what it queued.
 bool finish(const QFuture<void>& future);
+// Waits until the global pool's threads have ended, so that the next job starts a thread of
+// its own: ThreadSanitizer sees a thread start, but not a task handed to a running thread
+// through the pool's queue (Qt is not instrumented).
+void settle_thread_pool();
+
+// Base of the job test classes: the loopback stand-in for the whole program, and a
+// failed test whenever Qt could not queue a signal's arguments.
+class JobsTestBase : public QObject {
+    Q_OBJECT
+
+protected:
+    GeoStub stub;
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup();
+};

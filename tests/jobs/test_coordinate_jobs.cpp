@@ -26,12 +26,10 @@ const std::string k_search = "/search";
 const std::string k_found = nominatim_found("48.85", "2.35");
 }  // namespace
 
-class CoordinateJobsTest : public QObject {
+class CoordinateJobsTest : public JobsTestBase {
     Q_OBJECT
 
 private:
-    GeoStub stub;
-
     // n rows that all need a lookup.
     static TextTable rows_to_look_up(size_t n)
     {
@@ -43,39 +41,27 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        watch_queue_warnings();
-        QVERIFY2(stub.start(), "the loopback stand-in did not start");
-        point_services_at(stub);
-    }
-
-    void cleanupTestCase() { Geoservices::set_endpoints(Geoservices::default_endpoints()); }
-
-    void cleanup() { QVERIFY(!queue_warning_seen()); }
 
     void grid_reports_each_row_then_its_end()
     {
         stub.set_script(route_script(k_search, {k_found, k_nominatim_nothing}));
         PauseRecorder pauses;
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QSignalSpy ended(&recorder, &JobsRecorder::ended);
+        WatchedJobs watched;
         const TextTable vv_rows{client_row("depot", "-25,43", "-49,27"), client_row("a", "", ""),
                                 client_row("b", "95", "10"), client_row("c", "1.5", "2.5")};
-        jobs.collect_lat_long_grid(vv_rows, "me@x.org", "KEY", "osrm_relaxed");
-        QVERIFY(ended.wait(10000));
+        watched.jobs.collect_lat_long_grid(vv_rows, "me@x.org", "KEY", "osrm_relaxed");
+        QVERIFY(watched.ended.wait(10000));
 
-        QCOMPARE(recorder.v_events, (Strings{"row 0 status 6 -25,43 -49,27",
+        QCOMPARE(watched.recorder.v_events, (Strings{"row 0 status 6 -25,43 -49,27",
                                              "row 1 status 0 48.85 2.35", "row 2 status 2 95 10",
                                              "row 3 status 6 1.5 2.5", "end grid all_ok 0"}));
-        QVERIFY(!recorder.off_gui_thread);
+        QVERIFY(!watched.recorder.off_gui_thread);
         QCOMPARE(pauses.pauses(), (Longs{800, 800}));
         QCOMPARE(stub.requests().size(), size_t(2));
         TextTable vv_expected = vv_rows;
         vv_expected[1][7] = "48.85";
         vv_expected[1][8] = "2.35";
-        QCOMPARE(recorder.vv_table, vv_expected);
+        QCOMPARE(watched.recorder.vv_table, vv_expected);
     }
 
     void grid_pause_and_lookup_follow_the_service_data()
@@ -109,13 +95,11 @@ private slots:
         QFETCH(Longs, pauses);
         stub.set_script(route_script(route.toStdString(), {answer.toStdString()}));
         PauseRecorder recorder_of_pauses;
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QSignalSpy ended(&recorder, &JobsRecorder::ended);
-        jobs.collect_lat_long_grid({client_row("a", "", "")}, "me@x.org", "KEY",
+        WatchedJobs watched;
+        watched.jobs.collect_lat_long_grid({client_row("a", "", "")}, "me@x.org", "KEY",
                                    api.toStdString());
-        QVERIFY(ended.wait(10000));
-        QCOMPARE(recorder.v_events.front(), event.toStdString());
+        QVERIFY(watched.ended.wait(10000));
+        QCOMPARE(watched.recorder.v_events.front(), event.toStdString());
         QCOMPARE(static_cast<int>(stub.requests().size()), requests);
         QCOMPARE(recorder_of_pauses.pauses(), pauses);
     }
@@ -126,11 +110,10 @@ private slots:
         v_answers.resize(10, k_found);
         stub.set_script(route_script(k_search, v_answers));
         PauseRecorder pauses;
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QVERIFY(finish(jobs.collect_lat_long_grid(rows_to_look_up(10), "", "", "osrm_relaxed")));
+        WatchedJobs watched;
+        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(10), "", "", "osrm_relaxed")));
 
-        QCOMPARE(recorder.v_events,
+        QCOMPARE(watched.recorder.v_events,
                  (Strings{"row 0 status 0 48.85 2.35", "row 1 status 0 48.85 2.35",
                           "row 2 status 0 48.85 2.35", "row 3 status 1  "}));
         QCOMPARE(stub.requests().size(), size_t(4));
@@ -142,18 +125,17 @@ private slots:
         stub.set_script(route_script(k_search, {k_found}));
         const int k = 2;
         PauseRecorder pauses(k);  // the job waits in the pause after row k
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        connect(&recorder, &JobsRecorder::row_received, this, [&](int row) {
+        WatchedJobs watched;
+        connect(&watched.recorder, &JobsRecorder::row_received, this, [&](int row) {
             if (row == k) {
-                jobs.stop_processing();
+                watched.jobs.stop_processing();
                 pauses.release();
             }
         });
-        QVERIFY(finish(jobs.collect_lat_long_grid(rows_to_look_up(6), "", "", "osrm_relaxed")));
+        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(6), "", "", "osrm_relaxed")));
 
-        QCOMPARE(recorder.v_events.size(), size_t(k + 1));
-        QCOMPARE(recorder.v_events.back(), std::string("row 2 status 0 48.85 2.35"));
+        QCOMPARE(watched.recorder.v_events.size(), size_t(k + 1));
+        QCOMPARE(watched.recorder.v_events.back(), std::string("row 2 status 0 48.85 2.35"));
         QCOMPARE(stub.requests().size(), size_t(k + 1));
     }
 
@@ -161,8 +143,7 @@ private slots:
     {
         stub.set_script(route_script(k_search, {k_found}));
         PauseRecorder pauses;
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
+        WatchedJobs watched;
         // Every pool thread busy, so the job is still queued when the stop comes.
         QThreadPool* pool = QThreadPool::globalInstance();
         QSemaphore busy;
@@ -175,15 +156,15 @@ private slots:
             }));
         }
         started.acquire(pool->maxThreadCount());
-        const QFuture<void> job = jobs.collect_lat_long_grid(rows_to_look_up(3), "", "", "osrm_relaxed");
-        jobs.stop_processing();
+        const QFuture<void> job = watched.jobs.collect_lat_long_grid(rows_to_look_up(3), "", "", "osrm_relaxed");
+        watched.jobs.stop_processing();
         busy.release(pool->maxThreadCount());
         QVERIFY(finish(job));
         for (const QFuture<void>& blocker : v_blockers) {
             QVERIFY(finish(blocker));  // the semaphores must outlive their waiters
         }
 
-        QCOMPARE(recorder.v_events, Strings{});
+        QCOMPARE(watched.recorder.v_events, Strings{});
         QCOMPARE(stub.requests().size(), size_t(0));
     }
 
@@ -199,28 +180,27 @@ private slots:
         QFETCH(bool, stop_first);
         stub.set_script(route_script(k_search, {k_found}));
         PauseRecorder pauses(0);  // the old job waits after its first row
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
+        WatchedJobs watched;
         QFuture<void> new_job;
         bool taken_over = false;
         const TextTable vv_new{client_row("x", "1", "2"), client_row("y", "3", "4")};
-        connect(&recorder, &JobsRecorder::row_received, this, [&](int row) {
+        connect(&watched.recorder, &JobsRecorder::row_received, this, [&](int row) {
             if (row == 0 && !taken_over) {
                 taken_over = true;
                 if (stop_first) {
-                    jobs.stop_processing();
+                    watched.jobs.stop_processing();
                 }
-                new_job = jobs.collect_lat_long_grid(vv_new, "", "", "osrm_relaxed");
+                new_job = watched.jobs.collect_lat_long_grid(vv_new, "", "", "osrm_relaxed");
                 pauses.release();
             }
         });
-        QVERIFY(finish(jobs.collect_lat_long_grid(rows_to_look_up(4), "", "", "osrm_relaxed")));
+        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(4), "", "", "osrm_relaxed")));
         QVERIFY(finish(new_job));
 
-        QCOMPARE(recorder.v_events,
+        QCOMPARE(watched.recorder.v_events,
                  (Strings{"row 0 status 0 48.85 2.35", "row 0 status 6 1 2", "row 1 status 6 3 4",
                           "end grid all_ok 1"}));
-        QCOMPARE(recorder.vv_table, vv_new);
+        QCOMPARE(watched.recorder.vv_table, vv_new);
         QCOMPARE(stub.requests().size(), size_t(1));
     }
 
@@ -236,55 +216,50 @@ private slots:
         QVERIFY(!database.insert_client("Praca", "Praça da Estação", "7", "", "", "", "", "1,5",
                                         "2,5"));
         PauseRecorder pauses;
-        ThreadJobs jobs;
-        jobs.set_database(&database);
-        JobsRecorder recorder(jobs);
-        QSignalSpy ended(&recorder, &JobsRecorder::ended);
+        WatchedJobs watched;
+        watched.jobs.set_database(&database);
         const TextTable vv_rows{client_row("depot", "", "", "rua das flores", "5b"),
                                 client_row("a", "3", "4", "Oak Road", "10"),
                                 client_row("b", "", "", "praça da estação", "7"),
                                 client_row("c", "", "", "Elm Lane", "1")};
-        jobs.collect_lat_long_grid_database_search(vv_rows, "", "", "osrm_relaxed");
-        QVERIFY(ended.wait(10000));
+        watched.jobs.collect_lat_long_grid_database_search(vv_rows, "", "", "osrm_relaxed");
+        QVERIFY(watched.ended.wait(10000));
 
         // The stored Oak Road client has no coordinates: the row's own ones stand.
-        QCOMPARE(recorder.v_events,
+        QCOMPARE(watched.recorder.v_events,
                  (Strings{"row 0 status 0 -25.4 -49.2", "row 1 status 6 3 4",
                           "row 2 status 0 1,5 2,5", "row 3 status 0 48.85 2.35",
                           "end grid all_ok 1"}));
-        QCOMPARE(recorder.vv_table[0], vv_rows[0]);  // stored coordinates are only reported
+        QCOMPARE(watched.recorder.vv_table[0], vv_rows[0]);  // stored coordinates are only reported
         QCOMPARE(stub.requests().size(), size_t(1));
         QCOMPARE(pauses.pauses(), Longs{800});
     }
 
     void empty_tables_end_at_once()
     {
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QVERIFY(finish(jobs.collect_lat_long_grid({}, "", "", "osrm_relaxed")));
-        QVERIFY(finish(jobs.collect_lat_long_database({client_row("id", "lat", "long")}, "", "",
+        WatchedJobs watched;
+        QVERIFY(finish(watched.jobs.collect_lat_long_grid({}, "", "", "osrm_relaxed")));
+        QVERIFY(finish(watched.jobs.collect_lat_long_database({client_row("id", "lat", "long")}, "", "",
                                                       "osrm_relaxed")));
-        QCOMPARE(recorder.v_events, (Strings{"end grid all_ok 1", "end database all_ok 1"}));
+        QCOMPARE(watched.recorder.v_events, (Strings{"end grid all_ok 1", "end database all_ok 1"}));
     }
 
     void database_job_pauses_before_each_report()
     {
         stub.set_script(route_script(k_search, {k_found, k_nominatim_nothing}));
         PauseRecorder pauses;
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QSignalSpy ended(&recorder, &JobsRecorder::ended);
+        WatchedJobs watched;
         const TextTable vv_rows{client_row("id", "lat", "long"), client_row("a", "1", "2"),
                                 client_row("b", "", ""), client_row("c", "", ""),
                                 client_row("d", "", "")};
-        jobs.collect_lat_long_database(vv_rows, "", "", "osrm_relaxed");
-        QVERIFY(ended.wait(10000));
+        watched.jobs.collect_lat_long_database(vv_rows, "", "", "osrm_relaxed");
+        QVERIFY(watched.ended.wait(10000));
 
-        QCOMPARE(recorder.v_events, (Strings{"row 1 status 6", "row 2 status 0", "row 3 status 2",
+        QCOMPARE(watched.recorder.v_events, (Strings{"row 1 status 6", "row 2 status 0", "row 3 status 2",
                                              "row 4 status 2", "end database all_ok 0"}));
         QCOMPARE(pauses.pauses(), (Longs{1200, 1200, 1200}));
-        QCOMPARE(recorder.vv_table[2][7], std::string("48.85"));
-        QCOMPARE(recorder.vv_table[3], vv_rows[3]);
+        QCOMPARE(watched.recorder.vv_table[2][7], std::string("48.85"));
+        QCOMPARE(watched.recorder.vv_table[3], vv_rows[3]);
     }
 };
 

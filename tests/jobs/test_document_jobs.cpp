@@ -44,37 +44,23 @@ std::string record_member(const std::string& s_json, const char* name)
 
 }  // namespace
 
-class DocumentJobsTest : public QObject {
+class DocumentJobsTest : public JobsTestBase {
     Q_OBJECT
 
 private:
-    GeoStub stub;
-
     // Runs one document job and hands back what its end signal carried.
     template <typename Start>
     std::string end_text(Start start, std::vector<std::string>& v_events)
     {
-        ThreadJobs jobs;
-        JobsRecorder recorder(jobs);
-        QSignalSpy ended(&recorder, &JobsRecorder::ended);
-        start(jobs);
-        const bool arrived = ended.wait(20000);
+        WatchedJobs watched;
+        start(watched.jobs);
+        const bool arrived = watched.ended.wait(20000);
+        const JobsRecorder& recorder = watched.recorder;
         v_events = recorder.v_events;
         return arrived && !recorder.off_gui_thread ? recorder.s_json : "no end on the GUI thread";
     }
 
 private slots:
-    void initTestCase()
-    {
-        watch_queue_warnings();
-        QVERIFY2(stub.start(), "the loopback stand-in did not start");
-        point_services_at(stub);
-        stub.set_script(R"({"routes":{}})");
-    }
-
-    void cleanupTestCase() { Geoservices::set_endpoints(Geoservices::default_endpoints()); }
-
-    void cleanup() { QVERIFY(!queue_warning_seen()); }
 
     void signal_types_are_known_by_their_declared_names()
     {
@@ -127,7 +113,9 @@ private slots:
             end_text([](ThreadJobs& jobs) { jobs.optimize(k_instance); }, v_events);
         QCOMPARE(v_events, std::vector<std::string>{"end optimize"});
         if (record_member(s_json, "error") == "solve_method_unavailable") {
-            QSKIP("the solver's iterated local search is not in this build yet");
+            // QSKIP's empty variadic part trips clang's pedantic warning.
+            QTest::qSkip("the solver's search is not in this build yet", __FILE__, __LINE__);
+            return;
         }
         const rapidjson::Document document = string_to_json(s_json);
         QVERIFY(document.IsObject() && document.HasMember("input") && document.HasMember("output"));

@@ -14,12 +14,10 @@
 
 #include <memory>
 
-class JobsLifetimeTest : public QObject {
+class JobsLifetimeTest : public JobsTestBase {
     Q_OBJECT
 
 private:
-    GeoStub stub;
-
     bool wait_for_requests(size_t count)
     {
         QElapsedTimer timer;
@@ -31,16 +29,6 @@ private:
     }
 
 private slots:
-    void initTestCase()
-    {
-        watch_queue_warnings();
-        QVERIFY2(stub.start(), "the loopback stand-in did not start");
-        point_services_at(stub);
-    }
-
-    void cleanupTestCase() { Geoservices::set_endpoints(Geoservices::default_endpoints()); }
-
-    void cleanup() { QVERIFY(!queue_warning_seen()); }
 
     void check_job_outlives_its_object()
     {
