@@ -8,9 +8,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -129,6 +131,27 @@ private slots:
                              "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n"));
     }
 
+    void import_with_clients_not_found_stores_none()
+    {
+        BoxRecorder boxes;
+        boxes.answer({true});
+        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
+        QVERIFY(!store->database->update_setting("lat_long_api", "none"));  // finds nothing
+        s_open_name = store->path("clients.csv");
+        write_text(s_open_name, k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.43;-49.27\n"
+                                                   "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+        s_save_name = store->path("Sao José.csv");
+        import_button(*window)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
+        Geoservices::set_pause_function({});
+
+        QCOMPARE(boxes.boxes[0].s_title, QString("Action required"));
+        QVERIFY(store->database->search_clients("").empty());
+        QCOMPARE(read_text(store->path("Sao Jose.csv.csv")),
+                 k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+    }
+
     void export_round_trips_through_import()
     {
         BoxRecorder boxes;
@@ -175,7 +198,13 @@ private slots:
         TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
         window->start_lat_long_job(vv_table);
         QVERIFY(!import_button(*window)->isEnabled());
+        window->get_add_client_from_database_status(Geoservices::LAT_LONG_ALREADY_EXISTS, 1);
+        QStatusBar* status_bar = child<QStatusBar>(window.get(), "statusbar");
+        QCOMPARE(child<QLabel>(status_bar, "")->text(), QString("lat/long already exists"));
+        QCOMPARE(status_bar->findChild<QProgressBar*>()->value(), 1);
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_NO_INTERNET, 1);
+        QVERIFY(child<QLabel>(status_bar, "")->text().isEmpty());
+        QCOMPARE(status_bar->findChild<QProgressBar*>()->value(), -1);
         QCOMPARE(boxes.texts(), QStringList({"No internet connection"}));
         QCOMPARE(boxes.boxes[0].s_title, QString("API error"));
         QVERIFY(import_button(*window)->isEnabled());
