@@ -4,7 +4,7 @@
 
 bool VRP::solve_method_available(int method)
 {
-    return method == 2;
+    return method >= 2 && method <= 4;
 }
 
 void VRP::solve(int method)
@@ -16,6 +16,12 @@ void VRP::solve(int method)
         switch (method) {
         case 2:
             solution = randomized_insertion();
+            break;
+        case 3:
+            solution = multi_start_ils(instance->max_time);
+            break;
+        case 4:
+            solution = multi_start_ils_variant(instance->max_time);
             break;
         default:
             break;  // any other number builds nothing

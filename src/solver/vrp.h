@@ -158,6 +158,16 @@ public:
     void intra_route_search(Solution& solution, unsigned route);
     void disturb_swap(Solution& solution);
     void disturb_exchange(Solution& solution);
+    // Drops every (depot, depot) route with its per-route data and gives its vehicle back.
+    void remove_empty_routes(Solution& solution) const;
+    // Copies the candidate over the best when it leaves fewer clients unrouted, then
+    // when it uses fewer real routes, then when it is cheaper. best_routes holds the
+    // best's real route count; 2147483647 while there is no best yet.
+    void keep_best(Solution& best, const Solution& candidate, int& best_routes) const;
+    // Clients the solution leaves on DUMMY routes.
+    int unrouted_count(const Solution& solution) const;
+    // Routes on real vehicle types that serve at least one client.
+    int real_route_count(const Solution& solution) const;
 
     // --- Solve methods ---------------------------------------------------------------
     // Methods this build can run; the entry functions refuse the others.
@@ -165,6 +175,8 @@ public:
     void solve(int method);
     Solution multi_start_ils(double max_time);
     Solution multi_start_ils_variant(double max_time);
+    // Restarts of construction and local search alone, without disturbance.
+    Solution grasp_search(double max_time);
     void extract_result(Solution& solution);
 
 private:
