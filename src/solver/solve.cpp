@@ -4,7 +4,7 @@
 
 bool VRP::solve_method_available(int method)
 {
-    return method >= 2 && method <= 4;
+    return method >= 0 && method <= 4;
 }
 
 void VRP::solve(int method)
@@ -14,6 +14,12 @@ void VRP::solve(int method)
     // Without even a depot record there is nothing to route (and no depot to index).
     if (client_count() > 0) {
         switch (method) {
+        case 0:
+            solution = savings_heuristic(1.0);
+            break;
+        case 1:
+            solution = savings_lambda_sweep();
+            break;
         case 2:
             solution = randomized_insertion();
             break;

@@ -86,7 +86,7 @@ TEST(SolverEntry, InsertionRepeatsItselfByteForByte)
 TEST(SolverEntry, RefusesWhatItCannotSolve)
 {
     rapidjson::Document input = load_test_document("solomon_c101_25.json");
-    const rapidjson::Document unbuilt = run_vrp_ils(input);
+    const rapidjson::Document unbuilt = run_vrp_method(input, 5, nullptr);
     EXPECT_EQ("solve_method_unavailable", error_code(unbuilt));
     EXPECT_FALSE(unbuilt["output"].HasMember("data"));
     EXPECT_TRUE(unbuilt.HasMember("input"));
