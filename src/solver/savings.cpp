@@ -84,6 +84,10 @@ void VRP::update_savings_heap(int route1, int route2, Heap& heap) const
     const HeapElement e = heap.top();
     auto cancel = [&heap](int a, int b) {
         const int slot = heap.position(a, b);
+        // Setting an already cancelled pair again would change nothing.
+        if (heap.element(slot).key == 0.0) {
+            return;
+        }
         heap.set_element(HeapElement{0.0, a, b}, slot);
         heap.sift_down(slot);
     };

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <utility>
 
 namespace {
 // Largest side with side * side <= count.
@@ -41,35 +40,29 @@ void Heap::build_heap()
 
 void Heap::sift_down(int k)
 {
-    while (true) {
-        const int l = left(k);
-        const int r = right(k);
-        int larger = 0;
-        if (l < size) {
-            larger = l;
+    // The sinking element is held aside and written once where it stops; every
+    // child that moves up is written (and its position recorded) on the way.
+    const HeapElement sinking = elements[static_cast<std::size_t>(k)];
+    while (left(k) < size) {
+        int larger = left(k);
+        if (right(k) < size && key(right(k)) > key(larger)) {
+            larger = right(k);
         }
-        if (r < size && elements[static_cast<std::size_t>(r)].key >
-                            elements[static_cast<std::size_t>(l)].key) {
-            larger = r;
+        if (!(key(larger) > sinking.key)) {
+            break;
         }
-        if (larger == 0 || !(elements[static_cast<std::size_t>(larger)].key >
-                             elements[static_cast<std::size_t>(k)].key)) {
-            return;
-        }
-        swap_slots(k, larger);
+        place(elements[static_cast<std::size_t>(larger)], k);
         k = larger;
     }
+    place(sinking, k);
 }
 
-void Heap::swap_slots(int a, int b)
+void Heap::place(const HeapElement& e, int slot)
 {
-    std::swap(elements[static_cast<std::size_t>(a)], elements[static_cast<std::size_t>(b)]);
-    for (int slot : {a, b}) {
-        const HeapElement& moved = elements[static_cast<std::size_t>(slot)];
-        // A pair outside the table (a list that was not side x side) has no position.
-        if (moved.i >= 0 && moved.i < n_side && moved.j >= 0 && moved.j < n_side) {
-            positions[index(moved.i, moved.j)] = slot;
-        }
+    elements[static_cast<std::size_t>(slot)] = e;
+    // A pair outside the table (a list that was not side x side) has no position.
+    if (e.i >= 0 && e.i < n_side && e.j >= 0 && e.j < n_side) {
+        positions[index(e.i, e.j)] = slot;
     }
 }
 

@@ -46,5 +46,7 @@ private:
         return static_cast<std::size_t>(i) * static_cast<std::size_t>(n_side) +
                static_cast<std::size_t>(j);
     }
-    void swap_slots(int a, int b);
+    double key(int k) const { return elements[static_cast<std::size_t>(k)].key; }
+    // Writes e into the slot and records the slot as the pair's position.
+    void place(const HeapElement& e, int slot);
 };
