@@ -2,6 +2,7 @@
 // what the solution must hold whatever the limit.
 
 #include "document_checks.h"
+#include "instance_reader.h"
 #include "solver_entry.h"
 
 #include <gtest/gtest.h>
@@ -79,4 +80,25 @@ TEST(MultiStart, ALimitedFleetListsWhatItCannotServe)
     EXPECT_EQ(1u, output_data(result)["routes"].Size());
     EXPECT_GT(output_data(result)["unrouted_clients"].Size(), 0u);
     EXPECT_EQ(1, result["output"]["summary"]["n_used_vehicles"].GetInt());
+}
+
+TEST(MultiStart, RestartsWithoutDisturbanceServeEveryClient)
+{
+    Instance instance;
+    {
+        const rapidjson::Document input = load_test_document("solomon_c101_25.json");
+        InstanceReader reader(&instance, 0, input);
+        ASSERT_FALSE(reader.failed());
+    }
+    VRP vrp(&instance);
+    vrp.check_instance();
+    const VRP::Solution best = vrp.grasp_search(0.0);
+    EXPECT_EQ(1, vrp.stats.restarts);
+    EXPECT_EQ(0, vrp.unrouted_count(best));
+    EXPECT_GE(best.total_time, 0.0);
+    int served = 0;
+    for (const Route& route : best.routes) {
+        served += static_cast<int>(route.visits.size()) - 2;
+    }
+    EXPECT_EQ(25, served);
 }

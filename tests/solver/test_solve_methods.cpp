@@ -47,3 +47,16 @@ TEST(SolveMethods, AnUnknownMethodExtractsAnEmptySolution)
         EXPECT_EQ(0, vrp.stats.restarts);
     }
 }
+
+TEST(SolveMethods, NoVehicleTypeAndNoClientStillSolves)
+{
+    // The local search then starts on a route 0 that does not exist.
+    for (const int method : {3, 4}) {
+        Instance instance = test_support::instance_with_demands({});
+        VRP vrp(&instance);
+        vrp.solve(method);
+        EXPECT_EQ(1, vrp.stats.restarts);
+        EXPECT_TRUE(instance.routes.empty());
+        EXPECT_TRUE(instance.unrouted_clients.empty());
+    }
+}
