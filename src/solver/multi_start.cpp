@@ -24,13 +24,20 @@ public:
 private:
     std::chrono::steady_clock::time_point start;
 };
+
+// The best solution before any restart: no route, and any solution beats its cost.
+VRP::Solution no_best_yet(const VRP& vrp)
+{
+    VRP::Solution best;
+    vrp.init_solution(best);
+    best.total_cost = DBL_MAX;
+    return best;
+}
 }  // namespace
 
 VRP::Solution VRP::multi_start_ils(double max_time)
 {
-    Solution best;
-    init_solution(best);
-    best.total_cost = DBL_MAX;
+    Solution best = no_best_yet(*this);
     int best_routes = 2147483647;
     const SearchClock clock;
     double elapsed = clock.elapsed();
@@ -79,9 +86,7 @@ VRP::Solution VRP::multi_start_ils_variant(double max_time)
 
 VRP::Solution VRP::grasp_search(double max_time)
 {
-    Solution best;
-    init_solution(best);
-    best.total_cost = DBL_MAX;
+    Solution best = no_best_yet(*this);
     int best_routes = 2147483647;
     const SearchClock clock;
     const double limit = 0.98 * max_time;

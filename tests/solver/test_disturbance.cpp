@@ -9,7 +9,7 @@
 
 using test_support::DrawTape;
 using test_support::make_container;
-using test_support::make_solution;
+using test_support::fleet_solution;
 
 namespace {
 
@@ -86,7 +86,7 @@ struct Scene {
     Model model(const VRP::Solution& solution) const
     {
         Model m;
-        m.vv_routes = test_support::clients_of(solution);
+        m.vv_routes = test_support::route_clients(solution);
         m.v_loads = solution.route_load;
         for (const Route& route : solution.routes) {
             m.v_capacities.push_back(vrp.container(route.container).capacity);
@@ -103,11 +103,11 @@ struct Scene {
 void expect_in_step(VRP& vrp, const VRP::Solution& solution)
 {
     test_support::RoutePlan plan;
-    const auto vv_clients = test_support::clients_of(solution);
+    const auto vv_clients = test_support::route_clients(solution);
     for (std::size_t r = 0; r < solution.routes.size(); ++r) {
         plan.emplace_back(solution.routes[r].container, vv_clients[r]);
     }
-    const VRP::Solution fresh = make_solution(vrp, plan);
+    const VRP::Solution fresh = fleet_solution(vrp, plan);
     EXPECT_EQ(fresh.route_load, solution.route_load);
     EXPECT_EQ(fresh.cumulative_load, solution.cumulative_load);
     EXPECT_EQ(fresh.seg_time_warp, solution.seg_time_warp);
@@ -133,7 +133,7 @@ TEST(Disturbance, DrawsAndTradesFollowTheModel)
     int refused = 0;
     for (const bool exchange : {false, true}) {
         for (unsigned seed = 1; seed <= 40; ++seed) {
-            VRP::Solution solution = make_solution(scene.vrp, scene.plan);
+            VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
             Model model = scene.model(solution);
             DrawTape tape(seed);
             if (exchange) {
@@ -143,7 +143,7 @@ TEST(Disturbance, DrawsAndTradesFollowTheModel)
             }
             model.disturb(tape, exchange);
             ASSERT_TRUE(tape.generator_at_cursor()) << "seed " << seed;
-            ASSERT_EQ(model.vv_routes, test_support::clients_of(solution)) << "seed " << seed;
+            ASSERT_EQ(model.vv_routes, test_support::route_clients(solution)) << "seed " << seed;
             EXPECT_EQ(model.v_loads, solution.route_load) << "seed " << seed;
             expect_in_step(scene.vrp, solution);
             accepted += model.accepted;
@@ -158,13 +158,13 @@ TEST(Disturbance, DrawsAndTradesFollowTheModel)
 TEST(Disturbance, OneRouteDrawsNothing)
 {
     Scene scene({3, 4}, 15, {{0, {1, 2}}});
-    VRP::Solution solution = make_solution(scene.vrp, scene.plan);
+    VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
     const VRP::Solution before = solution;
     DrawTape tape(7);
     scene.vrp.disturb_swap(solution);
     scene.vrp.disturb_exchange(solution);
     EXPECT_TRUE(tape.generator_at_cursor());
-    EXPECT_EQ(test_support::clients_of(before), test_support::clients_of(solution));
+    EXPECT_EQ(test_support::route_clients(before), test_support::route_clients(solution));
     EXPECT_EQ(before.total_cost, solution.total_cost);
 }
 
@@ -173,16 +173,16 @@ TEST(Disturbance, ATradeFillingAVehicleExactlyIsRefusedButStillDraws)
     // Loads 5 and 6 on capacity 6: the trade would fill the first vehicle exactly.
     Scene scene({5, 6}, 6, {{0, {1}}, {0, {2}}});
     for (unsigned seed = 1; seed <= 10; ++seed) {
-        VRP::Solution solution = make_solution(scene.vrp, scene.plan);
+        VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
         DrawTape tape(seed);
         scene.vrp.disturb_swap(solution);
         // k, then per attempt the two route draws (they differ at once half the time)
         // and the two one-client position draws.
-        Model model = scene.model(make_solution(scene.vrp, scene.plan));
+        Model model = scene.model(fleet_solution(scene.vrp, scene.plan));
         model.disturb(tape, false);
         EXPECT_EQ(0, model.accepted);
         EXPECT_TRUE(tape.generator_at_cursor()) << "seed " << seed;
-        EXPECT_EQ((std::vector<std::vector<int>>{{1}, {2}}), test_support::clients_of(solution));
+        EXPECT_EQ((std::vector<std::vector<int>>{{1}, {2}}), test_support::route_clients(solution));
         EXPECT_EQ((std::vector<int>{5, 6}), solution.route_load);
     }
 }

@@ -9,7 +9,7 @@
 
 using test_support::DrawTape;
 using test_support::make_container;
-using test_support::make_solution;
+using test_support::fleet_solution;
 
 namespace {
 
@@ -63,7 +63,7 @@ void expect_sound(VRP& vrp, const VRP::Solution& solution, int clients)
 {
     std::vector<int> v_seen(static_cast<std::size_t>(clients), 0);
     test_support::RoutePlan plan;
-    const auto vv_clients = test_support::clients_of(solution);
+    const auto vv_clients = test_support::route_clients(solution);
     for (std::size_t r = 0; r < solution.routes.size(); ++r) {
         for (int c : vv_clients[r]) {
             ++v_seen[static_cast<std::size_t>(c)];
@@ -73,7 +73,7 @@ void expect_sound(VRP& vrp, const VRP::Solution& solution, int clients)
     EXPECT_EQ(0, v_seen[0]);
     EXPECT_EQ(static_cast<std::size_t>(clients - 1),
               static_cast<std::size_t>(std::count(v_seen.begin(), v_seen.end(), 1)));
-    const VRP::Solution fresh = make_solution(vrp, plan);
+    const VRP::Solution fresh = fleet_solution(vrp, plan);
     EXPECT_NEAR(fresh.total_cost, solution.total_cost, 1e-6 * std::max(1.0, fresh.total_cost));
     EXPECT_EQ(fresh.route_load, solution.route_load);
 }
@@ -85,11 +85,11 @@ TEST(LocalSearch, NothingToImproveDrawsEachMoveOnce)
     TwoClients scene;
     for (const bool rvnd : {true, false}) {
         // One route: the four intra-route moves on route 0, then the six inter-route ones.
-        VRP::Solution solution = make_solution(scene.vrp, {{0, {1, 2}}});
+        VRP::Solution solution = fleet_solution(scene.vrp, {{0, {1, 2}}});
         DrawTape tape(3);
         rvnd ? scene.vrp.local_search_rvnd(solution) : scene.vrp.local_search_pass(solution);
-        EXPECT_EQ(test_support::clients_of(make_solution(scene.vrp, {{0, {1, 2}}})),
-                  test_support::clients_of(solution));
+        EXPECT_EQ(test_support::route_clients(fleet_solution(scene.vrp, {{0, {1, 2}}})),
+                  test_support::route_clients(solution));
         fail_every_intra_move(tape);
         for (int left = 6; left > 0; --left) {
             tape.next(0, left - 1);
@@ -103,11 +103,11 @@ TEST(LocalSearch, TheDummyRouteIsNeverReorderedAndDrawsNothing)
     TwoClients scene;
     VRP::Solution scratch;
     scene.vrp.add_dummy_route(scratch);
-    VRP::Solution solution = make_solution(scene.vrp, {{scene.vrp.dummy_container, {2, 1}}});
+    VRP::Solution solution = fleet_solution(scene.vrp, {{scene.vrp.dummy_container, {2, 1}}});
     DrawTape tape(5);
     scene.vrp.intra_route_search(solution, 0);
     EXPECT_TRUE(tape.generator_at_cursor());
-    EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}}), test_support::clients_of(solution));
+    EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}}), test_support::route_clients(solution));
 }
 
 TEST(LocalSearch, DescentStartsAfreshAfterASuccessAndThePassDoesNot)
@@ -117,7 +117,7 @@ TEST(LocalSearch, DescentStartsAfreshAfterASuccessAndThePassDoesNot)
     TwoClients scene;
     for (unsigned seed = 1; seed <= 12; ++seed) {
         for (const bool rvnd : {true, false}) {
-            VRP::Solution solution = make_solution(scene.vrp, {{0, {1}}, {1, {2}}});
+            VRP::Solution solution = fleet_solution(scene.vrp, {{0, {1}}, {1, {2}}});
             DrawTape tape(seed);
             rvnd ? scene.vrp.local_search_rvnd(solution) : scene.vrp.local_search_pass(solution);
             fail_every_intra_move(tape);
@@ -125,7 +125,7 @@ TEST(LocalSearch, DescentStartsAfreshAfterASuccessAndThePassDoesNot)
             EXPECT_TRUE(tape.generator_at_cursor()) << "seed " << seed << (rvnd ? " rvnd" : " pass");
             scene.vrp.remove_empty_routes(solution);
             ASSERT_EQ(1u, solution.routes.size());
-            EXPECT_EQ(2u, test_support::clients_of(solution)[0].size());
+            EXPECT_EQ(2u, test_support::route_clients(solution)[0].size());
         }
     }
 }
@@ -161,7 +161,7 @@ TEST(LocalSearch, UnlimitedFleetGetsAnEmptyRoutePerTypeThatRemovalTakesBack)
     VRP vrp(&instance);
     vrp.check_instance();
     ASSERT_TRUE(vrp.fleet_unlimited);
-    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}});
+    VRP::Solution solution = fleet_solution(vrp, {{0, {1, 2}}});
     vrp.local_search_rvnd(solution);
     int empty_vans = 0;
     int empty_cars = 0;

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 using test_support::make_container;
-using test_support::make_solution;
+using test_support::fleet_solution;
 using test_support::RoutePlan;
 
 namespace {
@@ -29,7 +29,7 @@ struct Fleet {
     }
     VRP::Solution solution(const RoutePlan& plan, double total_cost)
     {
-        VRP::Solution built = make_solution(vrp, plan);
+        VRP::Solution built = fleet_solution(vrp, plan);
         built.total_cost = total_cost;  // the ranking reads only the stored total
         return built;
     }
@@ -76,7 +76,7 @@ TEST(KeepBest, RanksUnroutedClientsThenRealRoutesThenCost)
         const RoutePlan& expected_plan = c.replaced ? c.candidate : c.best;
         const VRP::Solution expected = fleet.solution(expected_plan, 0.0);
         EXPECT_EQ(c.replaced ? c.candidate_cost : c.best_cost, best.total_cost) << c.s_name;
-        EXPECT_EQ(test_support::clients_of(expected), test_support::clients_of(best)) << c.s_name;
+        EXPECT_EQ(test_support::route_clients(expected), test_support::route_clients(best)) << c.s_name;
         EXPECT_EQ(fleet.vrp.real_route_count(expected), best_routes) << c.s_name;
     }
 }
@@ -106,12 +106,12 @@ TEST(RemoveEmptyRoutes, DropsEmptyRoutesWithTheirDataAndReturnsTheirVehicles)
     fleet.vrp.remove_empty_routes(solution);
 
     EXPECT_EQ((std::vector<std::vector<int>>{{1, 2}, {3, 4, 5}, {6}}),
-              test_support::clients_of(solution));
+              test_support::route_clients(solution));
     // The van and the car come back; the DUMMY record has no count to return to.
     EXPECT_EQ((std::vector<int>{2, 1}), solution.remaining_vehicles);
     EXPECT_EQ(cost, solution.total_cost);
     const VRP::Solution fresh =
-        make_solution(fleet.vrp, {{0, {1, 2}}, {0, {3, 4, 5}}, {fleet.dummy, {6}}});
+        fleet_solution(fleet.vrp, {{0, {1, 2}}, {0, {3, 4, 5}}, {fleet.dummy, {6}}});
     EXPECT_EQ(fresh.route_load, solution.route_load);
     EXPECT_EQ(fresh.route_min_demand, solution.route_min_demand);
     EXPECT_EQ(fresh.route_max_demand, solution.route_max_demand);
