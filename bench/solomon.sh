@@ -21,7 +21,7 @@ jobs=$(( $(nproc) / 2 ))
 keep_dir=""
 
 usage() {
-  sed -n '5,11p' "$0" | sed 's/^# \{0,1\}//' >&2
+  awk 'NR > 1 && !/^#/ { exit } NR > 1 { sub(/^# ?/, ""); print }' "$0" >&2
   exit 2
 }
 

@@ -160,6 +160,8 @@ public:
     void apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const;
     void apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
                             unsigned c) const;
+    // A randomized insertion followed by one 2-opt pass over each route; a developer aid.
+    Solution insertion_then_two_opt();
 
     // --- Inter-route neighbourhoods ----------------------------------------------
     std::vector<InterRouteMove> initialize_inter_route_neighborhoods();

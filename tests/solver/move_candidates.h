@@ -19,6 +19,15 @@ using Candidates = std::vector<Candidate>;
 enum IntraMove { kRelocateIntra, kTwoOptIntra, kSwapIntra, kOrOptIntra };
 enum InterMove { kRelocate, kRelocatePair, kSwap, kSwapPairs, kSwapPairSingle, kTwoOptStar };
 
+// The moves in the slots above.
+using IntraMoveFn = bool (VRP::*)(VRP::Solution&, unsigned&);
+using InterMoveFn = bool (VRP::*)(VRP::Solution&, std::vector<int>&);
+inline const IntraMoveFn kIntraMoveFns[] = {&VRP::relocate_intra, &VRP::two_opt_intra,
+                                            &VRP::swap_intra, &VRP::or_opt_intra};
+inline const InterMoveFn kInterMoveFns[] = {
+    &VRP::relocate_inter,   &VRP::relocate_pair_inter,    &VRP::swap_inter,
+    &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter, &VRP::two_opt_star_inter};
+
 inline Candidates intra_candidates(const VRP& vrp, const VRP::Solution& s, int move, unsigned r)
 {
     Candidates v_all;
@@ -44,8 +53,7 @@ inline Candidates intra_candidates(const VRP& vrp, const VRP::Solution& s, int m
                 add(vrp.swap_intra_delta(s, r, i, j),
                     [=](VRP::Solution& t) { p->apply_swap_intra(t, r, i, j); });
             }
-            if (move == kOrOptIntra && n >= 5 && a <= n - 3 && b >= 1 &&
-                (b + 1 < a || b > a + 1)) {
+            if (move == kOrOptIntra && n >= 5 && a <= n - 3 && b >= 1 && (b + 1 < a || b > a + 1)) {
                 add(b > a ? vrp.or_opt_intra_forward_delta(s, r, i, i + 1, j)
                           : vrp.or_opt_intra_backward_delta(s, r, i, i + 1, j),
                     [=](VRP::Solution& t) { p->apply_or_opt_intra(t, r, i, i + 1, j); });
@@ -57,7 +65,8 @@ inline Candidates intra_candidates(const VRP& vrp, const VRP::Solution& s, int m
 
 inline long long demand_at(const VRP& vrp, const VRP::Solution& s, unsigned r, int position)
 {
-    return vrp.demand(static_cast<unsigned>(s.routes[r].visits[static_cast<std::size_t>(position)].client));
+    return vrp.demand(
+        static_cast<unsigned>(s.routes[r].visits[static_cast<std::size_t>(position)].client));
 }
 
 // Moves 0 to 4: a run of run1 clients of r1 for a run of run2 clients of r2 (run2 = 0:
@@ -79,7 +88,8 @@ inline void run_candidates(const VRP& vrp, const VRP::Solution& s, int move, uns
     const int first_j = run2 == 0 ? 0 : 1;
     const int last_j = run2 == 0 ? n2 - 2 : n2 - 2 * run2;
     for (int a = 1; a <= n1 - 2 * run1; ++a) {
-        const long long given = demand_at(vrp, s, r1, a) + (run1 == 2 ? demand_at(vrp, s, r1, a + 1) : 0);
+        const long long given =
+            demand_at(vrp, s, r1, a) + (run1 == 2 ? demand_at(vrp, s, r1, a + 1) : 0);
         for (int b = first_j; b <= last_j; ++b) {
             long long taken = 0;
             for (int k = 0; k < run2; ++k) {
@@ -99,7 +109,9 @@ inline void run_candidates(const VRP& vrp, const VRP::Solution& s, int move, uns
                 break;
             case kRelocatePair:
                 delta = vrp.relocate_pair_inter_delta(s, r1, r2, i, i + 1, j);
-                apply = [=](VRP::Solution& t) { p->apply_relocate_pair_inter(t, r1, r2, i, i + 1, j); };
+                apply = [=](VRP::Solution& t) {
+                    p->apply_relocate_pair_inter(t, r1, r2, i, i + 1, j);
+                };
                 break;
             case kSwap:
                 delta = vrp.swap_inter_delta(s, r1, r2, i, j);
@@ -139,8 +151,10 @@ inline void tail_candidates(const VRP& vrp, const VRP::Solution& s, unsigned r1,
             }
             const long long load_a = 0LL + v_cum1[i] + v_cum2[n2 - 1] - v_cum2[j];
             const long long load_b = 0LL + v_cum2[j] + v_cum1[n1 - 1] - v_cum1[i];
-            const bool keep = load_a <= vrp.container(c1).capacity && load_b <= vrp.container(c2).capacity;
-            const bool exchange = load_a <= vrp.container(c2).capacity && load_b <= vrp.container(c1).capacity;
+            const bool keep =
+                load_a <= vrp.container(c1).capacity && load_b <= vrp.container(c2).capacity;
+            const bool exchange =
+                load_a <= vrp.container(c2).capacity && load_b <= vrp.container(c1).capacity;
             const bool dummy = vrp.is_dummy(c1) || vrp.is_dummy(c2);
             for (const auto& types : {std::make_pair(c1, c2), std::make_pair(c2, c1)}) {
                 const bool kept = types.first == c1;
@@ -149,10 +163,10 @@ inline void tail_candidates(const VRP& vrp, const VRP::Solution& s, unsigned r1,
                 }
                 const int ca = types.first;
                 const int cb = types.second;
-                v_all.push_back({vrp.two_opt_star_inter_delta(s, r1, r2, i, j, ca, cb),
-                                 [=](VRP::Solution& t) {
-                                     p->apply_two_opt_star_inter(t, r1, r2, i, j, ca, cb);
-                                 }});
+                v_all.push_back(
+                    {vrp.two_opt_star_inter_delta(s, r1, r2, i, j, ca, cb), [=](VRP::Solution& t) {
+                         p->apply_two_opt_star_inter(t, r1, r2, i, j, ca, cb);
+                     }});
                 if (c1 == c2) {
                     break;
                 }

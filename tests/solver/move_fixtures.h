@@ -12,6 +12,18 @@
 
 namespace test_support {
 
+// Clients with wide time windows and the given demands on uniform legs of 10.
+inline Instance flat_instance(const std::vector<int>& v_demands)
+{
+    Instance instance;
+    instance.clients.push_back(make_client(0, 0, 100000, 0));
+    for (int demand : v_demands) {
+        instance.clients.push_back(make_client(demand, 0, 100000, 0));
+    }
+    set_uniform_matrices(instance, 10.0);
+    return instance;
+}
+
 struct RouteSpec {
     int container;
     std::vector<int> v_clients;
@@ -25,7 +37,8 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
         Route& route = solution.routes[r];
         route.load = solution.route_load[r];
-        route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
+        route.distance =
+            solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
     }
 }
 
@@ -56,10 +69,10 @@ inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_le
     std::uniform_int_distribution<int> container(0, containers - 1);
     std::vector<RouteSpec> v_routes;
     for (std::size_t next = 0; next < v_clients.size();) {
-        const auto take =
-            std::min(static_cast<std::size_t>(length(rng)), v_clients.size() - next);
-        v_routes.push_back({container(rng), {v_clients.begin() + static_cast<long>(next),
-                                             v_clients.begin() + static_cast<long>(next + take)}});
+        const auto take = std::min(static_cast<std::size_t>(length(rng)), v_clients.size() - next);
+        v_routes.push_back({container(rng),
+                            {v_clients.begin() + static_cast<long>(next),
+                             v_clients.begin() + static_cast<long>(next + take)}});
         next += take;
     }
     v_routes.push_back({container(rng), {}});

@@ -10,11 +10,6 @@ using namespace test_support;
 
 namespace {
 
-using InterFn = bool (VRP::*)(VRP::Solution&, std::vector<int>&);
-const InterFn kInterMoves[] = {&VRP::relocate_inter,     &VRP::relocate_pair_inter,
-                               &VRP::swap_inter,         &VRP::swap_pairs_inter,
-                               &VRP::swap_pair_single_inter, &VRP::two_opt_star_inter};
-
 // Appends the DUMMY record (costs 10000 times those of the real records) and makes the
 // solver know it by its index.
 void add_dummy_record(Instance& instance, VRP& vrp)
@@ -51,7 +46,7 @@ int descend(VRP& vrp, VRP::Solution& solution, int limit)
     for (std::size_t slot = 0; slot < 6 && applied < limit;) {
         const std::size_t before = dummy_clients(vrp, solution);
         std::vector<int> v_changed;
-        if ((vrp.*kInterMoves[slot])(solution, v_changed)) {
+        if ((vrp.*kInterMoveFns[slot])(solution, v_changed)) {
             EXPECT_LE(dummy_clients(vrp, solution), before) << "slot " << slot;
             ++applied;
             slot = 0;
@@ -62,17 +57,6 @@ int descend(VRP& vrp, VRP::Solution& solution, int limit)
     return applied;
 }
 
-Instance flat_instance(int clients, int demand)
-{
-    Instance instance;
-    instance.clients.push_back(make_client(0, 0, 100000, 0));
-    for (int c = 0; c < clients; ++c) {
-        instance.clients.push_back(make_client(demand, 0, 100000, 0));
-    }
-    set_uniform_matrices(instance, 10.0);
-    return instance;
-}
-
 }  // namespace
 
 // One real route (1, 2, 3) that has no room for client 4 of the DUMMY route. Exchanging
@@ -81,7 +65,7 @@ Instance flat_instance(int clients, int demand)
 // client back and the two moves take turns for ever.
 TEST(DummyMoves, TailExchangeOnExchangedTypesPutsNoClientIntoTheDummyRoute)
 {
-    Instance instance = flat_instance(4, 10);
+    Instance instance = flat_instance({10, 10, 10, 10});
     instance.containers.push_back(make_container("truck", 35, 1, 100.0, 1.0));
     VRP vrp(&instance);
     add_dummy_record(instance, vrp);
@@ -98,7 +82,7 @@ TEST(DummyMoves, TailExchangeOnExchangedTypesPutsNoClientIntoTheDummyRoute)
 // scan order is taken, and no later one displaces it.
 TEST(DummyMoves, TheFirstClientThatCanLeaveTheDummyRouteLeavesIt)
 {
-    Instance instance = flat_instance(3, 1);
+    Instance instance = flat_instance({1, 1, 1});
     instance.containers.push_back(make_container("van", 100, 1, 100.0, 1.0));
     VRP vrp(&instance);
     add_dummy_record(instance, vrp);

@@ -10,12 +10,7 @@ namespace {
 
 Instance three_types()
 {
-    Instance instance;
-    instance.clients.push_back(make_client(0, 0, 100000, 0));
-    for (int c = 0; c < 4; ++c) {
-        instance.clients.push_back(make_client(1, 0, 100000, 0));
-    }
-    set_uniform_matrices(instance, 10.0);
+    Instance instance = flat_instance({1, 1, 1, 1});
     instance.containers = {make_container("a", 10, 4, 100.0, 1.0),
                            make_container("b", 10, 4, 120.0, 1.0),
                            make_container("c", 10, 4, 140.0, 1.0)};

@@ -8,31 +8,14 @@ using namespace test_support;
 
 namespace {
 
-using IntraFn = bool (VRP::*)(VRP::Solution&, unsigned&);
-const IntraFn kIntraMoves[] = {&VRP::relocate_intra, &VRP::two_opt_intra, &VRP::swap_intra,
-                               &VRP::or_opt_intra};
-
-// Random instances of 4 to 13 clients in routes of up to 9 clients.
-template <class Body>
-void for_random_solutions(unsigned seed, int rounds, Body body)
-{
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> size(5, 14);
-    for (int round = 0; round < rounds; ++round) {
-        Instance instance = random_instance(rng, size(rng));
-        VRP vrp(&instance);
-        VRP::Solution solution = random_routes(vrp, rng, 9, 2);
-        body(vrp, solution);
-        ASSERT_FALSE(::testing::Test::HasFailure()) << "round " << round;
-    }
-}
+void as_built(std::mt19937&, Instance&) {}
 
 }  // namespace
 
 TEST(IntraMoves, EveryCandidateIsPricedAsTheRebuiltRouteCosts)
 {
     std::size_t priced = 0;
-    for_random_solutions(11, 60, [&](VRP& vrp, VRP::Solution& solution) {
+    for_random_solutions(11, 60, 9, as_built, [&](VRP& vrp, VRP::Solution& solution) {
         for (int move = kRelocateIntra; move <= kOrOptIntra; ++move) {
             for (unsigned r = 0; r < solution.routes.size(); ++r) {
                 const Candidates v_all = intra_candidates(vrp, solution, move, r);
@@ -47,22 +30,15 @@ TEST(IntraMoves, EveryCandidateIsPricedAsTheRebuiltRouteCosts)
 TEST(IntraMoves, EachStepTakesTheFirstOfTheBestCandidatesUntilNoneImproves)
 {
     int applied_moves = 0;
-    for_random_solutions(12, 40, [&](VRP& vrp, VRP::Solution& solution) {
+    for_random_solutions(12, 40, 9, as_built, [&](VRP& vrp, VRP::Solution& solution) {
         for (int move = kRelocateIntra; move <= kOrOptIntra; ++move) {
             for (unsigned r = 0; r < solution.routes.size(); ++r) {
                 for (int step = 0; step < 100; ++step) {
-                    const Candidates v_all = intra_candidates(vrp, solution, move, r);
-                    const int chosen = reference_choice(v_all);
-                    VRP::Solution expected = solution;
-                    if (chosen >= 0) {
-                        v_all[static_cast<std::size_t>(chosen)].apply(expected);
-                    }
                     unsigned route = r;
-                    const bool applied = (vrp.*kIntraMoves[move])(solution, route);
-                    ASSERT_EQ(chosen >= 0, applied) << "move " << move;
-                    EXPECT_EQ(route_clients(expected), route_clients(solution));
-                    EXPECT_EQ(expected.total_cost, solution.total_cost);
-                    expect_matches_rebuild(vrp, solution);
+                    const bool applied = expect_reference_step(
+                        vrp, solution, intra_candidates(vrp, solution, move, r),
+                        [&]() { return (vrp.*kIntraMoveFns[move])(solution, route); });
+                    ASSERT_FALSE(HasFailure()) << "move " << move;
                     if (!applied) {
                         break;
                     }
@@ -84,7 +60,7 @@ TEST(IntraMoves, ShortRoutesOfferNothingAndTwoClientsOnlyTheirExchange)
     instance.containers.push_back(make_container("van", 10, 5, 50.0, 1.0));
     VRP vrp(&instance);
     VRP::Solution solution = make_solution(vrp, {{0, {1}}, {0, {2, 1}}});
-    for (IntraFn move : kIntraMoves) {
+    for (IntraMoveFn move : kIntraMoveFns) {
         unsigned single = 0;
         EXPECT_FALSE((vrp.*move)(solution, single));
     }
@@ -95,10 +71,35 @@ TEST(IntraMoves, ShortRoutesOfferNothingAndTwoClientsOnlyTheirExchange)
     EXPECT_FALSE(vrp.or_opt_intra(swapped, pair));
     EXPECT_TRUE(vrp.swap_intra(swapped, pair));
     EXPECT_EQ((std::vector<int>{1, 2}), route_clients(swapped)[1]);
-    for (IntraFn move : {&VRP::relocate_intra, &VRP::two_opt_intra}) {
+    for (IntraMoveFn move : {&VRP::relocate_intra, &VRP::two_opt_intra}) {
         VRP::Solution other = solution;
         EXPECT_TRUE((vrp.*move)(other, pair));
         EXPECT_EQ(route_clients(swapped), route_clients(other));
         EXPECT_NEAR(swapped.total_cost, other.total_cost, 1e-9);
     }
+}
+
+// The same construction as the plain insertion (both solvers reseed alike), each route
+// then given one improving reversal at most.
+TEST(IntraMoves, InsertionThenTwoOptImprovesTheSameConstruction)
+{
+    std::mt19937 rng(13);
+    Instance instance = random_instance(rng, 30);
+    Instance copy = instance;  // a construction may append the DUMMY record
+    VRP plain(&copy);
+    plain.check_instance();
+    const VRP::Solution built = plain.randomized_insertion();
+    VRP polished(&instance);
+    polished.check_instance();
+    const VRP::Solution solution = polished.insertion_then_two_opt();
+    ASSERT_EQ(built.routes.size(), solution.routes.size());
+    EXPECT_LT(solution.total_cost, built.total_cost - 0.01);
+    for (std::size_t r = 0; r < built.routes.size(); ++r) {
+        auto v_before = route_clients(built)[r];
+        auto v_after = route_clients(solution)[r];
+        std::sort(v_before.begin(), v_before.end());
+        std::sort(v_after.begin(), v_after.end());
+        EXPECT_EQ(v_before, v_after);
+    }
+    expect_matches_rebuild(polished, solution);
 }

@@ -9,30 +9,13 @@ using namespace test_support;
 
 namespace {
 
-using InterFn = bool (VRP::*)(VRP::Solution&, std::vector<int>&);
-const InterFn kInterMoves[] = {&VRP::relocate_inter,     &VRP::relocate_pair_inter,
-                               &VRP::swap_inter,         &VRP::swap_pairs_inter,
-                               &VRP::swap_pair_single_inter, &VRP::two_opt_star_inter};
-
-// Clients with wide time windows and the given demands on uniform legs of 10.
-Instance flat_instance(const std::vector<int>& v_demands)
-{
-    Instance instance;
-    instance.clients.push_back(make_client(0, 0, 100000, 0));
-    for (int demand : v_demands) {
-        instance.clients.push_back(make_client(demand, 0, 100000, 0));
-    }
-    set_uniform_matrices(instance, 10.0);
-    return instance;
-}
-
 struct Outcome {
     bool applied;
     std::vector<std::vector<int>> v_clients;
     std::vector<int> v_changed;
 };
 
-Outcome run_move(VRP& vrp, VRP::Solution solution, InterFn move)
+Outcome run_move(VRP& vrp, VRP::Solution solution, InterMoveFn move)
 {
     Outcome outcome;
     outcome.applied = (vrp.*move)(solution, outcome.v_changed);
@@ -63,24 +46,27 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchange)
         VRP vrp(&instance);
         const VRP::Solution start = make_solution(vrp, {{0, {1, 2, 3, 4}}, {1, {5, 6, 7, 8}}});
         for (int move = kRelocate; move <= kTwoOptStar; ++move) {
-            const Outcome ample = run_move(vrp, start, kInterMoves[move]);
+            const Outcome ample = run_move(vrp, start, kInterMoveFns[move]);
             if (!ample.applied) {
                 continue;
             }
             // A relocation tests only the route that receives.
             for (int k = move <= kRelocatePair ? 1 : 0; k < 2; ++k) {
-                const auto route = static_cast<std::size_t>(ample.v_changed[static_cast<std::size_t>(k)]);
-                Container& type = instance.containers[static_cast<std::size_t>(start.routes[route].container)];
+                const auto route =
+                    static_cast<std::size_t>(ample.v_changed[static_cast<std::size_t>(k)]);
+                Container& type =
+                    instance.containers[static_cast<std::size_t>(start.routes[route].container)];
                 const int new_load = ample.v_changed[static_cast<std::size_t>(2 + k)];
                 type.capacity = new_load;
-                const Outcome tight = run_move(vrp, start, kInterMoves[move]);
+                const Outcome tight = run_move(vrp, start, kInterMoveFns[move]);
                 if (move == kTwoOptStar) {
                     EXPECT_EQ(ample.v_clients, tight.v_clients) << "tail exchange, round " << round;
                 } else {
-                    EXPECT_NE(ample.v_clients, tight.v_clients) << "move " << move << ", round " << round;
+                    EXPECT_NE(ample.v_clients, tight.v_clients)
+                        << "move " << move << ", round " << round;
                 }
                 type.capacity = new_load + 1;
-                EXPECT_EQ(ample.v_clients, run_move(vrp, start, kInterMoves[move]).v_clients)
+                EXPECT_EQ(ample.v_clients, run_move(vrp, start, kInterMoveFns[move]).v_clients)
                     << "move " << move << ", round " << round;
                 type.capacity = 100000;
                 ++checked[move];
@@ -107,7 +93,7 @@ TEST(MoveCapacity, MovesApplyWhenEveryDemandIsZero)
         const VRP::Solution start = random_routes(vrp, rng, 5, 2);
         ASSERT_EQ(2147483647, start.route_min_demand[0]);
         for (int move = kRelocate; move <= kSwapPairSingle; ++move) {
-            applied[move] += run_move(vrp, start, kInterMoves[move]).applied ? 1 : 0;
+            applied[move] += run_move(vrp, start, kInterMoveFns[move]).applied ? 1 : 0;
         }
     }
     for (int move = kRelocate; move <= kSwapPairSingle; ++move) {
@@ -138,7 +124,7 @@ TEST(MoveCapacity, LoadSumsBeyondTheIntRangeDoNotFit)
     instance.containers.push_back(make_container("huge", 2147483647, 5, 1000.0, 1.0));
     VRP vrp(&instance);
     const VRP::Solution start = make_solution(vrp, {{0, {1}}, {0, {2}}, {0, {3}}});
-    for (InterFn move : kInterMoves) {
+    for (InterMoveFn move : kInterMoveFns) {
         VRP::Solution solution = start;
         std::vector<int> v_changed;
         EXPECT_FALSE((vrp.*move)(solution, v_changed));
@@ -154,8 +140,8 @@ TEST(MoveCapacity, PairMovesLeaveTheLastTwoClientsTogether)
                            make_container("cheap", 100, 5, 100.0, 1.0)};
     VRP vrp(&instance);
     const VRP::Solution two = make_solution(vrp, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}});
-    for (InterFn move : {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter,
-                         &VRP::swap_pair_single_inter}) {
+    for (InterMoveFn move :
+         {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
         VRP::Solution solution = two;
         std::vector<int> v_changed;
         EXPECT_FALSE((vrp.*move)(solution, v_changed));

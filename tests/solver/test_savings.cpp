@@ -1,7 +1,9 @@
 // Savings construction: heap order, start routes, joins and the lambda sweep.
 
 #include "instance_builder.h"
+#include "json_document.h"
 #include "savings_heap.h"
+#include "solver_entry.h"
 #include "vrp.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +11,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <random>
+#include <string>
 
 using test_support::make_client;
 using test_support::make_container;
@@ -128,8 +131,9 @@ TEST(SavingsHeap, SlotBeyondTheHeapIsReportedAndChangesNothing)
     heap.build_heap();
     testing::internal::CaptureStdout();
     heap.set_element(HeapElement{99.0, 1, 1}, 5);
+    heap.set_element(HeapElement{99.0, 1, 1}, -1);
     heap.print_keys();
-    EXPECT_EQ("non existent heap value0-5-1-5-0-\n", testing::internal::GetCapturedStdout());
+    EXPECT_EQ("non existent heap valuenon existent heap value0-5-1-5-0-\n", testing::internal::GetCapturedStdout());
 }
 
 TEST(SavingsStart, TypesInRecordOrderThenTheSmallestForTheRest)
@@ -172,6 +176,15 @@ TEST(SavingsConstruction, DepotOnlyGivesNoRoute)
     const VRP::Solution solution = vrp.savings_heuristic(1.0);
     EXPECT_TRUE(solution.routes.empty());
     EXPECT_EQ(0.0, solution.total_cost);
+}
+
+TEST(SavingsConstruction, NoVehicleTypeGivesNoRouteInsteadOfReadingPastTheRecords)
+{
+    Instance instance = open_instance({1, 1}, 30, 1);
+    instance.containers.clear();
+    VRP vrp(&instance);
+    EXPECT_TRUE(vrp.savings_heuristic(1.0).routes.empty());
+    EXPECT_TRUE(vrp.savings_lambda_sweep().routes.empty());
 }
 
 TEST(SavingsConstruction, NegativeKeysJoinNothing)
@@ -339,4 +352,46 @@ TEST(SavingsSweep, RecordsAFleetThatRanOut)
     EXPECT_EQ(3, best.n_routes);
     EXPECT_FALSE(best.fleet_respected);
     EXPECT_EQ((std::vector<int>{-2}), best.remaining_vehicles);
+}
+
+TEST(SavingsSweep, EntryFunctionsGiveTheSameDocumentEveryTime)
+{
+    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
+    const rapidjson::Document input = load_json_file(
+        std::string(s_dir != nullptr ? s_dir : "tests/data") + "/solomon_c101_25.json");
+    ASSERT_TRUE(input.IsObject());
+    int ran = 0;
+    for (int method : {0, 1}) {
+        if (!VRP::solve_method_available(method)) {
+            continue;
+        }
+        ++ran;
+        const std::string s_first = json_to_string(run_vrp_method(input, method, nullptr));
+        std::srand(99);
+        const std::string s_second = json_to_string(run_vrp_method(input, method, nullptr));
+        EXPECT_EQ(s_first, s_second) << "method " << method;
+        const rapidjson::Document result = string_to_json(s_first);
+        ASSERT_TRUE(result.HasMember("output") && result["output"].HasMember("data"))
+            << "method " << method;
+        EXPECT_EQ(0u, result["output"]["data"]["unrouted_clients"].Size());
+    }
+    if (ran == 0) {
+        GTEST_SKIP() << "the savings methods are not reachable through the entry functions yet";
+    }
+}
+
+TEST(SavingsStart, SeedRoutesOnlyAreLeftUnbuilt)
+{
+    Instance instance = open_instance({1, 1, 1, 1, 1}, 30, 2);
+    VRP vrp(&instance);
+    const VRP::Solution limited = vrp.initial_routes_only();
+    EXPECT_FALSE(limited.fleet_unlimited);
+    EXPECT_EQ(2u, limited.routes.size());
+    EXPECT_EQ((std::vector<int>{0}), limited.remaining_vehicles);
+    EXPECT_TRUE(limited.route_load.empty());
+    instance.containers[0].quantity = 5;
+    const VRP::Solution unlimited = VRP(&instance).initial_routes_only();
+    EXPECT_TRUE(unlimited.fleet_unlimited);
+    EXPECT_EQ(1u, unlimited.routes.size());
+    EXPECT_EQ(3u, unlimited.routes[0].visits.size());
 }

@@ -44,6 +44,14 @@ inline double serving_cost(const VRP& vrp, int container, const Segment& whole)
     return vrp.segment_cost(container, whole, true);
 }
 
+// Change of route r's cost if its visits ran in the order of the pieces (intra-route).
+inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r,
+                                std::initializer_list<Piece> pieces)
+{
+    const Route& route = solution.routes[r];
+    return serving_cost(vrp, route.container, join_pieces(vrp, solution, pieces)) - route.cost;
+}
+
 // A candidate's move delta (what the choice compares) and its change of route costs
 // alone (what the refreshed routes must show; it leaves out the DUMMY penalty).
 struct Priced {
@@ -52,8 +60,7 @@ struct Priced {
 };
 
 // Two new route costs and the DUMMY penalty term against the two current costs.
-inline Priced price_two_routes(double penalty, double new1, double new2, double old1,
-                               double old2)
+inline Priced price_two_routes(double penalty, double new1, double new2, double old1, double old2)
 {
     const double old_sum = old1 + old2;
     return Priced{penalty + new1 + new2 - old_sum, new1 + new2 - old_sum};
@@ -64,6 +71,8 @@ inline Priced price_two_routes(double penalty, double new1, double new2, double 
 template <class Candidate>
 class Choice {
 public:
+    // Intra-route candidates: the delta is the whole change of route cost.
+    void offer(double delta, const Candidate& candidate) { offer(Priced{delta, delta}, candidate); }
     void offer(const Priced& price, const Candidate& candidate)
     {
         if (is_less(price.delta, best)) {

@@ -16,7 +16,9 @@ std::vector<VRP::InterRouteMove> VRP::initialize_inter_route_neighborhoods()
 {
     using Changed = std::vector<int>;
     return {
-        [this](Solution& solution, Changed& v_changed) { return relocate_inter(solution, v_changed); },
+        [this](Solution& solution, Changed& v_changed) {
+            return relocate_inter(solution, v_changed);
+        },
         [this](Solution& solution, Changed& v_changed) {
             return relocate_pair_inter(solution, v_changed);
         },

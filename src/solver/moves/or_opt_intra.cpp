@@ -13,32 +13,27 @@ struct PairMove {
 };
 }  // namespace
 
-double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a,
-                                       unsigned b, unsigned c) const
+double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                                       unsigned c) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole =
-        c == a + 2 ? moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, a - 1}, Piece{r, c, c}, Piece{r, a, a + 1},
-                                         Piece{r, a + 3, n - 1}})
-                   : moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, a - 1}, Piece{r, a + 2, c - 1},
-                                         Piece{r, c, c}, Piece{r, a, a + 1},
-                                         Piece{r, c + 1, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (c == a + 2) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, a - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, a + 3, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, a - 1}, Piece{r, a + 2, c - 1}, Piece{r, c, c},
+                                     Piece{r, a, a + 1}, Piece{r, c + 1, n - 1}});
 }
 
 double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
                                         unsigned b, unsigned c) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole = moves::join_pieces(
-        *this, solution,
-        {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, c + 1, a - 1},
-         Piece{r, a + 2, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1},
+                                     Piece{r, c + 1, a - 1}, Piece{r, a + 2, n - 1}});
 }
 
 bool VRP::or_opt_intra(Solution& solution, unsigned& route)
@@ -53,10 +48,10 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
             if (c + 1 == a || c == a || c == a + 1) {
                 continue;
             }
-            const double delta = c > a + 1
-                                     ? or_opt_intra_forward_delta(solution, route, a, a + 1, c)
-                                     : or_opt_intra_backward_delta(solution, route, a, a + 1, c);
-            choice.offer({delta, delta}, PairMove{a, c});
+            // The pair goes after c: later in the route, or earlier.
+            choice.offer(c > a + 1 ? or_opt_intra_forward_delta(solution, route, a, a + 1, c)
+                                   : or_opt_intra_backward_delta(solution, route, a, a + 1, c),
+                         {a, c});
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const PairMove& chosen) {

@@ -16,21 +16,19 @@ struct Relocation {
 double VRP::relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
                                           unsigned j) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole = moves::join_pieces(
-        *this, solution, {Piece{r, 0, j}, Piece{r, i, i}, Piece{r, j + 1, i - 1}, Piece{r, i + 1, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(
+        *this, solution, r,
+        {Piece{r, 0, j}, Piece{r, i, i}, Piece{r, j + 1, i - 1}, Piece{r, i + 1, n - 1}});
 }
 
 double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
                                          unsigned j) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole = moves::join_pieces(
-        *this, solution, {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(
+        *this, solution, r,
+        {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
 }
 
 bool VRP::relocate_intra(Solution& solution, unsigned& route)
@@ -41,13 +39,12 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
     }
     moves::Choice<Relocation> choice;
     for (unsigned i = 1; i <= n - 2; ++i) {
+        // Places before the client, then after it; j = i - 1 and j = i change nothing.
         for (unsigned j = 0; j + 2 <= i; ++j) {
-            const double delta = relocate_intra_backward_delta(solution, route, i, j);
-            choice.offer({delta, delta}, Relocation{i, j});
+            choice.offer(relocate_intra_backward_delta(solution, route, i, j), {i, j});
         }
         for (unsigned j = i + 1; j <= n - 2; ++j) {
-            const double delta = relocate_intra_forward_delta(solution, route, i, j);
-            choice.offer({delta, delta}, Relocation{i, j});
+            choice.offer(relocate_intra_forward_delta(solution, route, i, j), {i, j});
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Relocation& chosen) {

@@ -71,6 +71,33 @@ inline int last_run_start(std::size_t visits, unsigned length)
     return static_cast<int>(visits) - 2 * static_cast<int>(length);
 }
 
+// What the load tests read of one route, in 64 bits so that no sum wraps around.
+struct LoadFigures {
+    long long load;
+    long long capacity;
+    long long largest;   // largest demand on the route
+    long long smallest;  // smallest client demand, zeros included
+};
+
+inline LoadFigures load_figures(const VRP& vrp, const VRP::Solution& solution, unsigned r,
+                                long long smallest)
+{
+    return LoadFigures{solution.route_load[r], vrp.container(solution.routes[r].container).capacity,
+                       solution.route_max_demand[r], smallest};
+}
+
+// Quick test on a route pair: even the most favourable runs (the smallest demands given,
+// the largest taken back) must fit strictly, or no candidate of the pair can.
+template <unsigned RUN1, unsigned RUN2>
+bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
+{
+    const bool second_fits =
+        second.load - RUN2 * second.largest + RUN1 * first.smallest < second.capacity;
+    const bool first_fits =
+        RUN2 == 0 || first.load - RUN1 * first.largest + RUN2 * second.smallest < first.capacity;
+    return second_fits && first_fits;
+}
+
 // Every route pair (r1 outer, r2 inner, both ascending, r1 != r2), every run of r1, then
 // every run or insertion place of r2, all load tests strict and in 64 bits.
 template <unsigned RUN1, unsigned RUN2>
@@ -93,8 +120,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         if (last_i < 1) {
             continue;
         }
-        const long long load1 = solution.route_load[r1];
-        const long long cap1 = vrp.container(route1.container).capacity;
+        const LoadFigures first = load_figures(vrp, solution, r1, v_min[r1]);
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             const Route& route2 = solution.routes[r2];
             const auto n2 = static_cast<int>(route2.visits.size());
@@ -102,25 +128,21 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             if (r2 == r1 || last_p < 1) {
                 continue;
             }
-            const long long load2 = solution.route_load[r2];
-            const long long cap2 = vrp.container(route2.container).capacity;
-            // Quick test on the pair: the most favourable runs must fit.
-            if (load2 - RUN2 * static_cast<long long>(solution.route_max_demand[r2]) +
-                        RUN1 * v_min[r1] >= cap2 ||
-                (RUN2 > 0 && load1 - RUN1 * static_cast<long long>(solution.route_max_demand[r1]) +
-                                     RUN2 * v_min[r2] >= cap1)) {
+            const LoadFigures second = load_figures(vrp, solution, r2, v_min[r2]);
+            if (!pair_may_fit<RUN1, RUN2>(first, second)) {
                 continue;
             }
             for (int i = 1; i <= last_i; ++i) {
                 const long long given = run_demand(vrp, route1, static_cast<unsigned>(i), RUN1);
-                if (RUN2 == 0 && load2 + given >= cap2) {
+                if (RUN2 == 0 && second.load + given >= second.capacity) {
                     continue;
                 }
                 for (int p = 1; p <= last_p; ++p) {
                     if (RUN2 > 0) {
                         const long long taken =
                             run_demand(vrp, route2, static_cast<unsigned>(p), RUN2);
-                        if (load1 - given + taken >= cap1 || load2 + given - taken >= cap2) {
+                        if (first.load - given + taken >= first.capacity ||
+                            second.load + given - taken >= second.capacity) {
                             continue;
                         }
                     }

@@ -11,9 +11,8 @@ double VRP::swap_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
     return moves::price_run_exchange<1, 1>(*this, solution, RunExchange{r1, r2, i, j}).delta;
 }
 
-double VRP::swap_pairs_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
-                                   unsigned i, unsigned i_next, unsigned j,
-                                   unsigned j_next) const
+double VRP::swap_pairs_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                   unsigned i_next, unsigned j, unsigned j_next) const
 {
     return moves::price_run_exchange<2, 2>(*this, solution, RunExchange{r1, r2, i, j}).delta;
 }
@@ -36,8 +35,8 @@ void VRP::apply_swap_pairs_inter(Solution& solution, unsigned r1, unsigned r2, u
     moves::apply_run_exchange<2, 2>(*this, solution, RunExchange{r1, r2, i, j});
 }
 
-void VRP::apply_swap_pair_single_inter(Solution& solution, unsigned r1, unsigned r2,
-                                       unsigned i, unsigned i_next, unsigned j) const
+void VRP::apply_swap_pair_single_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                       unsigned i_next, unsigned j) const
 {
     moves::apply_run_exchange<2, 1>(*this, solution, RunExchange{r1, r2, i, j});
 }

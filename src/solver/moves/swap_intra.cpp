@@ -15,16 +15,15 @@ struct Exchange {
 
 double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole =
-        j == i + 1 ? moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i, i},
-                                         Piece{r, j + 1, n - 1}})
-                   : moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1},
-                                         Piece{r, i, i}, Piece{r, j + 1, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (j == i + 1) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1},
+                                     Piece{r, i, i}, Piece{r, j + 1, n - 1}});
 }
 
 bool VRP::swap_intra(Solution& solution, unsigned& route)
@@ -36,8 +35,7 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
     moves::Choice<Exchange> choice;
     for (unsigned i = 1; i <= n - 3; ++i) {
         for (unsigned j = i + 1; j <= n - 2; ++j) {
-            const double delta = swap_intra_delta(solution, route, i, j);
-            choice.offer({delta, delta}, Exchange{i, j});
+            choice.offer(swap_intra_delta(solution, route, i, j), {i, j});
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Exchange& chosen) {

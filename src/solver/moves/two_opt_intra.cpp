@@ -18,16 +18,15 @@ struct Reversal {
 double VRP::two_opt_intra_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
                                 unsigned c, unsigned d) const
 {
-    const Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    const Segment whole =
-        c == b + 1 ? moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, b, b},
-                                         Piece{r, c + 1, n - 1}})
-                   : moves::join_pieces(*this, solution,
-                                        {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, c - 1, b + 1},
-                                         Piece{r, b, b}, Piece{r, c + 1, n - 1}});
-    return moves::serving_cost(*this, route.container, whole) - route.cost;
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (c == b + 1) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, b, b}, Piece{r, c + 1, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, c - 1, b + 1},
+                                     Piece{r, b, b}, Piece{r, c + 1, n - 1}});
 }
 
 bool VRP::two_opt_intra(Solution& solution, unsigned& route)
@@ -38,10 +37,8 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
-            const Reversal candidate{first, first + 1, c, c + 1};
-            const double delta = two_opt_intra_delta(solution, route, candidate.a, candidate.b,
-                                                     candidate.c, candidate.d);
-            choice.offer({delta, delta}, candidate);
+            choice.offer(two_opt_intra_delta(solution, route, first, first + 1, c, c + 1),
+                         {first, first + 1, c, c + 1});
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Reversal& chosen) {
@@ -49,11 +46,21 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     });
 }
 
-void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
-                              unsigned c, unsigned d) const
+void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
+                              unsigned d) const
 {
     moves::begin_route_change(solution, r);
     auto visits = solution.routes[r].visits.begin();
     std::reverse(visits + b, visits + c + 1);
     moves::end_route_change(*this, solution, r);
+}
+
+VRP::Solution VRP::insertion_then_two_opt()
+{
+    Solution solution = randomized_insertion();
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        unsigned route = r;
+        two_opt_intra(solution, route);
+    }
+    return solution;
 }

@@ -18,8 +18,7 @@ struct TailExchange {
 // The penalty follows the clients that the route on container_a gains or loses. That
 // route had r1's visits when the types are kept and r2's when they are exchanged, so a
 // client put into the DUMMY route always pays, whichever route it sits on.
-double tail_exchange_penalty(const VRP& vrp, const VRP::Solution& solution,
-                             const TailExchange& m)
+double tail_exchange_penalty(const VRP& vrp, const VRP::Solution& solution, const TailExchange& m)
 {
     const auto n1 = static_cast<long long>(solution.routes[m.r1].visits.size());
     const auto n2 = static_cast<long long>(solution.routes[m.r2].visits.size());
@@ -61,8 +60,7 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
 // Prices the vehicle-type assignments the loads allow: between real types only the
 // first possible one, with the DUMMY type both.
 void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExchange m,
-                         long long load_a, long long load_b,
-                         moves::Choice<TailExchange>& choice)
+                         long long load_a, long long load_b, moves::Choice<TailExchange>& choice)
 {
     const int c1 = solution.routes[m.r1].container;
     const int c2 = solution.routes[m.r2].container;
@@ -84,9 +82,8 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExch
 }
 }  // namespace
 
-double VRP::two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
-                                     unsigned i, unsigned j, int container_a,
-                                     int container_b) const
+double VRP::two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                     unsigned j, int container_a, int container_b) const
 {
     return price_tail_exchange(*this, solution,
                                TailExchange{r1, r2, i, j, container_a, container_b})
@@ -117,18 +114,17 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
                         static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
                     const long long load_b =
                         static_cast<long long>(v_cum2[j]) + v_cum1[n1 - 1] - v_cum1[i];
-                    offer_tail_exchange(*this, solution, TailExchange{r1, r2, i, j, 0, 0},
-                                        load_a, load_b, choice);
+                    offer_tail_exchange(*this, solution, TailExchange{r1, r2, i, j, 0, 0}, load_a,
+                                        load_b, choice);
                 }
             }
         }
     }
-    return moves::take_inter_choice(*this, solution, v_changed, choice,
-                                    [&](const TailExchange& chosen) {
-                                        apply_two_opt_star_inter(
-                                            solution, chosen.r1, chosen.r2, chosen.i, chosen.j,
-                                            chosen.container_a, chosen.container_b);
-                                    });
+    return moves::take_inter_choice(
+        *this, solution, v_changed, choice, [&](const TailExchange& chosen) {
+            apply_two_opt_star_inter(solution, chosen.r1, chosen.r2, chosen.i, chosen.j,
+                                     chosen.container_a, chosen.container_b);
+        });
 }
 
 void VRP::apply_two_opt_star_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,

@@ -1,0 +1,93 @@
+#include "web_transfer.h"
+
+#include "service_config.h"
+#include "web_requests.h"
+
+#include <curl/curl.h>
+
+#include <fstream>
+#include <memory>
+#include <mutex>
+
+namespace {
+
+constexpr const char* k_ca_file = "cacert.pem";
+
+// curl_global_init is not thread-safe; concurrent jobs must not race on it.
+void initialise_curl_once()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_ALL); });
+}
+
+bool ca_file_exists()
+{
+    return std::ifstream(k_ca_file).good();
+}
+
+struct HandleCleanup {
+    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+};
+struct HeaderListCleanup {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+void set_tls_verification(CURL* handle)
+{
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (ca_file_exists()) {
+        curl_easy_setopt(handle, CURLOPT_CAINFO, k_ca_file);
+    }
+}
+
+// A stalled server must not hold a worker thread (and the process) forever.
+void apply_transfer_limits(CURL* handle)
+{
+    const Geoservices::TransferLimits limits = Geoservices::transfer_limits();
+    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals in threads
+    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connect_timeout_seconds);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
+    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.low_speed_seconds);
+}
+
+}  // namespace
+
+WebTransfer perform_get(const std::string& s_url, TransportSecurity security,
+                        const std::vector<std::string>& v_header_lines)
+{
+    initialise_curl_once();
+    WebTransfer transfer;
+    std::unique_ptr<CURL, HandleCleanup> handle(curl_easy_init());
+    if (!handle) {
+        return transfer;
+    }
+    transfer.has_handle = true;
+    if (security == TransportSecurity::verified_tls) {
+        set_tls_verification(handle.get());
+    }
+    apply_transfer_limits(handle.get());
+    curl_easy_setopt(handle.get(), CURLOPT_URL, s_url.c_str());
+    curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, curl_write_to_string);
+    curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &transfer.s_body);
+
+    std::unique_ptr<curl_slist, HeaderListCleanup> headers;
+    for (const std::string& s_line : v_header_lines) {
+        curl_slist* extended = curl_slist_append(headers.get(), s_line.c_str());
+        if (extended == nullptr) {
+            return transfer;  // no memory for the header: nothing is sent
+        }
+        headers.release();
+        headers.reset(extended);
+    }
+    if (headers) {
+        curl_easy_setopt(handle.get(), CURLOPT_HTTPHEADER, headers.get());
+    }
+    transfer.curl_code = curl_easy_perform(handle.get());
+    return transfer;
+}
+
+std::string transfer_error_text(int curl_code)
+{
+    return curl_easy_strerror(static_cast<CURLcode>(curl_code));
+}
