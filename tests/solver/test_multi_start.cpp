@@ -4,10 +4,12 @@
 #include "document_checks.h"
 #include "instance_reader.h"
 #include "solver_entry.h"
+#include "solver_utils.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <iostream>
 
 using test_support::expect_complete_and_within_capacity;
@@ -101,4 +103,64 @@ TEST(MultiStart, RestartsWithoutDisturbanceServeEveryClient)
         served += static_cast<int>(route.visits.size()) - 2;
     }
     EXPECT_EQ(25, served);
+}
+
+namespace {
+
+Instance read_test_instance(const char* s_name)
+{
+    Instance instance;
+    const rapidjson::Document input = load_test_document(s_name);
+    InstanceReader reader(&instance, 0, input);
+    EXPECT_FALSE(reader.failed());
+    return instance;
+}
+
+std::vector<std::vector<int>> route_clients(const VRP::Solution& solution)
+{
+    std::vector<std::vector<int>> vv_clients;
+    for (const Route& route : solution.routes) {
+        std::vector<int> v_clients;
+        for (const Visit& visit : route.visits) {
+            v_clients.push_back(visit.client);
+        }
+        vv_clients.push_back(v_clients);
+    }
+    return vv_clients;
+}
+
+}  // namespace
+
+TEST(MultiStart, OneRestartWithOneIterationDrawsInOrder)
+{
+    // A limit far below one restart: the restart runs its construction, local search and
+    // a single disturbance iteration, then the best gets its final intra-route pass.
+    Instance searched = read_test_instance("solomon_c101_25.json");
+    VRP search(&searched);
+    search.check_instance();
+    const VRP::Solution result = search.multi_start_ils(1e-4);
+    EXPECT_EQ(1, search.stats.restarts);
+    const int after_search = std::rand();
+
+    Instance replayed = read_test_instance("solomon_c101_25.json");
+    VRP replay(&replayed);
+    replay.check_instance();
+    ASSERT_TRUE(replay.fleet_unlimited);  // so the descent, not the single pass, is chosen
+    VRP::Solution best;
+    int best_routes = 2147483647;
+    VRP::Solution solution = replay.randomized_insertion();
+    for (int step = 0; step < 2; ++step) {
+        if (step == 1) {
+            rand_int(0, 1) == 0 ? replay.disturb_swap(solution) : replay.disturb_exchange(solution);
+        }
+        replay.local_search_rvnd(solution);
+        replay.remove_empty_routes(solution);
+        replay.keep_best(best, solution, best_routes);
+    }
+    for (unsigned r = 0; r < best.routes.size(); ++r) {
+        replay.intra_route_search(best, r);
+    }
+    EXPECT_EQ(after_search, std::rand());
+    EXPECT_EQ(route_clients(best), route_clients(result));
+    EXPECT_EQ(best.total_cost, result.total_cost);
 }
