@@ -4,7 +4,6 @@
 #include "instance.h"
 
 #include <random>
-#include <vector>
 
 namespace test_support {
 
@@ -41,18 +40,6 @@ inline void set_uniform_matrices(Instance& instance, double value)
         instance.Mdij[i][i] = 2147483647.0;
         instance.Mtij[i][i] = 2147483647.0;
     }
-}
-
-// Depot plus clients with the given demands, wide windows, all legs 10.
-inline Instance instance_with_demands(const std::vector<int>& v_demands)
-{
-    Instance instance;
-    instance.clients.push_back(make_client(0, 0, 100000, 0));
-    for (int q : v_demands) {
-        instance.clients.push_back(make_client(q, 0, 100000, 1));
-    }
-    set_uniform_matrices(instance, 10.0);
-    return instance;
 }
 
 // Asymmetric matrices with fractional entries and time windows tight enough that

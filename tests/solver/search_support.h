@@ -12,6 +12,14 @@
 
 namespace test_support {
 
+// A solver over the instance with its flags set, as a solve sets them.
+inline VRP checked_vrp(Instance& instance)
+{
+    VRP vrp(&instance);
+    vrp.check_instance();
+    return vrp;
+}
+
 // One route per entry: its container record and its clients in driving order.
 using RoutePlan = std::vector<std::pair<int, std::vector<int>>>;
 

@@ -77,11 +77,10 @@ struct Scene {
     test_support::RoutePlan plan;
 
     Scene(const std::vector<int>& v_demands, int capacity, test_support::RoutePlan route_plan)
-        : instance(test_support::instance_with_demands(v_demands)), plan(std::move(route_plan))
+        : instance(test_support::flat_instance(v_demands)), plan(std::move(route_plan))
     {
         instance.containers.push_back(make_container("van", capacity, 4, 100.0, 1.5));
-        vrp = VRP(&instance);
-        vrp.check_instance();
+        vrp = test_support::checked_vrp(instance);
     }
     Model model(const VRP::Solution& solution) const
     {

@@ -15,15 +15,14 @@ namespace {
 
 // Two clients; two types of one vehicle each (a limited fleet), both fixed cost 100.
 struct TwoClients {
-    Instance instance = test_support::instance_with_demands({1, 1});
+    Instance instance = test_support::flat_instance({1, 1});
     VRP vrp;
 
     TwoClients()
     {
         instance.containers.push_back(make_container("van", 10, 1, 100.0, 1.0));
         instance.containers.push_back(make_container("car", 10, 1, 100.0, 1.0));
-        vrp = VRP(&instance);
-        vrp.check_instance();
+        vrp = test_support::checked_vrp(instance);
     }
 };
 
@@ -137,8 +136,7 @@ TEST(LocalSearch, DescentEndsWhereNoInterRouteMoveImproves)
         Instance instance = test_support::random_instance(rng, 14);
         instance.containers[0].quantity = round % 2 == 0 ? 3 : 20;  // limited, then unlimited
         instance.containers[1].quantity = round % 2 == 0 ? 1 : 20;
-        VRP vrp(&instance);
-        vrp.check_instance();
+        VRP vrp = test_support::checked_vrp(instance);
         VRP::Solution solution = vrp.randomized_insertion();
         const double built = solution.total_cost;
         vrp.local_search_rvnd(solution);
@@ -155,11 +153,10 @@ TEST(LocalSearch, DescentEndsWhereNoInterRouteMoveImproves)
 
 TEST(LocalSearch, UnlimitedFleetGetsAnEmptyRoutePerTypeThatRemovalTakesBack)
 {
-    Instance instance = test_support::instance_with_demands({1, 1});
+    Instance instance = test_support::flat_instance({1, 1});
     instance.containers.push_back(make_container("van", 10, 5, 100.0, 1.0));
     instance.containers.push_back(make_container("car", 10, 5, 100.0, 1.0));
-    VRP vrp(&instance);
-    vrp.check_instance();
+    VRP vrp = test_support::checked_vrp(instance);
     ASSERT_TRUE(vrp.fleet_unlimited);
     VRP::Solution solution = fleet_solution(vrp, {{0, {1, 2}}});
     vrp.local_search_rvnd(solution);

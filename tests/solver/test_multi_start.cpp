@@ -2,6 +2,7 @@
 // what the solution must hold whatever the limit.
 
 #include "document_checks.h"
+#include "move_fixtures.h"
 #include "instance_reader.h"
 #include "solver_entry.h"
 #include "solver_utils.h"
@@ -116,19 +117,6 @@ Instance read_test_instance(const char* s_name)
     return instance;
 }
 
-std::vector<std::vector<int>> route_clients(const VRP::Solution& solution)
-{
-    std::vector<std::vector<int>> vv_clients;
-    for (const Route& route : solution.routes) {
-        std::vector<int> v_clients;
-        for (const Visit& visit : route.visits) {
-            v_clients.push_back(visit.client);
-        }
-        vv_clients.push_back(v_clients);
-    }
-    return vv_clients;
-}
-
 }  // namespace
 
 TEST(MultiStart, OneRestartWithOneIterationDrawsInOrder)
@@ -161,6 +149,6 @@ TEST(MultiStart, OneRestartWithOneIterationDrawsInOrder)
         replay.intra_route_search(best, r);
     }
     EXPECT_EQ(after_search, std::rand());
-    EXPECT_EQ(route_clients(best), route_clients(result));
+    EXPECT_EQ(test_support::route_clients(best), test_support::route_clients(result));
     EXPECT_EQ(best.total_cost, result.total_cost);
 }

@@ -9,10 +9,21 @@
 #include <cstdlib>
 
 using test_support::make_client;
-using test_support::instance_with_demands;
 using test_support::make_container;
 
 namespace {
+
+// Depot plus clients with the given demands, wide windows, all legs 10.
+Instance instance_with_demands(const std::vector<int>& v_demands)
+{
+    Instance instance;
+    instance.clients.push_back(make_client(0, 0, 100000, 0));
+    for (int q : v_demands) {
+        instance.clients.push_back(make_client(q, 0, 100000, 1));
+    }
+    test_support::set_uniform_matrices(instance, 10.0);
+    return instance;
+}
 
 // The value rand() gives after `draws` draws from a generator seeded with 10.
 int rand_after_draws(int draws)

@@ -13,7 +13,7 @@ namespace {
 // Eight clients of demand 1; a van of capacity 10 (four of them) and a car, plus the
 // DUMMY record appended as a limited fleet's construction would.
 struct Fleet {
-    Instance instance = test_support::instance_with_demands({1, 1, 1, 1, 1, 1, 1, 1});
+    Instance instance = test_support::flat_instance({1, 1, 1, 1, 1, 1, 1, 1});
     VRP vrp;
     int dummy = -1;
 
@@ -21,8 +21,7 @@ struct Fleet {
     {
         instance.containers.push_back(make_container("van", 10, 4, 100.0, 1.0));
         instance.containers.push_back(make_container("car", 10, 1, 50.0, 1.0));
-        vrp = VRP(&instance);
-        vrp.check_instance();
+        vrp = test_support::checked_vrp(instance);
         VRP::Solution scratch;
         vrp.add_dummy_route(scratch);
         dummy = vrp.dummy_container;

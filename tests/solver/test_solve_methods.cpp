@@ -37,7 +37,7 @@ TEST(SolveMethods, EveryMethodServesEveryClient)
 TEST(SolveMethods, AnUnknownMethodExtractsAnEmptySolution)
 {
     for (const int method : {5, -1}) {
-        Instance instance = test_support::instance_with_demands({1, 2});
+        Instance instance = test_support::flat_instance({1, 2});
         instance.containers.push_back(test_support::make_container("van", 10, 1, 1.0, 1.0));
         VRP vrp(&instance);
         vrp.solve(method);
@@ -52,7 +52,7 @@ TEST(SolveMethods, NoVehicleTypeAndNoClientStillSolves)
 {
     // The local search then starts on a route 0 that does not exist.
     for (const int method : {3, 4}) {
-        Instance instance = test_support::instance_with_demands({});
+        Instance instance = test_support::flat_instance({});
         VRP vrp(&instance);
         vrp.solve(method);
         EXPECT_EQ(1, vrp.stats.restarts);
