@@ -18,7 +18,8 @@
 
 namespace {
 
-const std::string k_english_header = "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
+const std::string k_english_header =
+    "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
 
 void write_text(const std::string& s_path, const std::string& s_text)
 {
@@ -72,15 +73,17 @@ private slots:
         BoxRecorder boxes;
         boxes.answer({true});
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\n"
-                                "A;Rua;1;B;C;S;P;1;1\n");
+        write_text(s_open_name,
+                   "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\n"
+                   "A;Rua;1;B;C;S;P;1;1\n");
         s_save_name = store->path("tem.csvplate.csv");
         import_button(*window)->click();
 
         QCOMPARE(v_filters, QStringList({"csv(*.csv)"}));
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
-        const TextTable vv_template = read_csv_file(QString::fromStdString(store->path("template.csv")));
+        const TextTable vv_template =
+            read_csv_file(QString::fromStdString(store->path("template.csv")));
         QCOMPARE(vv_template.size(), size_t(4));
         QCOMPARE(vv_template[0][8], std::string("long"));
         QCOMPARE(vv_template[1][0], std::string("Depot"));
@@ -93,11 +96,12 @@ private slots:
     {
         BoxRecorder boxes;
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, k_english_header + "A;Rua;1;B;C;S;P;;\n"
-                                                   "B;Rua;2;B;;S;P;;\n"
-                                                   "C;Rua;3;B;C;S;P;;\n"
-                                                   "D;Rua;4\n"
-                                                   "E;Rua;5;B;;S;P;1;1\n");
+        write_text(s_open_name, k_english_header +
+                                    "A;Rua;1;B;C;S;P;;\n"
+                                    "B;Rua;2;B;;S;P;;\n"
+                                    "C;Rua;3;B;C;S;P;;\n"
+                                    "D;Rua;4\n"
+                                    "E;Rua;5;B;;S;P;1;1\n");
         import_button(*window)->click();
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QVERIFY(boxes.boxes[0].s_text.endsWith("columns : 2 - 4 - 5 - "));
@@ -138,8 +142,9 @@ private slots:
         Geoservices::set_pause_function([](std::chrono::milliseconds) {});
         QVERIFY(!store->database->update_setting("lat_long_api", "none"));  // finds nothing
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.43;-49.27\n"
-                                                   "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+        write_text(s_open_name, k_english_header +
+                                    "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.43;-49.27\n"
+                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
         s_save_name = store->path("Sao José.csv");
         import_button(*window)->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
@@ -148,8 +153,9 @@ private slots:
         QCOMPARE(boxes.boxes[0].s_title, QString("Action required"));
         QVERIFY(store->database->search_clients("").empty());
         QCOMPARE(read_text(store->path("Sao Jose.csv.csv")),
-                 k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
-                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+                 k_english_header +
+                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
     }
 
     void export_round_trips_through_import()
@@ -168,8 +174,9 @@ private slots:
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
         QCOMPARE(v_save_captions, QStringList({"Save client database"}));
         QCOMPARE(read_text(store->path("export.csv")),
-                 k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
-                                    "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
+                 k_english_header +
+                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                     "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
 
         QVERIFY(!db.delete_clients({"Depot", "O'Brien's"}));
         s_open_name = store->path("export.csv");
@@ -267,8 +274,8 @@ private slots:
 private:
     void fill_address(const QString& s_lat, const QString& s_long)
     {
-        const char* const names[] = {"lnClientName",  "lnClientAddress", "lnClientNumber",
-                                     "lnClientNeighborhood", "lnClientCity", "lnClientState",
+        const char* const names[] = {"lnClientName",         "lnClientAddress", "lnClientNumber",
+                                     "lnClientNeighborhood", "lnClientCity",    "lnClientState",
                                      "lnClientCountry"};
         for (const char* s_name : names) {
             child<QLineEdit>(window.get(), s_name)->setText("x");

@@ -161,8 +161,9 @@ private:
     {
         sqlite3* connection = nullptr;
         QCOMPARE(sqlite3_open(store->path("tovalo.db").c_str(), &connection), SQLITE_OK);
-        const std::string s_sql = "CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = " +
-                                  std::to_string(cost) + " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
+        const std::string s_sql =
+            "CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = " +
+            std::to_string(cost) + " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
         QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(connection);
     }

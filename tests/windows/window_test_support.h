@@ -44,16 +44,16 @@ class BoxRecorder {
 public:
     BoxRecorder()
     {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text,
-                                        bool is_question) {
-            boxes.push_back({s_title, s_text, is_question});
-            if (!is_question || answers.empty()) {
-                return false;
-            }
-            const bool answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
+        message_box::set_handler(
+            [this](const QString& s_title, const QString& s_text, bool is_question) {
+                boxes.push_back({s_title, s_text, is_question});
+                if (!is_question || answers.empty()) {
+                    return false;
+                }
+                const bool answer = answers.front();
+                answers.pop_front();
+                return answer;
+            });
     }
     ~BoxRecorder() { message_box::set_handler({}); }
     BoxRecorder(const BoxRecorder&) = delete;
