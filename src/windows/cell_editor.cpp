@@ -3,6 +3,7 @@
 #include <QStyleOptionViewItem>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -14,13 +15,12 @@ void fit_editor_to_cell(QWidget* editor, const QStyleOptionViewItem& option)
 int cell_whole_number(const QVariant& value)
 {
     bool ok = false;
-    const int whole = value.toInt(&ok);
-    if (ok) {
-        return whole;
-    }
     const double number = value.toDouble(&ok);
-    if (!ok || !std::isfinite(number) || std::fabs(number) >= std::numeric_limits<int>::max()) {
+    if (!ok || std::isnan(number)) {
         return 0;
     }
-    return static_cast<int>(number);
+    // Beyond the int range the editor's own limits take over.
+    const double clamped = std::max(std::min(number, double{std::numeric_limits<int>::max()}),
+                                    double{std::numeric_limits<int>::min()});
+    return static_cast<int>(clamped);
 }
