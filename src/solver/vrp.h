@@ -139,6 +139,27 @@ public:
     bool two_opt_intra(Solution& solution, unsigned& route);
     bool swap_intra(Solution& solution, unsigned& route);
     bool or_opt_intra(Solution& solution, unsigned& route);
+    // Evaluators give the change of the route's cost and touch nothing; appliers
+    // rearrange the route and refresh its tables, cost, distance and the total.
+    double relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
+                                         unsigned j) const;
+    double relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
+                                        unsigned j) const;
+    double two_opt_intra_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                               unsigned c, unsigned d) const;
+    double swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    double or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a,
+                                      unsigned b, unsigned c) const;
+    double or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
+                                       unsigned b, unsigned c) const;
+    void apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    void apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
+                             unsigned d) const;
+    void apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    void apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
+                            unsigned c) const;
+    // A randomized insertion followed by one 2-opt pass over each route; a developer aid.
+    Solution insertion_then_two_opt();
 
     // --- Inter-route neighbourhoods ----------------------------------------------
     std::vector<InterRouteMove> initialize_inter_route_neighborhoods();
@@ -149,6 +170,33 @@ public:
     bool swap_pair_single_inter(Solution& solution, std::vector<int>& v_changed);
     bool two_opt_star_inter(Solution& solution, std::vector<int>& v_changed);
     void add_empty_routes(Solution& solution);
+    // Evaluators give the change of the two routes' costs plus the DUMMY penalty term
+    // and touch nothing; appliers take the same arguments and refresh both routes.
+    double relocate_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                unsigned j) const;
+    double relocate_pair_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                     unsigned i, unsigned i_next, unsigned j) const;
+    double swap_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                            unsigned j) const;
+    double swap_pairs_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                  unsigned i_next, unsigned j, unsigned j_next) const;
+    double swap_pair_single_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                        unsigned i, unsigned i_next, unsigned j) const;
+    double two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                    unsigned i, unsigned j, int container_a,
+                                    int container_b) const;
+    void apply_relocate_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                              unsigned j) const;
+    void apply_relocate_pair_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                   unsigned i_next, unsigned j) const;
+    void apply_swap_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                          unsigned j) const;
+    void apply_swap_pairs_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                unsigned i_next, unsigned j, unsigned j_next) const;
+    void apply_swap_pair_single_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                      unsigned i_next, unsigned j) const;
+    void apply_two_opt_star_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                  unsigned j, int container_a, int container_b) const;
 
     // --- Local search and disturbance ---------------------------------------------
     std::vector<SolutionRoutine> initialize_local_search_routines();
