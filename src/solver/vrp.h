@@ -3,9 +3,11 @@
 
 #include "instance.h"
 #include "route.h"
+#include "savings_heap.h"
 #include "segment.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 // Figures a developer program reports about one solve.
@@ -206,6 +208,21 @@ public:
     void intra_route_search(Solution& solution, unsigned route);
     void disturb_swap(Solution& solution);
     void disturb_exchange(Solution& solution);
+
+    // --- Savings construction ------------------------------------------------------
+    Solution savings_heuristic(double lambda) const;
+    // The savings construction for 400 values of lambda; the fewest routes, then the
+    // shortest distance, then the earliest lambda wins.
+    Solution savings_lambda_sweep() const;
+    std::vector<HeapElement> build_savings_list(int count, double lambda) const;
+    void one_route_per_client(Solution& solution, int chosen_container) const;
+    // Routes whose last client is i and whose first client is j; -1 where there is none.
+    std::pair<int, int> find_route_ends(int i, int j, const Solution& solution) const;
+    bool can_merge_routes(const Route& first, const Route& second, Route& merged,
+                          int container_index, const Solution& solution) const;
+    void merge_routes(int route1, int route2, Route& merged, Solution& solution) const;
+    void update_savings_heap(int route1, int route2, Heap& heap) const;
+    Solution initial_routes_only() const;
 
     // --- Solve methods ---------------------------------------------------------------
     // Methods this build can run; the entry functions refuse the others.
