@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "message_box.h"
+#include "spin_box_delegate.h"
 #include "ui_databasewindow.h"
 
 #include <QCloseEvent>
@@ -93,6 +94,14 @@ QStandardItemModel* DatabaseWindow::make_grid_model(QTableView* view, const QStr
     return model;
 }
 
+void DatabaseWindow::set_number_delegate(QTableView* view)
+{
+    auto* delegate = new SpinBoxDelegate(this);
+    for (int column = 1; column < view->model()->columnCount(); ++column) {
+        view->setItemDelegateForColumn(column, delegate);
+    }
+}
+
 void DatabaseWindow::setup_client_grid()
 {
     client_model =
@@ -111,6 +120,7 @@ void DatabaseWindow::setup_vehicle_grid()
     ui->TableViewVehicleDatabase->verticalHeader()->setVisible(true);
     ui->TableViewVehicleDatabase->setAlternatingRowColors(false);
     ui->TableViewVehicleDatabase->setShowGrid(true);
+    set_number_delegate(ui->TableViewVehicleDatabase);
     refresh_vehicle_grid();
 }
 
@@ -118,6 +128,7 @@ void DatabaseWindow::setup_instance_grid()
 {
     instance_model = make_grid_model(
         ui->TableViewInstance, {tr("ID"), tr("Distance"), tr("Time"), tr("Cost"), tr("Date")});
+    set_number_delegate(ui->TableViewInstance);
     ui->dateFindInstanceFrom->setDate(QDate(2020, 1, 1));
     ui->dateFindInstanceTo->setDate(QDate(2030, 1, 1));
     fill_instance_model(database->select_all_instances());
