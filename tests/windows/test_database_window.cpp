@@ -295,6 +295,15 @@ private slots:
         QVERIFY(db.select_instance_by_id("first").empty());
         QCOMPARE(child<QLineEdit>(&window, "lnInstanceId")->text(), QString("first"));
 
+        // Totals beyond ten thousand survive a fetch and an edit.
+        QVERIFY(!db.insert_instance("long", "2024-03-02", "20240302", 12000.5, 20000, "{}", 3));
+        child<QLineEdit>(&window, "lnFindDistanceId")->setText("long");
+        make_current(window, "TableViewInstance", 0);
+        window.insert_instance_data_on_form();
+        click(window, "btnEditInstance");
+        QCOMPARE(QString::fromStdString(db.select_instance_by_id("long")[0][3]).toDouble(),
+                 12000.5);
+
         // A From date after the To date lists nothing.
         child<QDateEdit>(&window, "dateFindInstanceFrom")->setDate(QDate(2024, 4, 1));
         window.refresh_instance_grid();

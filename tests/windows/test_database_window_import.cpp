@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThreadPool>
 
 #include <chrono>
 #include <fstream>
@@ -158,6 +159,33 @@ private slots:
                      "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
     }
 
+    void import_refused_by_the_database_is_not_reported_as_stored()
+    {
+        BoxRecorder boxes;
+        store->run_sql(
+            "CREATE TRIGGER refuse BEFORE INSERT ON clients WHEN NEW.id = 'Shop' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+        s_open_name = store->path("clients.csv");
+        write_text(s_open_name, k_english_header +
+                                    "Depot;Rua XV;10;Centro;Curitiba;PR;BR;1;1\n"
+                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;2;2\n");
+        import_button(*window)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
+        QCOMPARE(boxes.boxes[0].s_title, QString("Database info"));
+        QVERIFY(store->database->search_clients("").empty());
+    }
+
+    void a_file_that_cannot_be_written_is_reported()
+    {
+        BoxRecorder boxes;
+        QVERIFY(!store->database->insert_client("Depot", "Rua", "1", "B", "C", "S", "P", "1", "1"));
+        child<QLineEdit>(window.get(), "lnClientSearch")->setText("Depot");
+        s_save_name = store->path("no such folder/clients");
+        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
+        QCOMPARE(boxes.boxes.size(), size_t(1));
+        QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
+    }
+
     void export_round_trips_through_import()
     {
         BoxRecorder boxes;
@@ -202,8 +230,7 @@ private slots:
     void an_ending_status_ends_the_import_in_the_window()
     {
         BoxRecorder boxes;
-        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
-        window->start_lat_long_job(vv_table);
+        start_one_client_job();
         QVERIFY(!import_button(*window)->isEnabled());
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_ALREADY_EXISTS, 1);
         QStatusBar* status_bar = child<QStatusBar>(window.get(), "statusbar");
@@ -217,7 +244,7 @@ private slots:
         QVERIFY(import_button(*window)->isEnabled());
 
         // Reports of the job that are still on their way change nothing.
-        QTest::qWait(200);
+        deliver_job_reports();
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QVERIFY(store->database->search_clients("").empty());
     }
@@ -226,8 +253,7 @@ private slots:
     {
         BoxRecorder boxes;
         window->show();
-        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
-        window->start_lat_long_job(vv_table);
+        start_one_client_job();
         boxes.answer({false});
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
@@ -237,7 +263,7 @@ private slots:
         QCOMPARE(boxes.boxes[1].s_title, QString("Action required"));
         QVERIFY(import_button(*window)->isEnabled());
 
-        QTest::qWait(200);
+        deliver_job_reports();
         QCOMPARE(boxes.boxes.size(), size_t(2));
         QVERIFY(store->database->search_clients("").empty());
     }
@@ -272,6 +298,20 @@ private slots:
     }
 
 private:
+    // A job over one client that already holds coordinates: it needs no service.
+    void start_one_client_job()
+    {
+        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
+        window->start_lat_long_job(vv_table);
+    }
+
+    // Lets the started jobs end, then hands their queued reports to the window.
+    static void deliver_job_reports()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+    }
+
     void fill_address(const QString& s_lat, const QString& s_long)
     {
         const char* const names[] = {"lnClientName",         "lnClientAddress", "lnClientNumber",

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -22,6 +24,15 @@ struct TestDatabase {
     {
         QVERIFY(folder.isValid());
         QVERIFY(!database->open_database());
+    }
+
+    // Another connection changes the file behind the database's back.
+    void run_sql(const std::string& s_sql) const
+    {
+        sqlite3* connection = nullptr;
+        QCOMPARE(sqlite3_open(path("tovalo.db").c_str(), &connection), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(connection);
     }
 
     std::string path(const QString& s_name) const
