@@ -31,7 +31,7 @@ endfunction()
 
 # Subsystems in layer order; src/ and tests/ hold one folder each.
 set(TOVALO_CORE_SUBSYSTEMS instance solver geoservices checking database)
-set(TOVALO_QT_SUBSYSTEMS jobs windows app)
+set(TOVALO_QT_SUBSYSTEMS jobs windows resources app)
 
 function(tovalo_add_subsystem_dirs)
   set(subs ${TOVALO_CORE_SUBSYSTEMS})
@@ -43,4 +43,16 @@ function(tovalo_add_subsystem_dirs)
       add_subdirectory(${sub})
     endif()
   endforeach()
+endfunction()
+
+# A QtTest program: one source of test slots, run headless. Label "gui".
+function(tovalo_add_qtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(Qt5 REQUIRED COMPONENTS Test)
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test tovalo_settings)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS gui
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TOVALO_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data;TOVALO_TOOLS=${PROJECT_SOURCE_DIR}/tools")
 endfunction()

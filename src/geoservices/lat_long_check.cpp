@@ -1,5 +1,7 @@
 #include "geocoding.h"
 
+#include "text_table.h"
+
 #include <cerrno>
 #include <clocale>
 #include <cmath>
@@ -7,15 +9,6 @@
 #include <locale.h>
 
 namespace {
-
-void replace_commas_by_points(std::string& s_text)
-{
-    for (char& c : s_text) {
-        if (c == ',') {
-            c = '.';
-        }
-    }
-}
 
 // The "C" locale's decimal point whatever locale the application set.
 locale_t c_numeric_locale()
@@ -38,8 +31,8 @@ bool read_leading_number(const std::string& s_text, double& value)
 
 bool check_lat_long(std::string& s_lat, std::string& s_long)
 {
-    replace_commas_by_points(s_lat);
-    replace_commas_by_points(s_long);
+    replace_all(s_lat, ",", ".");
+    replace_all(s_long, ",", ".");
     if (s_lat.empty() || s_long.empty()) {
         return false;
     }

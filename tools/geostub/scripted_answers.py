@@ -2,8 +2,10 @@
 
 Script: {"routes": {"/path/prefix": [answer, answer, ...], ...}}
 A request takes the route whose key is the longest prefix of its path (query left out)
-and the next answer of that route; the last answer repeats. Rewriting the script starts
-every route again from its first answer. A path without a route gets a 404 HTML page.
+and the next answer of that route; the last answer repeats. Every new script file (a
+new file renamed over the old one, as the tests' GeoStub::set_script does, even with the
+same text) starts every route again from its first answer. A path without a route gets
+a 404 HTML page.
 
 Answers:
   {"json": value}                          200 and the value as compact JSON
@@ -16,6 +18,7 @@ Answers:
 """
 
 import json
+import os
 import threading
 
 NOT_FOUND = {"body": "<html><body><h1>404 Not Found</h1></body></html>", "status": 404,
@@ -29,20 +32,21 @@ class Script:
     def __init__(self, path):
         self._path = path
         self._lock = threading.Lock()
-        self._text = None
+        self._version = None
         self._routes = {}
         self._taken = {}
 
     def _reload_if_changed(self):
         try:
             with open(self._path, encoding="utf-8") as file:
-                text = file.read()
+                status = os.fstat(file.fileno())
+                version = (status.st_ino, status.st_mtime_ns, status.st_size)
+                if version != self._version:
+                    self._version = version
+                    self._routes = json.loads(file.read() or "{}").get("routes", {})
+                    self._taken = {}
         except OSError:
-            text = "{}"
-        if text != self._text:
-            self._text = text
-            self._routes = json.loads(text or "{}").get("routes", {})
-            self._taken = {}
+            self._routes = {}
 
     def next_answer(self, path):
         with self._lock:

@@ -1,0 +1,70 @@
+#include "console_lat_long_requests.h"
+
+#include "geocoding_query.h"
+#include "json_access.h"
+#include "service_config.h"
+#include "url_encoding.h"
+
+#include <rapidjson/pointer.h>
+
+#include <charconv>
+
+namespace {
+
+// street, blank, number, then neighbourhood, city and country after commas.
+std::string address_text(const ConsoleAddress& address, BlankEncoding blank)
+{
+    const std::string s_blank = blank == BlankEncoding::plus ? "+" : "%20";
+    return url_encode(address.s_address, blank) + s_blank + url_encode(address.s_number, blank) +
+           "," + url_encode(address.s_neighborhood, blank) + "," +
+           url_encode(address.s_city, blank) + "," + url_encode(address.s_country, blank);
+}
+
+// "%f" without the process locale's say in the decimal separator.
+std::string six_decimal_text(double value)
+{
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    return std::string(buffer, result.ptr);
+}
+
+const rapidjson::Value* location_number(const rapidjson::Value& answer, const char* s_pointer)
+{
+    const rapidjson::Value* value = rapidjson::Pointer(s_pointer).Get(answer);
+    return value != nullptr && value->IsNumber() ? value : nullptr;
+}
+
+}  // namespace
+
+std::string console_nominatim_url(const ConsoleAddress& address, const std::string& s_email)
+{
+    return "https://" + Geoservices::endpoints().nominatim_host +
+           "/search?q=" + address_text(address, BlankEncoding::plus) +
+           "&format=json&email=" + encode_query_value(s_email);
+}
+
+std::string console_google_url(const ConsoleAddress& address, const std::string& s_key)
+{
+    return "https://" + Geoservices::endpoints().google_host +
+           "/maps/api/geocode/json?address=" + address_text(address, BlankEncoding::percent) +
+           ",&key=" + encode_query_value(s_key);
+}
+
+GoogleOutcome read_google_answer(const rapidjson::Value& answer, std::string& s_lat,
+                                 std::string& s_lng)
+{
+    std::string s_status;
+    if (read_string_member(answer, "status", s_status) && s_status == "ZERO_RESULTS") {
+        return GoogleOutcome::not_found;
+    }
+    // Any other status is read for a location; error statuses come without one.
+    const rapidjson::Value* lat = location_number(answer, "/results/0/geometry/location/lat");
+    const rapidjson::Value* lng = location_number(answer, "/results/0/geometry/location/lng");
+    if (lat == nullptr || lng == nullptr) {
+        return GoogleOutcome::unusable;
+    }
+    s_lat = six_decimal_text(lat->GetDouble());
+    s_lng = six_decimal_text(lng->GetDouble());
+    return GoogleOutcome::found;
+}
