@@ -21,7 +21,8 @@ rapidjson::Document solved(rapidjson::Document document)
                          input ? "missing 'meta_info' field" : "missing 'input' field");
         return document;
     }
-    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document) : run_vrp_ils_variant(document);
+    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document)
+                                                : run_vrp_ils_variant(document);
 }
 
 }  // namespace

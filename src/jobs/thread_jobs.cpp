@@ -51,19 +51,18 @@ QFuture<void> ThreadJobs::collect_lat_long_database(TextTable vv_table, std::str
                                                     std::string google_api_key,
                                                     std::string lat_long_api)
 {
-    return QtConcurrent::run(&run_database_job,
-                             new_coordinate_job(std::move(vv_table), std::move(email),
-                                                std::move(google_api_key), std::move(lat_long_api)));
+    CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
+                                           std::move(google_api_key), std::move(lat_long_api));
+    return QtConcurrent::run(&run_database_job, std::move(job));
 }
 
 QFuture<void> ThreadJobs::collect_lat_long_grid(TextTable vv_table, std::string email,
                                                 std::string google_api_key,
                                                 std::string lat_long_api)
 {
-    return QtConcurrent::run(&run_grid_job,
-                             new_coordinate_job(std::move(vv_table), std::move(email),
-                                                std::move(google_api_key), std::move(lat_long_api)),
-                             false);
+    CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
+                                           std::move(google_api_key), std::move(lat_long_api));
+    return QtConcurrent::run(&run_grid_job, std::move(job), false);
 }
 
 QFuture<void> ThreadJobs::collect_lat_long_grid_database_search(TextTable vv_table,
@@ -71,10 +70,9 @@ QFuture<void> ThreadJobs::collect_lat_long_grid_database_search(TextTable vv_tab
                                                                 std::string google_api_key,
                                                                 std::string lat_long_api)
 {
-    return QtConcurrent::run(&run_grid_job,
-                             new_coordinate_job(std::move(vv_table), std::move(email),
-                                                std::move(google_api_key), std::move(lat_long_api)),
-                             true);
+    CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
+                                           std::move(google_api_key), std::move(lat_long_api));
+    return QtConcurrent::run(&run_grid_job, std::move(job), true);
 }
 
 void ThreadJobs::stop_processing()

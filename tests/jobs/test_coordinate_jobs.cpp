@@ -40,6 +40,12 @@ private:
         return vv_table;
     }
 
+    // A grid search through Nominatim, as the settings' default service.
+    static QFuture<void> search(WatchedJobs& watched, const TextTable& vv_rows)
+    {
+        return watched.jobs.collect_lat_long_grid(vv_rows, "", "", "osrm_relaxed");
+    }
+
 private slots:
 
     void grid_reports_each_row_then_its_end()
@@ -111,7 +117,7 @@ private slots:
         stub.set_script(route_script(k_search, v_answers));
         PauseRecorder pauses;
         WatchedJobs watched;
-        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(10), "", "", "osrm_relaxed")));
+        QVERIFY(finish(search(watched, rows_to_look_up(10))));
 
         QCOMPARE(watched.recorder.v_events,
                  (Strings{"row 0 status 0 48.85 2.35", "row 1 status 0 48.85 2.35",
@@ -132,7 +138,7 @@ private slots:
                 pauses.release();
             }
         });
-        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(6), "", "", "osrm_relaxed")));
+        QVERIFY(finish(search(watched, rows_to_look_up(6))));
 
         QCOMPARE(watched.recorder.v_events.size(), size_t(k + 1));
         QCOMPARE(watched.recorder.v_events.back(), std::string("row 2 status 0 48.85 2.35"));
@@ -156,7 +162,7 @@ private slots:
             }));
         }
         started.acquire(pool->maxThreadCount());
-        const QFuture<void> job = watched.jobs.collect_lat_long_grid(rows_to_look_up(3), "", "", "osrm_relaxed");
+        const QFuture<void> job = search(watched, rows_to_look_up(3));
         watched.jobs.stop_processing();
         busy.release(pool->maxThreadCount());
         QVERIFY(finish(job));
@@ -194,7 +200,7 @@ private slots:
                 pauses.release();
             }
         });
-        QVERIFY(finish(watched.jobs.collect_lat_long_grid(rows_to_look_up(4), "", "", "osrm_relaxed")));
+        QVERIFY(finish(search(watched, rows_to_look_up(4))));
         QVERIFY(finish(new_job));
 
         QCOMPARE(watched.recorder.v_events,
@@ -238,10 +244,26 @@ private slots:
     void empty_tables_end_at_once()
     {
         WatchedJobs watched;
-        QVERIFY(finish(watched.jobs.collect_lat_long_grid({}, "", "", "osrm_relaxed")));
-        QVERIFY(finish(watched.jobs.collect_lat_long_database({client_row("id", "lat", "long")}, "", "",
-                                                      "osrm_relaxed")));
-        QCOMPARE(watched.recorder.v_events, (Strings{"end grid all_ok 1", "end database all_ok 1"}));
+        QVERIFY(finish(search(watched, {})));
+        const TextTable vv_header{client_row("id", "lat", "long")};
+        QVERIFY(finish(watched.jobs.collect_lat_long_database(vv_header, "", "", "osrm_relaxed")));
+        QCOMPARE(watched.recorder.v_events,
+                 (Strings{"end grid all_ok 1", "end database all_ok 1"}));
+    }
+
+    void short_rows_are_read_as_empty_cells()
+    {
+        stub.set_script(route_script(k_search, {k_found}));
+        PauseRecorder pauses;
+        WatchedJobs watched;
+        watched.jobs.collect_lat_long_grid_database_search({{"a", "Oak Road"}, {}}, "", "",
+                                                           "osrm_relaxed");
+        QVERIFY(watched.ended.wait(10000));
+        QCOMPARE(watched.recorder.v_events,
+                 (Strings{"row 0 status 0 48.85 2.35", "row 1 status 0 48.85 2.35",
+                          "end grid all_ok 1"}));
+        QCOMPARE(watched.recorder.vv_table[0],
+                 (Strings{"a", "Oak Road", "", "", "", "", "", "48.85", "2.35"}));
     }
 
     void database_job_pauses_before_each_report()
@@ -255,7 +277,8 @@ private slots:
         watched.jobs.collect_lat_long_database(vv_rows, "", "", "osrm_relaxed");
         QVERIFY(watched.ended.wait(10000));
 
-        QCOMPARE(watched.recorder.v_events, (Strings{"row 1 status 6", "row 2 status 0", "row 3 status 2",
+        QCOMPARE(watched.recorder.v_events,
+                 (Strings{"row 1 status 6", "row 2 status 0", "row 3 status 2",
                                              "row 4 status 2", "end database all_ok 0"}));
         QCOMPARE(pauses.pauses(), (Longs{1200, 1200, 1200}));
         QCOMPARE(watched.recorder.vv_table[2][7], std::string("48.85"));

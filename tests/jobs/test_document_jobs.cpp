@@ -100,7 +100,8 @@ private slots:
         const std::string s_json = end_text(
             [&](ThreadJobs& jobs) { jobs.check_json(text.toStdString(), "google", "KEY"); },
             v_events);
-        QCOMPARE(v_events, std::vector<std::string>{"end check json_ok " + std::to_string(json_ok)});
+        QCOMPARE(v_events,
+                 std::vector<std::string>{"end check json_ok " + std::to_string(json_ok)});
         QCOMPARE(record_member(s_json, "error"), error.toStdString());
         QCOMPARE(record_member(s_json, "message"), message.toStdString());
         QCOMPARE(stub.requests().size(), size_t(0));
