@@ -3,10 +3,22 @@
 
 #include "instance.h"
 #include "route.h"
+#include "savings_heap.h"
 #include "segment.h"
 
 #include <functional>
+#include <string>
+#include <utility>
 #include <vector>
+
+// Candidate routes for building a solution by selection: per route, the rank of every
+// client other than the depot (entry i for client i + 1; 0 when absent), its cost and
+// its vehicle type.
+struct RoutePool {
+    std::vector<std::vector<int>> vv_ranks;
+    std::vector<double> v_costs;
+    std::vector<int> v_containers;
+};
 
 // Figures a developer program reports about one solve.
 struct SolveStats {
@@ -131,6 +143,8 @@ public:
     void initial_routes_limited(Solution& solution, std::vector<int>& v_unrouted) const;
     void open_random_route(Solution& solution) const;
     void add_dummy_route(Solution& solution);
+    // Tables, costs, distances and loads of every route, and the total distance.
+    void finish_construction(Solution& solution) const;
     int total_demand() const;
 
     // --- Intra-route neighbourhoods ----------------------------------------------
@@ -139,6 +153,27 @@ public:
     bool two_opt_intra(Solution& solution, unsigned& route);
     bool swap_intra(Solution& solution, unsigned& route);
     bool or_opt_intra(Solution& solution, unsigned& route);
+    // Evaluators give the change of the route's cost and touch nothing; appliers
+    // rearrange the route and refresh its tables, cost, distance and the total.
+    double relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
+                                         unsigned j) const;
+    double relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
+                                        unsigned j) const;
+    double two_opt_intra_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                               unsigned c, unsigned d) const;
+    double swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    double or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a,
+                                      unsigned b, unsigned c) const;
+    double or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
+                                       unsigned b, unsigned c) const;
+    void apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    void apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
+                             unsigned d) const;
+    void apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const;
+    void apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
+                            unsigned c) const;
+    // A randomized insertion followed by one 2-opt pass over each route; a developer aid.
+    Solution insertion_then_two_opt();
 
     // --- Inter-route neighbourhoods ----------------------------------------------
     std::vector<InterRouteMove> initialize_inter_route_neighborhoods();
@@ -149,6 +184,33 @@ public:
     bool swap_pair_single_inter(Solution& solution, std::vector<int>& v_changed);
     bool two_opt_star_inter(Solution& solution, std::vector<int>& v_changed);
     void add_empty_routes(Solution& solution);
+    // Evaluators give the change of the two routes' costs plus the DUMMY penalty term
+    // and touch nothing; appliers take the same arguments and refresh both routes.
+    double relocate_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                unsigned j) const;
+    double relocate_pair_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                     unsigned i, unsigned i_next, unsigned j) const;
+    double swap_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                            unsigned j) const;
+    double swap_pairs_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                  unsigned i_next, unsigned j, unsigned j_next) const;
+    double swap_pair_single_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                        unsigned i, unsigned i_next, unsigned j) const;
+    double two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
+                                    unsigned i, unsigned j, int container_a,
+                                    int container_b) const;
+    void apply_relocate_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                              unsigned j) const;
+    void apply_relocate_pair_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                   unsigned i_next, unsigned j) const;
+    void apply_swap_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                          unsigned j) const;
+    void apply_swap_pairs_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                unsigned i_next, unsigned j, unsigned j_next) const;
+    void apply_swap_pair_single_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                      unsigned i_next, unsigned j) const;
+    void apply_two_opt_star_inter(Solution& solution, unsigned r1, unsigned r2, unsigned i,
+                                  unsigned j, int container_a, int container_b) const;
 
     // --- Local search and disturbance ---------------------------------------------
     std::vector<SolutionRoutine> initialize_local_search_routines();
@@ -158,6 +220,31 @@ public:
     void intra_route_search(Solution& solution, unsigned route);
     void disturb_swap(Solution& solution);
     void disturb_exchange(Solution& solution);
+    // Drops every (depot, depot) route with its per-route data and gives its vehicle back.
+    void remove_empty_routes(Solution& solution) const;
+    // Copies the candidate over the best when it leaves fewer clients unrouted, then
+    // when it uses fewer real routes, then when it is cheaper. best_routes holds the
+    // best's real route count; 2147483647 while there is no best yet.
+    void keep_best(Solution& best, const Solution& candidate, int& best_routes) const;
+    // Clients the solution leaves on DUMMY routes.
+    int unrouted_count(const Solution& solution) const;
+    // Routes on real vehicle types that serve at least one client.
+    int real_route_count(const Solution& solution) const;
+
+    // --- Savings construction ------------------------------------------------------
+    Solution savings_heuristic(double lambda) const;
+    // The savings construction for 400 values of lambda; the fewest routes, then the
+    // shortest distance, then the earliest lambda wins.
+    Solution savings_lambda_sweep() const;
+    std::vector<HeapElement> build_savings_list(int count, double lambda) const;
+    void one_route_per_client(Solution& solution, int chosen_container) const;
+    // Routes whose last client is i and whose first client is j; -1 where there is none.
+    std::pair<int, int> find_route_ends(int i, int j, const Solution& solution) const;
+    bool can_merge_routes(const Route& first, const Route& second, Route& merged,
+                          int container_index, const Solution& solution) const;
+    void merge_routes(int route1, int route2, Route& merged, Solution& solution) const;
+    void update_savings_heap(int route1, int route2, Heap& heap) const;
+    Solution initial_routes_only() const;
 
     // --- Solve methods ---------------------------------------------------------------
     // Methods this build can run; the entry functions refuse the others.
@@ -165,7 +252,18 @@ public:
     void solve(int method);
     Solution multi_start_ils(double max_time);
     Solution multi_start_ils_variant(double max_time);
+    // Restarts of construction and local search alone, without disturbance.
+    Solution grasp_search(double max_time);
     void extract_result(Solution& solution);
+
+    // --- Diagnostics (developer aids) ------------------------------------------------
+    // The routes whose selection entry is non-zero, each on one vehicle of its type.
+    Solution build_solution_from_pool(const RoutePool& pool,
+                                      const std::vector<int>& v_selection) const;
+    // Nine rows per route (clients, demands, windows, service, legs, waits, arrivals).
+    static constexpr const char* solution_dump_path = "tovalo_solution_dump.csv";
+    void dump_solution_csv(const Solution& solution) const;
+    void check_route_loads(const Solution& solution) const;
 
 private:
     unsigned n_clients = 0;
@@ -175,3 +273,10 @@ private:
 
     void copy_problem_data();
 };
+
+// Developer aids on standard output and in files; no operation of the solver calls them.
+void print_route_containers(const VRP::Solution& solution);
+// One line per selected pool route: its ranks, then its cost. Nothing is written when
+// the file cannot be opened.
+void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
+                          const std::string& s_path);

@@ -1,0 +1,91 @@
+#include "move_support.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cmath>
+
+namespace moves {
+
+void begin_route_change(VRP::Solution& solution, unsigned r)
+{
+    solution.total_cost -= solution.routes[r].cost;
+}
+
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
+{
+    vrp.init_route_segments(solution, r);
+    vrp.update_route_segments(solution, r);
+    Route& route = solution.routes[r];
+    const auto n = static_cast<unsigned>(route.visits.size());
+    route.cost = vrp.route_cost(solution, r);
+    route.distance = solution.seg_distance[r](0, n - 1);
+    solution.total_cost += route.cost;
+}
+
+void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
+{
+    solution.total_cost -= solution.routes[r2].cost;
+    solution.total_cost -= solution.routes[r1].cost;
+}
+
+static void refresh_route_figures(const VRP& vrp, VRP::Solution& solution, unsigned r)
+{
+    Route& route = solution.routes[r];
+    const auto n = static_cast<unsigned>(route.visits.size());
+    route.cost = vrp.route_cost(solution, r);
+    route.distance = solution.seg_distance[r](0, n - 1);
+    route.load = solution.route_load[r];
+}
+
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2)
+{
+    vrp.init_route_segments(solution, r1);
+    vrp.init_route_segments(solution, r2);
+    vrp.update_route_segments(solution, r1);
+    vrp.update_route_segments(solution, r2);
+    refresh_route_figures(vrp, solution, r2);
+    refresh_route_figures(vrp, solution, r1);
+    solution.total_cost += solution.routes[r2].cost;
+    solution.total_cost += solution.routes[r1].cost;
+}
+
+void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
+                   unsigned len_b)
+{
+    auto run_a = a.visits.begin() + pos_a;
+    auto run_b = b.visits.begin() + pos_b;
+    if (len_a == len_b) {
+        std::swap_ranges(run_a, run_a + len_a, run_b);
+        return;
+    }
+    const std::vector<Visit> v_moved(run_a, run_a + len_a);
+    a.visits.erase(run_a, run_a + len_a);
+    a.visits.insert(a.visits.begin() + pos_a, run_b, run_b + len_b);
+    run_b = b.visits.begin() + pos_b;
+    b.visits.erase(run_b, run_b + len_b);
+    b.visits.insert(b.visits.begin() + pos_b, v_moved.begin(), v_moved.end());
+}
+
+long long smallest_client_demand(const VRP& vrp, const Route& route)
+{
+    if (route.visits.size() < 3) {
+        return 0;
+    }
+    long long smallest = vrp.demand(static_cast<unsigned>(route.visits[1].client));
+    for (std::size_t p = 2; p + 1 < route.visits.size(); ++p) {
+        smallest = std::min<long long>(smallest,
+                                       vrp.demand(static_cast<unsigned>(route.visits[p].client)));
+    }
+    return smallest;
+}
+
+void check_priced_change(double predicted, double cost_before, double cost_after)
+{
+#ifndef NDEBUG
+    // Large DUMMY costs carry rounding in proportion to their size.
+    const double scale = std::max({1.0, std::fabs(cost_before), std::fabs(cost_after)});
+    assert(std::fabs((cost_after - cost_before) - predicted) <= 1e-6 * scale);
+#endif
+}
+
+}  // namespace moves

@@ -1,0 +1,151 @@
+#pragma once
+// What every neighbourhood move shares: pricing a new visit order from stored
+// segments, keeping the best candidate, and refreshing the routes it changed.
+
+#include "solver_utils.h"
+#include "vrp.h"
+
+#include <initializer_list>
+#include <vector>
+
+namespace moves {
+
+// Visits first..last of a route as stored in its segment tables (backwards when first > last).
+struct Piece {
+    unsigned route;
+    unsigned first;
+    unsigned last;
+};
+
+// The new visit order made of at least two stored pieces, in constant time per piece.
+inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
+                           std::initializer_list<Piece> pieces)
+{
+    auto piece = pieces.begin();
+    const Piece& a = *piece++;
+    const Piece& b = *piece++;
+    Segment joined =
+        vrp.join_stored_segments(solution, a.route, a.first, a.last, b.route, b.first, b.last);
+    unsigned last = b.route;
+    unsigned at = b.last;
+    for (; piece != pieces.end(); ++piece) {
+        const auto u = static_cast<unsigned>(solution.routes[last].visits[at].client);
+        joined = vrp.join_with_stored_segment(joined, u, solution, piece->route, piece->first,
+                                              piece->last);
+        last = piece->route;
+        at = piece->last;
+    }
+    return joined;
+}
+
+// Cost of a candidate route that serves clients.
+inline double serving_cost(const VRP& vrp, int container, const Segment& whole)
+{
+    return vrp.segment_cost(container, whole, true);
+}
+
+// Change of route r's cost if its visits ran in the order of the pieces (intra-route).
+inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r,
+                                std::initializer_list<Piece> pieces)
+{
+    const Route& route = solution.routes[r];
+    return serving_cost(vrp, route.container, join_pieces(vrp, solution, pieces)) - route.cost;
+}
+
+// A candidate's move delta (what the choice compares) and its change of route costs
+// alone (what the refreshed routes must show; it leaves out the DUMMY penalty).
+struct Priced {
+    double delta;
+    double cost_change;
+};
+
+// Two new route costs and the DUMMY penalty term against the two current costs.
+inline Priced price_two_routes(double penalty, double new1, double new2, double old1, double old2)
+{
+    const double old_sum = old1 + old2;
+    return Priced{penalty + new1 + new2 - old_sum, new1 + new2 - old_sum};
+}
+
+// Keeps the first candidate that improves by more than 0.01, and later ones only when
+// they are lower still by more than 0.01, so near-ties keep the earlier candidate.
+template <class Candidate>
+class Choice {
+public:
+    // Intra-route candidates: the delta is the whole change of route cost.
+    void offer(double delta, const Candidate& candidate) { offer(Priced{delta, delta}, candidate); }
+    void offer(const Priced& price, const Candidate& candidate)
+    {
+        if (is_less(price.delta, best)) {
+            best = price.delta;
+            change = price.cost_change;
+            chosen = candidate;
+            found_one = true;
+        }
+    }
+    bool found() const { return found_one; }
+    const Candidate& candidate() const { return chosen; }
+    double cost_change() const { return change; }
+
+private:
+    double best = 0.0;
+    double change = 0.0;
+    Candidate chosen{};
+    bool found_one = false;
+};
+
+// Route r before and after a rearrangement of its visits (intra-route appliers).
+void begin_route_change(VRP::Solution& solution, unsigned r);
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
+// Routes r1 and r2 before and after a rearrangement (inter-route appliers).
+void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
+
+// Puts the visits [pos_b, pos_b + len_b) of b in place of [pos_a, pos_a + len_a) of a and
+// the other way round; a run may be empty (then the other run is inserted at its place).
+void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
+                   unsigned len_b);
+
+// Smallest demand of the route's clients, zero demands included (0 without clients),
+// so that the quick pair tests never refuse a pair holding a feasible candidate.
+long long smallest_client_demand(const VRP& vrp, const Route& route);
+
+// Debug builds: the priced change must be what the refreshed routes cost.
+void check_priced_change(double predicted, double cost_before, double cost_after);
+
+// Applies the chosen intra-route candidate, if any.
+template <class Candidate, class Apply>
+bool take_intra_choice(VRP::Solution& solution, unsigned r, const Choice<Candidate>& choice,
+                       Apply apply)
+{
+    if (!choice.found()) {
+        return false;
+    }
+    const double before = solution.routes[r].cost;
+    apply(choice.candidate());
+    check_priced_change(choice.cost_change(), before, solution.routes[r].cost);
+    return true;
+}
+
+// Applies the chosen inter-route candidate, if any: records the two routes, and with an
+// unlimited fleet gives every vehicle type an empty route again.
+template <class Candidate, class Apply>
+bool take_inter_choice(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed,
+                       const Choice<Candidate>& choice, Apply apply)
+{
+    if (!choice.found()) {
+        return false;
+    }
+    const Candidate& chosen = choice.candidate();
+    v_changed[0] = static_cast<int>(chosen.r1);
+    v_changed[1] = static_cast<int>(chosen.r2);
+    const double before = solution.routes[chosen.r1].cost + solution.routes[chosen.r2].cost;
+    apply(chosen);
+    check_priced_change(choice.cost_change(), before,
+                        solution.routes[chosen.r1].cost + solution.routes[chosen.r2].cost);
+    if (solution.fleet_unlimited) {
+        vrp.add_empty_routes(solution);
+    }
+    return true;
+}
+
+}  // namespace moves

@@ -1,0 +1,73 @@
+// Moves two consecutive clients, kept in their order, to another place in the route.
+
+#include "move_support.h"
+
+#include <algorithm>
+
+using moves::Piece;
+
+namespace {
+struct PairMove {
+    unsigned a = 0;  // the pair a, a + 1
+    unsigned c = 0;  // it goes directly after the visit now at c
+};
+}  // namespace
+
+double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                                       unsigned c) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (c == a + 2) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, a - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, a + 3, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, a - 1}, Piece{r, a + 2, c - 1}, Piece{r, c, c},
+                                     Piece{r, a, a + 1}, Piece{r, c + 1, n - 1}});
+}
+
+double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
+                                        unsigned b, unsigned c) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1},
+                                     Piece{r, c + 1, a - 1}, Piece{r, a + 2, n - 1}});
+}
+
+bool VRP::or_opt_intra(Solution& solution, unsigned& route)
+{
+    const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
+    if (n < 5) {
+        return false;
+    }
+    moves::Choice<PairMove> choice;
+    for (unsigned a = 1; a <= n - 3; ++a) {
+        for (unsigned c = 1; c <= n - 2; ++c) {
+            if (c + 1 == a || c == a || c == a + 1) {
+                continue;
+            }
+            // The pair goes after c: later in the route, or earlier.
+            choice.offer(c > a + 1 ? or_opt_intra_forward_delta(solution, route, a, a + 1, c)
+                                   : or_opt_intra_backward_delta(solution, route, a, a + 1, c),
+                         {a, c});
+        }
+    }
+    return moves::take_intra_choice(solution, route, choice, [&](const PairMove& chosen) {
+        apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
+    });
+}
+
+void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
+                             unsigned c) const
+{
+    moves::begin_route_change(solution, r);
+    auto visits = solution.routes[r].visits.begin();
+    if (c > a + 1) {
+        std::rotate(visits + a, visits + a + 2, visits + c + 1);
+    } else {
+        std::rotate(visits + c + 1, visits + a, visits + a + 2);
+    }
+    moves::end_route_change(*this, solution, r);
+}

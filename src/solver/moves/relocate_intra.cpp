@@ -1,0 +1,65 @@
+// Moves one client to another place in its route.
+
+#include "move_support.h"
+
+#include <algorithm>
+
+using moves::Piece;
+
+namespace {
+struct Relocation {
+    unsigned i = 0;  // position of the client
+    unsigned j = 0;  // it goes directly after the visit now at j
+};
+}  // namespace
+
+double VRP::relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
+                                          unsigned j) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(
+        *this, solution, r,
+        {Piece{r, 0, j}, Piece{r, i, i}, Piece{r, j + 1, i - 1}, Piece{r, i + 1, n - 1}});
+}
+
+double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
+                                         unsigned j) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return moves::intra_route_delta(
+        *this, solution, r,
+        {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+}
+
+bool VRP::relocate_intra(Solution& solution, unsigned& route)
+{
+    const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
+    if (n < 4) {
+        return false;
+    }
+    moves::Choice<Relocation> choice;
+    for (unsigned i = 1; i <= n - 2; ++i) {
+        // Places before the client, then after it; j = i - 1 and j = i change nothing.
+        for (unsigned j = 0; j + 2 <= i; ++j) {
+            choice.offer(relocate_intra_backward_delta(solution, route, i, j), {i, j});
+        }
+        for (unsigned j = i + 1; j <= n - 2; ++j) {
+            choice.offer(relocate_intra_forward_delta(solution, route, i, j), {i, j});
+        }
+    }
+    return moves::take_intra_choice(solution, route, choice, [&](const Relocation& chosen) {
+        apply_relocate_intra(solution, route, chosen.i, chosen.j);
+    });
+}
+
+void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const
+{
+    moves::begin_route_change(solution, r);
+    auto visits = solution.routes[r].visits.begin();
+    if (j < i) {
+        std::rotate(visits + j + 1, visits + i, visits + i + 1);
+    } else {
+        std::rotate(visits + i, visits + i + 1, visits + j + 1);
+    }
+    moves::end_route_change(*this, solution, r);
+}

@@ -1,0 +1,162 @@
+#pragma once
+// Relocations and exchanges between two routes: a run of RUN1 consecutive clients of the
+// first route trades places with a run of RUN2 clients of the second (RUN2 = 0: the run
+// is inserted at that place). One scan, pricing and applier serves all five such moves.
+
+#include "move_support.h"
+
+namespace moves {
+
+struct RunExchange {
+    unsigned r1 = 0;
+    unsigned r2 = 0;
+    unsigned i = 0;  // first visit of the run taken from r1
+    unsigned p = 0;  // first visit of the run taken from r2, or the insertion place
+};
+
+// The two new routes priced from stored pieces. The route that gains clients pays the
+// DUMMY penalty of its record and the one that loses them is relieved of its own.
+template <unsigned RUN1, unsigned RUN2>
+Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+{
+    static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
+    const Route& route1 = solution.routes[m.r1];
+    const Route& route2 = solution.routes[m.r2];
+    const auto n1 = static_cast<unsigned>(route1.visits.size());
+    const auto n2 = static_cast<unsigned>(route2.visits.size());
+    double new1 = 0.0;  // a route left without clients costs nothing
+    if (RUN2 > 0) {
+        new1 = serving_cost(vrp, route1.container,
+                            join_pieces(vrp, solution,
+                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
+    } else if (n1 - RUN1 > 2) {
+        new1 = serving_cost(
+            vrp, route1.container,
+            join_pieces(vrp, solution, {Piece{m.r1, 0, m.i - 1}, Piece{m.r1, m.i + RUN1, n1 - 1}}));
+    }
+    const double new2 =
+        serving_cost(vrp, route2.container,
+                     join_pieces(vrp, solution,
+                                 {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
+                                  Piece{m.r2, m.p + RUN2, n2 - 1}}));
+    double penalty = 0.0;
+    if (RUN1 != RUN2) {
+        penalty = vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+    }
+    return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
+}
+
+template <unsigned RUN1, unsigned RUN2>
+void apply_run_exchange(const VRP& vrp, VRP::Solution& solution, const RunExchange& m)
+{
+    begin_two_route_change(solution, m.r1, m.r2);
+    exchange_runs(solution.routes[m.r1], m.i, RUN1, solution.routes[m.r2], m.p, RUN2);
+    end_two_route_change(vrp, solution, m.r1, m.r2);
+}
+
+// Sum of the demands of `length` visits from position `first` on.
+inline long long run_demand(const VRP& vrp, const Route& route, unsigned first, unsigned length)
+{
+    long long sum = 0;
+    for (unsigned k = first; k < first + length; ++k) {
+        sum += vrp.demand(static_cast<unsigned>(route.visits[k].client));
+    }
+    return sum;
+}
+
+// Last start of a run of `length` clients: the last two clients never form a pair.
+inline int last_run_start(std::size_t visits, unsigned length)
+{
+    return static_cast<int>(visits) - 2 * static_cast<int>(length);
+}
+
+// What the load tests read of one route, in 64 bits so that no sum wraps around.
+struct LoadFigures {
+    long long load;
+    long long capacity;
+    long long largest;   // largest demand on the route
+    long long smallest;  // smallest client demand, zeros included
+};
+
+inline LoadFigures load_figures(const VRP& vrp, const VRP::Solution& solution, unsigned r,
+                                long long smallest)
+{
+    return LoadFigures{solution.route_load[r], vrp.container(solution.routes[r].container).capacity,
+                       solution.route_max_demand[r], smallest};
+}
+
+// Quick test on a route pair: even the most favourable runs (the smallest demands given,
+// the largest taken back) must fit strictly, or no candidate of the pair can.
+template <unsigned RUN1, unsigned RUN2>
+bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
+{
+    const bool second_fits =
+        second.load - RUN2 * second.largest + RUN1 * first.smallest < second.capacity;
+    const bool first_fits =
+        RUN2 == 0 || first.load - RUN1 * first.largest + RUN2 * second.smallest < first.capacity;
+    return second_fits && first_fits;
+}
+
+// Every route pair (r1 outer, r2 inner, both ascending, r1 != r2), every run of r1, then
+// every run or insertion place of r2, all load tests strict and in 64 bits.
+template <unsigned RUN1, unsigned RUN2>
+bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed)
+{
+    v_changed.assign(2, -1);
+    const auto routes = static_cast<unsigned>(solution.routes.size());
+    if (routes == 0) {
+        return false;
+    }
+    // Computed once per scan so that the pair tests stay constant-time.
+    std::vector<long long> v_min(routes);
+    for (unsigned r = 0; r < routes; ++r) {
+        v_min[r] = smallest_client_demand(vrp, solution.routes[r]);
+    }
+    Choice<RunExchange> choice;
+    for (unsigned r1 = 0; r1 < routes; ++r1) {
+        const Route& route1 = solution.routes[r1];
+        const int last_i = last_run_start(route1.visits.size(), RUN1);
+        if (last_i < 1) {
+            continue;
+        }
+        const LoadFigures first = load_figures(vrp, solution, r1, v_min[r1]);
+        for (unsigned r2 = 0; r2 < routes; ++r2) {
+            const Route& route2 = solution.routes[r2];
+            const auto n2 = static_cast<int>(route2.visits.size());
+            const int last_p = RUN2 > 0 ? last_run_start(route2.visits.size(), RUN2) : n2 - 1;
+            if (r2 == r1 || last_p < 1) {
+                continue;
+            }
+            const LoadFigures second = load_figures(vrp, solution, r2, v_min[r2]);
+            if (!pair_may_fit<RUN1, RUN2>(first, second)) {
+                continue;
+            }
+            for (int i = 1; i <= last_i; ++i) {
+                const long long given = run_demand(vrp, route1, static_cast<unsigned>(i), RUN1);
+                if (RUN2 == 0 && second.load + given >= second.capacity) {
+                    continue;
+                }
+                for (int p = 1; p <= last_p; ++p) {
+                    if (RUN2 > 0) {
+                        const long long taken =
+                            run_demand(vrp, route2, static_cast<unsigned>(p), RUN2);
+                        if (first.load - given + taken >= first.capacity ||
+                            second.load + given - taken >= second.capacity) {
+                            continue;
+                        }
+                    }
+                    const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
+                                                static_cast<unsigned>(p)};
+                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate),
+                                 candidate);
+                }
+            }
+        }
+    }
+    return take_inter_choice(vrp, solution, v_changed, choice, [&](const RunExchange& chosen) {
+        apply_run_exchange<RUN1, RUN2>(vrp, solution, chosen);
+    });
+}
+
+}  // namespace moves

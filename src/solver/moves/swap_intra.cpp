@@ -1,0 +1,51 @@
+// Exchanges two clients of a route.
+
+#include "move_support.h"
+
+#include <utility>
+
+using moves::Piece;
+
+namespace {
+struct Exchange {
+    unsigned i = 0;
+    unsigned j = 0;  // always after i
+};
+}  // namespace
+
+double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (j == i + 1) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1},
+                                     Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+}
+
+bool VRP::swap_intra(Solution& solution, unsigned& route)
+{
+    const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
+    if (n < 4) {
+        return false;
+    }
+    moves::Choice<Exchange> choice;
+    for (unsigned i = 1; i <= n - 3; ++i) {
+        for (unsigned j = i + 1; j <= n - 2; ++j) {
+            choice.offer(swap_intra_delta(solution, route, i, j), {i, j});
+        }
+    }
+    return moves::take_intra_choice(solution, route, choice, [&](const Exchange& chosen) {
+        apply_swap_intra(solution, route, chosen.i, chosen.j);
+    });
+}
+
+void VRP::apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const
+{
+    moves::begin_route_change(solution, r);
+    std::swap(solution.routes[r].visits[i], solution.routes[r].visits[j]);
+    moves::end_route_change(*this, solution, r);
+}

@@ -1,0 +1,66 @@
+// Reverses a run of at least two consecutive clients of a route.
+
+#include "move_support.h"
+
+#include <algorithm>
+
+using moves::Piece;
+
+namespace {
+struct Reversal {
+    unsigned a = 0;  // the run b..c follows position a
+    unsigned b = 0;
+    unsigned c = 0;
+    unsigned d = 0;
+};
+}  // namespace
+
+double VRP::two_opt_intra_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                                unsigned c, unsigned d) const
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    if (c == b + 1) {
+        return moves::intra_route_delta(
+            *this, solution, r,
+            {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, b, b}, Piece{r, c + 1, n - 1}});
+    }
+    return moves::intra_route_delta(*this, solution, r,
+                                    {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, c - 1, b + 1},
+                                     Piece{r, b, b}, Piece{r, c + 1, n - 1}});
+}
+
+bool VRP::two_opt_intra(Solution& solution, unsigned& route)
+{
+    const auto n = static_cast<int>(solution.routes[route].visits.size());
+    moves::Choice<Reversal> choice;
+    // Compared as signed ints: short routes give no candidate.
+    for (int a = 0; a < n - 3; ++a) {
+        const auto first = static_cast<unsigned>(a);
+        for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
+            choice.offer(two_opt_intra_delta(solution, route, first, first + 1, c, c + 1),
+                         {first, first + 1, c, c + 1});
+        }
+    }
+    return moves::take_intra_choice(solution, route, choice, [&](const Reversal& chosen) {
+        apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
+    });
+}
+
+void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
+                              unsigned d) const
+{
+    moves::begin_route_change(solution, r);
+    auto visits = solution.routes[r].visits.begin();
+    std::reverse(visits + b, visits + c + 1);
+    moves::end_route_change(*this, solution, r);
+}
+
+VRP::Solution VRP::insertion_then_two_opt()
+{
+    Solution solution = randomized_insertion();
+    for (unsigned r = 0; r < solution.routes.size(); ++r) {
+        unsigned route = r;
+        two_opt_intra(solution, route);
+    }
+    return solution;
+}
