@@ -72,6 +72,13 @@ public:
     std::unique_ptr<Database> database;
 };
 
+// A main window over a fresh database in its own working folder.
+struct OpenWindow {
+    OpenWindow() : window(work.database.get()) {}
+    WorkFolder work;
+    MainWindow window;
+};
+
 // The private parts of the window that the tests look at.
 class MainWindowProbe {
 public:

@@ -18,20 +18,17 @@ private slots:
     void documents_without_error_record();
 
 private:
-    std::unique_ptr<WorkFolder> work;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<OpenWindow> opened;
 };
 
 void CheckErrorsTest::init()
 {
-    work = std::make_unique<WorkFolder>();
-    window = std::make_unique<MainWindow>(work->database.get());
+    opened = std::make_unique<OpenWindow>();
 }
 
 void CheckErrorsTest::cleanup()
 {
-    window.reset();
-    work.reset();
+    opened.reset();
 }
 
 void CheckErrorsTest::error_code_shows_its_texts_data()
@@ -65,7 +62,7 @@ void CheckErrorsTest::error_code_shows_its_texts()
     QFETCH(QString, s_error);
     QFETCH(QString, s_status);
     QFETCH(QString, s_box);
-    MainWindowProbe probe(*window);
+    MainWindowProbe probe(opened->window);
     probe.status_label().setText("busy");
     MessageRecorder boxes(&probe.status_label());
     const rapidjson::Document document = string_to_json(
@@ -95,7 +92,7 @@ void CheckErrorsTest::documents_without_error_record()
 {
     QFETCH(QString, s_json);
     QFETCH(bool, solved);
-    MainWindowProbe probe(*window);
+    MainWindowProbe probe(opened->window);
     MessageRecorder boxes;
     QCOMPARE(probe.check_json_error(string_to_json(s_json.toStdString())), solved);
     QVERIFY(boxes.v_boxes.empty());

@@ -53,26 +53,23 @@ private slots:
     void odd_documents_show_what_they_hold();
 
 private:
-    std::unique_ptr<WorkFolder> work;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<OpenWindow> opened;
 };
 
 void ResultsTest::init()
 {
-    work = std::make_unique<WorkFolder>();
-    work->database->update_setting("map_display", "google_payed");
-    window = std::make_unique<MainWindow>(work->database.get());
+    opened = std::make_unique<OpenWindow>();
+    opened->work.database->update_setting("map_display", "google_payed");
 }
 
 void ResultsTest::cleanup()
 {
-    window.reset();
-    work.reset();
+    opened.reset();
 }
 
 void ResultsTest::closed_routes_fill_grid_chart_and_summary()
 {
-    MainWindowProbe probe(*window);
+    MainWindowProbe probe(opened->window);
     probe.optimization_running() = true;
     MessageRecorder boxes(&probe.status_label());
     probe.show_solution(solved_document("VRPTW"));
@@ -140,7 +137,7 @@ void ResultsTest::open_routes_hide_the_return_to_the_depot()
 
 void ResultsTest::second_result_replaces_the_chart_and_a_refused_one_changes_nothing()
 {
-    MainWindowProbe probe(*window);
+    MainWindowProbe probe(opened->window);
     MessageRecorder boxes;
     probe.show_solution(solved_document("VRPTW"));
     probe.show_solution(solved_document("OVRPTW"));
@@ -153,14 +150,14 @@ void ResultsTest::second_result_replaces_the_chart_and_a_refused_one_changes_not
     QCOMPARE(cell(probe.routes(), 6, 2), QString("E"));
     QCOMPARE(probe.widget<QLabel>("lblUsedVehicles").text(), QString("2"));
 
-    window->update_map_display_label("google_free");
+    opened->window.update_map_display_label("google_free");
     QCOMPARE(probe.widget<QLabel>("lblWeblink").text(), QString("Web link (google free)"));
     QCOMPARE(boxes.v_boxes.size(), size_t(3));  // only the three end-of-optimisation boxes
 }
 
 void ResultsTest::result_without_routes_shows_zeros()
 {
-    MainWindowProbe probe(*window);
+    MainWindowProbe probe(opened->window);
     MessageRecorder boxes;
     probe.show_solution(R"({"input":{"data":{"operation_start_date":"x"}},)"
                         R"("output":{"data":{"routes":[],"unrouted_clients":[]}}})");

@@ -5,6 +5,8 @@
 #include "start_up.h"
 
 #include <QCloseEvent>
+#include <QDialog>
+#include <QTextBrowser>
 #include <QTranslator>
 #include <QtTest>
 
@@ -21,6 +23,9 @@ private slots:
     void route_kind_and_time_limit_are_read_and_stored();
     void map_display_label_follows_the_setting();
     void close_asks_while_jobs_run();
+    void help_pages_follow_the_language_data();
+    void help_pages_follow_the_language();
+    void analysis_window_is_made_once();
 };
 
 void StartUpTest::placeholders_become_the_theme_colours()
@@ -164,6 +169,63 @@ void StartUpTest::close_asks_while_jobs_run()
     QCoreApplication::sendEvent(&window, &accepted);
     QVERIFY(accepted.isAccepted());
     QVERIFY(!probe.lat_long_search_running());
+}
+
+void StartUpTest::help_pages_follow_the_language_data()
+{
+    QTest::addColumn<QString>("s_language");
+    QTest::addColumn<QString>("s_contact");
+    QTest::addColumn<QString>("s_map_display");
+    QTest::newRow("POR") << "POR" << "contato br" << "mapa br";
+    QTest::newRow("GER") << "GER" << "contact en" << "map en";
+    QTest::newRow("ENG") << "ENG" << "contact en" << "map en";
+}
+
+void StartUpTest::help_pages_follow_the_language()
+{
+    QFETCH(QString, s_language);
+    QFETCH(QString, s_contact);
+    QFETCH(QString, s_map_display);
+    WorkFolder work;
+    QDir().mkdir("help");
+    const std::vector<std::pair<QString, QString>> v_pages = {
+        {"contato_br.html", "contato br"}, {"contato_en.html", "contact en"},
+        {"map_display_br.html", "mapa br"}, {"map_display_en.html", "map en"}};
+    for (const auto& [s_file, s_text] : v_pages) {
+        QFile file("help/" + s_file);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(("<p>" + s_text + "</p>").toUtf8());
+    }
+    work.database->update_setting("language", s_language.toStdString());
+    MainWindow window(work.database.get());
+    MainWindowProbe probe(window);
+
+    probe.widget<QAction>("actionOpen").trigger();
+    auto* help = window.findChild<QDialog*>("HelpWindow");
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), s_contact);
+    probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
+    QCOMPARE(window.findChildren<QDialog*>("HelpWindow").size(), 1);
+    QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), s_map_display);
+
+    QFile::remove("help/map_display_br.html");
+    QFile::remove("help/map_display_en.html");
+    probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
+    QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString());
+}
+
+void StartUpTest::analysis_window_is_made_once()
+{
+    WorkFolder work;
+    MainWindow window(work.database.get());
+    MainWindowProbe probe(window);
+    probe.widget<QAction>("actionAnalysis").trigger();
+    QWidget* analysis = window.findChild<QMainWindow*>("AnalysisWindow");
+    QVERIFY(analysis && analysis->isVisible());
+    analysis->hide();
+    probe.widget<QAction>("actionAnalysis").trigger();
+    QCOMPARE(window.findChildren<QMainWindow*>("AnalysisWindow").size(), 1);
+    QVERIFY(analysis->isVisible());
 }
 
 QTEST_MAIN(StartUpTest)
