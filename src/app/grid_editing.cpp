@@ -4,6 +4,7 @@
 
 #include <QStandardItemModel>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -103,6 +104,18 @@ void paste_text(QStandardItemModel& model, int row, int column, const std::strin
             if (index.isValid()) {
                 model.setData(index, QString::fromStdString(vv_table[i][j]), Qt::EditRole);
             }
+        }
+    }
+}
+
+void write_grid_rows(QStandardItemModel& model, const std::vector<std::vector<QVariant>>& vv_rows)
+{
+    const int rows = std::min(static_cast<int>(vv_rows.size()), model.rowCount());
+    for (int row = 0; row < rows; ++row) {
+        const std::vector<QVariant>& v_row = vv_rows[static_cast<size_t>(row)];
+        const int columns = std::min(static_cast<int>(v_row.size()), model.columnCount());
+        for (int column = 0; column < columns; ++column) {
+            model.setData(model.index(row, column), v_row[static_cast<size_t>(column)], Qt::EditRole);
         }
     }
 }

@@ -5,8 +5,10 @@
 #include "text_table.h"
 
 #include <QModelIndexList>
+#include <QVariant>
 
 #include <string>
+#include <vector>
 
 class QAbstractItemModel;
 class QStandardItemModel;
@@ -30,3 +32,7 @@ TextTable selected_cells_table(const QAbstractItemModel& model, const QModelInde
 // Writes the tab-separated text from (row, column) on, each value as text; what falls
 // beyond the grid's edges is dropped.
 void paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text);
+
+// Writes the rows from row 0 on, each value under the edit role; rows and values
+// beyond the grid's edges are dropped.
+void write_grid_rows(QStandardItemModel& model, const std::vector<std::vector<QVariant>>& vv_rows);
