@@ -1,6 +1,7 @@
 #include "grid_client_csv.h"
 
 #include "accents.h"
+#include "client_csv.h"
 #include "grid_operations.h"
 
 #include <QAbstractItemModel>
@@ -12,15 +13,13 @@ namespace {
 
 const char k_csv_date_format[] = "dd/MM/yyyy HH:mm";
 
-const std::vector<std::string> k_portuguese_header = {
-    "Nome", "Endereco", "Numero", "Bairro", "Cidade", "Estado", "Pais", "lat", "long",
+// The columns after the nine of the database window's client files.
+const std::vector<std::string> k_portuguese_tail = {
     "Janela de tempo inicial", "Janela de tempo final", "Tempo de servico", "Demanda", "Notas"};
-const std::vector<std::string> k_english_header = {
-    "Name", "Address", "Number", "Neighborhood", "City", "State", "Country", "lat", "long",
-    "Begin time window", "End time window", "Service time", "Demand", "Notes"};
-const std::vector<std::string> k_german_header = {
-    "Name", "Adresse", "Nummer", "Stadtteil", "Stadt", "Staat", "Land", "lat", "long",
-    "Begginzeitfenster", "Endzeitfenster", "Lieferzeit", "Nachfrage", "Notizen"};
+const std::vector<std::string> k_english_tail = {"Begin time window", "End time window",
+                                                 "Service time", "Demand", "Notes"};
+const std::vector<std::string> k_german_tail = {"Begginzeitfenster", "Endzeitfenster", "Lieferzeit",
+                                                "Nachfrage", "Notizen"};
 
 const TextTable k_template_rows = {
     {"Depot", "Rua XV de Novembro", "824", "Centro", "Curitiba", "Parana", "Brasil", "", "",
@@ -37,49 +36,47 @@ QString cell_text(const TextTable& vv_table, size_t row, int32_t column)
 
 }  // namespace
 
-std::vector<std::string> client_csv_header(const std::string& s_language)
+std::vector<std::string> grid_csv_header(const std::string& s_language)
 {
-    if (s_language == "POR") {
-        return k_portuguese_header;
+    std::vector<std::string> v_header = client_csv_header_words(s_language);
+    const std::vector<std::string>& v_tail = s_language == "POR"   ? k_portuguese_tail
+                                             : s_language == "ENG" ? k_english_tail
+                                                                   : k_german_tail;
+    if (!v_header.empty()) {
+        v_header.insert(v_header.end(), v_tail.begin(), v_tail.end());
     }
-    if (s_language == "ENG") {
-        return k_english_header;
-    }
-    if (s_language == "GER") {
-        return k_german_header;
-    }
-    return {};
+    return v_header;
 }
 
-bool client_csv_header_matches(const TextTable& vv_table, const std::string& s_language)
+bool grid_csv_header_matches(const TextTable& vv_table, const std::string& s_language)
 {
-    const std::vector<std::string> v_header = client_csv_header(s_language);
+    const std::vector<std::string> v_header = grid_csv_header(s_language);
     if (v_header.empty() || vv_table.empty() ||
-        vv_table[0].size() < k_client_csv_required_columns) {
+        vv_table[0].size() < k_grid_csv_required_columns) {
         return false;
     }
-    return std::equal(v_header.begin(), v_header.begin() + k_client_csv_required_columns,
+    return std::equal(v_header.begin(), v_header.begin() + k_grid_csv_required_columns,
                       vv_table[0].begin());
 }
 
-TextTable client_csv_template(const std::string& s_language)
+TextTable grid_csv_template(const std::string& s_language)
 {
-    std::vector<std::string> v_header = client_csv_header(s_language);
+    std::vector<std::string> v_header = grid_csv_header(s_language);
     if (v_header.empty()) {
         return {};
     }
-    v_header.resize(k_client_csv_required_columns);
+    v_header.resize(k_grid_csv_required_columns);
     TextTable vv_template = {v_header};
     vv_template.insert(vv_template.end(), k_template_rows.begin(), k_template_rows.end());
     return vv_template;
 }
 
-std::vector<std::vector<QVariant>> client_csv_grid_rows(const TextTable& vv_table)
+std::vector<std::vector<QVariant>> grid_csv_rows(const TextTable& vv_table)
 {
     std::vector<std::vector<QVariant>> vv_rows;
-    const bool with_notes = !vv_table.empty() && vv_table[0].size() == k_client_csv_columns;
+    const bool with_notes = !vv_table.empty() && vv_table[0].size() == k_grid_csv_columns;
     for (size_t r = 1; r < vv_table.size(); ++r) {
-        std::vector<QVariant> v_row(k_client_csv_columns, QString());
+        std::vector<QVariant> v_row(k_grid_csv_columns, QString());
         for (int32_t column : {0, 1, 2, 3, 4, 5, 6, 11, 12}) {
             v_row[static_cast<size_t>(column)] = cell_text(vv_table, r, column);
         }
@@ -95,9 +92,9 @@ std::vector<std::vector<QVariant>> client_csv_grid_rows(const TextTable& vv_tabl
     return vv_rows;
 }
 
-std::vector<std::string> client_csv_row(const QAbstractItemModel& model, int row)
+std::vector<std::string> grid_csv_row(const QAbstractItemModel& model, int row)
 {
-    std::vector<std::string> v_row(k_client_csv_columns);
+    std::vector<std::string> v_row(k_grid_csv_columns);
     for (int column : {0, 1, 2, 3, 4, 5, 6, 13}) {
         v_row[static_cast<size_t>(column)] =
             remove_accents(grid_cell_text(model, row, column)).toStdString();

@@ -12,22 +12,22 @@
 class QAbstractItemModel;
 
 // Columns of a client CSV file; the import needs all but the notes.
-constexpr size_t k_client_csv_columns = 14;
-constexpr size_t k_client_csv_required_columns = 13;
+constexpr size_t k_grid_csv_columns = 14;
+constexpr size_t k_grid_csv_required_columns = 13;
 
 // The 14 header texts for "POR", "ENG" or "GER"; empty for any other language.
-std::vector<std::string> client_csv_header(const std::string& s_language);
+std::vector<std::string> grid_csv_header(const std::string& s_language);
 
 // Whether row 0 holds the 13 required header texts of the language, exactly.
-bool client_csv_header_matches(const TextTable& vv_table, const std::string& s_language);
+bool grid_csv_header_matches(const TextTable& vv_table, const std::string& s_language);
 
 // Header row (13 cells) and three example rows; empty for a language without a header.
-TextTable client_csv_template(const std::string& s_language);
+TextTable grid_csv_template(const std::string& s_language);
 
 // One client-grid row (14 values) per data row of the file: texts, coordinates with a
 // decimal point, time windows as date-times (invalid when they do not read as
 // "dd/MM/yyyy HH:mm"), the notes only when the header row has exactly 14 cells.
-std::vector<std::vector<QVariant>> client_csv_grid_rows(const TextTable& vv_table);
+std::vector<std::vector<QVariant>> grid_csv_rows(const TextTable& vv_table);
 
 // The 14 cells of one client-grid row as the export writes them.
-std::vector<std::string> client_csv_row(const QAbstractItemModel& model, int row);
+std::vector<std::string> grid_csv_row(const QAbstractItemModel& model, int row);

@@ -27,13 +27,13 @@ QString without_accents_in_name(const QString& s_path)
 
 bool MainWindow::check_client_csv_header(const TextTable& vv_table)
 {
-    return client_csv_header_matches(vv_table, setting("language"));
+    return grid_csv_header_matches(vv_table, setting("language"));
 }
 
 void MainWindow::export_client_csv_template(std::string s_file_name)
 {
     const std::string s_path = normalised_file_name(s_file_name, ".csv");
-    if (!try_write_csv(client_csv_template(setting("language")), s_path)) {
+    if (!try_write_csv(grid_csv_template(setting("language")), s_path)) {
         report_unwritten_file(this, QString::fromStdString(s_path));
     }
 }
@@ -41,7 +41,7 @@ void MainWindow::export_client_csv_template(std::string s_file_name)
 void MainWindow::load_client_csv_into_grid(const TextTable& vv_table)
 {
     clear_grid(client_model);
-    write_grid_rows(*client_model, client_csv_grid_rows(vv_table));
+    write_grid_rows(*client_model, grid_csv_rows(vv_table));
 }
 
 void MainWindow::on_btnImportClientData_clicked()
@@ -75,13 +75,13 @@ void MainWindow::on_btnExportClientData_clicked()
         return;
     }
     TextTable vv_table;
-    const std::vector<std::string> v_header = client_csv_header(setting("language"));
+    const std::vector<std::string> v_header = grid_csv_header(setting("language"));
     if (!v_header.empty()) {
         vv_table.push_back(v_header);
     }
     rows = rows < 0 ? client_model->rowCount() : rows;
     for (int row = 0; row < rows; ++row) {
-        vv_table.push_back(client_csv_row(*client_model, row));
+        vv_table.push_back(grid_csv_row(*client_model, row));
     }
     const QString s_chosen =
         without_accents_in_name(save_file_dialog(this, tr("Save client grid data"), QString(), QString()));

@@ -185,44 +185,44 @@ private slots:
 
     void client_csv_header_needs_the_13_texts_of_the_language()
     {
-        TextTable vv_file = {client_csv_header("POR")};
-        QVERIFY(client_csv_header_matches(vv_file, "POR"));
-        QVERIFY(!client_csv_header_matches(vv_file, "ENG"));
-        QVERIFY(!client_csv_header_matches(vv_file, "XYZ"));
+        TextTable vv_file = {grid_csv_header("POR")};
+        QVERIFY(grid_csv_header_matches(vv_file, "POR"));
+        QVERIFY(!grid_csv_header_matches(vv_file, "ENG"));
+        QVERIFY(!grid_csv_header_matches(vv_file, "XYZ"));
         vv_file[0].resize(13);
-        QVERIFY(client_csv_header_matches(vv_file, "POR"));
+        QVERIFY(grid_csv_header_matches(vv_file, "POR"));
         vv_file[0].resize(12);
-        QVERIFY(!client_csv_header_matches(vv_file, "POR"));
-        vv_file[0] = client_csv_header("GER");
+        QVERIFY(!grid_csv_header_matches(vv_file, "POR"));
+        vv_file[0] = grid_csv_header("GER");
         vv_file[0][0] = "name";
-        QVERIFY(!client_csv_header_matches(vv_file, "GER"));
+        QVERIFY(!grid_csv_header_matches(vv_file, "GER"));
         vv_file[0][0] = "Name ";
-        QVERIFY(!client_csv_header_matches(vv_file, "GER"));
-        QVERIFY(!client_csv_header_matches({}, "GER"));
+        QVERIFY(!grid_csv_header_matches(vv_file, "GER"));
+        QVERIFY(!grid_csv_header_matches({}, "GER"));
     }
 
     void client_csv_template_by_language()
     {
-        compare_golden(table_to_tsv(client_csv_template("ENG")), "client_template_ENG.tsv");
-        QCOMPARE(client_csv_template("POR")[0][12], std::string("Demanda"));
-        QCOMPARE(client_csv_template("POR").size(), size_t(4));
-        QVERIFY(client_csv_template("eng").empty());
+        compare_golden(table_to_tsv(grid_csv_template("ENG")), "client_template_ENG.tsv");
+        QCOMPARE(grid_csv_template("POR")[0][12], std::string("Demanda"));
+        QCOMPARE(grid_csv_template("POR").size(), size_t(4));
+        QVERIFY(grid_csv_template("eng").empty());
     }
 
     void client_csv_rows_for_the_grid()
     {
-        std::vector<std::string> v_header = client_csv_header("ENG");
+        std::vector<std::string> v_header = grid_csv_header("ENG");
         const std::vector<std::string> v_line = {"N", "A", "1", "B", "C", "S", "P", "-25,43", "-49.2",
                                                  "01/03/2024 08:00", "01/03/2024  08:00:00", "5", "2",
                                                  "note", "extra"};
-        std::vector<std::vector<QVariant>> vv_rows = client_csv_grid_rows({v_header, v_line});
+        std::vector<std::vector<QVariant>> vv_rows = grid_csv_rows({v_header, v_line});
         QCOMPARE(vv_rows.size(), size_t(1));
         QCOMPARE(vv_rows[0][7], QVariant(QString("-25.43")));
         QCOMPARE(vv_rows[0][9].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(8, 0)));
         QVERIFY(!vv_rows[0][10].toDateTime().isValid());
         QCOMPARE(vv_rows[0][13], QVariant(QString("note")));
         v_header.resize(13);
-        vv_rows = client_csv_grid_rows({v_header, {"short"}});
+        vv_rows = grid_csv_rows({v_header, {"short"}});
         QCOMPARE(vv_rows[0][0], QVariant(QString("short")));
         QCOMPARE(vv_rows[0][13], QVariant(QString()));
         QCOMPARE(vv_rows[0][12], QVariant(QString()));
@@ -237,7 +237,7 @@ private slots:
         for (int column = 0; column < 14; ++column) {
             model.setData(model.index(0, column), v_cells[static_cast<size_t>(column)]);
         }
-        QCOMPARE(client_csv_row(model, 0),
+        QCOMPARE(grid_csv_row(model, 0),
                  std::vector<std::string>({"Sao", "R", "1", "B", "C", "S", "P", "-25,43", "-49",
                                            "01/03/2024 08:05", "", "5", "2", "a;b"}));
     }

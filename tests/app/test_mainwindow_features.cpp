@@ -5,6 +5,7 @@
 #include "feature_test_data.h"
 
 #include "csv_files.h"
+#include "grid_operations.h"
 
 #include <QAction>
 #include <QClipboard>
