@@ -32,10 +32,11 @@ bool MainWindow::check_client_csv_header(const TextTable& vv_table)
 
 void MainWindow::export_client_csv_template(std::string s_file_name)
 {
-    const std::string s_path = normalised_file_name(s_file_name, ".csv");
-    if (!try_write_csv(grid_csv_template(setting("language")), s_path)) {
-        report_unwritten_file(this, QString::fromStdString(s_path));
-    }
+    const TextTable vv_template = grid_csv_template(setting("language"));
+    write_chosen_file(this, QString::fromStdString(s_file_name), ".csv",
+                      [&vv_template](const std::string& s_path) {
+                          return try_write_csv(vv_template, s_path);
+                      });
 }
 
 void MainWindow::load_client_csv_into_grid(const TextTable& vv_table)
@@ -83,13 +84,8 @@ void MainWindow::on_btnExportClientData_clicked()
     for (int row = 0; row < rows; ++row) {
         vv_table.push_back(grid_csv_row(*client_model, row));
     }
-    const QString s_chosen =
-        without_accents_in_name(save_file_dialog(this, tr("Save client grid data"), QString(), QString()));
-    if (s_chosen.isEmpty()) {
-        return;
-    }
-    const std::string s_path = normalised_file_name(s_chosen.toStdString(), ".csv");
-    if (!try_write_csv(vv_table, s_path)) {
-        report_unwritten_file(this, QString::fromStdString(s_path));
-    }
+    write_chosen_file(
+        this,
+        without_accents_in_name(save_file_dialog(this, tr("Save client grid data"), QString(), QString())),
+        ".csv", [&vv_table](const std::string& s_path) { return try_write_csv(vv_table, s_path); });
 }

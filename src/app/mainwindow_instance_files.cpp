@@ -3,7 +3,6 @@
 #include "mainwindow.h"
 
 #include "database.h"
-#include "file_names.h"
 #include "file_reports.h"
 #include "grid_editing.h"
 #include "grid_operations.h"
@@ -78,14 +77,10 @@ void MainWindow::on_actionExportinstance_triggered()
     if (!usable_instance(*this, loaded, loaded && check_json_error(instance_document))) {
         return;
     }
-    const QString s_chosen = save_file_dialog(this, tr("Save instance data"), QString(), QString());
-    if (s_chosen.isEmpty()) {
-        return;
-    }
-    const std::string s_path = normalised_file_name(s_chosen.toStdString(), ".tvl");
-    if (!try_save_json_file(instance_document, s_path)) {
-        report_unwritten_file(this, QString::fromStdString(s_path));
-    }
+    write_chosen_file(this, save_file_dialog(this, tr("Save instance data"), QString(), QString()),
+                      ".tvl", [this](const std::string& s_path) {
+                          return try_save_json_file(instance_document, s_path);
+                      });
 }
 
 void MainWindow::on_actionSave_instance_on_database_tvl_triggered()

@@ -2,7 +2,6 @@
 #include "mainwindow.h"
 
 #include "csv_files.h"
-#include "file_names.h"
 #include "file_reports.h"
 #include "routes_csv.h"
 
@@ -13,12 +12,8 @@ void MainWindow::on_btnExportRoutesCsv_clicked()
         return;
     }
     const TextTable vv_table = routes_csv_table(instance_document, s_language);
-    const QString s_chosen = save_file_dialog(this, tr("Save routes data"), QString(), QString());
-    if (s_chosen.isEmpty()) {
-        return;
-    }
-    const std::string s_path = normalised_file_name(s_chosen.toStdString(), ".csv");
-    if (!try_write_csv(vv_table, s_path)) {
-        report_unwritten_file(this, QString::fromStdString(s_path));
-    }
+    write_chosen_file(this, save_file_dialog(this, tr("Save routes data"), QString(), QString()),
+                      ".csv", [&vv_table](const std::string& s_path) {
+                          return try_write_csv(vv_table, s_path);
+                      });
 }

@@ -57,6 +57,13 @@ struct Fixture {
     std::vector<QUrl> v_opened;
 };
 
+void write_file(const QString& s_path, const char* s_bytes)
+{
+    QFile file(s_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(s_bytes);
+}
+
 QString cell(QStandardItemModel& model, int row, int column)
 {
     return grid_cell_text(model, row, column);
@@ -117,11 +124,8 @@ private slots:
         QCOMPARE(f.texts(), QStringList({k_no_instance, k_no_instance}));
 
         // A file with only an input part becomes the current instance without results.
-        QFile file(f.path("input.tvl"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{\"input\":{}}");
-        file.close();
-        f.s_open_path = file.fileName();
+        write_file(f.path("input.tvl"), "{\"input\":{}}");
+        f.s_open_path = f.path("input.tvl");
         f.trigger("actionImport_instance");
         f.trigger("actionExportinstance");
         QCOMPARE(f.texts().last(), QString(k_bad_instance));
@@ -166,11 +170,8 @@ private slots:
         Fixture f;
         f.folder.database->update_setting("language", "ENG");
         f.load_solved_instance();
-        QFile file(f.path("wrong.csv"));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("Nome;Endereco\nA;B\n");
-        file.close();
-        f.s_open_path = file.fileName();
+        write_file(f.path("wrong.csv"), "Nome;Endereco\nA;B\n");
+        f.s_open_path = f.path("wrong.csv");
         f.s_save_path = f.path("template");
         f.messages.answers = {true};
         f.click("btnImportClientData");
