@@ -10,6 +10,7 @@
 #include "whole_number.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #include <cstdio>
@@ -66,7 +67,7 @@ void MainWindow::on_btnOpenRoute_clicked()
     // A page that could not be written would show the previous route: remove it first.
     std::remove(k_map_page_file);
     build_map_html();
-    if (std::ifstream(k_map_page_file).good()) {
+    if (QFileInfo(k_map_page_file).isFile()) {
         open_url(QUrl::fromLocalFile(QDir::current().absoluteFilePath(k_map_page_file)));
     }
 }

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QtTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -219,6 +220,13 @@ private slots:
         QVERIFY(s_page.find("name: \"Carla\"") != std::string::npos);
         QVERIFY(s_page.find("key=KEY&callback") != std::string::npos);
 
+        // A page that cannot be written is reported, and no earlier page is opened instead.
+        QFile::remove(f.path("routes.html"));
+        QVERIFY(QDir(f.folder.folder.path()).mkpath("routes.html/in_the_way"));
+        f.click("btnOpenRoute");
+        QCOMPARE(f.v_opened.size(), size_t(2));
+        QCOMPARE(f.texts().last(), QString("The file could not be written: routes.html"));
+
         links.clear();
         f.click("btnOpenRoute");
         QCOMPARE(f.v_opened.size(), size_t(2));
@@ -239,6 +247,14 @@ private slots:
         QCOMPARE(f.texts().last(), QString("Sucessfully added client to database!"));
         QCOMPARE(f.folder.database->search_clients("").size(), size_t(5));
         QCOMPARE(f.folder.database->select_client_by_id("Ana \"A\"")[0][7], std::string("-25.5"));
+
+        // A database that refuses the rows is not reported as a success.
+        sqlite3* connection = nullptr;
+        QCOMPARE(sqlite3_open(f.path("tovalo.db").toUtf8().constData(), &connection), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, "DROP TABLE clients", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(connection);
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
     }
 
     void picked_records_go_to_the_first_empty_rows()
