@@ -95,44 +95,46 @@ void AnalysisWindow::create_cost_line_chart()
 
 void AnalysisWindow::create_distance_chart()
 {
-    const BarChart bars =
-        create_bar_chart({tr("Distance"), tr("Total distance plot"), QString(), tr("Distance (Km)"),
-                          k_distance_fill, k_distance_border, std::nullopt, std::nullopt,
-                          std::nullopt},
-                         ui->ChartRouteDistance);
-    distance_chart = bars.chart;
-    distance_series = bars.series;
-    distance_set = bars.set;
-    distance_axis = bars.axis;
-    distance_value_axis = bars.value_axis;
+    std::tie(distance_chart, distance_series, distance_set, distance_axis, distance_value_axis) =
+        create_bar_chart({tr("Distance"), tr("Total distance plot"), QString(),
+                          tr("Distance (Km)"), k_distance_fill, k_distance_border, std::nullopt,
+                          std::nullopt, std::nullopt},
+                         ui->ChartRouteDistance)
+            .parts();
 }
 
 void AnalysisWindow::create_client_frequency_chart()
 {
-    const BarChart bars = create_bar_chart(
-        {tr("Client freq."), tr("Client frequency"), tr("Clients"), tr("Frequency"),
-         k_frequency_fill, k_frequency_border, frequency_labels_angle(), client_precision(),
-         ui->rdbClientNeighborhoodShowValuesYes->isChecked()},
-        ui->ChartClientFrequency);
-    client_chart = bars.chart;
-    client_series = bars.series;
-    client_set = bars.set;
-    client_axis = bars.axis;
-    client_value_axis = bars.value_axis;
+    std::tie(client_chart, client_series, client_set, client_axis, client_value_axis) =
+        create_bar_chart(
+            frequency_look(tr("Client freq."), tr("Client frequency"), tr("Clients")),
+            ui->ChartClientFrequency)
+            .parts();
 }
 
 void AnalysisWindow::create_neighborhood_frequency_chart()
 {
-    const BarChart bars = create_bar_chart(
-        {tr("Neighborhood freq."), tr("Depot neighborhood frequency"), tr("Neighborhood"),
-         tr("Frequency"), k_frequency_fill, k_frequency_border, frequency_labels_angle(),
-         client_precision(), ui->rdbClientNeighborhoodShowValuesYes->isChecked()},
-        ui->ChartNeighFrequency);
-    neighborhood_chart = bars.chart;
-    neighborhood_series = bars.series;
-    neighborhood_set = bars.set;
-    neighborhood_axis = bars.axis;
-    neighborhood_value_axis = bars.value_axis;
+    std::tie(neighborhood_chart, neighborhood_series, neighborhood_set, neighborhood_axis,
+             neighborhood_value_axis) =
+        create_bar_chart(frequency_look(tr("Neighborhood freq."),
+                                        tr("Depot neighborhood frequency"), tr("Neighborhood")),
+                         ui->ChartNeighFrequency)
+            .parts();
+}
+
+// The frequency charts follow the frequency controls from the start.
+BarChartLook AnalysisWindow::frequency_look(const QString& s_set_label, const QString& s_title,
+                                            const QString& s_category_title) const
+{
+    return {s_set_label,
+            s_title,
+            s_category_title,
+            tr("Frequency"),
+            k_frequency_fill,
+            k_frequency_border,
+            frequency_labels_angle(),
+            client_precision(),
+            ui->rdbClientNeighborhoodShowValuesYes->isChecked()};
 }
 
 void AnalysisWindow::set_cost_line_points(const std::vector<DatedValue>& v_points,

@@ -22,7 +22,7 @@ class QValueAxis;
 QT_CHARTS_END_NAMESPACE
 
 class Database;
-struct BarChart;
+struct BarChartLook;
 
 namespace Ui {
 class AnalysisWindow;
@@ -67,6 +67,8 @@ private:
     void create_distance_chart();
     void create_client_frequency_chart();
     void create_neighborhood_frequency_chart();
+    BarChartLook frequency_look(const QString& s_set_label, const QString& s_title,
+                                const QString& s_category_title) const;
 
     void set_cost_line_points(const std::vector<DatedValue>& v_points, const QString& s_title,
                               int tick_count, bool show_dates, bool show_values,

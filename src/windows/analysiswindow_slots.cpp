@@ -1,3 +1,6 @@
+// The window's slots: the display controls change ticks and labels of what is drawn;
+// the period controls load again and redraw.
+
 #include "analysiswindow.h"
 
 #include "ui_analysiswindow.h"
@@ -9,13 +12,21 @@
 #include <QtCharts/QLineSeries>
 #include <QtCharts/QValueAxis>
 
-// The window's slots: the display controls change ticks and labels of what is drawn;
-// the period controls load again and redraw.
+#include <initializer_list>
 
 QT_CHARTS_USE_NAMESPACE
 
 namespace {
+
 constexpr int k_vertical_angle = 90;
+
+void set_tick_count(int ticks, std::initializer_list<QValueAxis*> v_axes)
+{
+    for (QValueAxis* axis : v_axes) {
+        axis->setTickCount(ticks);
+    }
+}
+
 }  // namespace
 
 // The slider's value follows its position only after actionTriggered has been
@@ -37,31 +48,25 @@ int AnalysisWindow::frequency_labels_angle() const
 
 void AnalysisWindow::update_routes_display()
 {
-    const int ticks = cost_line_precision();
+    set_tick_count(cost_line_precision(), {cost_value_axis, distance_value_axis});
     const bool show_dates = ui->rdbCostLineShowDatesYes->isChecked();
-    cost_value_axis->setTickCount(ticks);
     cost_date_axis->setLabelsVisible(show_dates);
-    distance_value_axis->setTickCount(ticks);
     distance_axis->setLabelsVisible(show_dates);
 }
 
 void AnalysisWindow::update_routes_value_labels()
 {
-    const int ticks = cost_line_precision();
+    set_tick_count(cost_line_precision(), {cost_value_axis, distance_value_axis});
     const bool show_values = ui->rdbCostLineShowValuesYes->isChecked();
-    cost_value_axis->setTickCount(ticks);
     cost_series->setPointLabelsVisible(show_values);
-    distance_value_axis->setTickCount(ticks);
     distance_series->setLabelsVisible(show_values);
 }
 
 void AnalysisWindow::update_frequency_display()
 {
-    const int ticks = client_precision();
+    set_tick_count(client_precision(), {client_value_axis, neighborhood_value_axis});
     const bool show_values = ui->rdbClientNeighborhoodShowValuesYes->isChecked();
-    client_value_axis->setTickCount(ticks);
     client_series->setLabelsVisible(show_values);
-    neighborhood_value_axis->setTickCount(ticks);
     neighborhood_series->setLabelsVisible(show_values);
 }
 

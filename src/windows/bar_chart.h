@@ -8,6 +8,7 @@
 #include <QtCharts/QChartGlobal>
 
 #include <optional>
+#include <tuple>
 #include <vector>
 
 QT_CHARTS_BEGIN_NAMESPACE
@@ -39,6 +40,14 @@ struct BarChart {
     QtCharts::QBarSet* set = nullptr;
     QtCharts::QBarCategoryAxis* axis = nullptr;
     QtCharts::QValueAxis* value_axis = nullptr;
+
+    // For std::tie into separate pointers.
+    std::tuple<QtCharts::QChart*, QtCharts::QBarSeries*, QtCharts::QBarSet*,
+               QtCharts::QBarCategoryAxis*, QtCharts::QValueAxis*>
+    parts() const
+    {
+        return {chart, series, set, axis, value_axis};
+    }
 };
 
 // Builds the chart and sets it on the view last.

@@ -1,38 +1,23 @@
 #include "date_delegate.h"
 
-#include "cell_editor.h"
-
 #include <QDateTimeEdit>
 
-DateDelegate::DateDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+DateDelegate::DateDelegate(QObject* parent) : CellDelegate(parent) {}
 
-QWidget* DateDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                    const QModelIndex&) const
+QAbstractSpinBox* DateDelegate::new_editor(QWidget* parent) const
 {
     auto* editor = new QDateTimeEdit(parent);
     editor->setDateTime(QDateTime::currentDateTime());
     return editor;
 }
 
-void DateDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+// An empty or non-date cell gives an invalid date-time, which the editor ignores.
+void DateDelegate::show_value(QAbstractSpinBox* editor, const QVariant& value) const
 {
-    // An empty or non-date cell gives an invalid date-time, which the editor ignores.
-    if (auto* edit = qobject_cast<QDateTimeEdit*>(editor)) {
-        edit->setDateTime(index.data(Qt::EditRole).toDateTime());
-    }
+    static_cast<QDateTimeEdit*>(editor)->setDateTime(value.toDateTime());
 }
 
-void DateDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                const QModelIndex& index) const
+QVariant DateDelegate::edited_value(QAbstractSpinBox* editor) const
 {
-    if (auto* edit = qobject_cast<QDateTimeEdit*>(editor)) {
-        edit->interpretText();
-        model->setData(index, edit->dateTime(), Qt::EditRole);
-    }
-}
-
-void DateDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                        const QModelIndex&) const
-{
-    fit_editor_to_cell(editor, option);
+    return static_cast<QDateTimeEdit*>(editor)->dateTime();
 }

@@ -1,18 +1,15 @@
 #pragma once
 // Edits a grid cell with a date-time editor and stores a QDateTime.
 
-#include <QStyledItemDelegate>
+#include "cell_delegate.h"
 
-class DateDelegate : public QStyledItemDelegate {
+class DateDelegate : public CellDelegate {
     Q_OBJECT
 public:
     explicit DateDelegate(QObject* parent = nullptr);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
+protected:
+    QAbstractSpinBox* new_editor(QWidget* parent) const override;
+    void show_value(QAbstractSpinBox* editor, const QVariant& value) const override;
+    QVariant edited_value(QAbstractSpinBox* editor) const override;
 };

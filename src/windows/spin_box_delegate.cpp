@@ -1,44 +1,24 @@
 #include "spin_box_delegate.h"
 
-#include "cell_editor.h"
-
 #include <QSpinBox>
 
-namespace {
-constexpr int largest_cell_number = 50000;
-}
+SpinBoxDelegate::SpinBoxDelegate(QObject* parent) : CellDelegate(parent) {}
 
-SpinBoxDelegate::SpinBoxDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
-
-QWidget* SpinBoxDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                       const QModelIndex&) const
+QAbstractSpinBox* SpinBoxDelegate::new_editor(QWidget* parent) const
 {
     auto* editor = new QSpinBox(parent);
     editor->setFrame(false);
-    editor->setMinimum(0);
-    editor->setMaximum(largest_cell_number);
+    editor->setRange(0, 50000);
     editor->setValue(0);
     return editor;
 }
 
-void SpinBoxDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+void SpinBoxDelegate::show_value(QAbstractSpinBox* editor, const QVariant& value) const
 {
-    if (auto* spin_box = qobject_cast<QSpinBox*>(editor)) {
-        spin_box->setValue(cell_whole_number(index.data(Qt::EditRole)));
-    }
+    static_cast<QSpinBox*>(editor)->setValue(cell_whole_number(value));
 }
 
-void SpinBoxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                   const QModelIndex& index) const
+QVariant SpinBoxDelegate::edited_value(QAbstractSpinBox* editor) const
 {
-    if (auto* spin_box = qobject_cast<QSpinBox*>(editor)) {
-        spin_box->interpretText();
-        model->setData(index, spin_box->value(), Qt::EditRole);
-    }
-}
-
-void SpinBoxDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                           const QModelIndex&) const
-{
-    fit_editor_to_cell(editor, option);
+    return static_cast<QSpinBox*>(editor)->value();
 }

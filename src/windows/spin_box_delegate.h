@@ -1,18 +1,15 @@
 #pragma once
-// Edits a grid cell with a whole-number spin box (0 to 50000) and stores an int.
+// Edits a grid cell with a frameless whole-number spin box (0 to 50000) and stores an int.
 
-#include <QStyledItemDelegate>
+#include "cell_delegate.h"
 
-class SpinBoxDelegate : public QStyledItemDelegate {
+class SpinBoxDelegate : public CellDelegate {
     Q_OBJECT
 public:
     explicit SpinBoxDelegate(QObject* parent = nullptr);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
+protected:
+    QAbstractSpinBox* new_editor(QWidget* parent) const override;
+    void show_value(QAbstractSpinBox* editor, const QVariant& value) const override;
+    QVariant edited_value(QAbstractSpinBox* editor) const override;
 };

@@ -1,38 +1,23 @@
 #include "time_delegate.h"
 
-#include "cell_editor.h"
-
 #include <QTimeEdit>
 
-TimeDelegate::TimeDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
+TimeDelegate::TimeDelegate(QObject* parent) : CellDelegate(parent) {}
 
-QWidget* TimeDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                                    const QModelIndex&) const
+QAbstractSpinBox* TimeDelegate::new_editor(QWidget* parent) const
 {
     auto* editor = new QTimeEdit(parent);
     editor->setTime(QTime::currentTime());
     return editor;
 }
 
-void TimeDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+// An empty or non-time cell gives an invalid time, which the editor ignores.
+void TimeDelegate::show_value(QAbstractSpinBox* editor, const QVariant& value) const
 {
-    // An empty or non-time cell gives an invalid time, which the editor ignores.
-    if (auto* edit = qobject_cast<QTimeEdit*>(editor)) {
-        edit->setTime(index.data(Qt::EditRole).toTime());
-    }
+    static_cast<QTimeEdit*>(editor)->setTime(value.toTime());
 }
 
-void TimeDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                const QModelIndex& index) const
+QVariant TimeDelegate::edited_value(QAbstractSpinBox* editor) const
 {
-    if (auto* edit = qobject_cast<QTimeEdit*>(editor)) {
-        edit->interpretText();
-        model->setData(index, edit->time(), Qt::EditRole);
-    }
-}
-
-void TimeDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                                        const QModelIndex&) const
-{
-    fit_editor_to_cell(editor, option);
+    return static_cast<QTimeEdit*>(editor)->time();
 }

@@ -1,18 +1,15 @@
 #pragma once
 // Edits a grid cell with a time-of-day editor and stores a QTime.
 
-#include <QStyledItemDelegate>
+#include "cell_delegate.h"
 
-class TimeDelegate : public QStyledItemDelegate {
+class TimeDelegate : public CellDelegate {
     Q_OBJECT
 public:
     explicit TimeDelegate(QObject* parent = nullptr);
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
-                          const QModelIndex& index) const override;
-    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
-    void setModelData(QWidget* editor, QAbstractItemModel* model,
-                      const QModelIndex& index) const override;
-    void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
-                              const QModelIndex& index) const override;
+protected:
+    QAbstractSpinBox* new_editor(QWidget* parent) const override;
+    void show_value(QAbstractSpinBox* editor, const QVariant& value) const override;
+    QVariant edited_value(QAbstractSpinBox* editor) const override;
 };

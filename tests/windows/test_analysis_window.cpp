@@ -1,0 +1,352 @@
+// The analysis window over a real database file: what a load draws into the four
+// charts, what each control changes, and stored documents of the wrong shape.
+
+#include "analysiswindow.h"
+#include "database.h"
+
+#include <QtCharts/QBarCategoryAxis>
+#include <QtCharts/QBarSeries>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QCategoryAxis>
+#include <QtCharts/QChartView>
+#include <QtCharts/QLineSeries>
+#include <QtCharts/QValueAxis>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <memory>
+
+QT_CHARTS_USE_NAMESPACE
+
+namespace {
+
+// A solved document whose routes begin with the given visit ids.
+std::string solved_document(const QString& s_neighborhood, const QStringList& v_first_visits)
+{
+    QStringList v_routes;
+    for (const QString& s_id : v_first_visits) {
+        v_routes.append(QStringLiteral(R"({"visits":[{"id":"%1"},{"id":"c9"}]})").arg(s_id));
+    }
+    return QStringLiteral(R"({"input":{"data":{"clients":[{"id":"depot","address":)"
+                          R"({"neighborhood":"%1"}}]}},"output":{"data":{"routes":[%2]}}})")
+        .arg(s_neighborhood, v_routes.join(','))
+        .toStdString();
+}
+
+QChart* chart_of(AnalysisWindow& window, const char* s_view)
+{
+    auto* view = window.findChild<QChartView*>(s_view);
+    return view == nullptr ? nullptr : view->chart();
+}
+
+QValueAxis* value_axis_of(QChart* chart)
+{
+    return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+}
+
+QBarCategoryAxis* category_axis_of(QChart* chart)
+{
+    return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+}
+
+QBarSeries* bar_series_of(QChart* chart)
+{
+    return qobject_cast<QBarSeries*>(chart->series().at(0));
+}
+
+// "category=value" for every bar of the chart.
+QStringList bars_of(QChart* chart)
+{
+    const QStringList v_categories = category_axis_of(chart)->categories();
+    const QBarSet* set = bar_series_of(chart)->barSets().at(0);
+    QStringList v_bars;
+    for (int bar = 0; bar < set->count(); ++bar) {
+        v_bars.append(v_categories.value(bar, "?") + '=' + QString::number(set->at(bar)));
+    }
+    return v_bars;
+}
+
+QLineSeries* cost_series_of(AnalysisWindow& window)
+{
+    return qobject_cast<QLineSeries*>(chart_of(window, "graphicsView")->series().at(0));
+}
+
+QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
+{
+    return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
+}
+
+// "label=value" for every point of the cost line, the label read from the date axis.
+QStringList cost_points_of(AnalysisWindow& window)
+{
+    QCategoryAxis* axis = cost_date_axis_of(window);
+    QStringList v_points;
+    for (const QPointF& point : cost_series_of(window)->points()) {
+        QString s_label = "?";
+        for (const QString& s_category : axis->categoriesLabels()) {
+            if (axis->endValue(s_category) == point.x()) {
+                s_label = s_category;
+            }
+        }
+        v_points.append(s_label + '=' + QString::number(point.y()));
+    }
+    return v_points;
+}
+
+template <typename Widget>
+Widget* widget_of(AnalysisWindow& window, const char* s_name)
+{
+    auto* widget = window.findChild<Widget*>(s_name);
+    Q_ASSERT(widget != nullptr);
+    return widget;
+}
+
+// Sets a date edit and finishes its edit, as the planner leaving the field.
+void finish_date_edit(AnalysisWindow& window, const char* s_name, const QDate& date)
+{
+    auto* edit = widget_of<QDateEdit>(window, s_name);
+    edit->setDate(date);
+    QMetaObject::invokeMethod(edit, "editingFinished");
+}
+
+void choose_period(AnalysisWindow& window, const QString& s_period)
+{
+    auto* combo = widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate");
+    combo->setCurrentText(s_period);
+    QMetaObject::invokeMethod(combo, "activated", Q_ARG(QString, s_period));
+}
+
+}  // namespace
+
+class TestAnalysisWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void opens_on_the_last_thirty_days();
+    void date_edits_reload_all_four_charts();
+    void stored_documents_of_the_wrong_shape_are_skipped();
+    void period_choice_reloads_cost_and_distance_only();
+    void display_controls_change_labels_and_ticks_only();
+    void empty_period_clears_the_charts_and_keeps_ranges();
+
+private:
+    void insert(const std::string& s_id, const QDate& date, double distance, double cost,
+                const std::string& s_json);
+    std::unique_ptr<AnalysisWindow> march_and_april_window();
+
+    std::unique_ptr<QTemporaryDir> folder;
+    std::unique_ptr<Database> database;
+};
+
+void TestAnalysisWindow::init()
+{
+    folder = std::make_unique<QTemporaryDir>();
+    QVERIFY(folder->isValid());
+    database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
+    QVERIFY(!database->open_database());
+}
+
+void TestAnalysisWindow::cleanup()
+{
+    database.reset();
+    folder.reset();
+}
+
+void TestAnalysisWindow::insert(const std::string& s_id, const QDate& date, double distance,
+                                double cost, const std::string& s_json)
+{
+    const QString s_date = date.toString("yyyy-MM-dd");
+    QVERIFY(!database->insert_instance(s_id, s_date.toStdString(),
+                                       date.toString("yyyyMMdd").toStdString(), distance, 3600.0,
+                                       s_json, cost));
+}
+
+// Four instances over March and April 2024 and one in May; the window shows March to April.
+std::unique_ptr<AnalysisWindow> TestAnalysisWindow::march_and_april_window()
+{
+    insert("mar-a", QDate(2024, 3, 5), 40.5, 100.0, solved_document("Centro", {"depot", "depot"}));
+    insert("mar-b", QDate(2024, 3, 28), 10.0, 50.0, solved_document("Batel", {"north"}));
+    insert("apr-a", QDate(2024, 4, 10), 20.0, 70.0, solved_document("Centro", {"depot"}));
+    insert("apr-b", QDate(2024, 4, 30), 5.0, 5.0, solved_document("Centro", {}));
+    insert("may-a", QDate(2024, 5, 1), 99.0, 99.0, solved_document("Far", {"far"}));
+    auto window = std::make_unique<AnalysisWindow>(database.get());
+    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 3, 1));
+    finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
+    return window;
+}
+
+void TestAnalysisWindow::opens_on_the_last_thirty_days()
+{
+    const QDate today = QDate::currentDate();
+    insert("today", today, 12.0, 300.0, solved_document("Centro", {"depot", "north"}));
+    insert("too-old", today.addDays(-31), 1.0, 1.0, solved_document("Old", {"old"}));
+    AnalysisWindow window(database.get());
+
+    QCOMPARE(window.windowTitle(), QString("Analysis"));
+    QCOMPARE(widget_of<QTabWidget>(window, "tabWidget")->currentIndex(), 0);
+    QCOMPARE(widget_of<QDateEdit>(window, "dtBeginPeriod")->date(), today.addDays(-30));
+    QCOMPARE(widget_of<QDateEdit>(window, "dtEndPeriod")->date(), today);
+    auto* combo = widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate");
+    QCOMPARE(combo->count(), 3);
+    QCOMPARE(combo->currentText(), QString("month"));
+    QCOMPARE(combo->itemText(2), QString("day"));
+    QVERIFY(widget_of<QRadioButton>(window, "rdbCostLineShowDatesYes")->isChecked());
+    QVERIFY(widget_of<QRadioButton>(window, "rdbCostLineShowValuesNo")->isChecked());
+    QVERIFY(widget_of<QRadioButton>(window, "rdbClientNeighborhoodShowValuesYes")->isChecked());
+    QVERIFY(widget_of<QRadioButton>(window, "rdbLabelDispositionHorizontal")->isChecked());
+    QCOMPARE(widget_of<QSlider>(window, "sdCostLinePrecision")->maximum(), 20);
+
+    QChart* distance = chart_of(window, "ChartRouteDistance");
+    QChart* clients = chart_of(window, "ChartClientFrequency");
+    QChart* neighborhoods = chart_of(window, "ChartNeighFrequency");
+    QCOMPARE(cost_date_axis_of(window)->titleText(), QString("month"));
+    QCOMPARE(category_axis_of(distance)->titleText(), QString("month"));
+    QVERIFY(cost_date_axis_of(window)->labelsVisible());
+    QVERIFY(!cost_series_of(window)->pointLabelsVisible());
+    QCOMPARE(value_axis_of(chart_of(window, "graphicsView"))->tickCount(), 6);
+    QCOMPARE(value_axis_of(distance)->tickCount(), 6);
+    QCOMPARE(value_axis_of(clients)->tickCount(), 5);
+    QVERIFY(bar_series_of(clients)->isLabelsVisible());
+    QCOMPARE(category_axis_of(neighborhoods)->labelsAngle(), 0);
+
+    const QString s_month = QDate(today.year(), today.month(), 15).toString("M-yy");
+    QCOMPARE(cost_points_of(window), QStringList{s_month + "=300"});
+    QCOMPARE(bars_of(distance), QStringList{s_month + "=12"});
+    QCOMPARE(bars_of(clients), (QStringList{"depot=1", "north=1"}));
+    QCOMPARE(bars_of(neighborhoods), QStringList{"Centro=2"});
+}
+
+void TestAnalysisWindow::date_edits_reload_all_four_charts()
+{
+    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
+    QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
+    QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")), (QStringList{"3-24=50.5", "4-24=25"}));
+    QCOMPARE(bars_of(chart_of(*window, "ChartClientFrequency")),
+             (QStringList{"depot=3", "north=1"}));
+    QCOMPARE(bars_of(chart_of(*window, "ChartNeighFrequency")),
+             (QStringList{"Batel=1", "Centro=3"}));
+    // Cost 75 to 150: from 75 − 7.5, truncated, to 150 + 22.5, truncated.
+    QValueAxis* cost_values = value_axis_of(chart_of(*window, "graphicsView"));
+    QCOMPARE(cost_values->min(), 67.0);
+    QCOMPARE(cost_values->max(), 172.0);
+    QCOMPARE(value_axis_of(chart_of(*window, "ChartNeighFrequency"))->max(), 3.6);
+
+    // Start equal to end: that day only; a date edit reloads even without a change.
+    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 4, 30));
+    QCOMPARE(cost_points_of(*window), QStringList{"4-24=5"});
+    QVERIFY(bars_of(chart_of(*window, "ChartClientFrequency")).isEmpty());
+    database->delete_instance("apr-b");
+    finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
+    QVERIFY(cost_points_of(*window).isEmpty());
+}
+
+void TestAnalysisWindow::stored_documents_of_the_wrong_shape_are_skipped()
+{
+    insert("good", QDate(2024, 3, 5), 10.0, 100.0, solved_document("Centro", {"depot"}));
+    insert("broken", QDate(2024, 3, 6), 5.0, 20.0, "{\"output\":{\"data\":");
+    insert("no-output", QDate(2024, 3, 7), 1.0, 1.0, R"({"input":{"data":{"clients":[]}}})");
+    insert("bad-routes", QDate(2024, 3, 8), 1.0, 1.0, R"({"output":{"data":{"routes":{"a":1}}}})");
+    insert("bad-visit", QDate(2024, 3, 9), 1.0, 1.0,
+           R"({"output":{"data":{"routes":[{"visits":[]},{"visits":[{"id":3}]}]}}})");
+    insert("empty", QDate(2024, 3, 10), 1.0, 1.0, "");
+    // A date edited outside the program: it sorts into the period but reads as no date.
+    QVERIFY(!database->insert_instance("bad-date", "2024-03-1x", "0", 7.0, 1.0, "{}", 2.0));
+    AnalysisWindow window(database.get());
+    choose_period(window, "day");
+    finish_date_edit(window, "dtBeginPeriod", QDate(2024, 3, 1));
+    finish_date_edit(window, "dtEndPeriod", QDate(2024, 3, 31));
+
+    // Every instance keeps its cost and distance; only the good document gives texts.
+    // The undated one has no place on the date axis, which still begins five days
+    // before the first date, and its distance bar comes first, unlabelled.
+    QCOMPARE(cost_points_of(window).size(), 6);
+    const QDateTime first(QDate(2024, 2, 29), QTime(0, 0));
+    QCOMPARE(cost_date_axis_of(window)->min(), static_cast<double>(first.toMSecsSinceEpoch()));
+    const QStringList v_distance = bars_of(chart_of(window, "ChartRouteDistance"));
+    QCOMPARE(v_distance.size(), 7);
+    QCOMPARE(v_distance.at(0), QString("=7"));
+    QCOMPARE(v_distance.at(2), QString("6-3-24=5"));
+    QCOMPARE(bars_of(chart_of(window, "ChartClientFrequency")), QStringList{"depot=1"});
+    QCOMPARE(bars_of(chart_of(window, "ChartNeighFrequency")), QStringList{"Centro=1"});
+}
+
+void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
+{
+    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
+    insert("mar-c", QDate(2024, 3, 28), 1.0, 25.0, solved_document("Batel", {"south"}));
+
+    choose_period(*window, "week");
+    QCOMPARE(cost_date_axis_of(*window)->titleText(), QString("week"));
+    QCOMPARE(cost_points_of(*window),
+             (QStringList{"7-3-24=100", "28-3-24=75", "11-4-24=70", "2-5-24=5"}));
+    QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")).at(1), QString("28-3-24=11"));
+    // The frequency charts keep what the last date change drew.
+    QCOMPARE(bars_of(chart_of(*window, "ChartClientFrequency")),
+             (QStringList{"depot=3", "north=1"}));
+
+    choose_period(*window, "day");
+    QCOMPARE(cost_points_of(*window),
+             (QStringList{"5-3-24=100", "28-3-24=75", "10-4-24=70", "30-4-24=5"}));
+}
+
+void TestAnalysisWindow::display_controls_change_labels_and_ticks_only()
+{
+    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
+    QChart* distance = chart_of(*window, "ChartRouteDistance");
+    QChart* clients = chart_of(*window, "ChartClientFrequency");
+    QChart* neighborhoods = chart_of(*window, "ChartNeighFrequency");
+    insert("ignored", QDate(2024, 3, 6), 1.0, 1000.0, solved_document("X", {"x"}));
+
+    widget_of<QRadioButton>(*window, "rdbCostLineShowValuesYes")->click();
+    QVERIFY(cost_series_of(*window)->pointLabelsVisible());
+    QVERIFY(bar_series_of(distance)->isLabelsVisible());
+    widget_of<QRadioButton>(*window, "rdbCostLineShowDatesNo")->click();
+    QVERIFY(!cost_date_axis_of(*window)->labelsVisible());
+    QVERIFY(!category_axis_of(distance)->labelsVisible());
+
+    // The ticks follow the step just taken, not the value before it.
+    auto* cost_precision = widget_of<QSlider>(*window, "sdCostLinePrecision");
+    cost_precision->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    QCOMPARE(value_axis_of(chart_of(*window, "graphicsView"))->tickCount(), 7);
+    QCOMPARE(value_axis_of(distance)->tickCount(), 7);
+    auto* client_precision = widget_of<QSlider>(*window, "sdClientPrecision");
+    client_precision->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(value_axis_of(clients)->tickCount(), 4);
+    QCOMPARE(value_axis_of(neighborhoods)->tickCount(), 4);
+
+    widget_of<QRadioButton>(*window, "rdbClientNeighborhoodShowValuesNo")->click();
+    QVERIFY(!bar_series_of(clients)->isLabelsVisible());
+    QVERIFY(!bar_series_of(neighborhoods)->isLabelsVisible());
+    widget_of<QRadioButton>(*window, "rdbLabelDispositionVertical")->click();
+    QCOMPARE(category_axis_of(clients)->labelsAngle(), 90);
+    QCOMPARE(category_axis_of(neighborhoods)->labelsAngle(), 90);
+    widget_of<QRadioButton>(*window, "rdbLabelDispositionHorizontal")->click();
+    QCOMPARE(category_axis_of(clients)->labelsAngle(), 0);
+
+    // Nothing of that reloaded: the instance stored meanwhile is not drawn.
+    QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
+}
+
+void TestAnalysisWindow::empty_period_clears_the_charts_and_keeps_ranges()
+{
+    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
+    QValueAxis* cost_values = value_axis_of(chart_of(*window, "graphicsView"));
+    QValueAxis* distance_values = value_axis_of(chart_of(*window, "ChartRouteDistance"));
+    const double distance_max = distance_values->max();
+    const double date_min = cost_date_axis_of(*window)->min();
+
+    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 5, 2));  // after the end
+    QVERIFY(cost_points_of(*window).isEmpty());
+    QVERIFY(cost_date_axis_of(*window)->categoriesLabels().isEmpty());
+    QVERIFY(bars_of(chart_of(*window, "ChartRouteDistance")).isEmpty());
+    QVERIFY(bars_of(chart_of(*window, "ChartClientFrequency")).isEmpty());
+    QVERIFY(bars_of(chart_of(*window, "ChartNeighFrequency")).isEmpty());
+    QCOMPARE(cost_values->max(), 172.0);
+    QCOMPARE(distance_values->max(), distance_max);
+    QCOMPARE(cost_date_axis_of(*window)->min(), date_min);
+}
+
+QTEST_MAIN(TestAnalysisWindow)
+#include "test_analysis_window.moc"
