@@ -43,17 +43,22 @@ CheckErrorText check_error_text(const std::string& s_code)
          QT_TRANSLATE_NOOP("MainWindow", "Too many clients on distance matrix (json)")},
         {"osrm_api_error", QT_TRANSLATE_NOOP("MainWindow", "OSRM API error (json)")},
     }};
-    const auto tr = [](const char* s_text) { return QCoreApplication::translate("MainWindow", s_text); };
+    const auto translated = [](const char* s_text) {
+        return QCoreApplication::translate("MainWindow", s_text);
+    };
     if (s_code == "over_query_limit_google") {
-        return {tr("Exceding google request allowed..."),
-                tr("Exceding google request allowed for time period, please check your google "
-                   "API configurations")};
+        return {translated(QT_TRANSLATE_NOOP("MainWindow", "Exceding google request allowed...")),
+                translated(QT_TRANSLATE_NOOP("MainWindow",
+                                             "Exceding google request allowed for time period, "
+                                             "please check your google API configurations"))};
     }
-    const QString s_status = tr("Problem generating input file...");
+    const QString s_status =
+        translated(QT_TRANSLATE_NOOP("MainWindow", "Problem generating input file..."));
     for (const Row& row : rows) {
         if (s_code == row.s_code) {
-            return {s_status, tr(row.s_box)};
+            return {s_status, translated(row.s_box)};
         }
     }
-    return {s_status, tr("Problem generating the input data file (json)")};
+    return {s_status, translated(QT_TRANSLATE_NOOP(
+                          "MainWindow", "Problem generating the input data file (json)"))};
 }

@@ -16,14 +16,14 @@ const char k_time_window_format[] = "yyyy-dd-MM HH:mm:ss";
 
 namespace {
 
-QString tr(const char* s_text)
+QString translated(const char* s_text)
 {
     return QCoreApplication::translate("MainWindow", s_text);
 }
 
 QString row_fault(const char* s_text, int row)
 {
-    return tr(s_text) + QString::number(row);
+    return translated(s_text) + QString::number(row);
 }
 
 QDateTime cell_date_time(const QAbstractItemModel& model, int row, int column)
@@ -70,9 +70,14 @@ QString take_coordinates(const QAbstractItemModel& model, int row, std::vector<s
     std::string s_lat_copy = s_lat;
     std::string s_lon_copy = s_lon;
     if (!check_lat_long(s_lat_copy, s_lon_copy)) {
-        return tr("Missing or invalid client 'lat/lon' value on row") + QString::number(row) +
-               tr("\nThe search for lat/long values is better performed when the addresses dont "
-                  "have diacritics.\nAlso, the search method can be changed on the settings window.");
+        return translated(QT_TRANSLATE_NOOP("MainWindow",
+                                            "Missing or invalid client 'lat/lon' value on row")) +
+               QString::number(row) +
+               translated(QT_TRANSLATE_NOOP(
+                   "MainWindow",
+                   "\nThe search for lat/long values is better performed when the addresses dont "
+                   "have diacritics.\nAlso, the search method can be changed on the settings "
+                   "window."));
     }
     v_row.push_back(s_lat);
     v_row.push_back(s_lon);
@@ -85,17 +90,20 @@ QString take_time_window(const QAbstractItemModel& model, int row, const QDateTi
     const QDateTime early = cell_date_time(model, row, 9);
     const QDateTime late = cell_date_time(model, row, 10);
     if (!early.isValid() || !late.isValid()) {
-        return row_fault(QT_TRANSLATE_NOOP("MainWindow", "Invalid client time window on row "), row);
+        return row_fault(QT_TRANSLATE_NOOP("MainWindow", "Invalid client time window on row "),
+                         row);
     }
     if (early.secsTo(late) < 0) {
-        return row_fault(QT_TRANSLATE_NOOP("MainWindow",
-                                           "Late time window is earlier than earlier time window on row "),
-                         row);
+        return row_fault(
+            QT_TRANSLATE_NOOP("MainWindow",
+                              "Late time window is earlier than earlier time window on row "),
+            row);
     }
     if (operation_end.secsTo(early) > 0) {
-        return row_fault(QT_TRANSLATE_NOOP("MainWindow",
-                                           "Early time window is later than begin operation time on row "),
-                         row);
+        return row_fault(
+            QT_TRANSLATE_NOOP("MainWindow",
+                              "Early time window is later than begin operation time on row "),
+            row);
     }
     v_row.push_back(early.toString(k_time_window_format).toStdString());
     v_row.push_back(late.toString(k_time_window_format).toStdString());
@@ -159,17 +167,20 @@ QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client,
     max_demand = -1;
     const int rows = filled_row_count(model);
     if (rows == 0) {
-        return tr("There are no client data");
+        return translated(QT_TRANSLATE_NOOP("MainWindow", "There are no client data"));
     }
     const QDateTime operation_start = cell_date_time(model, 0, 9);
     const QDateTime operation_end = cell_date_time(model, 0, 10);
     if (!operation_start.isValid() || !operation_end.isValid()) {
-        return tr("Invalid initial or end operation date (depot time window). \nYou can "
-                  "automatically fill this data by clicking button 'Automatic writing', the "
-                  "information is colelcted based on the settings window configuration");
+        return translated(QT_TRANSLATE_NOOP(
+            "MainWindow",
+            "Invalid initial or end operation date (depot time window). \nYou can "
+            "automatically fill this data by clicking button 'Automatic writing', the "
+            "information is colelcted based on the settings window configuration"));
     }
     if (operation_start.secsTo(operation_end) < 0) {
-        return tr("Operation end date is earlier than start date");
+        return translated(
+            QT_TRANSLATE_NOOP("MainWindow", "Operation end date is earlier than start date"));
     }
     for (int row = 0; row < rows; ++row) {
         const QString s_fault = check_client_row(model, row, operation_end, vv_client, max_demand);
@@ -180,7 +191,8 @@ QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client,
     return QString();
 }
 
-QString check_vehicle_rows(const QAbstractItemModel& model, TextTable& vv_vehicle, int& min_capacity)
+QString check_vehicle_rows(const QAbstractItemModel& model, TextTable& vv_vehicle,
+                           int& min_capacity)
 {
     // Tested in this order, which is not the column order.
     struct VehicleCell {
@@ -202,7 +214,7 @@ QString check_vehicle_rows(const QAbstractItemModel& model, TextTable& vv_vehicl
     min_capacity = INT_MAX;
     const int rows = filled_row_count(model);
     if (rows == 0) {
-        return tr("There are no vehicle data");
+        return translated(QT_TRANSLATE_NOOP("MainWindow", "There are no vehicle data"));
     }
     for (int row = 0; row < rows; ++row) {
         for (const VehicleCell& cell : cells) {

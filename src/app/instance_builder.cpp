@@ -53,7 +53,8 @@ int seconds_from(const QDateTime& start, const std::string& s_time_window)
 
 rapidjson::Value address_json(const std::vector<std::string>& v_row, Allocator& allocator)
 {
-    static const char* const keys[] = {"address", "number", "neighborhood", "city", "state", "country"};
+    static const char* const keys[] = {"address", "number", "neighborhood",
+                                       "city",    "state",  "country"};
     rapidjson::Value address(rapidjson::kObjectType);
     for (size_t i = 0; i < 6; ++i) {
         add_text(address, keys[i], cell(v_row, i + 1), allocator);
@@ -76,7 +77,8 @@ void append_clients_json(const TextTable& vv_client, rapidjson::Value& clients,
         add_int(client, "early_tw", seconds_from(start, cell(v_row, 9)), allocator);
         add_int(client, "late_tw", seconds_from(start, cell(v_row, 10)), allocator);
         add_int(client, "demand", whole_number_cell(v_row, 12), allocator);
-        add_int(client, "service_time", minutes_to_seconds(whole_number_cell(v_row, 11)), allocator);
+        add_int(client, "service_time", minutes_to_seconds(whole_number_cell(v_row, 11)),
+                allocator);
         add_text(client, "obs", cell(v_row, 13), allocator);
         client.AddMember("address", address_json(v_row, allocator), allocator);
         clients.PushBack(client, allocator);

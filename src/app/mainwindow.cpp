@@ -64,7 +64,8 @@ void MainWindow::init_window()
     setup_client_grid();
     setup_vehicle_grid();
     setup_routes_grid();
-    for (QTableView* view : {ui->TableViewDataInput, ui->TableViewVehicleInput, ui->TableViewRoutes}) {
+    for (QTableView* view :
+         {ui->TableViewDataInput, ui->TableViewVehicleInput, ui->TableViewRoutes}) {
         view->setContextMenuPolicy(Qt::CustomContextMenu);
     }
     setup_status_bar();
@@ -103,9 +104,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
         }
     }
     if (optimization_running &&
-        !message_box::question(
-            this, tr("Action required"),
-            tr("An operation is still running (optimizing problem), would you like to cancel it?"))) {
+        !message_box::question(this, tr("Action required"),
+                               tr("An operation is still running (optimizing problem), would you "
+                                  "like to cancel it?"))) {
         event->ignore();
     }
 }

@@ -134,7 +134,8 @@ private:
     // Grid checks and the instance document.
     bool check_client_grid(TextTable& vv_client, int& max_demand);
     bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity);
-    rapidjson::Document build_instance_json(const TextTable& vv_client, const TextTable& vv_vehicle);
+    rapidjson::Document build_instance_json(const TextTable& vv_client,
+                                            const TextTable& vv_vehicle);
     void build_clients_json(const TextTable& vv_client, rapidjson::Value& clients,
                             rapidjson::Document& document, const QString& s_operation_start);
     void build_containers_json(const TextTable& vv_vehicle, rapidjson::Value& containers,

@@ -34,10 +34,12 @@ void MainWindow::create_child_windows()
 
 void MainWindow::connect_signals()
 {
-    connect(client_add_window, &ClientAddWindow::client_selected, this, &MainWindow::add_client_from_db);
+    connect(client_add_window, &ClientAddWindow::client_selected, this,
+            &MainWindow::add_client_from_db);
     connect(vehicle_add_window, &VehicleAddWindow::vehicle_selected, this,
             &MainWindow::add_vehicle_from_db);
-    connect(stop_button, &QAbstractButton::clicked, this, &MainWindow::on_btnStopLatLongSearchClicked);
+    connect(stop_button, &QAbstractButton::clicked, this,
+            &MainWindow::on_btnStopLatLongSearchClicked);
     connect(ui->TableViewDataInput, &QWidget::customContextMenuRequested, this,
             &MainWindow::pop_menu_client_grid);
     connect(ui->TableViewVehicleInput, &QWidget::customContextMenuRequested, this,

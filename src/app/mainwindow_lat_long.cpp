@@ -18,15 +18,19 @@
 void MainWindow::on_btnSearchLatLong_clicked()
 {
     if (lat_long_search_running) {
-        information(tr("Instance already running"),
-                    tr("The program is already searching lat/long values, please wait until it "
-                       "finishes processing or click the red button on the right bottom of the screen"));
+        information(
+            tr("Instance already running"),
+            tr("The program is already searching lat/long values, please wait until it "
+               "finishes processing or click the red button on the right bottom of the screen"));
         return;
     }
     static const std::array<const char*, 7> messages = {
-        QT_TR_NOOP("Missing 'Name(ID)' value on row"), QT_TR_NOOP("Missing 'Address' value on row"),
-        QT_TR_NOOP("Missing 'Number' value on row"),   QT_TR_NOOP("Missing 'Neighborhood' value on row"),
-        QT_TR_NOOP("Missing 'City' value on row"),     QT_TR_NOOP("Missing 'State' value on row"),
+        QT_TR_NOOP("Missing 'Name(ID)' value on row"),
+        QT_TR_NOOP("Missing 'Address' value on row"),
+        QT_TR_NOOP("Missing 'Number' value on row"),
+        QT_TR_NOOP("Missing 'Neighborhood' value on row"),
+        QT_TR_NOOP("Missing 'City' value on row"),
+        QT_TR_NOOP("Missing 'State' value on row"),
         QT_TR_NOOP("Missing 'Country' value on row")};
     const int rows = filled_row_count(*client_model);
     TextTable vv_search;
@@ -72,7 +76,8 @@ void MainWindow::collect_lat_long_grid_threaded(TextTable& vv_search)
 }
 
 void MainWindow::get_add_client_from_grid_status(Geoservices::LAT_LONG_STATUS status,
-                                                 int client_number, std::string lat, std::string lon)
+                                                 int client_number, std::string lat,
+                                                 std::string lon)
 {
     if (!lat_long_search_running) {
         return;
@@ -100,12 +105,14 @@ void MainWindow::get_add_client_from_grid_status(Geoservices::LAT_LONG_STATUS st
         break;
     case Geoservices::LAT_LONG_INVALID_EMAIL:
         status_label->setText(tr("Missing or invalid email"));
-        s_box = tr("<p>Missing or invalid email, to change:</p><ol><li>Open the settings "
-                   "window</li><li>In 'API info'</li><li>Input a valid email</li></ol>");
+        s_box =
+            tr("<p>Missing or invalid email, to change:</p><ol><li>Open the settings "
+               "window</li><li>In 'API info'</li><li>Input a valid email</li></ol>");
         break;
     case Geoservices::LAT_LONG_INVALID_GOOGLE_KEY:
-        s_box = tr("<p>Missing or invalid google API key, to change:</p><ol><li>Open the settings "
-                   "window</li><li>In 'API info'</li><li>Input a valid google API key</li></ol>");
+        s_box =
+            tr("<p>Missing or invalid google API key, to change:</p><ol><li>Open the settings "
+               "window</li><li>In 'API info'</li><li>Input a valid google API key</li></ol>");
         break;
     }
     if (s_box.isEmpty()) {
@@ -116,8 +123,8 @@ void MainWindow::get_add_client_from_grid_status(Geoservices::LAT_LONG_STATUS st
     end_lat_long_search();
 }
 
-void MainWindow::get_end_add_client_from_grid(std::vector<std::vector<std::string> >& /*vv_database*/,
-                                              bool /*ok*/)
+void MainWindow::get_end_add_client_from_grid(
+    std::vector<std::vector<std::string> >& /*vv_database*/, bool /*ok*/)
 {
     // The grid already holds every value found; rows not found keep their cells.
     lat_long_search_running = false;

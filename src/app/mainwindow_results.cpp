@@ -60,8 +60,8 @@ void MainWindow::fill_routes_grid()
     for (int row = 0; row < rows; ++row) {
         const RoutesGridRow& v_row = v_rows[static_cast<size_t>(row)];
         for (int column = 0; column < static_cast<int>(v_row.size()); ++column) {
-            routes_model->setData(routes_model->index(row, column), v_row[static_cast<size_t>(column)],
-                                  Qt::EditRole);
+            routes_model->setData(routes_model->index(row, column),
+                                  v_row[static_cast<size_t>(column)], Qt::EditRole);
         }
     }
     fill_web_links();
@@ -74,7 +74,8 @@ void MainWindow::fill_web_links()
     ui->cbWebLinks->clear();
     if (setting("map_display") == "google_free") {
         for (const auto& v_link : build_route_links(instance_document)) {
-            ui->cbWebLinks->addItem(QString::fromStdString(v_link.size() > 1 ? v_link[1] : std::string()));
+            ui->cbWebLinks->addItem(
+                QString::fromStdString(v_link.size() > 1 ? v_link[1] : std::string()));
         }
         return;
     }

@@ -16,8 +16,8 @@ namespace {
 
 struct Column {
     const char* s_header;
-    int width;            // 0 keeps the default width
-    const char* s_tip;    // nullptr: no tool tip
+    int width;          // 0 keeps the default width
+    const char* s_tip;  // nullptr: no tool tip
 };
 
 QStandardItemModel* make_grid(QObject* owner, QTableView* view, int rows,
@@ -49,22 +49,27 @@ QStandardItemModel* make_grid(QObject* owner, QTableView* view, int rows,
 
 void MainWindow::setup_client_grid()
 {
-    client_model = make_grid(this, ui->TableViewDataInput, 250, {
-        {QT_TR_NOOP("Name (ID)"), 60, QT_TR_NOOP("The first client of the grid is the depot")},
-        {QT_TR_NOOP("Address"), 200, nullptr},
-        {QT_TR_NOOP("Number"), 60, nullptr},
-        {QT_TR_NOOP("Neighborhood"), 100, nullptr},
-        {QT_TR_NOOP("City"), 60, nullptr},
-        {QT_TR_NOOP("State"), 60, nullptr},
-        {QT_TR_NOOP("Country"), 60, nullptr},
-        {QT_TR_NOOP("lat"), 100, QT_TR_NOOP("Latitude from client´s location")},
-        {QT_TR_NOOP("lon"), 100, QT_TR_NOOP("Longitude from client´s location")},
-        {QT_TR_NOOP("Early tw"), 60, QT_TR_NOOP("Earliest time that a vehicle may arrive at the client")},
-        {QT_TR_NOOP("Late tw"), 60, QT_TR_NOOP("Latest time that a vehicle may arrive at the client")},
-        {QT_TR_NOOP("Service time"), 0, QT_TR_NOOP("Time spent on the client (min)")},
-        {QT_TR_NOOP("Demand"), 0, QT_TR_NOOP("Demand collected from, or delivered to the client (units)")},
-        {QT_TR_NOOP("Notes"), 90, QT_TR_NOOP("Any extra information from the client")},
-    });
+    client_model = make_grid(
+        this, ui->TableViewDataInput, 250,
+        {
+            {QT_TR_NOOP("Name (ID)"), 60, QT_TR_NOOP("The first client of the grid is the depot")},
+            {QT_TR_NOOP("Address"), 200, nullptr},
+            {QT_TR_NOOP("Number"), 60, nullptr},
+            {QT_TR_NOOP("Neighborhood"), 100, nullptr},
+            {QT_TR_NOOP("City"), 60, nullptr},
+            {QT_TR_NOOP("State"), 60, nullptr},
+            {QT_TR_NOOP("Country"), 60, nullptr},
+            {QT_TR_NOOP("lat"), 100, QT_TR_NOOP("Latitude from client´s location")},
+            {QT_TR_NOOP("lon"), 100, QT_TR_NOOP("Longitude from client´s location")},
+            {QT_TR_NOOP("Early tw"), 60,
+             QT_TR_NOOP("Earliest time that a vehicle may arrive at the client")},
+            {QT_TR_NOOP("Late tw"), 60,
+             QT_TR_NOOP("Latest time that a vehicle may arrive at the client")},
+            {QT_TR_NOOP("Service time"), 0, QT_TR_NOOP("Time spent on the client (min)")},
+            {QT_TR_NOOP("Demand"), 0,
+             QT_TR_NOOP("Demand collected from, or delivered to the client (units)")},
+            {QT_TR_NOOP("Notes"), 90, QT_TR_NOOP("Any extra information from the client")},
+        });
     auto* date_delegate = new DateDelegate(this);
     auto* spin_box_delegate = new SpinBoxDelegate(this);
     ui->TableViewDataInput->setItemDelegateForColumn(9, date_delegate);
@@ -75,13 +80,14 @@ void MainWindow::setup_client_grid()
 
 void MainWindow::setup_vehicle_grid()
 {
-    vehicle_model = make_grid(this, ui->TableViewVehicleInput, 20, {
-        {QT_TR_NOOP("ID"), 100, nullptr},
-        {QT_TR_NOOP("Capacity"), 100, nullptr},
-        {QT_TR_NOOP("Available"), 100, nullptr},
-        {QT_TR_NOOP("Fixed cost"), 100, nullptr},
-        {QT_TR_NOOP("Variable cost"), 100, nullptr},
-    });
+    vehicle_model = make_grid(this, ui->TableViewVehicleInput, 20,
+                              {
+                                  {QT_TR_NOOP("ID"), 100, nullptr},
+                                  {QT_TR_NOOP("Capacity"), 100, nullptr},
+                                  {QT_TR_NOOP("Available"), 100, nullptr},
+                                  {QT_TR_NOOP("Fixed cost"), 100, nullptr},
+                                  {QT_TR_NOOP("Variable cost"), 100, nullptr},
+                              });
     auto* spin_box_delegate = new SpinBoxDelegate(this);
     for (int column = 1; column <= 4; ++column) {
         ui->TableViewVehicleInput->setItemDelegateForColumn(column, spin_box_delegate);
@@ -90,22 +96,25 @@ void MainWindow::setup_vehicle_grid()
 
 void MainWindow::setup_routes_grid()
 {
-    routes_model = make_grid(this, ui->TableViewRoutes, 300, {
-        {QT_TR_NOOP("Route"), 20, QT_TR_NOOP("Route number")},
-        {QT_TR_NOOP("Vehicle"), 0, QT_TR_NOOP("Vehicle used on route")},
-        {QT_TR_NOOP("Name (ID)"), 0, nullptr},
-        {QT_TR_NOOP("Address"), 0, nullptr},
-        {QT_TR_NOOP("Number"), 0, nullptr},
-        {QT_TR_NOOP("Neighborhood"), 0, nullptr},
-        {QT_TR_NOOP("City"), 0, nullptr},
-        {QT_TR_NOOP("Early tw"), 0, nullptr},
-        {QT_TR_NOOP("Late tw"), 0, nullptr},
-        {QT_TR_NOOP("Arrival"), 0,
-         QT_TR_NOOP("Time arrived at the client (if it arrives before the earliest time-window, it must wait)")},
-        {QT_TR_NOOP("Departure"), 0, QT_TR_NOOP("Time that the vehicle departures from the client")},
-        {QT_TR_NOOP("Demand"), 0, nullptr},
-        {QT_TR_NOOP("Notes"), 0, nullptr},
-    });
+    routes_model = make_grid(this, ui->TableViewRoutes, 300,
+                             {
+                                 {QT_TR_NOOP("Route"), 20, QT_TR_NOOP("Route number")},
+                                 {QT_TR_NOOP("Vehicle"), 0, QT_TR_NOOP("Vehicle used on route")},
+                                 {QT_TR_NOOP("Name (ID)"), 0, nullptr},
+                                 {QT_TR_NOOP("Address"), 0, nullptr},
+                                 {QT_TR_NOOP("Number"), 0, nullptr},
+                                 {QT_TR_NOOP("Neighborhood"), 0, nullptr},
+                                 {QT_TR_NOOP("City"), 0, nullptr},
+                                 {QT_TR_NOOP("Early tw"), 0, nullptr},
+                                 {QT_TR_NOOP("Late tw"), 0, nullptr},
+                                 {QT_TR_NOOP("Arrival"), 0,
+                                  QT_TR_NOOP("Time arrived at the client (if it arrives before the "
+                                             "earliest time-window, it must wait)")},
+                                 {QT_TR_NOOP("Departure"), 0,
+                                  QT_TR_NOOP("Time that the vehicle departures from the client")},
+                                 {QT_TR_NOOP("Demand"), 0, nullptr},
+                                 {QT_TR_NOOP("Notes"), 0, nullptr},
+                             });
     ui->TableViewVehicleInput->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 }
 
@@ -135,14 +144,16 @@ void MainWindow::set_tool_tips()
         {ui->btnClientAutomatedInfo,
          QT_TR_NOOP("Automatically fill the data with default values (from window 'settings')")},
         {ui->btnSearchLatLong,
-         QT_TR_NOOP("Search for lat/long values of an address from the form. Text should be without "
-                    "diacritics.\nThe search method can be changed on the settings window ('lat/long "
-                    "fetching')")},
+         QT_TR_NOOP(
+             "Search for lat/long values of an address from the form. Text should be without "
+             "diacritics.\nThe search method can be changed on the settings window ('lat/long "
+             "fetching')")},
         {ui->btnClearRoutesGrid, QT_TR_NOOP("Clear the data from the solution grid")},
         {ui->btnExportRoutesCsv, QT_TR_NOOP("Export the solution data to a .csv spreadsheet")},
         {ui->btnImportClientData, QT_TR_NOOP("Import data from a .csv spreadsheet")},
         {ui->btnExportClientData, QT_TR_NOOP("Export data to a .csv spreadsheet")},
-        {ui->btnClearVehicleDataInputGrid, QT_TR_NOOP("Clear the data from the vehicle input grid")},
+        {ui->btnClearVehicleDataInputGrid,
+         QT_TR_NOOP("Clear the data from the vehicle input grid")},
         {ui->btnOpenRoute, QT_TR_NOOP("Open the selected route link on the default web browser")},
         {ui->rdbOpenRoutes,
          QT_TR_NOOP("An 'open' route starts at the depot and finishes at the last routed client")},
@@ -160,7 +171,8 @@ void MainWindow::set_tool_tips()
         {ui->actionAnalysis, QT_TR_NOOP("Open the 'Analysis' window")},
         {ui->actionOptimize, QT_TR_NOOP("Run the routing algorithm")},
         {ui->actionImport_instance,
-         QT_TR_NOOP("Import an instance (input + solution, .csv format) and display it on the form")},
+         QT_TR_NOOP(
+             "Import an instance (input + solution, .csv format) and display it on the form")},
         {ui->actionExportinstance,
          QT_TR_NOOP("Export the current instance (input + solution, .csv format)")},
         {ui->actionChange_settings, QT_TR_NOOP("Open the 'Settings' window")},

@@ -116,7 +116,8 @@ void add_route_rows(const rapidjson::Value& document, std::vector<RoutesGridRow>
         }
         for (rapidjson::SizeType v = 0; v < shown; ++v) {
             const rapidjson::Value& visit = (*visits)[v];
-            RoutesGridRow row = client_row(element_or_empty(clients, int_member(visit, "index")), start);
+            RoutesGridRow row =
+                client_row(element_or_empty(clients, int_member(visit, "index")), start);
             row[0] = QVariant(static_cast<uint>(r));
             row[1] = text_member(routes[r], "container_id");
             row[9] = time_text(start, int_member(visit, "arrival"));

@@ -9,8 +9,8 @@ const std::vector<std::string> k_portuguese{"Nome",   "Endereco", "Numero", "Bai
                                             "Estado", "Pais",     "lat",    "long"};
 const std::vector<std::string> k_english{"Name",  "Address", "Number", "Neighborhood", "City",
                                          "State", "Country", "lat",    "long"};
-const std::vector<std::string> k_german{"Name", "Adresse", "Nummer", "Stadtteil", "Stadt",
-                                        "Staat", "Land",   "lat",    "long"};
+const std::vector<std::string> k_german{"Name",  "Adresse", "Nummer", "Stadtteil", "Stadt",
+                                        "Staat", "Land",    "lat",    "long"};
 
 constexpr size_t k_required_cells = 7;  // name and the six address parts
 const std::vector<int32_t> k_lat_long_columns{7, 8};
@@ -62,13 +62,13 @@ TextTable client_csv_template(const std::string& s_language)
     if (v_header.empty()) {
         return {};
     }
-    return {v_header,
-            {"Depot", "Rua XV de Novembro", "1000", "Centro", "Curitiba", "Parana", "Brasil", "",
-             ""},
-            {"Cliente 1", "Avenida Sete de Setembro", "2775", "Reboucas", "Curitiba", "Parana",
-             "Brasil", "", ""},
-            {"Mercado Bom Preco", "Rua Mateus Leme", "4700", "Sao Lourenco", "Curitiba", "Parana",
-             "Brasil", "", ""}};
+    return {
+        v_header,
+        {"Depot", "Rua XV de Novembro", "1000", "Centro", "Curitiba", "Parana", "Brasil", "", ""},
+        {"Cliente 1", "Avenida Sete de Setembro", "2775", "Reboucas", "Curitiba", "Parana",
+         "Brasil", "", ""},
+        {"Mercado Bom Preco", "Rua Mateus Leme", "4700", "Sao Lourenco", "Curitiba", "Parana",
+         "Brasil", "", ""}};
 }
 
 std::string csv_file_name(const std::string& s_chosen)

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "message_box.h"
+#include "spin_box_delegate.h"
 #include "ui_databasewindow.h"
 
 #include <QCloseEvent>
@@ -93,31 +94,41 @@ QStandardItemModel* DatabaseWindow::make_grid_model(QTableView* view, const QStr
     return model;
 }
 
+void DatabaseWindow::set_number_delegate(QTableView* view)
+{
+    auto* delegate = new SpinBoxDelegate(this);
+    for (int column = 1; column < view->model()->columnCount(); ++column) {
+        view->setItemDelegateForColumn(column, delegate);
+    }
+}
+
 void DatabaseWindow::setup_client_grid()
 {
-    client_model = make_grid_model(ui->TableViewClientDatabase,
-                                   {tr("Name (ID)"), tr("Address"), tr("Number"),
-                                    tr("Neighborhood"), tr("City"), tr("State"), tr("Country"),
-                                    tr("lat"), tr("lon")});
+    client_model =
+        make_grid_model(ui->TableViewClientDatabase,
+                        {tr("Name (ID)"), tr("Address"), tr("Number"), tr("Neighborhood"),
+                         tr("City"), tr("State"), tr("Country"), tr("lat"), tr("lon")});
     // One blank: the first listing holds the clients with a blank in a searched column.
     refresh_client_grid(" ");
 }
 
 void DatabaseWindow::setup_vehicle_grid()
 {
-    vehicle_model = make_grid_model(ui->TableViewVehicleDatabase,
-                                    {tr("ID"), tr("Capacity"), tr("Available"), tr("Fixed cost"),
-                                     tr("Variable cost")});
+    vehicle_model = make_grid_model(
+        ui->TableViewVehicleDatabase,
+        {tr("ID"), tr("Capacity"), tr("Available"), tr("Fixed cost"), tr("Variable cost")});
     ui->TableViewVehicleDatabase->verticalHeader()->setVisible(true);
     ui->TableViewVehicleDatabase->setAlternatingRowColors(false);
     ui->TableViewVehicleDatabase->setShowGrid(true);
+    set_number_delegate(ui->TableViewVehicleDatabase);
     refresh_vehicle_grid();
 }
 
 void DatabaseWindow::setup_instance_grid()
 {
-    instance_model = make_grid_model(ui->TableViewInstance, {tr("ID"), tr("Distance"), tr("Time"),
-                                                             tr("Cost"), tr("Date")});
+    instance_model = make_grid_model(
+        ui->TableViewInstance, {tr("ID"), tr("Distance"), tr("Time"), tr("Cost"), tr("Date")});
+    set_number_delegate(ui->TableViewInstance);
     ui->dateFindInstanceFrom->setDate(QDate(2020, 1, 1));
     ui->dateFindInstanceTo->setDate(QDate(2030, 1, 1));
     fill_instance_model(database->select_all_instances());
@@ -139,8 +150,7 @@ void DatabaseWindow::fill_model(QStandardItemModel* model, const TextTable& vv_r
     for (int row = 0; row < n_rows; ++row) {
         for (int column = 0; column < model->columnCount(); ++column) {
             const std::string s_cell = cell_at(vv_rows, static_cast<size_t>(row), column);
-            model->setData(model->index(row, column), QString::fromStdString(s_cell),
-                           Qt::EditRole);
+            model->setData(model->index(row, column), QString::fromStdString(s_cell), Qt::EditRole);
         }
     }
 }

@@ -118,6 +118,8 @@ private:
 
     // A model of the grid's fixed row count with the given headers, set on the view.
     QStandardItemModel* make_grid_model(QTableView* view, const QStringList& v_headers);
+    // One number editor on every column after the first (edits stay in the grid).
+    void set_number_delegate(QTableView* view);
     // The database id shown in column 0 of the view's current row.
     static std::string current_row_id(const QTableView* view);
     // Builds a grid menu once, with its Fetch and Delete actions bound to the slots.

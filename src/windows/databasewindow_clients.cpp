@@ -13,9 +13,9 @@
 
 std::vector<QLineEdit*> DatabaseWindow::client_line_edits() const
 {
-    return {ui->lnClientName, ui->lnClientAddress, ui->lnClientNumber,
-            ui->lnClientNeighborhood, ui->lnClientCity, ui->lnClientState,
-            ui->lnClientCountry, ui->lnClientLat, ui->lnClientLong};
+    return {ui->lnClientName,         ui->lnClientAddress, ui->lnClientNumber,
+            ui->lnClientNeighborhood, ui->lnClientCity,    ui->lnClientState,
+            ui->lnClientCountry,      ui->lnClientLat,     ui->lnClientLong};
 }
 
 QStringList DatabaseWindow::client_fields() const
@@ -109,8 +109,8 @@ void DatabaseWindow::on_btnChangeClient_clicked()
     for (const QString& s_field : client_fields()) {
         v_cells.push_back(s_field.toStdString());
     }
-    database->update_client(v_cells[0], v_cells[1], v_cells[2], v_cells[3], v_cells[4],
-                            v_cells[5], v_cells[6], v_cells[7], v_cells[8], v_cells[0]);
+    database->update_client(v_cells[0], v_cells[1], v_cells[2], v_cells[3], v_cells[4], v_cells[5],
+                            v_cells[6], v_cells[7], v_cells[8], v_cells[0]);
     refresh_client_grid(client_finder_text());
 }
 

@@ -32,9 +32,9 @@ void DatabaseWindow::export_csv_template(const std::string& s_file_name)
 void DatabaseWindow::write_csv_file(const TextTable& vv_table, const std::string& s_file_name)
 {
     if (!try_write_csv(vv_table, s_file_name)) {
-        message_box::information(this, tr(".csv error"),
-                                 tr("The file could not be written: ") +
-                                     QString::fromStdString(s_file_name));
+        message_box::information(
+            this, tr(".csv error"),
+            tr("The file could not be written: ") + QString::fromStdString(s_file_name));
     }
 }
 
@@ -98,10 +98,8 @@ void DatabaseWindow::on_btnEportClientCsv_clicked()
     for (int row = 0; row < n_rows; ++row) {
         std::vector<std::string> v_row;
         for (int column = 0; column < k_client_csv_columns; ++column) {
-            v_row.push_back(client_model->index(row, column)
-                                .data(Qt::DisplayRole)
-                                .toString()
-                                .toStdString());
+            v_row.push_back(
+                client_model->index(row, column).data(Qt::DisplayRole).toString().toStdString());
         }
         vv_table.push_back(v_row);
     }

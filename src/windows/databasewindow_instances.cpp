@@ -58,8 +58,8 @@ void DatabaseWindow::insert_instance_data_on_form()
     ui->spInstanceCost->setValue(decimal_number(cell_at(vv_instance, 0, 6)));
     ui->spInstanceDistance->setValue(decimal_number(cell_at(vv_instance, 0, 3)));
     ui->spInstanceTime->setValue(decimal_number(cell_at(vv_instance, 0, 4)));
-    ui->dateInstance->setDate(QDate::fromString(
-        QString::fromStdString(cell_at(vv_instance, 0, 1)), k_stored_date_format));
+    ui->dateInstance->setDate(QDate::fromString(QString::fromStdString(cell_at(vv_instance, 0, 1)),
+                                                k_stored_date_format));
 }
 
 void DatabaseWindow::on_btnLoadInstance_clicked()

@@ -36,8 +36,8 @@ LAT_LONG_STATUS DatabaseWindow::look_up_form_address(std::string& s_lat, std::st
                             s_email, s_lat, s_lon);
     }
     if (s_api == "google") {
-        return get_lat_long_google(s_address, s_number, s_neighborhood, s_city, s_state,
-                                   s_country, s_key, s_lat, s_lon);
+        return get_lat_long_google(s_address, s_number, s_neighborhood, s_city, s_state, s_country,
+                                   s_key, s_lat, s_lon);
     }
     return Geoservices::LAT_LONG_OK;  // no service chosen: no request, empty coordinates
 }
@@ -46,29 +46,32 @@ void DatabaseWindow::show_lat_long_error(LAT_LONG_STATUS status)
 {
     QString s_text;
     switch (status) {
-    case Geoservices::LAT_LONG_NO_INTERNET:
-        s_text = tr("No internet connection");
-        break;
-    case Geoservices::LAT_LONG_NOT_FOUND:
-        s_text = tr("Value not found, please verify the addresses");
-        break;
-    case Geoservices::LAT_LONG_EXACT_NOT_FOUND:
-        s_text = tr("<p>Found value, but not exact. We have found more values for the same "
-                    "address, if you want to use it, change the following settings:</p><ol><li>"
-                    "Open the settings</li><li>In 'API info'</li><li>Set 'Lat/Long fetching' as "
-                    "'OSRM'</li></ol>");
-        break;
-    case Geoservices::LAT_LONG_INVALID_EMAIL:
-        s_text = tr("<p>Missing or invalid email, to change:</p><ol><li>Open the settings "
-                    "window</li><li>In 'API info'</li><li>Input a valid email</li></ol>");
-        break;
-    case Geoservices::LAT_LONG_INVALID_GOOGLE_KEY:
-        s_text = tr("<p>Missing or invalid google API key, to change:</p><ol><li>Open the "
-                    "settings window</li><li>In 'API info'</li><li>Input a valid google API "
-                    "key</li></ol>");
-        break;
-    default:
-        return;
+        case Geoservices::LAT_LONG_NO_INTERNET:
+            s_text = tr("No internet connection");
+            break;
+        case Geoservices::LAT_LONG_NOT_FOUND:
+            s_text = tr("Value not found, please verify the addresses");
+            break;
+        case Geoservices::LAT_LONG_EXACT_NOT_FOUND:
+            s_text =
+                tr("<p>Found value, but not exact. We have found more values for the same "
+                   "address, if you want to use it, change the following settings:</p><ol><li>"
+                   "Open the settings</li><li>In 'API info'</li><li>Set 'Lat/Long fetching' as "
+                   "'OSRM'</li></ol>");
+            break;
+        case Geoservices::LAT_LONG_INVALID_EMAIL:
+            s_text =
+                tr("<p>Missing or invalid email, to change:</p><ol><li>Open the settings "
+                   "window</li><li>In 'API info'</li><li>Input a valid email</li></ol>");
+            break;
+        case Geoservices::LAT_LONG_INVALID_GOOGLE_KEY:
+            s_text =
+                tr("<p>Missing or invalid google API key, to change:</p><ol><li>Open the "
+                   "settings window</li><li>In 'API info'</li><li>Input a valid google API "
+                   "key</li></ol>");
+            break;
+        default:
+            return;
     }
     message_box::information(this, tr("API error"), s_text);
 }
@@ -107,40 +110,38 @@ void DatabaseWindow::end_lat_long_job()
     ui->btnImportClientCsv->setEnabled(true);
 }
 
-void DatabaseWindow::get_add_client_from_database_status(LAT_LONG_STATUS status,
-                                                         int client_number)
+void DatabaseWindow::get_add_client_from_database_status(LAT_LONG_STATUS status, int client_number)
 {
     qDebug() << "Client number" << client_number;
     if (!lat_long_search_running) {
         return;
     }
     switch (status) {
-    case Geoservices::LAT_LONG_OK:
-        status_label->setText("OK");
-        break;
-    case Geoservices::LAT_LONG_NOT_FOUND:
-        status_label->setText("Value not found");
-        break;
-    case Geoservices::LAT_LONG_EXACT_NOT_FOUND:
-        status_label->setText(tr("Exact value not found"));
-        break;
-    case Geoservices::LAT_LONG_ALREADY_EXISTS:
-        status_label->setText(tr("lat/long already exists"));
-        break;
-    case Geoservices::LAT_LONG_NO_INTERNET:
-    case Geoservices::LAT_LONG_INVALID_EMAIL:
-    case Geoservices::LAT_LONG_INVALID_GOOGLE_KEY:
-        // The job has stopped by itself and sends no end report.
-        show_lat_long_error(status);
-        status_label->clear();
-        end_lat_long_job();
-        return;
+        case Geoservices::LAT_LONG_OK:
+            status_label->setText("OK");
+            break;
+        case Geoservices::LAT_LONG_NOT_FOUND:
+            status_label->setText("Value not found");
+            break;
+        case Geoservices::LAT_LONG_EXACT_NOT_FOUND:
+            status_label->setText(tr("Exact value not found"));
+            break;
+        case Geoservices::LAT_LONG_ALREADY_EXISTS:
+            status_label->setText(tr("lat/long already exists"));
+            break;
+        case Geoservices::LAT_LONG_NO_INTERNET:
+        case Geoservices::LAT_LONG_INVALID_EMAIL:
+        case Geoservices::LAT_LONG_INVALID_GOOGLE_KEY:
+            // The job has stopped by itself and sends no end report.
+            show_lat_long_error(status);
+            status_label->clear();
+            end_lat_long_job();
+            return;
     }
     progress_bar->setValue(client_number);
 }
 
-void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& vv_database,
-                                                      bool ok)
+void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& vv_database, bool ok)
 {
     // An import cancelled in the window stores nothing, even when its end report was
     // already on its way.

@@ -18,8 +18,7 @@ void DatabaseWindow::make_grid_menu(QMenu*& menu, QAction*& fetch_action, QActio
     }
     menu = new QMenu(this);
     fetch_action = new QAction(
-        QIcon::fromTheme("fetch-record", QIcon(":/icons/icons/iconFetch.png")), tr("&Fetch"),
-        this);
+        QIcon::fromTheme("fetch-record", QIcon(":/icons/icons/iconFetch.png")), tr("&Fetch"), this);
     fetch_action->setStatusTip(s_fetch_tip);
     delete_action = new QAction(
         QIcon::fromTheme("delete-record", QIcon(":/icons/icons/icons_google/remove_red.png")),
@@ -42,7 +41,8 @@ void DatabaseWindow::create_client_grid_menu()
 void DatabaseWindow::create_vehicle_grid_menu()
 {
     make_grid_menu(vehicle_grid_menu, fetch_vehicle_action, delete_vehicle_action,
-                   tr("Fetch the vehicle into the form"), tr("Remove the vehicle from the database"),
+                   tr("Fetch the vehicle into the form"),
+                   tr("Remove the vehicle from the database"),
                    &DatabaseWindow::insert_vehicle_data_on_form,
                    &DatabaseWindow::remove_vehicle_from_database);
 }

@@ -34,11 +34,10 @@ void DatabaseWindow::on_btnAddVehicle_clicked()
     if (!check_vehicle_form()) {
         return;
     }
-    if (database->insert_vehicle(ui->lnVehicleName->text().toStdString(),
-                                 ui->SpinVehicleCapacity->value(),
-                                 ui->SpinVehicleAvailable->value(),
-                                 ui->SpinVehicleFixedCost->value(),
-                                 ui->SpinVehicleVarCost->value())) {
+    if (database->insert_vehicle(
+            ui->lnVehicleName->text().toStdString(), ui->SpinVehicleCapacity->value(),
+            ui->SpinVehicleAvailable->value(), ui->SpinVehicleFixedCost->value(),
+            ui->SpinVehicleVarCost->value())) {
         message_box::information(this, tr("Database info"),
                                  tr("Vehicle already exist, change the 'name' field."));
         return;

@@ -62,15 +62,15 @@ void SaveInstanceWindow::on_btnSave_clicked()
     const double cost = ui->spCost->value();
     const std::string s_json = json_to_string(instance_copy);
 
-    if (!database->insert_instance(s_name, s_date, s_coded_date, total_distance, total_time,
-                                   s_json, cost)) {
+    if (!database->insert_instance(s_name, s_date, s_coded_date, total_distance, total_time, s_json,
+                                   cost)) {
         message_box::information(this, tr("OK"), tr("Instance added sucessfully!"));
         close();
         return;
     }
-    if (!message_box::question(
-            this, tr("Duplicate name"),
-            tr("This instance name already exists on the database, would you like to replace it?"))) {
+    if (!message_box::question(this, tr("Duplicate name"),
+                               tr("This instance name already exists on the database, would you "
+                                  "like to replace it?"))) {
         return;
     }
     // One transaction: when the new row cannot be stored the old one stays.

@@ -18,8 +18,8 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<TextTable>("table");
         QTest::addColumn<bool>("ok");
-        const std::vector<std::string> v_english{"Name",  "Address", "Number", "Neighborhood", "City",
-                                                 "State", "Country", "lat",    "long"};
+        const std::vector<std::string> v_english{
+            "Name", "Address", "Number", "Neighborhood", "City", "State", "Country", "lat", "long"};
         std::vector<std::string> v_lon = v_english;
         v_lon[8] = "lon";
         std::vector<std::string> v_tenth = v_english;
@@ -27,10 +27,11 @@ private slots:
         QTest::newRow("english words") << "ENG" << TextTable{v_english} << true;
         QTest::newRow("tenth column") << "ENG" << TextTable{v_tenth} << true;
         QTest::newRow("lon for long") << "ENG" << TextTable{v_lon} << false;
-        QTest::newRow("german words under ENG") << "ENG" << TextTable{client_csv_header_words("GER")} << false;
+        QTest::newRow("german words under ENG")
+            << "ENG" << TextTable{client_csv_header_words("GER")} << false;
         QTest::newRow("lower-case word") << "POR"
-                                         << TextTable{{"nome", "Endereco", "Numero", "Bairro", "Cidade",
-                                                       "Estado", "Pais", "lat", "long"}}
+                                         << TextTable{{"nome", "Endereco", "Numero", "Bairro",
+                                                       "Cidade", "Estado", "Pais", "lat", "long"}}
                                          << false;
         QTest::newRow("portuguese") << "POR" << TextTable{client_csv_header_words("POR")} << true;
         QTest::newRow("short header") << "ENG" << TextTable{{"Name", "Address"}} << false;
@@ -51,10 +52,9 @@ private slots:
         const std::vector<std::string> v_full{"A", "Rua", "1", "B", "C", "S", "P", "", ""};
         std::vector<std::string> v_no_city = v_full;
         v_no_city[4].clear();
-        const TextTable vv_table{client_csv_header_words("ENG"), v_full, v_no_city, v_full, {},
-                                 {"A", "Rua"}, v_no_city};
-        QCOMPARE(client_csv_problem_rows(vv_table),
-                 std::vector<std::string>({"2", "4", "5", "6"}));
+        const TextTable vv_table{
+            client_csv_header_words("ENG"), v_full, v_no_city, v_full, {}, {"A", "Rua"}, v_no_city};
+        QCOMPARE(client_csv_problem_rows(vv_table), std::vector<std::string>({"2", "4", "5", "6"}));
         QVERIFY(client_csv_problem_rows({client_csv_header_words("ENG")}).empty());
     }
 

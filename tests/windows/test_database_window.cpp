@@ -16,9 +16,9 @@
 
 namespace {
 
-const char* const k_client_edits[] = {"lnClientName", "lnClientAddress", "lnClientNumber",
-                                      "lnClientNeighborhood", "lnClientCity", "lnClientState",
-                                      "lnClientCountry", "lnClientLat", "lnClientLong"};
+const char* const k_client_edits[] = {"lnClientName",         "lnClientAddress", "lnClientNumber",
+                                      "lnClientNeighborhood", "lnClientCity",    "lnClientState",
+                                      "lnClientCountry",      "lnClientLat",     "lnClientLong"};
 
 void fill_client_form(DatabaseWindow& window, const QStringList& v_fields)
 {
@@ -53,8 +53,8 @@ void click(DatabaseWindow& window, const char* s_button)
     child<QPushButton>(&window, s_button)->click();
 }
 
-const QStringList k_curitiba{"Depot", "Rua XV", "10", "Centro", "Curitiba", "PR", "Brasil",
-                             "-25.43", "-49.27"};
+const QStringList k_curitiba{"Depot", "Rua XV", "10",     "Centro", "Curitiba",
+                             "PR",    "Brasil", "-25.43", "-49.27"};
 
 }  // namespace
 
@@ -82,8 +82,8 @@ private slots:
         QCOMPARE(client_form(window), QStringList(QVector<QString>(9).toList()));
 
         // Change keeps accents and updates the record of that name.
-        fill_client_form(window, {"O'Brien \"Shop\"", "Praça Tiradentes", "9", "Centro",
-                                  "Curitiba", "PR", "Brasil", "-25.4", "-49.2"});
+        fill_client_form(window, {"O'Brien \"Shop\"", "Praça Tiradentes", "9", "Centro", "Curitiba",
+                                  "PR", "Brasil", "-25.4", "-49.2"});
         click(window, "btnChangeClient");
         vv_rows = store->database->select_client_by_id("O'Brien \"Shop\"");
         QCOMPARE(QString::fromStdString(vv_rows[0][1]), QString("Praça Tiradentes"));
@@ -118,17 +118,19 @@ private slots:
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("fault");
-        const char* const faults[] = {"Missing client name.",    "Missing client address.",
-                                      "Missing client number.",  "Missing client neighborhood.",
-                                      "Missing client city.",    "Missing client state.",
-                                      "Missing client country.", "Missing client lat.",
-                                      "Missing client long."};
+        const char* const faults[] = {
+            "Missing client name.",         "Missing client address.", "Missing client number.",
+            "Missing client neighborhood.", "Missing client city.",    "Missing client state.",
+            "Missing client country.",      "Missing client lat.",     "Missing client long."};
         for (int i = 0; i < 9; ++i) {
             QTest::newRow(k_client_edits[i]) << i << QString() << QString(faults[i]);
         }
-        QTest::newRow("latitude beyond 90") << 7 << "-95" << "Invalid lat/long values.";
-        QTest::newRow("longitude beyond 180") << 8 << "181" << "Invalid lat/long values.";
-        QTest::newRow("latitude not a number") << 7 << "north" << "Invalid lat/long values.";
+        QTest::newRow("latitude beyond 90") << 7 << "-95"
+                                            << "Invalid lat/long values.";
+        QTest::newRow("longitude beyond 180") << 8 << "181"
+                                              << "Invalid lat/long values.";
+        QTest::newRow("latitude not a number") << 7 << "north"
+                                               << "Invalid lat/long values.";
     }
 
     void client_form_check_names_the_first_fault()
@@ -187,12 +189,14 @@ private slots:
     {
         Rows vv_clients{{"header"}};
         for (int i = 0; i < 150; ++i) {
-            vv_clients.push_back({"C" + std::to_string(i), "Rua", "1", "B", "City", "S", "P", "", ""});
+            vv_clients.push_back(
+                {"C" + std::to_string(i), "Rua", "1", "B", "City", "S", "P", "", ""});
         }
         QVERIFY(!store->database->insert_clients(vv_clients));
         DatabaseWindow window(store->database.get());
         child<QLineEdit>(&window, "lnClientSearch")->setText("C");
-        const QAbstractItemModel* model = child<QTableView>(&window, "TableViewClientDatabase")->model();
+        const QAbstractItemModel* model =
+            child<QTableView>(&window, "TableViewClientDatabase")->model();
         QCOMPARE(model->rowCount(), 120);
         QCOMPARE(cell(window, "TableViewClientDatabase", 119, 0), QString("C119"));
         child<QLineEdit>(&window, "lnClientSearch")->setText("C14");  // C14, C140..C149
@@ -291,6 +295,15 @@ private slots:
         QVERIFY(db.select_instance_by_id("first").empty());
         QCOMPARE(child<QLineEdit>(&window, "lnInstanceId")->text(), QString("first"));
 
+        // Totals beyond ten thousand survive a fetch and an edit.
+        QVERIFY(!db.insert_instance("long", "2024-03-02", "20240302", 12000.5, 20000, "{}", 3));
+        child<QLineEdit>(&window, "lnFindDistanceId")->setText("long");
+        make_current(window, "TableViewInstance", 0);
+        window.insert_instance_data_on_form();
+        click(window, "btnEditInstance");
+        QCOMPARE(QString::fromStdString(db.select_instance_by_id("long")[0][3]).toDouble(),
+                 12000.5);
+
         // A From date after the To date lists nothing.
         child<QDateEdit>(&window, "dateFindInstanceFrom")->setDate(QDate(2024, 4, 1));
         window.refresh_instance_grid();
@@ -302,7 +315,8 @@ private slots:
         DatabaseWindow window(store->database.get());
         window.pop_menu_client_grid(QPoint(1, 1));
         window.pop_menu_client_grid(QPoint(2, 2));
-        const QList<QMenu*> v_menus = window.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+        const QList<QMenu*> v_menus =
+            window.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
         QCOMPARE(v_menus.size(), 1);
         QCOMPARE(v_menus[0]->actions().size(), 2);
         QCOMPARE(v_menus[0]->actions()[0]->text(), QString("&Fetch"));

@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QThreadPool>
 
 #include <chrono>
 #include <fstream>
@@ -18,7 +19,8 @@
 
 namespace {
 
-const std::string k_english_header = "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
+const std::string k_english_header =
+    "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
 
 void write_text(const std::string& s_path, const std::string& s_text)
 {
@@ -72,15 +74,17 @@ private slots:
         BoxRecorder boxes;
         boxes.answer({true});
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\n"
-                                "A;Rua;1;B;C;S;P;1;1\n");
+        write_text(s_open_name,
+                   "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\n"
+                   "A;Rua;1;B;C;S;P;1;1\n");
         s_save_name = store->path("tem.csvplate.csv");
         import_button(*window)->click();
 
         QCOMPARE(v_filters, QStringList({"csv(*.csv)"}));
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
-        const TextTable vv_template = read_csv_file(QString::fromStdString(store->path("template.csv")));
+        const TextTable vv_template =
+            read_csv_file(QString::fromStdString(store->path("template.csv")));
         QCOMPARE(vv_template.size(), size_t(4));
         QCOMPARE(vv_template[0][8], std::string("long"));
         QCOMPARE(vv_template[1][0], std::string("Depot"));
@@ -93,11 +97,12 @@ private slots:
     {
         BoxRecorder boxes;
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, k_english_header + "A;Rua;1;B;C;S;P;;\n"
-                                                   "B;Rua;2;B;;S;P;;\n"
-                                                   "C;Rua;3;B;C;S;P;;\n"
-                                                   "D;Rua;4\n"
-                                                   "E;Rua;5;B;;S;P;1;1\n");
+        write_text(s_open_name, k_english_header +
+                                    "A;Rua;1;B;C;S;P;;\n"
+                                    "B;Rua;2;B;;S;P;;\n"
+                                    "C;Rua;3;B;C;S;P;;\n"
+                                    "D;Rua;4\n"
+                                    "E;Rua;5;B;;S;P;1;1\n");
         import_button(*window)->click();
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QVERIFY(boxes.boxes[0].s_text.endsWith("columns : 2 - 4 - 5 - "));
@@ -138,8 +143,9 @@ private slots:
         Geoservices::set_pause_function([](std::chrono::milliseconds) {});
         QVERIFY(!store->database->update_setting("lat_long_api", "none"));  // finds nothing
         s_open_name = store->path("clients.csv");
-        write_text(s_open_name, k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.43;-49.27\n"
-                                                   "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+        write_text(s_open_name, k_english_header +
+                                    "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.43;-49.27\n"
+                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
         s_save_name = store->path("Sao José.csv");
         import_button(*window)->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
@@ -148,8 +154,36 @@ private slots:
         QCOMPARE(boxes.boxes[0].s_title, QString("Action required"));
         QVERIFY(store->database->search_clients("").empty());
         QCOMPARE(read_text(store->path("Sao Jose.csv.csv")),
-                 k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
-                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+                 k_english_header +
+                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;;\n");
+    }
+
+    void import_refused_by_the_database_is_not_reported_as_stored()
+    {
+        BoxRecorder boxes;
+        store->run_sql(
+            "CREATE TRIGGER refuse BEFORE INSERT ON clients WHEN NEW.id = 'Shop' "
+            "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+        s_open_name = store->path("clients.csv");
+        write_text(s_open_name, k_english_header +
+                                    "Depot;Rua XV;10;Centro;Curitiba;PR;BR;1;1\n"
+                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;2;2\n");
+        import_button(*window)->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
+        QCOMPARE(boxes.boxes[0].s_title, QString("Database info"));
+        QVERIFY(store->database->search_clients("").empty());
+    }
+
+    void a_file_that_cannot_be_written_is_reported()
+    {
+        BoxRecorder boxes;
+        QVERIFY(!store->database->insert_client("Depot", "Rua", "1", "B", "C", "S", "P", "1", "1"));
+        child<QLineEdit>(window.get(), "lnClientSearch")->setText("Depot");
+        s_save_name = store->path("no such folder/clients");
+        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
+        QCOMPARE(boxes.boxes.size(), size_t(1));
+        QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
     }
 
     void export_round_trips_through_import()
@@ -168,8 +202,9 @@ private slots:
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
         QCOMPARE(v_save_captions, QStringList({"Save client database"}));
         QCOMPARE(read_text(store->path("export.csv")),
-                 k_english_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
-                                    "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
+                 k_english_header +
+                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                     "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
 
         QVERIFY(!db.delete_clients({"Depot", "O'Brien's"}));
         s_open_name = store->path("export.csv");
@@ -195,8 +230,7 @@ private slots:
     void an_ending_status_ends_the_import_in_the_window()
     {
         BoxRecorder boxes;
-        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
-        window->start_lat_long_job(vv_table);
+        start_one_client_job();
         QVERIFY(!import_button(*window)->isEnabled());
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_ALREADY_EXISTS, 1);
         QStatusBar* status_bar = child<QStatusBar>(window.get(), "statusbar");
@@ -210,7 +244,7 @@ private slots:
         QVERIFY(import_button(*window)->isEnabled());
 
         // Reports of the job that are still on their way change nothing.
-        QTest::qWait(200);
+        deliver_job_reports();
         QCOMPARE(boxes.boxes.size(), size_t(1));
         QVERIFY(store->database->search_clients("").empty());
     }
@@ -219,8 +253,7 @@ private slots:
     {
         BoxRecorder boxes;
         window->show();
-        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
-        window->start_lat_long_job(vv_table);
+        start_one_client_job();
         boxes.answer({false});
         QVERIFY(!window->close());
         QVERIFY(window->isVisible());
@@ -230,7 +263,7 @@ private slots:
         QCOMPARE(boxes.boxes[1].s_title, QString("Action required"));
         QVERIFY(import_button(*window)->isEnabled());
 
-        QTest::qWait(200);
+        deliver_job_reports();
         QCOMPARE(boxes.boxes.size(), size_t(2));
         QVERIFY(store->database->search_clients("").empty());
     }
@@ -265,10 +298,24 @@ private slots:
     }
 
 private:
+    // A job over one client that already holds coordinates: it needs no service.
+    void start_one_client_job()
+    {
+        TextTable vv_table{{"h"}, {"A", "Rua", "1", "B", "C", "S", "P", "1", "1"}};
+        window->start_lat_long_job(vv_table);
+    }
+
+    // Lets the started jobs end, then hands their queued reports to the window.
+    static void deliver_job_reports()
+    {
+        QThreadPool::globalInstance()->waitForDone();
+        QCoreApplication::sendPostedEvents();
+    }
+
     void fill_address(const QString& s_lat, const QString& s_long)
     {
-        const char* const names[] = {"lnClientName",  "lnClientAddress", "lnClientNumber",
-                                     "lnClientNeighborhood", "lnClientCity", "lnClientState",
+        const char* const names[] = {"lnClientName",         "lnClientAddress", "lnClientNumber",
+                                     "lnClientNeighborhood", "lnClientCity",    "lnClientState",
                                      "lnClientCountry"};
         for (const char* s_name : names) {
             child<QLineEdit>(window.get(), s_name)->setText("x");

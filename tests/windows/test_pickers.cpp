@@ -37,7 +37,8 @@ private slots:
                                   "-25.4", "-49.2"));
         QVERIFY(!db.insert_client("O'Brien \"Shop\"", "Oak Road", "7", "Batel", "Curitiba", "PR",
                                   "Brasil", "", ""));
-        QVERIFY(!db.insert_client("Farm", "Estrada 5", "1", "Rural", "Lapa", "PR", "Brasil", "", ""));
+        QVERIFY(
+            !db.insert_client("Farm", "Estrada 5", "1", "Rural", "Lapa", "PR", "Brasil", "", ""));
         QVERIFY(!db.insert_vehicle("Truck", 1200, 3, 35, 2));
         QVERIFY(!db.insert_vehicle("Van", 400, 5, 10.5, 1.25));
     }
@@ -47,8 +48,9 @@ private slots:
     void client_picker_lists_and_filters()
     {
         ClientAddWindow picker(store->database.get());
-        QCOMPARE(shown_entries(&picker, "listViewClients"),
-                 QStringList({"Depot-Rua XV-10", "O'Brien \"Shop\"-Oak Road-7", "Farm-Estrada 5-1"}));
+        QCOMPARE(
+            shown_entries(&picker, "listViewClients"),
+            QStringList({"Depot-Rua XV-10", "O'Brien \"Shop\"-Oak Road-7", "Farm-Estrada 5-1"}));
         // The filter looks at id, address, neighborhood, city and state, ignoring ASCII case.
         child<QLineEdit>(&picker, "lineEdit")->setText("curitiba");
         QCOMPARE(shown_entries(&picker, "listViewClients").size(), 2);
@@ -71,7 +73,8 @@ private slots:
         add->click();
         add->click();  // the same entry twice gives the record twice
         const std::vector<std::string> v_expected{
-            "O'Brien \"Shop\"", "Oak Road", "7", "Batel", "Curitiba", "PR", "Brasil", "", "", "OAK ROAD7"};
+            "O'Brien \"Shop\"", "Oak Road", "7", "Batel",    "Curitiba", "PR",
+            "Brasil",           "",         "",  "OAK ROAD7"};
         QCOMPARE(vv_sent.size(), size_t(2));
         QVERIFY(vv_sent[0] == v_expected);
         QVERIFY(vv_sent[1] == v_expected);
@@ -98,8 +101,8 @@ private slots:
     {
         ClientAddWindow picker(store->database.get());
         child<QLineEdit>(&picker, "lineEdit")->setText("Lapa");
-        QVERIFY(!store->database->insert_client("Mill", "Rua 2", "3", "Centro", "Lapa", "PR", "Brasil",
-                                                "", ""));
+        QVERIFY(!store->database->insert_client("Mill", "Rua 2", "3", "Centro", "Lapa", "PR",
+                                                "Brasil", "", ""));
         picker.show();
         QCOMPARE(shown_entries(&picker, "listViewClients"),
                  QStringList({"Farm-Estrada 5-1", "Mill-Rua 2-3"}));

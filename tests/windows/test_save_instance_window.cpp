@@ -12,8 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <sqlite3.h>
-
 namespace {
 
 const char* const k_solved =
@@ -156,15 +154,11 @@ private slots:
     }
 
 private:
-    // Another connection adds a trigger that refuses those rows, as a full disk would.
+    // A trigger refuses those rows, as a full disk would.
     void refuse_inserts_with_cost(int cost)
     {
-        sqlite3* connection = nullptr;
-        QCOMPARE(sqlite3_open(store->path("tovalo.db").c_str(), &connection), SQLITE_OK);
-        const std::string s_sql = "CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = " +
-                                  std::to_string(cost) + " BEGIN SELECT RAISE(ABORT, 'refused'); END;";
-        QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(connection);
+        store->run_sql("CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = " +
+                       std::to_string(cost) + " BEGIN SELECT RAISE(ABORT, 'refused'); END;");
     }
 
     std::unique_ptr<TestDatabase> store;

@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sqlite3.h>
+
 #include <deque>
 #include <memory>
 #include <string>
@@ -22,6 +24,15 @@ struct TestDatabase {
     {
         QVERIFY(folder.isValid());
         QVERIFY(!database->open_database());
+    }
+
+    // Another connection changes the file behind the database's back.
+    void run_sql(const std::string& s_sql) const
+    {
+        sqlite3* connection = nullptr;
+        QCOMPARE(sqlite3_open(path("tovalo.db").c_str(), &connection), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(connection);
     }
 
     std::string path(const QString& s_name) const
@@ -44,16 +55,16 @@ class BoxRecorder {
 public:
     BoxRecorder()
     {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text,
-                                        bool is_question) {
-            boxes.push_back({s_title, s_text, is_question});
-            if (!is_question || answers.empty()) {
-                return false;
-            }
-            const bool answer = answers.front();
-            answers.pop_front();
-            return answer;
-        });
+        message_box::set_handler(
+            [this](const QString& s_title, const QString& s_text, bool is_question) {
+                boxes.push_back({s_title, s_text, is_question});
+                if (!is_question || answers.empty()) {
+                    return false;
+                }
+                const bool answer = answers.front();
+                answers.pop_front();
+                return answer;
+            });
     }
     ~BoxRecorder() { message_box::set_handler({}); }
     BoxRecorder(const BoxRecorder&) = delete;

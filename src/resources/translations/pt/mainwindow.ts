@@ -160,6 +160,14 @@
         <translation>Ajuda</translation>
     </message>
     <message>
+        <source>-</source>
+        <translation>-</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
+    <message>
         <source>Instance already running</source>
         <translation>Instancia já em execução</translation>
     </message>
