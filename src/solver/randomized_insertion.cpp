@@ -139,6 +139,12 @@ VRP::Solution VRP::randomized_insertion()
         best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
     }
 
+    finish_construction(solution);
+    return solution;
+}
+
+void VRP::finish_construction(Solution& solution) const
+{
     rebuild_route_data(solution);
     update_route_costs(solution);
     solution.total_distance = 0.0;
@@ -149,5 +155,4 @@ VRP::Solution VRP::randomized_insertion()
         built.load = solution.route_load[r];
         solution.total_distance += built.distance;
     }
-    return solution;
 }

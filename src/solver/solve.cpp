@@ -4,7 +4,7 @@
 
 bool VRP::solve_method_available(int method)
 {
-    return method == 2;
+    return method >= 0 && method <= 4;
 }
 
 void VRP::solve(int method)
@@ -14,8 +14,20 @@ void VRP::solve(int method)
     // Without even a depot record there is nothing to route (and no depot to index).
     if (client_count() > 0) {
         switch (method) {
+        case 0:
+            solution = savings_heuristic(1.0);
+            break;
+        case 1:
+            solution = savings_lambda_sweep();
+            break;
         case 2:
             solution = randomized_insertion();
+            break;
+        case 3:
+            solution = multi_start_ils(instance->max_time);
+            break;
+        case 4:
+            solution = multi_start_ils_variant(instance->max_time);
             break;
         default:
             break;  // any other number builds nothing

@@ -7,8 +7,18 @@
 #include "segment.h"
 
 #include <functional>
+#include <string>
 #include <utility>
 #include <vector>
+
+// Candidate routes for building a solution by selection: per route, the rank of every
+// client other than the depot (entry i for client i + 1; 0 when absent), its cost and
+// its vehicle type.
+struct RoutePool {
+    std::vector<std::vector<int>> vv_ranks;
+    std::vector<double> v_costs;
+    std::vector<int> v_containers;
+};
 
 // Figures a developer program reports about one solve.
 struct SolveStats {
@@ -133,6 +143,8 @@ public:
     void initial_routes_limited(Solution& solution, std::vector<int>& v_unrouted) const;
     void open_random_route(Solution& solution) const;
     void add_dummy_route(Solution& solution);
+    // Tables, costs, distances and loads of every route, and the total distance.
+    void finish_construction(Solution& solution) const;
     int total_demand() const;
 
     // --- Intra-route neighbourhoods ----------------------------------------------
@@ -208,6 +220,16 @@ public:
     void intra_route_search(Solution& solution, unsigned route);
     void disturb_swap(Solution& solution);
     void disturb_exchange(Solution& solution);
+    // Drops every (depot, depot) route with its per-route data and gives its vehicle back.
+    void remove_empty_routes(Solution& solution) const;
+    // Copies the candidate over the best when it leaves fewer clients unrouted, then
+    // when it uses fewer real routes, then when it is cheaper. best_routes holds the
+    // best's real route count; 2147483647 while there is no best yet.
+    void keep_best(Solution& best, const Solution& candidate, int& best_routes) const;
+    // Clients the solution leaves on DUMMY routes.
+    int unrouted_count(const Solution& solution) const;
+    // Routes on real vehicle types that serve at least one client.
+    int real_route_count(const Solution& solution) const;
 
     // --- Savings construction ------------------------------------------------------
     Solution savings_heuristic(double lambda) const;
@@ -230,7 +252,18 @@ public:
     void solve(int method);
     Solution multi_start_ils(double max_time);
     Solution multi_start_ils_variant(double max_time);
+    // Restarts of construction and local search alone, without disturbance.
+    Solution grasp_search(double max_time);
     void extract_result(Solution& solution);
+
+    // --- Diagnostics (developer aids) ------------------------------------------------
+    // The routes whose selection entry is non-zero, each on one vehicle of its type.
+    Solution build_solution_from_pool(const RoutePool& pool,
+                                      const std::vector<int>& v_selection) const;
+    // Nine rows per route (clients, demands, windows, service, legs, waits, arrivals).
+    static constexpr const char* solution_dump_path = "tovalo_solution_dump.csv";
+    void dump_solution_csv(const Solution& solution) const;
+    void check_route_loads(const Solution& solution) const;
 
 private:
     unsigned n_clients = 0;
@@ -240,3 +273,10 @@ private:
 
     void copy_problem_data();
 };
+
+// Developer aids on standard output and in files; no operation of the solver calls them.
+void print_route_containers(const VRP::Solution& solution);
+// One line per selected pool route: its ranks, then its cost. Nothing is written when
+// the file cannot be opened.
+void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
+                          const std::string& s_path);

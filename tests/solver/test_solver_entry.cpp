@@ -1,48 +1,17 @@
 // The entry functions on whole documents, with Solomon instances from tests/data.
 
+#include "document_checks.h"
 #include "json_document.h"
 #include "solver_entry.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
+using test_support::expect_complete_and_within_capacity;
+using test_support::load_test_document;
+
 namespace {
-
-rapidjson::Document load_test_document(const std::string& s_name)
-{
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    return load_json_file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name);
-}
-
-// Every client served exactly once by a real route or listed as unrouted, and no
-// route above its vehicle's capacity.
-void expect_complete_and_within_capacity(const rapidjson::Document& document)
-{
-    const rapidjson::Value& data = document["input"]["data"];
-    const rapidjson::Value& output = document["output"]["data"];
-    std::vector<int> v_seen(data["clients"].Size(), 0);
-    for (const rapidjson::Value& route : output["routes"].GetArray()) {
-        const rapidjson::Value& container =
-            data["containers"][route["container_index"].GetUint()];
-        int load = 0;
-        for (const rapidjson::Value& visit : route["visits"].GetArray()) {
-            const int index = visit["index"].GetInt();
-            load += data["clients"][static_cast<unsigned>(index)]["demand"].GetInt();
-            ++v_seen[static_cast<std::size_t>(index)];
-        }
-        load -= 2 * data["clients"][0]["demand"].GetInt();
-        EXPECT_EQ(route["total_load"].GetInt(), load);
-        EXPECT_LE(load, container["container_dim"].GetInt());
-    }
-    for (const rapidjson::Value& client : output["unrouted_clients"].GetArray()) {
-        ++v_seen[client.GetUint()];
-    }
-    for (std::size_t c = 1; c < v_seen.size(); ++c) {
-        EXPECT_EQ(1, v_seen[c]) << "client " << c;
-    }
-}
 
 std::string error_code(const rapidjson::Document& document)
 {
@@ -86,7 +55,7 @@ TEST(SolverEntry, InsertionRepeatsItselfByteForByte)
 TEST(SolverEntry, RefusesWhatItCannotSolve)
 {
     rapidjson::Document input = load_test_document("solomon_c101_25.json");
-    const rapidjson::Document unbuilt = run_vrp_ils(input);
+    const rapidjson::Document unbuilt = run_vrp_method(input, 5, nullptr);
     EXPECT_EQ("solve_method_unavailable", error_code(unbuilt));
     EXPECT_FALSE(unbuilt["output"].HasMember("data"));
     EXPECT_TRUE(unbuilt.HasMember("input"));

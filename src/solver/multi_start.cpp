@@ -1,0 +1,105 @@
+// Time-limited multi-start search: each restart builds a solution by randomized
+// insertion, improves it, then alternates disturbance and local search on it.
+
+#include "vrp.h"
+
+#include "solver_utils.h"
+
+#include <cfloat>
+#include <chrono>
+
+namespace {
+// Wall-clock seconds since the search began, kept in single precision as reported.
+class SearchClock {
+public:
+    SearchClock() : start(std::chrono::steady_clock::now()) {}
+    double elapsed() const
+    {
+        const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                     std::chrono::steady_clock::now() - start)
+                                     .count();
+        return static_cast<double>(static_cast<float>(static_cast<double>(nanoseconds) / 1e9));
+    }
+
+private:
+    std::chrono::steady_clock::time_point start;
+};
+
+// The best solution before any restart: no route, and any solution beats its cost.
+VRP::Solution no_best_yet(const VRP& vrp)
+{
+    VRP::Solution best;
+    vrp.init_solution(best);
+    best.total_cost = DBL_MAX;
+    return best;
+}
+}  // namespace
+
+VRP::Solution VRP::multi_start_ils(double max_time)
+{
+    Solution best = no_best_yet(*this);
+    int best_routes = 2147483647;
+    const SearchClock clock;
+    double elapsed = clock.elapsed();
+    const std::vector<SolutionRoutine> v_disturbances = initialize_solution_disturbance_routines();
+    const std::vector<SolutionRoutine> v_searches = initialize_local_search_routines();
+    // The one-pass search where the descent would take longest to settle.
+    const SolutionRoutine& search = (!fleet_unlimited && !triangular) ? v_searches[1] : v_searches[0];
+    auto improve_and_keep = [&](Solution& solution) {
+        search(solution);
+        remove_empty_routes(solution);
+        keep_best(best, solution, best_routes);
+    };
+
+    // The first restart always runs, whatever the limit, so that every client ends up
+    // either on a route or listed as unrouted.
+    bool first = true;
+    while (first || max_time > elapsed) {
+        first = false;
+        Solution solution = randomized_insertion();
+        improve_and_keep(solution);
+        const int rounds = disturbance_rounds();  // counts a DUMMY record appended just now
+        if (rounds > 0 && max_time > elapsed) {
+            for (int round = 0; round < rounds; ++round) {
+                const int x = rand_int(0, static_cast<int>(v_disturbances.size()) - 1);
+                v_disturbances[static_cast<std::size_t>(x)](solution);
+                improve_and_keep(solution);
+                elapsed = clock.elapsed();
+                if (elapsed >= max_time) {
+                    break;
+                }
+            }
+        }
+        elapsed = clock.elapsed();
+    }
+    for (unsigned r = 0; r < best.routes.size(); ++r) {
+        intra_route_search(best, r);
+    }
+    best.total_time = elapsed;
+    return best;
+}
+
+VRP::Solution VRP::multi_start_ils_variant(double max_time)
+{
+    return multi_start_ils(max_time);
+}
+
+VRP::Solution VRP::grasp_search(double max_time)
+{
+    Solution best = no_best_yet(*this);
+    int best_routes = 2147483647;
+    const SearchClock clock;
+    const double limit = 0.98 * max_time;
+    double elapsed = clock.elapsed();
+    bool first = true;
+    while (first || limit > elapsed) {
+        first = false;
+        Solution solution = randomized_insertion();
+        local_search_rvnd(solution);
+        remove_empty_routes(solution);
+        keep_best(best, solution, best_routes);
+        elapsed = clock.elapsed();
+    }
+    best.total_time = elapsed;
+    return best;
+}

@@ -1,0 +1,82 @@
+// Between local search steps: dropping routes left empty, and keeping the best solution.
+
+#include "vrp.h"
+
+#include <cstddef>
+
+namespace {
+template <class Vector>
+void erase_entry(Vector& v_entries, std::size_t r)
+{
+    if (r < v_entries.size()) {
+        v_entries.erase(v_entries.begin() + static_cast<std::ptrdiff_t>(r));
+    }
+}
+}  // namespace
+
+void VRP::remove_empty_routes(Solution& solution) const
+{
+    for (std::size_t r = solution.routes.size(); r-- > 0;) {
+        const Route& route = solution.routes[r];
+        if (route.visits.size() != 2) {
+            continue;
+        }
+        const auto k = static_cast<std::size_t>(route.container);
+        if (!is_dummy(route.container) && k < solution.remaining_vehicles.size()) {
+            ++solution.remaining_vehicles[k];  // the vehicle goes back to the fleet
+        }
+        erase_entry(solution.routes, r);
+        erase_entry(solution.route_load, r);
+        erase_entry(solution.route_min_demand, r);
+        erase_entry(solution.route_max_demand, r);
+        erase_entry(solution.cumulative_load, r);
+        erase_entry(solution.seg_duration, r);
+        erase_entry(solution.seg_earliest, r);
+        erase_entry(solution.seg_latest, r);
+        erase_entry(solution.seg_time_warp, r);
+        erase_entry(solution.seg_distance, r);
+    }
+}
+
+int VRP::unrouted_count(const Solution& solution) const
+{
+    int unrouted = 0;
+    for (const Route& route : solution.routes) {
+        if (is_dummy(route.container) && route.visits.size() > 2) {
+            unrouted += static_cast<int>(route.visits.size()) - 2;
+        }
+    }
+    return unrouted;
+}
+
+int VRP::real_route_count(const Solution& solution) const
+{
+    int routes = 0;
+    for (const Route& route : solution.routes) {
+        if (!is_dummy(route.container) && route.visits.size() > 2) {
+            ++routes;
+        }
+    }
+    return routes;
+}
+
+void VRP::keep_best(Solution& best, const Solution& candidate, int& best_routes) const
+{
+    // Serving every client comes first: a DUMMY route is no vehicle, and a solution
+    // that parks clients on it must never displace one that serves them.
+    const int routes = real_route_count(candidate);
+    const int unrouted = unrouted_count(candidate);
+    const int best_unrouted = best_routes == 2147483647 ? 2147483647 : unrouted_count(best);
+    bool better = false;
+    if (unrouted != best_unrouted) {
+        better = unrouted < best_unrouted;
+    } else if (routes != best_routes) {
+        better = routes < best_routes;
+    } else {
+        better = best.total_cost > candidate.total_cost;
+    }
+    if (better) {
+        best = candidate;
+        best_routes = routes;
+    }
+}

@@ -1,0 +1,3 @@
+#include "input_grid.h"
+
+InputGrid::InputGrid(QWidget* parent) : QTableView(parent) {}
