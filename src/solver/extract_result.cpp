@@ -2,9 +2,6 @@
 
 #include "vrp.h"
 
-#include <deque>
-#include <vector>
-
 namespace {
 OutputRoute output_route(const VRP& vrp, const Route& route, int load)
 {
@@ -25,25 +22,6 @@ OutputRoute output_route(const VRP& vrp, const Route& route, int load)
         output.visits.push_back(stop);
     }
     return output;
-}
-// Clients that no route holds, such as those of a construction that found no vehicle
-// type to start from, are unrouted too, so that the result accounts for every client.
-void add_clients_no_route_holds(const VRP::Solution& solution, unsigned n_clients,
-                                std::deque<int>& v_unrouted)
-{
-    std::vector<bool> v_held(n_clients, false);
-    for (const Route& route : solution.routes) {
-        for (const Visit& visit : route.visits) {
-            if (visit.client >= 0 && static_cast<unsigned>(visit.client) < n_clients) {
-                v_held[static_cast<unsigned>(visit.client)] = true;
-            }
-        }
-    }
-    for (unsigned c = 1; c < n_clients; ++c) {
-        if (!v_held[c]) {
-            v_unrouted.push_back(static_cast<int>(c));
-        }
-    }
 }
 }  // namespace
 
@@ -72,7 +50,6 @@ void VRP::extract_result(Solution& solution)
         const int load = r < solution.route_load.size() ? solution.route_load[r] : route.load;
         instance->routes.push_back(output_route(*this, route, load));
     }
-    add_clients_no_route_holds(solution, client_count(), instance->unrouted_clients);
     instance->n_used_vehicles = static_cast<int>(solution.routes.size()) - dummy_routes;
     instance->remaining_vehicles.assign(solution.remaining_vehicles.begin(),
                                         solution.remaining_vehicles.end());

@@ -28,6 +28,13 @@ rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int m
         return refused(input_document, "missing_json_field",
                        "missing or invalid 'clients' field");
     }
+    // The savings constructions start from one route per client on a vehicle type;
+    // without any they would build nothing and drop every client from the result.
+    const bool savings_method = method == 0 || method == 1;
+    if (savings_method && instance.containers.empty() && instance.clients.size() > 1) {
+        return refused(input_document, "missing_json_field",
+                       "missing or invalid 'input.data.containers' field");
+    }
     if (!VRP::solve_method_available(method)) {
         return refused(input_document, "solve_method_unavailable",
                        "solve method " + std::to_string(method) +
