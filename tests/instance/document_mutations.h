@@ -35,6 +35,12 @@ rapidjson::Document mutant(const rapidjson::Value& source, std::mt19937& rng, in
 // byte-order mark, trailing garbage or deep nesting.
 std::string mutate_text(const std::string& s_text, std::mt19937& rng);
 
+// The value at a JSON pointer, or nullptr.
+rapidjson::Value* value_at(rapidjson::Document& document, const char* s_pointer);
+// Sets the member, adding it when absent; nothing when object is no object.
+void set_member(rapidjson::Value* object, const char* s_name, rapidjson::Value value,
+                rapidjson::Document& document);
+
 // Sets input.meta_info.max_time (when meta_info is an object) so a time-limited
 // method ends quickly whatever the mutation left there.
 void set_max_time(rapidjson::Document& document, double seconds);

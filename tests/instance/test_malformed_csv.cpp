@@ -33,8 +33,8 @@ std::string damage_csv(std::string s_text, std::mt19937& rng)
 {
     const char* const k_inserts[] = {";", "\"", "\";", ";\"", "\r\n", "\n", "\r", "\n\n",
                                      "\xC3", "\xFF\xFE", "\t", "\"\"", "\xC3\xA7"};
-    const size_t at_byte =
-        s_text.empty() ? 0 : static_cast<size_t>(mutation::draw(rng, static_cast<int>(s_text.size())));
+    const int size = static_cast<int>(s_text.size());
+    const size_t at_byte = static_cast<size_t>(mutation::draw(rng, size));
     switch (mutation::draw(rng, 7)) {
     case 0:
         return s_text.insert(at_byte, k_inserts[mutation::draw(rng, 13)]);
@@ -81,12 +81,16 @@ ColumnMap header_columns(const TextTable& vv_table)
 void damage_columns(ColumnMap& columns, std::mt19937& rng)
 {
     const int choice = mutation::draw(rng, 5);
-    if (choice == 0 && !columns.empty()) {
-        columns.erase(std::next(columns.begin(), mutation::draw(rng, static_cast<int>(columns.size()))));
-    } else if (choice == 1 && !columns.empty()) {
-        const int32_t k_columns[] = {-1, 99, 2147483647, -2147483647 - 1};
-        std::next(columns.begin(), mutation::draw(rng, static_cast<int>(columns.size())))->second =
-            k_columns[mutation::draw(rng, 4)];
+    if (choice > 1 || columns.empty()) {
+        return;
+    }
+    const auto chosen =
+        std::next(columns.begin(), mutation::draw(rng, static_cast<int>(columns.size())));
+    const int32_t k_columns[] = {-1, 99, 2147483647, -2147483647 - 1};
+    if (choice == 0) {
+        columns.erase(chosen);
+    } else {
+        chosen->second = k_columns[mutation::draw(rng, 4)];
     }
 }
 
@@ -223,7 +227,8 @@ TEST_F(MalformedCsv, WrittenTablesWithOddCellsReadBackCellForCell)
         const size_t width = static_cast<size_t>(1 + mutation::draw(rng, 4));
         for (auto& v_row : vv_table) {
             // No row narrower than the header, which the reader would pad.
-            v_row.resize(width + (&v_row == &vv_table[0] ? 0 : static_cast<size_t>(mutation::draw(rng, 2))));
+            const bool header = &v_row == &vv_table[0];
+            v_row.resize(width + (header ? 0 : static_cast<size_t>(mutation::draw(rng, 2))));
             for (std::string& s_cell : v_row) {
                 for (int k = mutation::draw(rng, 5); k > 0; --k) {
                     s_cell += k_alphabet[mutation::draw(rng, sizeof(k_alphabet) - 1)];

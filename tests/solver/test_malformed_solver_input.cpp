@@ -161,8 +161,9 @@ TEST(MalformedSolverInput, DocumentsThatPassTheChecksAreSolved)
         const rapidjson::Value* message =
             rapidjson::Pointer("/output/meta_info/message").Get(result);
         if (check_json_file(checked) && message != nullptr) {
-            EXPECT_EQ(0u, std::string(message->GetString()).find("missing or invalid 'input.data.M"))
-                << s_case << " refused: " << message->GetString();
+            const std::string s_message = message->GetString();
+            EXPECT_EQ(0u, s_message.find("missing or invalid 'input.data.M"))
+                << s_case << " refused: " << s_message;
         }
     }
 }
@@ -187,18 +188,21 @@ TEST(MalformedSolverInput, EdgeInstancesSolveOrRefuseUnderEveryMethod)
         const char* s_json;
     };
     const std::vector<std::vector<Edit>> v_cases = {
-        {{"/input/data/clients", R"([{"id":"d","early_tw":0,"late_tw":9,"service_time":0,"demand":0}])"},
+        {{"/input/data/clients",
+          R"([{"id":"d","early_tw":0,"late_tw":9,"service_time":0,"demand":0}])"},
          {"/input/data/Mdij", "[[0]]"},
          {"/input/data/Mtij", "[[0]]"}},
         {{"/input/data/containers", "[]"}},
         {{"/input/data/containers/0/container_qt", "0"}},
         {{"/input/data/containers/0/container_dim", "0"}},
         {{"/input/data/clients/1/demand", "1000000"}},
-        {{"/input/data/clients/1/demand", "1000000"}, {"/input/data/containers/0/container_qt", "99"}},
+        {{"/input/data/clients/1/demand", "1000000"},
+         {"/input/data/containers/0/container_qt", "99"}},
         {{"/input/data/clients/1/demand", "-50"}, {"/input/data/clients/2/demand", "2147483647"}},
         {{"/input/data/clients/1/early_tw", "-100"}, {"/input/data/clients/1/late_tw", "-10"}},
         {{"/input/data/clients/2/early_tw", "900"}, {"/input/data/clients/2/late_tw", "100"}},
-        {{"/input/data/clients/0/late_tw", "0"}, {"/input/data/clients/0/service_time", "2147483647"}},
+        {{"/input/data/clients/0/late_tw", "0"},
+         {"/input/data/clients/0/service_time", "2147483647"}},
         {{"/input/data/Mdij/1/2", "1e300"}, {"/input/data/Mtij/2/1", "1e300"}},
         {{"/input/data/Mdij/1/2", "-1e300"}, {"/input/data/Mtij/0/1", "-5"}},
         {{"/input/data/containers/0/container_fixed_cost", "2147483647"},
