@@ -10,7 +10,9 @@
 
 // Every read checks the JSON form it needs: a document of the wrong shape makes
 // the reader fail with a message naming the first offending member, and never
-// reads out of range. Each step replaces what it fills, so reading twice gives
+// reads out of range. Values the solver cannot count with fail the same way:
+// a negative demand, capacity or vehicle count, or a matrix leg outside
+// 0..2147483647. Each step replaces what it fills, so reading twice gives
 // the same Instance. The held instance must not be null when a step runs.
 class InstanceReader {
 public:
