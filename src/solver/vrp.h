@@ -74,6 +74,11 @@ public:
     // record is known by its index, never by its name: a user may name a type "DUMMY".
     int dummy_container = -1;
     SolveStats stats;
+    // Developer programs and tests only: a fixed amount of multi-start search in place
+    // of the clock, so that a run repeats itself whatever the machine's speed. -1 leaves
+    // the clock in charge. With a restart budget the reported time is 0.
+    int restart_budget = -1;
+    int iteration_budget = -1;  // disturbance iterations per restart, at most
 
     VRP();
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
