@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -18,10 +19,12 @@ using test_support::load_test_document;
 
 namespace {
 
-std::string read_text(const std::string& s_name)
+// A recorded text from tests/solver/golden, beside the test data folder.
+std::string read_golden(const std::string& s_name)
 {
     const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    std::ifstream file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name);
+    std::ifstream file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/../solver/golden/" +
+                       s_name);
     std::stringstream text;
     text << file.rdbuf();
     std::string s_text = text.str();
@@ -54,12 +57,12 @@ TEST(SearchGolden, ABudgetedSearchRepeatsTheRecordedOutput)
         const char* s_golden;
     };
     const Case v_cases[] = {
-        {"solomon_c101_25.json", 3, "golden_c101_25_method3.json"},
+        {"solomon_c101_25.json", 3, "c101_25_method3.json"},
         // A fleet of one: the one-pass local search and the DUMMY route take part.
-        {"solomon_r101_25_one_vehicle.json", 2, "golden_r101_25_one_vehicle_method3.json"},
+        {"solomon_r101_25_one_vehicle.json", 2, "r101_25_one_vehicle_method3.json"},
     };
     for (const Case& c : v_cases) {
-        const std::string s_expected = read_text(c.s_golden);
+        const std::string s_expected = read_golden(c.s_golden);
         ASSERT_FALSE(s_expected.empty()) << c.s_golden;
         EXPECT_EQ(s_expected, budgeted_output(c.s_document, c.restarts)) << c.s_document;
     }
