@@ -53,7 +53,11 @@ public:
         std::vector<SquareTable> seg_distance;
 
         // Entry [i][j] of route r's five tables.
-        Segment segment(unsigned r, unsigned i, unsigned j) const;
+        Segment segment(unsigned r, unsigned i, unsigned j) const
+        {
+            return Segment{seg_duration[r](i, j), seg_earliest[r](i, j), seg_latest[r](i, j),
+                           seg_time_warp[r](i, j), seg_distance[r](i, j)};
+        }
         void set_segment(unsigned r, unsigned i, unsigned j, const Segment& value);
         // Grows or shrinks the per-route data to one (empty) entry per route.
         void resize_route_data(std::size_t count);
@@ -87,11 +91,20 @@ public:
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    double travel(unsigned a, unsigned b) const { return v_travel[a * n_clients + b]; }
-    double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
+    // Travel time and distance of the leg a -> b side by side: one memory line per leg.
+    struct Leg {
+        double travel = 0.0;
+        double distance = 0.0;
+    };
+    const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
+    double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
+    double distance(unsigned a, unsigned b) const { return leg(a, b).distance; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
-    const Container& container(int k) const;
+    const Container& container(int k) const
+    {
+        return instance->containers[static_cast<std::size_t>(k)];
+    }
     int container_count() const;
     bool is_dummy(int container) const { return container == dummy_container && container >= 0; }
     // Takes one vehicle of a real type; the DUMMY record and unknown indices have no count.
@@ -272,12 +285,48 @@ public:
 
 private:
     unsigned n_clients = 0;
-    std::vector<double> v_travel;    // n x n, row-major, diagonal as stored
-    std::vector<double> v_distance;  // n x n, row-major, diagonal as stored
+    std::vector<Leg> v_legs;  // n x n, row-major, diagonal as stored
     std::vector<Client> v_clients;
 
     void copy_problem_data();
 };
+
+// The joins and the cost of a priced route are inline: the moves call them for every
+// candidate they scan.
+
+inline Segment VRP::join_stored_segments(const Solution& solution, unsigned r1, unsigned i1,
+                                  unsigned j1, unsigned r2, unsigned i2, unsigned j2) const
+{
+    const Segment first = solution.segment(r1, i1, j1);
+    const unsigned u = static_cast<unsigned>(solution.routes[r1].visits[j1].client);
+    const unsigned w = static_cast<unsigned>(solution.routes[r2].visits[i2].client);
+    if (u == w) {
+        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
+        Segment start;
+        start.earliest = first.earliest;
+        start.latest = first.earliest;
+        return start;
+    }
+    const Leg& between = leg(u, w);
+    return join_segments(first, solution.segment(r2, i2, j2), between.travel, between.distance);
+}
+
+inline Segment VRP::join_with_stored_segment(const Segment& first, unsigned u,
+                                      const Solution& solution, unsigned r, unsigned i,
+                                      unsigned j) const
+{
+    const unsigned w = static_cast<unsigned>(solution.routes[r].visits[i].client);
+    const Leg& between = leg(u, w);
+    return join_segments(first, solution.segment(r, i, j), between.travel, between.distance);
+}
+
+inline double VRP::segment_cost(int container_index, const Segment& s, bool serves_clients) const
+{
+    const Container& record = container(container_index);
+    const double f = serves_clients ? 1.0 : 0.0;
+    return (f * record.fixed_cost + record.var_cost * s.distance) +
+           time_warp_penalty * s.time_warp;
+}
 
 // Developer aids on standard output and in files; no operation of the solver calls them.
 void print_route_containers(const VRP::Solution& solution);

@@ -14,27 +14,39 @@ struct RunExchange {
     unsigned p = 0;  // first visit of the run taken from r2, or the insertion place
 };
 
-// The two new routes priced from stored pieces. The route that gains clients pays the
-// DUMMY penalty of its record and the one that loses them is relieved of its own.
+// New cost of the first route: it gives its run and takes r2's run in its place. Without
+// a run to take (relocations) it does not depend on the place in r2, so the scan prices it
+// once per run. A route left without clients costs nothing.
 template <unsigned RUN1, unsigned RUN2>
-Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+{
+    const Route& route1 = solution.routes[m.r1];
+    const auto n1 = static_cast<unsigned>(route1.visits.size());
+    if (RUN2 > 0) {
+        return serving_cost(vrp, route1.container,
+                            join_pieces(vrp, solution,
+                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
+    }
+    if (n1 - RUN1 > 2) {
+        return serving_cost(
+            vrp, route1.container,
+            join_pieces(vrp, solution, {Piece{m.r1, 0, m.i - 1}, Piece{m.r1, m.i + RUN1, n1 - 1}}));
+    }
+    return 0.0;
+}
+
+// The two new routes priced from stored pieces, the first one's cost given. The route that
+// gains clients pays the DUMMY penalty of its record and the one that loses them is
+// relieved of its own.
+template <unsigned RUN1, unsigned RUN2>
+Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
+                          double new1)
 {
     static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
     const Route& route1 = solution.routes[m.r1];
     const Route& route2 = solution.routes[m.r2];
-    const auto n1 = static_cast<unsigned>(route1.visits.size());
     const auto n2 = static_cast<unsigned>(route2.visits.size());
-    double new1 = 0.0;  // a route left without clients costs nothing
-    if (RUN2 > 0) {
-        new1 = serving_cost(vrp, route1.container,
-                            join_pieces(vrp, solution,
-                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
-                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
-    } else if (n1 - RUN1 > 2) {
-        new1 = serving_cost(
-            vrp, route1.container,
-            join_pieces(vrp, solution, {Piece{m.r1, 0, m.i - 1}, Piece{m.r1, m.i + RUN1, n1 - 1}}));
-    }
     const double new2 =
         serving_cost(vrp, route2.container,
                      join_pieces(vrp, solution,
@@ -45,6 +57,13 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
         penalty = vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
     }
     return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
+}
+
+template <unsigned RUN1, unsigned RUN2>
+Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+{
+    return price_run_exchange<RUN1, RUN2>(vrp, solution, m,
+                                          first_route_cost<RUN1, RUN2>(vrp, solution, m));
 }
 
 template <unsigned RUN1, unsigned RUN2>
@@ -137,6 +156,11 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                 if (RUN2 == 0 && second.load + given >= second.capacity) {
                     continue;
                 }
+                double new1 = 0.0;
+                if (RUN2 == 0) {
+                    new1 = first_route_cost<RUN1, RUN2>(
+                        vrp, solution, RunExchange{r1, r2, static_cast<unsigned>(i), 0});
+                }
                 for (int p = 1; p <= last_p; ++p) {
                     if (RUN2 > 0) {
                         const long long taken =
@@ -148,7 +172,10 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
-                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate),
+                    if (RUN2 > 0) {
+                        new1 = first_route_cost<RUN1, RUN2>(vrp, solution, candidate);
+                    }
+                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate, new1),
                                  candidate);
                 }
             }
