@@ -17,25 +17,58 @@ struct Piece {
     unsigned last;
 };
 
-// The new visit order made of at least two stored pieces, in constant time per piece.
-inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
-                           std::initializer_list<Piece> pieces)
+inline unsigned client_at(const VRP::Solution& solution, unsigned route, unsigned position)
 {
-    auto piece = pieces.begin();
+    return static_cast<unsigned>(solution.routes[route].visits[position].client);
+}
+
+// The new visit order made of the pieces [begin, end), at least two, in constant time per piece.
+inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution, const Piece* begin,
+                           const Piece* end)
+{
+    const Piece* piece = begin;
     const Piece& a = *piece++;
     const Piece& b = *piece++;
     Segment joined =
         vrp.join_stored_segments(solution, a.route, a.first, a.last, b.route, b.first, b.last);
-    unsigned last = b.route;
-    unsigned at = b.last;
-    for (; piece != pieces.end(); ++piece) {
-        const auto u = static_cast<unsigned>(solution.routes[last].visits[at].client);
-        joined = vrp.join_with_stored_segment(joined, u, solution, piece->route, piece->first,
-                                              piece->last);
-        last = piece->route;
-        at = piece->last;
+    for (; piece != end; ++piece) {
+        const Piece& before = *(piece - 1);
+        joined = vrp.join_with_stored_segment(joined, client_at(solution, before.route, before.last),
+                                              solution, piece->route, piece->first, piece->last);
     }
     return joined;
+}
+
+inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
+                           std::initializer_list<Piece> pieces)
+{
+    return join_pieces(vrp, solution, pieces.begin(), pieces.end());
+}
+
+// What the joined pieces' cost can be at least, from their distances and time warps alone:
+// the distance is summed in the very order the joins sum it (so it is the same double), and
+// a join never gives less time warp than the sum of its pieces'. Rounding to nearest is
+// monotone, so this floor, priced like a route, never exceeds the joined route's price.
+// No floor (false) where the first join would meet the depot with itself.
+inline bool cost_floor(const VRP& vrp, const VRP::Solution& solution, int container,
+                       const Piece* begin, const Piece* end, double& floor)
+{
+    const Piece& a = *begin;
+    if (client_at(solution, a.route, a.last) == client_at(solution, begin[1].route, begin[1].first)) {
+        return false;
+    }
+    Segment sum;
+    sum.distance = solution.seg_distance[a.route](a.first, a.last);
+    sum.time_warp = solution.seg_time_warp[a.route](a.first, a.last);
+    for (const Piece* piece = begin + 1; piece != end; ++piece) {
+        const Piece& before = *(piece - 1);
+        const double leg = vrp.distance(client_at(solution, before.route, before.last),
+                                        client_at(solution, piece->route, piece->first));
+        sum.distance = (sum.distance + solution.seg_distance[piece->route](piece->first, piece->last)) + leg;
+        sum.time_warp = sum.time_warp + solution.seg_time_warp[piece->route](piece->first, piece->last);
+    }
+    floor = vrp.segment_cost(container, sum, true);
+    return true;
 }
 
 // Cost of a candidate route that serves clients.
@@ -83,6 +116,9 @@ public:
         }
     }
     bool found() const { return found_one; }
+    // Whether a candidate whose delta is at least floor_delta could still be chosen. When
+    // the floor is not is_less than the best, no delta above it is either.
+    bool may_take(double floor_delta) const { return !(floor_delta - best >= -0.01); }
     const Candidate& candidate() const { return chosen; }
     double cost_change() const { return change; }
 

@@ -5,6 +5,8 @@
 
 #include "move_support.h"
 
+#include <array>
+
 namespace moves {
 
 struct RunExchange {
@@ -13,6 +15,24 @@ struct RunExchange {
     unsigned i = 0;  // first visit of the run taken from r1
     unsigned p = 0;  // first visit of the run taken from r2, or the insertion place
 };
+
+// The first route after an exchange (RUN2 > 0): its visits before its run, r2's run, the rest.
+template <unsigned RUN1, unsigned RUN2>
+std::array<Piece, 3> first_route_pieces(const VRP::Solution& solution, const RunExchange& m)
+{
+    const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
+    return {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+            Piece{m.r1, m.i + RUN1, n1 - 1}};
+}
+
+// The second route: its visits before place p, r1's run, then its visits after its own run.
+template <unsigned RUN1, unsigned RUN2>
+std::array<Piece, 3> second_route_pieces(const VRP::Solution& solution, const RunExchange& m)
+{
+    const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
+    return {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
+            Piece{m.r2, m.p + RUN2, n2 - 1}};
+}
 
 // New cost of the first route: it gives its run and takes r2's run in its place. Without
 // a run to take (relocations) it does not depend on the place in r2, so the scan prices it
@@ -23,10 +43,9 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
     const Route& route1 = solution.routes[m.r1];
     const auto n1 = static_cast<unsigned>(route1.visits.size());
     if (RUN2 > 0) {
+        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
         return serving_cost(vrp, route1.container,
-                            join_pieces(vrp, solution,
-                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
-                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
+                            join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
     }
     if (n1 - RUN1 > 2) {
         return serving_cost(
@@ -36,9 +55,18 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
     return 0.0;
 }
 
-// The two new routes priced from stored pieces, the first one's cost given. The route that
-// gains clients pays the DUMMY penalty of its record and the one that loses them is
-// relieved of its own.
+// The route that gains clients pays the DUMMY penalty of its record and the one that loses
+// them is relieved of its own.
+template <unsigned RUN1, unsigned RUN2>
+double run_exchange_penalty(const VRP& vrp, const Route& route1, const Route& route2)
+{
+    if (RUN1 == RUN2) {
+        return 0.0;
+    }
+    return vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+}
+
+// The two new routes priced from stored pieces, the first one's cost given.
 template <unsigned RUN1, unsigned RUN2>
 Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
                           double new1)
@@ -46,17 +74,39 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
     static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
     const Route& route1 = solution.routes[m.r1];
     const Route& route2 = solution.routes[m.r2];
-    const auto n2 = static_cast<unsigned>(route2.visits.size());
-    const double new2 =
-        serving_cost(vrp, route2.container,
-                     join_pieces(vrp, solution,
-                                 {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
-                                  Piece{m.r2, m.p + RUN2, n2 - 1}}));
-    double penalty = 0.0;
-    if (RUN1 != RUN2) {
-        penalty = vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
+    const double new2 = serving_cost(vrp, route2.container,
+                                     join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
+    return price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2), new1, new2,
+                            route1.cost, route2.cost);
+}
+
+// Whether the candidate could beat the choice so far, judged from cost floors of the new
+// routes (see cost_floor) put through the very sum that prices it. A candidate that could
+// not is skipped unpriced, which changes no choice. new1 is the exact first cost when
+// RUN2 = 0.
+template <unsigned RUN1, unsigned RUN2>
+bool run_exchange_may_improve(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
+                              double new1, const Choice<RunExchange>& choice)
+{
+    const Route& route1 = solution.routes[m.r1];
+    const Route& route2 = solution.routes[m.r2];
+    double floor1 = new1;
+    if (RUN2 > 0) {
+        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
+        if (!cost_floor(vrp, solution, route1.container, pieces.data(), pieces.data() + 3,
+                        floor1)) {
+            return true;
+        }
     }
-    return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
+    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
+    double floor2 = 0.0;
+    if (!cost_floor(vrp, solution, route2.container, pieces.data(), pieces.data() + 3, floor2)) {
+        return true;
+    }
+    return choice.may_take(price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
+                                            floor1, floor2, route1.cost, route2.cost)
+                               .delta);
 }
 
 template <unsigned RUN1, unsigned RUN2>
@@ -172,6 +222,10 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
+                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, solution, candidate, new1,
+                                                              choice)) {
+                        continue;
+                    }
                     if (RUN2 > 0) {
                         new1 = first_route_cost<RUN1, RUN2>(vrp, solution, candidate);
                     }
