@@ -3,6 +3,8 @@
 
 #include "move_support.h"
 
+#include <array>
+
 using moves::Piece;
 
 namespace {
@@ -36,25 +38,82 @@ double tail_exchange_penalty(const VRP& vrp, const VRP::Solution& solution, cons
     return 0.0;
 }
 
-moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
-                                  const TailExchange& m)
+// The two new routes: A = r1 up to i, then r2 after j; B = r2 up to j, then r1 after i.
+// Either may be left without clients, and then costs nothing.
+struct TailPieces {
+    std::array<Piece, 2> a;
+    std::array<Piece, 2> b;
+    bool a_serves;
+    bool b_serves;
+};
+
+TailPieces tail_pieces(const VRP::Solution& solution, const TailExchange& m)
 {
     const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
     const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
-    double cost_a = 0.0;  // a route left without clients costs nothing
-    if (m.i != 0 || m.j != n2 - 2) {
+    return TailPieces{{Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, n2 - 1}},
+                      {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, n1 - 1}},
+                      m.i != 0 || m.j != n2 - 2,
+                      m.j != 0 || m.i != n1 - 2};
+}
+
+moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
+                                  const TailExchange& m)
+{
+    const TailPieces pieces = tail_pieces(solution, m);
+    double cost_a = 0.0;
+    if (pieces.a_serves) {
         cost_a = moves::serving_cost(
-            vrp, m.container_a,
-            moves::join_pieces(vrp, solution, {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, n2 - 1}}));
+            vrp, m.container_a, moves::join_pieces(vrp, solution, pieces.a.data(), pieces.a.data() + 2));
     }
     double cost_b = 0.0;
-    if (m.j != 0 || m.i != n1 - 2) {
+    if (pieces.b_serves) {
         cost_b = moves::serving_cost(
-            vrp, m.container_b,
-            moves::join_pieces(vrp, solution, {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, n1 - 1}}));
+            vrp, m.container_b, moves::join_pieces(vrp, solution, pieces.b.data(), pieces.b.data() + 2));
     }
     return moves::price_two_routes(tail_exchange_penalty(vrp, solution, m), cost_a, cost_b,
                                    solution.routes[m.r1].cost, solution.routes[m.r2].cost);
+}
+
+// Distance and time warp floors of the two new routes (see moves::floor_segment), taken
+// once per candidate for both vehicle-type assignments.
+struct TailFloors {
+    Segment a;
+    Segment b;
+    bool valid = true;
+};
+
+TailFloors tail_floors(const VRP& vrp, const VRP::Solution& solution, const TailExchange& m)
+{
+    const TailPieces pieces = tail_pieces(solution, m);
+    TailFloors floors;
+    if (pieces.a_serves) {
+        floors.valid = moves::floor_segment(vrp, solution, pieces.a.data(), pieces.a.data() + 2,
+                                            floors.a);
+    }
+    if (pieces.b_serves && floors.valid) {
+        floors.valid = moves::floor_segment(vrp, solution, pieces.b.data(), pieces.b.data() + 2,
+                                            floors.b);
+    }
+    return floors;
+}
+
+// Whether the assignment in m could beat the choice so far, judged from the floors put
+// through the very sum that prices it; one that could not is skipped unpriced.
+bool tail_exchange_may_improve(const VRP& vrp, const VRP::Solution& solution,
+                               const TailExchange& m, const TailFloors& floors,
+                               const moves::Choice<TailExchange>& choice)
+{
+    if (!floors.valid) {
+        return true;
+    }
+    const TailPieces pieces = tail_pieces(solution, m);
+    const double cost_a = pieces.a_serves ? vrp.segment_cost(m.container_a, floors.a, true) : 0.0;
+    const double cost_b = pieces.b_serves ? vrp.segment_cost(m.container_b, floors.b, true) : 0.0;
+    return choice.may_take(moves::price_two_routes(tail_exchange_penalty(vrp, solution, m), cost_a,
+                                                   cost_b, solution.routes[m.r1].cost,
+                                                   solution.routes[m.r2].cost)
+                               .delta);
 }
 
 // Prices the vehicle-type assignments the loads allow: between real types only the
@@ -69,15 +128,23 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExch
     const bool keep = load_a <= cap1 && load_b <= cap2;
     const bool exchange = load_a <= cap2 && load_b <= cap1;
     const bool with_dummy = vrp.is_dummy(c1) || vrp.is_dummy(c2);
+    if (!keep && !exchange) {
+        return;
+    }
+    const TailFloors floors = tail_floors(vrp, solution, m);
     if (keep) {
         m.container_a = c1;
         m.container_b = c2;
-        choice.offer(price_tail_exchange(vrp, solution, m), m);
+        if (tail_exchange_may_improve(vrp, solution, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, m), m);
+        }
     }
     if (exchange && (with_dummy || !keep)) {
         m.container_a = c2;
         m.container_b = c1;
-        choice.offer(price_tail_exchange(vrp, solution, m), m);
+        if (tail_exchange_may_improve(vrp, solution, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, m), m);
+        }
     }
 }
 }  // namespace
