@@ -45,42 +45,6 @@ inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
     return join_pieces(vrp, solution, pieces.begin(), pieces.end());
 }
 
-// What the joined pieces' cost can be at least, from their distances and time warps alone:
-// the distance is summed in the very order the joins sum it (so it is the same double), and
-// a join never gives less time warp than the sum of its pieces'. Rounding to nearest is
-// monotone, so this floor, priced like a route, never exceeds the joined route's price.
-// No floor (false) where the first join would meet the depot with itself. floor_segment
-// gives the summed distance and time warp, cost_floor the price of a route serving clients.
-inline bool floor_segment(const VRP& vrp, const VRP::Solution& solution, const Piece* begin,
-                          const Piece* end, Segment& sum)
-{
-    const Piece& a = *begin;
-    if (client_at(solution, a.route, a.last) == client_at(solution, begin[1].route, begin[1].first)) {
-        return false;
-    }
-    sum.distance = solution.seg_distance[a.route](a.first, a.last);
-    sum.time_warp = solution.seg_time_warp[a.route](a.first, a.last);
-    for (const Piece* piece = begin + 1; piece != end; ++piece) {
-        const Piece& before = *(piece - 1);
-        const double leg = vrp.distance(client_at(solution, before.route, before.last),
-                                        client_at(solution, piece->route, piece->first));
-        sum.distance = (sum.distance + solution.seg_distance[piece->route](piece->first, piece->last)) + leg;
-        sum.time_warp = sum.time_warp + solution.seg_time_warp[piece->route](piece->first, piece->last);
-    }
-    return true;
-}
-
-inline bool cost_floor(const VRP& vrp, const VRP::Solution& solution, int container,
-                       const Piece* begin, const Piece* end, double& floor)
-{
-    Segment sum;
-    if (!floor_segment(vrp, solution, begin, end, sum)) {
-        return false;
-    }
-    floor = vrp.segment_cost(container, sum, true);
-    return true;
-}
-
 // Cost of a candidate route that serves clients.
 inline double serving_cost(const VRP& vrp, int container, const Segment& whole)
 {

@@ -4,6 +4,7 @@
 // is inserted at that place). One scan, pricing and applier serves all five such moves.
 
 #include "move_support.h"
+#include "piece_floors.h"
 
 #include <array>
 
@@ -81,29 +82,28 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
                             route1.cost, route2.cost);
 }
 
-// Whether the candidate could beat the choice so far, judged from cost floors of the new
-// routes (see cost_floor) put through the very sum that prices it. A candidate that could
-// not is skipped unpriced, which changes no choice. new1 is the exact first cost when
-// RUN2 = 0.
+// Whether the candidate could beat the choice so far, judged from the floors of the new
+// routes (see piece_floors.h) put through the very sum that prices it. One that could not
+// is skipped unpriced, which changes no choice. new1 is the exact first cost when RUN2 = 0.
 template <unsigned RUN1, unsigned RUN2>
-bool run_exchange_may_improve(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
+bool run_exchange_may_improve(const VRP& vrp, const Route& route1, const Route& route2,
+                              const VisitEnds* ends1, const VisitEnds* ends2, const RunExchange& m,
                               double new1, const Choice<RunExchange>& choice)
 {
-    const Route& route1 = solution.routes[m.r1];
-    const Route& route2 = solution.routes[m.r2];
+    Segment floor;
     double floor1 = new1;
     if (RUN2 > 0) {
-        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
-        if (!cost_floor(vrp, solution, route1.container, pieces.data(), pieces.data() + 3,
-                        floor1)) {
+        if (!floor_with_run(vrp, ends1[m.i - 1], run_floor(ends2, m.p, RUN2), ends1[m.i + RUN1],
+                            floor)) {
             return true;
         }
+        floor1 = serving_cost(vrp, route1.container, floor);
     }
-    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
-    double floor2 = 0.0;
-    if (!cost_floor(vrp, solution, route2.container, pieces.data(), pieces.data() + 3, floor2)) {
+    if (!floor_with_run(vrp, ends2[m.p - 1], run_floor(ends1, m.i, RUN1), ends2[m.p + RUN2],
+                        floor)) {
         return true;
     }
+    const double floor2 = serving_cost(vrp, route2.container, floor);
     return choice.may_take(price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
                                             floor1, floor2, route1.cost, route2.cost)
                                .delta);
@@ -182,6 +182,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     for (unsigned r = 0; r < routes; ++r) {
         v_min[r] = smallest_client_demand(vrp, solution.routes[r]);
     }
+    const RouteEnds ends(solution);
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
         const Route& route1 = solution.routes[r1];
@@ -222,7 +223,8 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
-                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, solution, candidate, new1,
+                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, route1, route2, ends.route(r1),
+                                                              ends.route(r2), candidate, new1,
                                                               choice)) {
                         continue;
                     }

@@ -2,6 +2,7 @@
 // types or on each other's.
 
 #include "move_support.h"
+#include "piece_floors.h"
 
 #include <array>
 
@@ -75,25 +76,23 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
                                    solution.routes[m.r1].cost, solution.routes[m.r2].cost);
 }
 
-// Distance and time warp floors of the two new routes (see moves::floor_segment), taken
-// once per candidate for both vehicle-type assignments.
+// Floors of the two new routes (see piece_floors.h), taken once per candidate for both
+// vehicle-type assignments.
 struct TailFloors {
     Segment a;
     Segment b;
     bool valid = true;
 };
 
-TailFloors tail_floors(const VRP& vrp, const VRP::Solution& solution, const TailExchange& m)
+TailFloors tail_floors(const VRP& vrp, const TailPieces& pieces, const moves::VisitEnds* ends1,
+                       const moves::VisitEnds* ends2, const TailExchange& m)
 {
-    const TailPieces pieces = tail_pieces(solution, m);
     TailFloors floors;
     if (pieces.a_serves) {
-        floors.valid = moves::floor_segment(vrp, solution, pieces.a.data(), pieces.a.data() + 2,
-                                            floors.a);
+        floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
     }
     if (pieces.b_serves && floors.valid) {
-        floors.valid = moves::floor_segment(vrp, solution, pieces.b.data(), pieces.b.data() + 2,
-                                            floors.b);
+        floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
     }
     return floors;
 }
@@ -101,13 +100,12 @@ TailFloors tail_floors(const VRP& vrp, const VRP::Solution& solution, const Tail
 // Whether the assignment in m could beat the choice so far, judged from the floors put
 // through the very sum that prices it; one that could not is skipped unpriced.
 bool tail_exchange_may_improve(const VRP& vrp, const VRP::Solution& solution,
-                               const TailExchange& m, const TailFloors& floors,
-                               const moves::Choice<TailExchange>& choice)
+                               const TailExchange& m, const TailPieces& pieces,
+                               const TailFloors& floors, const moves::Choice<TailExchange>& choice)
 {
     if (!floors.valid) {
         return true;
     }
-    const TailPieces pieces = tail_pieces(solution, m);
     const double cost_a = pieces.a_serves ? vrp.segment_cost(m.container_a, floors.a, true) : 0.0;
     const double cost_b = pieces.b_serves ? vrp.segment_cost(m.container_b, floors.b, true) : 0.0;
     return choice.may_take(moves::price_two_routes(tail_exchange_penalty(vrp, solution, m), cost_a,
@@ -118,8 +116,9 @@ bool tail_exchange_may_improve(const VRP& vrp, const VRP::Solution& solution,
 
 // Prices the vehicle-type assignments the loads allow: between real types only the
 // first possible one, with the DUMMY type both.
-void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExchange m,
-                         long long load_a, long long load_b, moves::Choice<TailExchange>& choice)
+void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
+                         const moves::RouteEnds& ends, TailExchange m, long long load_a,
+                         long long load_b, moves::Choice<TailExchange>& choice)
 {
     const int c1 = solution.routes[m.r1].container;
     const int c2 = solution.routes[m.r2].container;
@@ -131,18 +130,19 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExch
     if (!keep && !exchange) {
         return;
     }
-    const TailFloors floors = tail_floors(vrp, solution, m);
+    const TailPieces pieces = tail_pieces(solution, m);
+    const TailFloors floors = tail_floors(vrp, pieces, ends.route(m.r1), ends.route(m.r2), m);
     if (keep) {
         m.container_a = c1;
         m.container_b = c2;
-        if (tail_exchange_may_improve(vrp, solution, m, floors, choice)) {
+        if (tail_exchange_may_improve(vrp, solution, m, pieces, floors, choice)) {
             choice.offer(price_tail_exchange(vrp, solution, m), m);
         }
     }
     if (exchange && (with_dummy || !keep)) {
         m.container_a = c2;
         m.container_b = c1;
-        if (tail_exchange_may_improve(vrp, solution, m, floors, choice)) {
+        if (tail_exchange_may_improve(vrp, solution, m, pieces, floors, choice)) {
             choice.offer(price_tail_exchange(vrp, solution, m), m);
         }
     }
@@ -161,6 +161,7 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
 {
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
+    const moves::RouteEnds ends(solution);
     moves::Choice<TailExchange> choice;
     // Each unordered pair once; an empty route only ever comes second.
     for (unsigned r1 = 0; r1 + 1 < routes; ++r1) {
@@ -181,8 +182,8 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
                         static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
                     const long long load_b =
                         static_cast<long long>(v_cum2[j]) + v_cum1[n1 - 1] - v_cum1[i];
-                    offer_tail_exchange(*this, solution, TailExchange{r1, r2, i, j, 0, 0}, load_a,
-                                        load_b, choice);
+                    offer_tail_exchange(*this, solution, ends, TailExchange{r1, r2, i, j, 0, 0},
+                                        load_a, load_b, choice);
                 }
             }
         }
