@@ -183,6 +183,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         v_min[r] = smallest_client_demand(vrp, solution.routes[r]);
     }
     const RouteEnds ends(solution);
+    std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
         const Route& route1 = solution.routes[r1];
@@ -191,6 +192,14 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             continue;
         }
         const LoadFigures first = load_figures(vrp, solution, r1, v_min[r1]);
+        // A relocation leaves r1 the same whichever route takes the run: priced once per run.
+        if (RUN2 == 0) {
+            v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
+            for (int i = 1; i <= last_i; ++i) {
+                v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
+                    vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+            }
+        }
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             const Route& route2 = solution.routes[r2];
             const auto n2 = static_cast<int>(route2.visits.size());
@@ -207,11 +216,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                 if (RUN2 == 0 && second.load + given >= second.capacity) {
                     continue;
                 }
-                double new1 = 0.0;
-                if (RUN2 == 0) {
-                    new1 = first_route_cost<RUN1, RUN2>(
-                        vrp, solution, RunExchange{r1, r2, static_cast<unsigned>(i), 0});
-                }
+                double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
                 for (int p = 1; p <= last_p; ++p) {
                     if (RUN2 > 0) {
                         const long long taken =
