@@ -33,6 +33,10 @@ void VRP::copy_problem_data()
     };
     copy_matrix(instance->Mtij, &Leg::travel);
     copy_matrix(instance->Mdij, &Leg::distance);
+    v_distance.resize(v_legs.size());
+    for (std::size_t k = 0; k < v_legs.size(); ++k) {
+        v_distance[k] = v_legs[k].distance;
+    }
 }
 
 int VRP::container_count() const
@@ -58,12 +62,12 @@ void VRP::check_instance()
 namespace {
 // Whether some c in [from, to) has d(b,a) + d(a,c) - d(b,c) below -0.01, given d(b,a) and
 // the rows of a and b. No early exit, so that the loop vectorises.
-bool detour_violates(double ba, const VRP::Leg* row_a, const VRP::Leg* row_b, unsigned from,
+bool detour_violates(double ba, const double* row_a, const double* row_b, unsigned from,
                      unsigned to)
 {
     bool violates = false;
     for (unsigned c = from; c < to; ++c) {
-        violates |= ba + row_a[c].distance - row_b[c].distance < -0.01;
+        violates |= ba + row_a[c] - row_b[c] < -0.01;
     }
     return violates;
 }
@@ -73,12 +77,12 @@ bool VRP::check_triangular_inequality() const
 {
     const unsigned n = n_clients;
     for (unsigned a = 0; a < n; ++a) {
-        const Leg* row_a = &leg(a, 0);
+        const double* row_a = &v_distance[static_cast<std::size_t>(a) * n];
         for (unsigned b = 0; b < n; ++b) {
             if (a == b) {
                 continue;
             }
-            const Leg* row_b = &leg(b, 0);
+            const double* row_b = &v_distance[static_cast<std::size_t>(b) * n];
             const double ba = distance(b, a);
             // Every c apart from a and b, in the three runs they leave.
             const unsigned low = a < b ? a : b;

@@ -91,14 +91,16 @@ public:
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    // Travel time and distance of the leg a -> b side by side: one memory line per leg.
+    // Travel time and distance of the leg a -> b side by side: one memory line per leg
+    // for the joins. The distances alone are also kept densely, for the cost floors and
+    // the triangle check, which read nothing else.
     struct Leg {
         double travel = 0.0;
         double distance = 0.0;
     };
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
-    double distance(unsigned a, unsigned b) const { return leg(a, b).distance; }
+    double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
     const Container& container(int k) const
@@ -285,7 +287,8 @@ public:
 
 private:
     unsigned n_clients = 0;
-    std::vector<Leg> v_legs;  // n x n, row-major, diagonal as stored
+    std::vector<Leg> v_legs;          // n x n, row-major, diagonal as stored
+    std::vector<double> v_distance;  // the legs' distances alone, same layout
     std::vector<Client> v_clients;
 
     void copy_problem_data();
