@@ -147,6 +147,8 @@ public:
     double route_cost(const Solution& solution, unsigned r) const;
     // Cost of a route on the container whose whole visit sequence is summarised by s.
     double segment_cost(int container, const Segment& s, bool serves_clients) const;
+    // The same for a vehicle type record already looked up.
+    double segment_cost(const Container& record, const Segment& s, bool serves_clients) const;
     void compute_visit_times(Solution& solution) const;
     void print_route_check(const Solution& solution) const;
 
@@ -325,7 +327,12 @@ inline Segment VRP::join_with_stored_segment(const Segment& first, unsigned u,
 
 inline double VRP::segment_cost(int container_index, const Segment& s, bool serves_clients) const
 {
-    const Container& record = container(container_index);
+    return segment_cost(container(container_index), s, serves_clients);
+}
+
+inline double VRP::segment_cost(const Container& record, const Segment& s,
+                                bool serves_clients) const
+{
     const double f = serves_clients ? 1.0 : 0.0;
     return (f * record.fixed_cost + record.var_cost * s.distance) +
            time_warp_penalty * s.time_warp;

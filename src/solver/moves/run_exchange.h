@@ -85,28 +85,37 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
 // Whether the candidate could beat the choice so far, judged from the floors of the new
 // routes (see piece_floors.h) put through the very sum that prices it. One that could not
 // is skipped unpriced, which changes no choice. new1 is the exact first cost when RUN2 = 0.
+// What the floors of one route pair read, looked up once per pair.
+struct PairFloorData {
+    const Container& record1;
+    const Container& record2;
+    double penalty;  // the DUMMY penalty term
+    double cost1;
+    double cost2;
+    const VisitEnds* ends1;
+    const VisitEnds* ends2;
+};
+
 template <unsigned RUN1, unsigned RUN2>
-bool run_exchange_may_improve(const VRP& vrp, const Route& route1, const Route& route2,
-                              const VisitEnds* ends1, const VisitEnds* ends2, const RunExchange& m,
+bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
                               double new1, const Choice<RunExchange>& choice)
 {
     Segment floor;
     double floor1 = new1;
     if (RUN2 > 0) {
-        if (!floor_with_run(vrp, ends1[m.i - 1], run_floor(ends2, m.p, RUN2), ends1[m.i + RUN1],
-                            floor)) {
+        if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
+                            pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
-        floor1 = serving_cost(vrp, route1.container, floor);
+        floor1 = vrp.segment_cost(pair.record1, floor, true);
     }
-    if (!floor_with_run(vrp, ends2[m.p - 1], run_floor(ends1, m.i, RUN1), ends2[m.p + RUN2],
-                        floor)) {
+    if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
+                        pair.ends2[m.p + RUN2], floor)) {
         return true;
     }
-    const double floor2 = serving_cost(vrp, route2.container, floor);
-    return choice.may_take(price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
-                                            floor1, floor2, route1.cost, route2.cost)
-                               .delta);
+    const double floor2 = vrp.segment_cost(pair.record2, floor, true);
+    return choice.may_take(
+        price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta);
 }
 
 template <unsigned RUN1, unsigned RUN2>
@@ -211,6 +220,13 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             if (!pair_may_fit<RUN1, RUN2>(first, second)) {
                 continue;
             }
+            const PairFloorData pair{vrp.container(route1.container),
+                                     vrp.container(route2.container),
+                                     run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
+                                     route1.cost,
+                                     route2.cost,
+                                     ends.route(r1),
+                                     ends.route(r2)};
             for (int i = 1; i <= last_i; ++i) {
                 const long long given = run_demand(vrp, route1, static_cast<unsigned>(i), RUN1);
                 if (RUN2 == 0 && second.load + given >= second.capacity) {
@@ -228,9 +244,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
-                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, route1, route2, ends.route(r1),
-                                                              ends.route(r2), candidate, new1,
-                                                              choice)) {
+                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1, choice)) {
                         continue;
                     }
                     if (RUN2 > 0) {

@@ -24,16 +24,20 @@ struct TailPair {
     unsigned n2;  // visits of r2
     int c1;       // vehicle types of r1 and r2
     int c2;
+    const Container& record1;
+    const Container& record2;
     double cost1;  // current costs of r1 and r2
     double cost2;
 
-    TailPair(const VRP::Solution& solution, unsigned route1, unsigned route2)
+    TailPair(const VRP& vrp, const VRP::Solution& solution, unsigned route1, unsigned route2)
         : r1(route1),
           r2(route2),
           n1(static_cast<unsigned>(solution.routes[route1].visits.size())),
           n2(static_cast<unsigned>(solution.routes[route2].visits.size())),
           c1(solution.routes[route1].container),
           c2(solution.routes[route2].container),
+          record1(vrp.container(c1)),
+          record2(vrp.container(c2)),
           cost1(solution.routes[route1].cost),
           cost2(solution.routes[route2].cost)
     {
@@ -42,18 +46,19 @@ struct TailPair {
     // without clients costs nothing.
     bool a_serves(const TailExchange& m) const { return m.i != 0 || m.j != n2 - 2; }
     bool b_serves(const TailExchange& m) const { return m.j != 0 || m.i != n1 - 2; }
+    const Container& record(int container) const { return container == c1 ? record1 : record2; }
 };
 
 // The penalty follows the clients that the route on container_a gains or loses. That
 // route had r1's visits when the types are kept and r2's when they are exchanged, so a
 // client put into the DUMMY route always pays, whichever route it sits on.
-double tail_exchange_penalty(const VRP& vrp, const TailPair& pair, const TailExchange& m)
+double tail_exchange_penalty(const TailPair& pair, const TailExchange& m)
 {
     const long long visits_a = static_cast<long long>(pair.n2) + m.i - m.j;
     const bool exchanged = m.container_a != pair.c1;
     const long long before_a = exchanged ? pair.n2 : pair.n1;
-    const double penalty_a = vrp.container(m.container_a).penalty;
-    const double penalty_b = vrp.container(m.container_b).penalty;
+    const double penalty_a = pair.record(m.container_a).penalty;
+    const double penalty_b = pair.record(m.container_b).penalty;
     if (visits_a < before_a) {
         return penalty_b - penalty_a;
     }
@@ -78,7 +83,7 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
             vrp, m.container_b,
             moves::join_pieces(vrp, solution, {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, pair.n1 - 1}}));
     }
-    return moves::price_two_routes(tail_exchange_penalty(vrp, pair, m), cost_a, cost_b,
+    return moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b,
                                    pair.cost1, pair.cost2);
 }
 
@@ -113,10 +118,12 @@ bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailE
     if (!floors.valid) {
         return true;
     }
-    const double cost_a = pair.a_serves(m) ? vrp.segment_cost(m.container_a, floors.a, true) : 0.0;
-    const double cost_b = pair.b_serves(m) ? vrp.segment_cost(m.container_b, floors.b, true) : 0.0;
+    const double cost_a =
+        pair.a_serves(m) ? vrp.segment_cost(pair.record(m.container_a), floors.a, true) : 0.0;
+    const double cost_b =
+        pair.b_serves(m) ? vrp.segment_cost(pair.record(m.container_b), floors.b, true) : 0.0;
     return choice.may_take(
-        moves::price_two_routes(tail_exchange_penalty(vrp, pair, m), cost_a, cost_b, pair.cost1,
+        moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b, pair.cost1,
                                 pair.cost2)
             .delta);
 }
@@ -127,8 +134,8 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
                          const moves::RouteEnds& ends, TailExchange m, long long load_a,
                          long long load_b, moves::Choice<TailExchange>& choice)
 {
-    const long long cap1 = vrp.container(pair.c1).capacity;
-    const long long cap2 = vrp.container(pair.c2).capacity;
+    const long long cap1 = pair.record1.capacity;
+    const long long cap2 = pair.record2.capacity;
     const bool keep = load_a <= cap1 && load_b <= cap2;
     const bool exchange = load_a <= cap2 && load_b <= cap1;
     if (!keep && !exchange) {
@@ -156,7 +163,7 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
 double VRP::two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
                                      unsigned j, int container_a, int container_b) const
 {
-    return price_tail_exchange(*this, solution, TailPair(solution, r1, r2),
+    return price_tail_exchange(*this, solution, TailPair(*this, solution, r1, r2),
                                TailExchange{r1, r2, i, j, container_a, container_b})
         .delta;
 }
@@ -175,7 +182,7 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
         }
         const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
         for (unsigned r2 = r1 + 1; r2 < routes; ++r2) {
-            const TailPair pair(solution, r1, r2);
+            const TailPair pair(*this, solution, r1, r2);
             const unsigned n2 = pair.n2;
             const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
             for (unsigned i = 0; i + 2 <= n1; ++i) {
