@@ -9,6 +9,14 @@ cmake --build build
 
 if [ -x build/src/app/tovalo ]; then
   mkdir -p workdir
+  # HTTPS requests trust the CA file of the working directory; help pages live in help/.
+  if [ -f /etc/ssl/certs/ca-certificates.crt ]; then
+    cp -f /etc/ssl/certs/ca-certificates.crt workdir/cacert.pem
+  fi
+  if [ -d help ]; then
+    rm -rf workdir/help
+    cp -r help workdir/help
+  fi
   cd workdir
   exec ../build/src/app/tovalo
 fi

@@ -1,0 +1,23 @@
+#pragma once
+// The checks of the client and vehicle grids before an optimisation. Each walks its
+// grid from the top up to the first empty row and stops at the first fault, whose
+// message (translated, with the zero-based row number behind it) it returns; an empty
+// message means the grid passed and the table holds one row per grid row taken.
+
+#include "text_table.h"
+
+#include <QString>
+
+class QAbstractItemModel;
+
+// The text form of a time window in the client table (year, day, month on purpose:
+// the instance builder reads it back with the same form).
+extern const char k_time_window_format[];
+
+// Fills vv_client with the cleaned 14 cells of each row and max_demand (-1 on entry)
+// with the biggest demand, the depot's included.
+QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client, int& max_demand);
+// Fills vv_vehicle with the 5 cells of each row and min_capacity (the largest int on
+// entry) with the smallest capacity.
+QString check_vehicle_rows(const QAbstractItemModel& model, TextTable& vv_vehicle,
+                           int& min_capacity);

@@ -1,0 +1,38 @@
+#pragma once
+// Editing of the fixed-size grids from the selection and the clipboard. Rows are
+// never added to or removed from a model: inserting and removing move cell texts.
+
+#include "text_table.h"
+
+#include <QModelIndexList>
+#include <QVariant>
+
+#include <string>
+#include <vector>
+
+class QAbstractItemModel;
+class QStandardItemModel;
+
+// Clears every row (or only the cells) that holds a selected cell.
+void erase_selected_rows(QStandardItemModel& model, const QModelIndexList& selection);
+void erase_selected_cells(QStandardItemModel& model, const QModelIndexList& selection);
+
+// Moves rows row..last-1 one row down as texts and empties the row; the last row's
+// content falls off the grid.
+void insert_empty_row(QStandardItemModel& model, int row);
+
+// Removes the rows that hold a selected cell; the rows below move up as texts and the
+// freed rows at the bottom end empty.
+void remove_selected_rows(QStandardItemModel& model, const QModelIndexList& selection);
+
+// The selected cells' texts, one line per grid row in row order, each line packed with
+// its cells in column order; empty when nothing is selected.
+TextTable selected_cells_table(const QAbstractItemModel& model, const QModelIndexList& selection);
+
+// Writes the tab-separated text from (row, column) on, each value as text; what falls
+// beyond the grid's edges is dropped.
+void paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text);
+
+// Writes the rows from row 0 on, each value under the edit role; rows and values
+// beyond the grid's edges are dropped.
+void write_grid_rows(QStandardItemModel& model, const std::vector<std::vector<QVariant>>& vv_rows);

@@ -1,0 +1,95 @@
+// Instance files (.tvl), the save of the current instance on the database and the load
+// of a stored instance: the solved document in and out of the window.
+#include "mainwindow.h"
+
+#include "database.h"
+#include "file_reports.h"
+#include "grid_editing.h"
+#include "grid_operations.h"
+#include "instance_grids.h"
+#include "json_document.h"
+#include "message_box.h"
+#include "saveinstancewindow.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardItemModel>
+
+void MainWindow::on_actionImport_instance_triggered()
+{
+    const QString s_path =
+        open_file_dialog(this, tr("Open instance from .kmb"), QDir::currentPath(), "tvl(*.tvl)");
+    if (s_path.isEmpty()) {
+        return;
+    }
+    if (!QFileInfo(s_path).isReadable()) {
+        report_unreadable_file(this, s_path);
+        return;
+    }
+    rapidjson::Document document = load_json_file(s_path.toStdString());
+    instance_document.Swap(document);
+    if (check_json_error(instance_document)) {
+        fill_grids_from_instance_json();
+    }
+}
+
+void MainWindow::update_json_from_database(std::string s_instance_json)
+{
+    const rapidjson::Document document = string_to_json(s_instance_json);
+    if (!check_json_error(document)) {
+        return;
+    }
+    instance_document.SetNull();
+    instance_document.CopyFrom(document, instance_document.GetAllocator());
+    fill_grids_from_instance_json();
+}
+
+void MainWindow::fill_grids_from_instance_json()
+{
+    clear_grid(client_model);
+    write_grid_rows(*client_model, instance_client_rows(instance_document));
+    clear_grid(vehicle_model);
+    write_grid_rows(*vehicle_model, instance_vehicle_rows(instance_document));
+    fill_routes_grid();
+}
+
+// The current instance when it carries a usable solution; otherwise tells why not.
+static bool usable_instance(MainWindow& window, bool loaded, bool passes_gate)
+{
+    if (!loaded) {
+        message_box::information(&window, MainWindow::tr("Input data error"),
+                                 MainWindow::tr("There is no instance loaded (input + solution), "
+                                                "please run the algorithm or import a new instance"));
+        return false;
+    }
+    if (!passes_gate) {
+        message_box::information(&window, MainWindow::tr("Input data error"),
+                                 MainWindow::tr("The instance have problems on its solution, please "
+                                                "run the algorithm or import a new instance"));
+        return false;
+    }
+    return true;
+}
+
+void MainWindow::on_actionExportinstance_triggered()
+{
+    const bool loaded = !instance_document.IsNull();
+    if (!usable_instance(*this, loaded, loaded && check_json_error(instance_document))) {
+        return;
+    }
+    write_chosen_file(this, save_file_dialog(this, tr("Save instance data"), QString(), QString()),
+                      ".tvl", [this](const std::string& s_path) {
+                          return try_save_json_file(instance_document, s_path);
+                      });
+}
+
+void MainWindow::on_actionSave_instance_on_database_tvl_triggered()
+{
+    const bool loaded = !instance_document.IsNull();
+    if (!usable_instance(*this, loaded, loaded && check_json_error(instance_document))) {
+        return;
+    }
+    delete save_instance_window;
+    save_instance_window = new SaveInstanceWindow(database, instance_document, this);
+    save_instance_window->show();
+}

@@ -1,0 +1,50 @@
+#include "start_up.h"
+
+#include <QFile>
+
+#include <array>
+#include <utility>
+
+QString fill_colour_placeholders(QString s_style_sheet)
+{
+    static const std::array<std::pair<const char*, const char*>, 8> colours = {{
+        {"$text", "#222"},
+        {"$background", "#FFFFFF"},
+        {"$border", "#999999"},
+        {"$selected", "#8BF"},
+        {"$pressed", "#59F"},
+        {"$focused", "#5F72C8"},
+        {"$grad1a", "#EEEEEF"},
+        {"$grad1b", "#DADADF"},
+    }};
+    for (const auto& [s_placeholder, s_colour] : colours) {
+        s_style_sheet.replace(QString(s_placeholder), QString(s_colour), Qt::CaseSensitive);
+    }
+    return s_style_sheet;
+}
+
+QString application_style_sheet()
+{
+    QFile file(":/stylesheets/stylesheets/stylesheet_.qss");
+    if (!file.open(QIODevice::ReadOnly)) {
+        return QString();
+    }
+    QByteArray bytes = file.readAll();
+    // Latin-1 up to the first NUL byte.
+    const int nul = bytes.indexOf('\0');
+    if (nul >= 0) {
+        bytes.truncate(nul);
+    }
+    return fill_colour_placeholders(QString::fromLatin1(bytes));
+}
+
+QString translation_catalogue(const std::string& s_language)
+{
+    if (s_language == "GER") {
+        return ":/translations/german.qm";
+    }
+    if (s_language == "POR") {
+        return ":/translations/portuguese.qm";
+    }
+    return QString();
+}

@@ -1,0 +1,58 @@
+#include "document_jobs.h"
+
+#include "instance_check.h"
+#include "job_context.h"
+#include "json_access.h"
+#include "json_document.h"
+#include "output_writer.h"
+#include "solver_entry.h"
+#include "thread_jobs.h"
+
+namespace {
+
+// The solved document, or the parsed one with an error record when it lacks the parts
+// the solver entries need.
+rapidjson::Document solved(rapidjson::Document document)
+{
+    const rapidjson::Value* input = find_member(document, "input");
+    const rapidjson::Value* meta_info = input ? find_member(*input, "meta_info") : nullptr;
+    if (meta_info == nullptr || !meta_info->IsObject()) {
+        add_error_record(document, "missing_json_field",
+                         input ? "missing 'meta_info' field" : "missing 'input' field");
+        return document;
+    }
+    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document)
+                                                : run_vrp_ils_variant(document);
+}
+
+}  // namespace
+
+bool solves_with_plain_search(const rapidjson::Value& meta_info)
+{
+    const rapidjson::Value* method = find_member(meta_info, "solution_method");
+    return method == nullptr ||
+           (method->IsString() && std::string(method->GetString()) == "normal");
+}
+
+void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_json,
+                        std::string distance_matrix_api, std::string google_api_key)
+{
+    if (!context->alive()) {
+        return;  // its window is gone: nobody would read the result
+    }
+    rapidjson::Document document = string_to_json(input_json);
+    const bool json_ok = check_instance_json(document, distance_matrix_api, google_api_key);
+    const std::string s_output_json = json_to_string(document);
+    context->report(nullptr, [&](ThreadJobs& jobs) {
+        emit jobs.on_end_check_json(s_output_json, json_ok);
+    });
+}
+
+void run_optimize_job(std::shared_ptr<JobContext> context, std::string input_json)
+{
+    if (!context->alive()) {
+        return;
+    }
+    const std::string s_output_json = json_to_string(solved(string_to_json(input_json)));
+    context->report(nullptr, [&](ThreadJobs& jobs) { emit jobs.on_end_optimize(s_output_json); });
+}

@@ -1,0 +1,39 @@
+#pragma once
+// What the jobs of one ThreadJobs object share with it. The object may be destroyed
+// while its jobs still run on the pool (a window closed during an optimisation); from
+// then on the jobs report nothing and reach no database. One lock makes "still alive?"
+// and the report (or the query) a single step, so the destructor never races a signal.
+
+#include "text_table.h"
+
+#include <functional>
+#include <mutex>
+#include <string>
+
+class Database;
+class StopToken;
+class ThreadJobs;
+
+class JobContext {
+public:
+    explicit JobContext(ThreadJobs* owner_object) : owner(owner_object) {}
+
+    // Called by the owner's destructor: after it returns no job touches the owner again.
+    void detach();
+    void set_database(Database* database);
+
+    bool alive() const;
+    // Runs report on the owner (a signal emission) while it is alive and the token, when
+    // given, was not withdrawn. False when nothing was reported.
+    bool report(const StopToken* token, const std::function<void(ThreadJobs&)>& report);
+    // Withdraws the token under the lock, so that a report already past its check
+    // finishes before the caller goes on.
+    void withdraw(StopToken& token);
+    // The stored clients under that code; empty without a database or once detached.
+    TextTable select_client_by_code(const std::string& s_code);
+
+private:
+    mutable std::mutex mutex;
+    ThreadJobs* owner;
+    Database* database = nullptr;
+};

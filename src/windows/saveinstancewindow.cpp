@@ -1,0 +1,90 @@
+#include "saveinstancewindow.h"
+
+#include "database.h"
+#include "database_records.h"
+#include "json_document.h"
+#include "message_box.h"
+#include "ui_saveinstancewindow.h"
+
+namespace {
+constexpr double k_metres_per_kilometre = 1000.0;
+constexpr double k_seconds_per_minute = 60.0;
+}  // namespace
+
+SaveInstanceWindow::SaveInstanceWindow(Database* database_connection,
+                                       const rapidjson::Document& instance, QWidget* parent)
+    : QDialog(parent), ui(new Ui::SaveInstanceWindow), database(database_connection)
+{
+    ui->setupUi(this);
+    instance_copy.CopyFrom(instance, instance_copy.GetAllocator());
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    const QDate today = QDate::currentDate();
+    ui->lnName->setText(coded_date(today));
+    ui->spTotalDistance->setValue(summary_number("total_distance") / k_metres_per_kilometre);
+    ui->spTotalTime->setValue(summary_number("total_travel") / k_seconds_per_minute);
+    ui->dateEdit->setDate(today);
+}
+
+SaveInstanceWindow::~SaveInstanceWindow()
+{
+    delete ui;
+}
+
+double SaveInstanceWindow::summary_number(const char* s_member) const
+{
+    if (!instance_copy.IsObject()) {
+        return 0.0;
+    }
+    const auto output = instance_copy.FindMember("output");
+    if (output == instance_copy.MemberEnd() || !output->value.IsObject()) {
+        return 0.0;
+    }
+    const auto summary = output->value.FindMember("summary");
+    if (summary == output->value.MemberEnd() || !summary->value.IsObject()) {
+        return 0.0;
+    }
+    const auto total = summary->value.FindMember(s_member);
+    if (total == summary->value.MemberEnd() || !total->value.IsNumber()) {
+        return 0.0;
+    }
+    return total->value.GetDouble();
+}
+
+void SaveInstanceWindow::on_btnSave_clicked()
+{
+    const std::string s_name = ui->lnName->text().toStdString();
+    const QDate date = ui->dateEdit->date();
+    const std::string s_date = date.toString("yyyy-MM-dd").toStdString();
+    const std::string s_coded_date = coded_date(date).toStdString();
+    const double total_distance = ui->spTotalDistance->value();
+    const double total_time = ui->spTotalTime->value();
+    const double cost = ui->spCost->value();
+    const std::string s_json = json_to_string(instance_copy);
+
+    if (!database->insert_instance(s_name, s_date, s_coded_date, total_distance, total_time, s_json,
+                                   cost)) {
+        message_box::information(this, tr("OK"), tr("Instance added sucessfully!"));
+        close();
+        return;
+    }
+    if (!message_box::question(this, tr("Duplicate name"),
+                               tr("This instance name already exists on the database, would you "
+                                  "like to replace it?"))) {
+        return;
+    }
+    // One transaction: when the new row cannot be stored the old one stays.
+    if (!database->replace_instance(s_name, s_date, s_coded_date, total_distance, total_time,
+                                    s_json, cost)) {
+        message_box::information(this, tr("OK"), tr("Instance sucessfully updated!"));
+        close();
+        return;
+    }
+    message_box::information(this, tr("Database info"),
+                             tr("The instance could not be saved on the database."));
+}
+
+void SaveInstanceWindow::on_btnCancel_clicked()
+{
+    close();
+}

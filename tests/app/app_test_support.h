@@ -1,0 +1,144 @@
+#pragma once
+// Shared pieces of the main window tests: a working folder with a fresh database, a
+// recorder that answers the message boxes, grid fillers and a probe into the window.
+
+#include "database.h"
+#include "mainwindow.h"
+#include "message_box.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Every box the code under test shows, answered without a person.
+class MessageRecorder {
+public:
+    struct Box {
+        QString s_title;
+        QString s_text;
+        bool is_question;
+        QString s_status;  // the status-bar text while the box was open
+    };
+
+    explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)
+    {
+        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
+            v_boxes.push_back({s_title, s_text, is_question, status_label ? status_label->text() : QString()});
+            if (!is_question || answers.empty()) {
+                return false;
+            }
+            const bool answer = answers.front();
+            answers.pop_front();
+            return answer;
+        });
+    }
+    ~MessageRecorder() { message_box::set_handler(nullptr); }
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const QLabel* status_label;
+    std::vector<Box> v_boxes;
+    std::deque<bool> answers;  // to the questions, in order; No when none is left
+};
+
+// A temporary folder made the working directory, holding the database file.
+class WorkFolder {
+public:
+    WorkFolder() : s_previous(QDir::currentPath())
+    {
+        QDir::setCurrent(folder.path());
+        database = std::make_unique<Database>("tovalo.db");
+        database->open_database();
+    }
+    ~WorkFolder() { QDir::setCurrent(s_previous); }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
+
+    QTemporaryDir folder;
+    QString s_previous;
+    std::unique_ptr<Database> database;
+};
+
+// A main window over a fresh database in its own working folder.
+struct OpenWindow {
+    OpenWindow() : window(work.database.get()) {}
+    WorkFolder work;
+    MainWindow window;
+};
+
+// The private parts of the window that the tests look at.
+class MainWindowProbe {
+public:
+    explicit MainWindowProbe(MainWindow& main_window) : window(main_window) {}
+
+    QStandardItemModel& clients() { return *window.client_model; }
+    QStandardItemModel& vehicles() { return *window.vehicle_model; }
+    QStandardItemModel& routes() { return *window.routes_model; }
+    QLabel& status_label() { return *window.status_label; }
+    QProgressBar& progress_bar() { return *window.progress_bar; }
+    QPushButton& stop_button() { return *window.stop_button; }
+    QtCharts::QChart& load_chart() { return *window.load_chart; }
+    bool& optimization_running() { return window.optimization_running; }
+    bool& lat_long_search_running() { return window.lat_long_search_running; }
+    const rapidjson::Document& instance_document() { return window.instance_document; }
+
+    bool check_client_grid(TextTable& vv_client, int& max_demand)
+    {
+        return window.check_client_grid(vv_client, max_demand);
+    }
+    bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity)
+    {
+        return window.check_vehicle_grid(vv_vehicle, min_capacity);
+    }
+    rapidjson::Document build_instance_json(const TextTable& vv_client, const TextTable& vv_vehicle)
+    {
+        return window.build_instance_json(vv_client, vv_vehicle);
+    }
+    bool check_json_error(const rapidjson::Value& document) { return window.check_json_error(document); }
+    void show_solution(const std::string& s_json) { window.get_end_optimize(s_json); }
+
+    template <typename T>
+    T& widget(const char* s_name)
+    {
+        return *window.findChild<T*>(s_name);
+    }
+
+private:
+    MainWindow& window;
+};
+
+// One grid row from its cells; a QDateTime cell is stored as such, like the date editor.
+inline void set_row(QStandardItemModel& model, int row, const std::vector<QVariant>& v_cells)
+{
+    for (int column = 0; column < static_cast<int>(v_cells.size()); ++column) {
+        model.setData(model.index(row, column), v_cells[static_cast<size_t>(column)], Qt::EditRole);
+    }
+}
+
+inline QDateTime at(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2024, 3, day), QTime(hour, minute));
+}
+
+// A complete client row of the grid.
+inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat,
+                                        const QString& s_lon, const QDateTime& early,
+                                        const QDateTime& late, const QVariant& service,
+                                        const QVariant& demand)
+{
+    return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
+            early, late, service, demand, ""};
+}

@@ -1,0 +1,90 @@
+// The main window's side of a coordinate search over the client grid: each row's
+// report, the end of the pass and the stop button.
+#include "app_test_support.h"
+#include "grid_operations.h"
+
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+// A window whose coordinate search has been started over three rows.
+struct SearchFixture {
+    SearchFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+    {
+        probe.lat_long_search_running() = true;
+        probe.progress_bar().setMaximum(3);
+        probe.stop_button().setEnabled(true);
+        probe.widget<QPushButton>("btnSearchLatLong").setEnabled(false);
+    }
+
+    void report(Geoservices::LAT_LONG_STATUS status, int row)
+    {
+        window.get_add_client_from_grid_status(status, row, "-25.4", "-49.2");
+    }
+
+    void verify_ended()
+    {
+        QVERIFY(!probe.lat_long_search_running());
+        QCOMPARE(probe.status_label().text(), QString());
+        QVERIFY(probe.widget<QPushButton>("btnSearchLatLong").isEnabled());
+        QVERIFY(!probe.stop_button().isEnabled());
+    }
+
+    WorkFolder folder;
+    MainWindow window;
+    MainWindowProbe probe;
+    MessageRecorder messages;
+};
+
+}  // namespace
+
+class CoordinateSearchSlotsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void rows_advance_the_progress_and_only_found_rows_get_coordinates()
+    {
+        SearchFixture f;
+        f.report(Geoservices::LAT_LONG_OK, 0);
+        QCOMPARE(f.probe.status_label().text(), QString("OK"));
+        f.report(Geoservices::LAT_LONG_ALREADY_EXISTS, 1);
+        QCOMPARE(f.probe.progress_bar().value(), 2);
+        f.report(Geoservices::LAT_LONG_NOT_FOUND, 2);
+        QCOMPARE(f.probe.progress_bar().value(), 3);
+        QCOMPARE(f.probe.status_label().text(), QString("Value not found"));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 0, 7), QString("-25.4"));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 0, 8), QString("-49.2"));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 1, 7), QString());
+        std::vector<std::vector<std::string>> vv_table;
+        f.window.get_end_add_client_from_grid(vv_table, true);
+        f.verify_ended();
+        QVERIFY(f.messages.v_boxes.empty());
+    }
+
+    void a_job_fault_is_shown_once_and_ends_the_search()
+    {
+        SearchFixture f;
+        f.report(Geoservices::LAT_LONG_INVALID_EMAIL, 0);
+        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f.messages.v_boxes[0].s_title, QString("API error"));
+        QCOMPARE(f.messages.v_boxes[0].s_status, QString("Missing or invalid email"));
+        QVERIFY(f.messages.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
+        f.verify_ended();
+        f.report(Geoservices::LAT_LONG_OK, 1);  // a report already queued changes nothing
+        QCOMPARE(grid_cell_text(f.probe.clients(), 1, 7), QString());
+    }
+
+    void reports_after_the_stop_button_are_ignored()
+    {
+        SearchFixture f;
+        f.probe.stop_button().click();
+        f.verify_ended();
+        f.report(Geoservices::LAT_LONG_OK, 0);
+        QCOMPARE(grid_cell_text(f.probe.clients(), 0, 7), QString());
+        QCOMPARE(f.probe.progress_bar().value(), -1);
+    }
+};
+
+QTEST_MAIN(CoordinateSearchSlotsTest)
+#include "test_coordinate_search_slots.moc"

@@ -1,0 +1,316 @@
+// The main window's feature slots wired to their grids, files, database and browser
+// hook: instance files, client and routes CSV files, route links and the map page,
+// grid clients saved, records picked, the clipboard and the automatic data.
+#include "app_test_support.h"
+#include "feature_test_data.h"
+
+#include "csv_files.h"
+#include "grid_operations.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTableView>
+#include <QtTest>
+#include <sqlite3.h>
+
+namespace {
+
+// A window over a fresh database whose dialogs answer from the test and whose browser
+// only records what it was asked to open.
+struct Fixture {
+    Fixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+    {
+        window.open_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return s_open_path;
+        };
+        window.save_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
+            return s_save_path;
+        };
+        window.open_url = [this](const QUrl& url) {
+            v_opened.push_back(url);
+            return true;
+        };
+    }
+
+    QString path(const QString& s_name) const { return folder.folder.path() + "/" + s_name; }
+    void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
+    void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
+    void load_solved_instance() { window.update_json_from_database(solved_instance_text()); }
+    QStringList texts() const
+    {
+        QStringList v_texts;
+        for (const auto& box : messages.v_boxes) {
+            v_texts << box.s_text;
+        }
+        return v_texts;
+    }
+
+    WorkFolder folder;
+    MainWindow window;
+    MainWindowProbe probe;
+    MessageRecorder messages;
+    QString s_open_path;
+    QString s_save_path;
+    std::vector<QUrl> v_opened;
+};
+
+void write_file(const QString& s_path, const char* s_bytes)
+{
+    QFile file(s_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(s_bytes);
+}
+
+QString cell(QStandardItemModel& model, int row, int column)
+{
+    return grid_cell_text(model, row, column);
+}
+
+const char k_no_instance[] =
+    "There is no instance loaded (input + solution), please run the algorithm or import a new instance";
+const char k_bad_instance[] =
+    "The instance have problems on its solution, please run the algorithm or import a new instance";
+
+}  // namespace
+
+class MainWindowFeaturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void stored_instance_fills_the_grids_and_results()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        QCOMPARE(cell(f.probe.clients(), 1, 0), QString("Ana \"A\""));
+        QCOMPARE(f.probe.clients().index(1, 11).data(), QVariant(10));
+        QCOMPARE(cell(f.probe.clients(), 5, 0), QString());
+        QCOMPARE(cell(f.probe.vehicles(), 0, 1), QString("100"));
+        QCOMPARE(f.probe.widget<QLabel>("lblUsedVehicles").text(), QString("2"));
+        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").count(), 2);
+
+        // A stored instance with an error record changes nothing but shows the gate's box.
+        f.window.update_json_from_database(
+            "{\"input\":{},\"output\":{\"meta_info\":{\"error\":\"too_many_clients\"}}}");
+        QCOMPARE(f.texts(), QStringList({"Too many clients on distance matrix (json)"}));
+        QCOMPARE(cell(f.probe.clients(), 1, 0), QString("Ana \"A\""));
+    }
+
+    void instance_file_round_trip()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        f.s_save_path = f.path("plan.tvl");
+        f.trigger("actionExportinstance");
+        QCOMPARE(QString::fromStdString(read_bytes(f.path("plan.tvl"))),
+                 QString::fromStdString(json_to_string(string_to_json(solved_instance_text()))));
+        f.click("btnClearClientDataInputGrid");
+        f.click("btnClearVehicleDataInputGrid");
+        f.s_open_path = f.path("plan.tvl");
+        f.trigger("actionImport_instance");
+        QCOMPARE(cell(f.probe.clients(), 4, 0), QString("Davi"));
+        QCOMPARE(cell(f.probe.vehicles(), 0, 0), QString("V1"));
+        QVERIFY(f.messages.v_boxes.empty());
+    }
+
+    void instance_export_refusals_and_failures()
+    {
+        Fixture f;
+        f.s_save_path = f.path("plan");
+        f.trigger("actionExportinstance");
+        f.trigger("actionSave_instance_on_database_tvl");
+        QCOMPARE(f.texts(), QStringList({k_no_instance, k_no_instance}));
+
+        // A file with only an input part becomes the current instance without results.
+        write_file(f.path("input.tvl"), "{\"input\":{}}");
+        f.s_open_path = f.path("input.tvl");
+        f.trigger("actionImport_instance");
+        f.trigger("actionExportinstance");
+        QCOMPARE(f.texts().last(), QString(k_bad_instance));
+        QVERIFY(!QFile::exists(f.path("plan.tvl")));
+
+        f.load_solved_instance();
+        f.s_save_path = f.path("missing/plan.tvl");
+        f.trigger("actionExportinstance");
+        QCOMPARE(f.texts().last(), "The file could not be written: " + f.path("missing/plan.tvl"));
+        f.s_open_path = f.path("missing.tvl");
+        f.trigger("actionImport_instance");
+        QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("missing.tvl"));
+        QCOMPARE(cell(f.probe.clients(), 1, 0), QString("Ana \"A\""));
+    }
+
+    void client_csv_round_trip_keeps_notes_with_separators()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        f.s_save_path = f.path("clients.csv.csv");
+        f.click("btnExportClientData");
+        const TextTable vv_file = read_csv_file(f.path("clients.csv"));
+        QCOMPARE(vv_file.size(), size_t(6));
+        QCOMPARE(vv_file[0][1], std::string("Endereco"));
+        QCOMPARE(vv_file[2][13], std::string("ring; twice"));
+        QCOMPARE(vv_file[2][7], std::string("-25,44"));
+        QCOMPARE(vv_file[2][9], std::string("01/03/2024 09:00"));
+
+        f.click("btnClearClientDataInputGrid");
+        f.s_open_path = f.path("clients.csv");
+        f.click("btnImportClientData");
+        QCOMPARE(cell(f.probe.clients(), 1, 13), QString("ring; twice"));
+        QCOMPARE(cell(f.probe.clients(), 1, 7), QString("-25.44"));
+        QCOMPARE(f.probe.clients().index(1, 10).data().toDateTime(),
+                 QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        QCOMPARE(cell(f.probe.clients(), 5, 0), QString());
+        QVERIFY(f.messages.v_boxes.empty());
+    }
+
+    void client_csv_header_mismatch_offers_the_template()
+    {
+        Fixture f;
+        f.folder.database->update_setting("language", "ENG");
+        f.load_solved_instance();
+        write_file(f.path("wrong.csv"), "Nome;Endereco\nA;B\n");
+        f.s_open_path = f.path("wrong.csv");
+        f.s_save_path = f.path("template");
+        f.messages.answers = {true};
+        f.click("btnImportClientData");
+        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
+        QVERIFY(f.messages.v_boxes[0].is_question);
+        QCOMPARE(read_csv_file(f.path("template.csv")).size(), size_t(4));
+        QCOMPARE(cell(f.probe.clients(), 0, 0), QString("Depot"));
+
+        f.click("btnClearClientDataInputGrid");
+        f.click("btnExportClientData");
+        QCOMPARE(f.texts().last(), QString("There are no client data"));
+    }
+
+    void routes_csv_file()
+    {
+        Fixture f;
+        f.click("btnExportRoutesCsv");  // no instance: nothing at all
+        QVERIFY(f.messages.v_boxes.empty());
+        f.folder.database->update_setting("language", "ENG");
+        f.load_solved_instance();
+        f.s_save_path = f.path("routes");
+        f.click("btnExportRoutesCsv");
+        compare_golden(read_bytes(f.path("routes.csv")), "routes_ENG.csv");
+    }
+
+    void route_links_and_map_page()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        QComboBox& links = f.probe.widget<QComboBox>("cbWebLinks");
+        links.setCurrentIndex(1);
+        f.click("btnOpenRoute");
+        QCOMPARE(f.v_opened.size(), size_t(1));
+        QCOMPARE(f.v_opened[0], QUrl::fromUserInput(links.itemText(1)));
+        QVERIFY(links.itemText(1).contains("Rua C+3+Curitiba+Brasil/"));
+
+        f.folder.database->update_setting("map_display", "google_payed");
+        f.folder.database->update_setting("google_api_key", "KEY");
+        f.window.update_map_display_label("google_payed");
+        QCOMPARE(links.count(), 2);
+        links.setCurrentIndex(1);
+        f.click("btnOpenRoute");
+        QCOMPARE(f.v_opened.back(), QUrl::fromLocalFile(f.path("routes.html")));
+        const std::string s_page = read_bytes(f.path("routes.html"));
+        QVERIFY(s_page.find("name: \"Carla\"") != std::string::npos);
+        QVERIFY(s_page.find("key=KEY&callback") != std::string::npos);
+
+        // A page that cannot be written is reported, and no earlier page is opened instead.
+        QFile::remove(f.path("routes.html"));
+        QVERIFY(QDir(f.folder.folder.path()).mkpath("routes.html/in_the_way"));
+        f.click("btnOpenRoute");
+        QCOMPARE(f.v_opened.size(), size_t(2));
+        QCOMPARE(f.texts().last(), QString("The file could not be written: routes.html"));
+
+        links.clear();
+        f.click("btnOpenRoute");
+        QCOMPARE(f.v_opened.size(), size_t(2));
+    }
+
+    void grid_clients_saved_on_the_database()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        f.probe.clients().setData(f.probe.clients().index(2, 3), QString());
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts(), QStringList({"Missing client 'Neighborhood' value on row 2"}));
+        QVERIFY(f.folder.database->search_clients("").empty());
+
+        f.probe.clients().setData(f.probe.clients().index(2, 3), QString("Batel"));
+        f.probe.clients().setData(f.probe.clients().index(1, 7), QString("-25,5"));
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts().last(), QString("Sucessfully added client to database!"));
+        QCOMPARE(f.folder.database->search_clients("").size(), size_t(5));
+        QCOMPARE(f.folder.database->select_client_by_id("Ana \"A\"")[0][7], std::string("-25.5"));
+
+        // A database that refuses the rows is not reported as a success.
+        sqlite3* connection = nullptr;
+        QCOMPARE(sqlite3_open(f.path("tovalo.db").toUtf8().constData(), &connection), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, "DROP TABLE clients", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(connection);
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
+    }
+
+    void picked_records_go_to_the_first_empty_rows()
+    {
+        Fixture f;
+        f.probe.clients().setData(f.probe.clients().index(0, 13), QString("note only"));
+        const std::vector<std::string> v_client = {"C1", "Rua", "1", "B", "City", "S", "P", "1.5", "2.5", "code"};
+        f.window.add_client_from_db(v_client);
+        f.window.add_client_from_db(v_client);
+        QCOMPARE(cell(f.probe.clients(), 1, 0), QString("C1"));
+        QCOMPARE(cell(f.probe.clients(), 2, 8), QString("2.5"));
+        QCOMPARE(cell(f.probe.clients(), 1, 9), QString());
+        f.window.add_vehicle_from_db({"V", "100", "3", "12.5", "0.75"});
+        QCOMPARE(f.probe.vehicles().index(0, 3).data(), QVariant(12));
+        QCOMPARE(f.probe.vehicles().index(0, 4).data(), QVariant(0));
+    }
+
+    void clipboard_copy_and_paste_between_cells()
+    {
+        Fixture f;
+        f.load_solved_instance();
+        QTableView& view = f.probe.widget<QTableView>("TableViewDataInput");
+        QItemSelectionModel& selection = *view.selectionModel();
+        selection.select(f.probe.clients().index(2, 0), QItemSelectionModel::Select);
+        selection.select(f.probe.clients().index(1, 0), QItemSelectionModel::Select);
+        selection.select(f.probe.clients().index(1, 2), QItemSelectionModel::Select);
+        f.window.copy_client_table_row();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("Ana \"A\"\t1\nBruno\n"));
+        selection.setCurrentIndex(f.probe.clients().index(249, 12), QItemSelectionModel::NoUpdate);
+        f.window.paste_client_table_row();
+        QCOMPARE(cell(f.probe.clients(), 249, 12), QString("Ana \"A\""));
+        QCOMPARE(cell(f.probe.clients(), 249, 13), QString("1"));
+        f.window.erase_client_table_item();
+        QCOMPARE(cell(f.probe.clients(), 1, 0), QString());
+        QCOMPARE(cell(f.probe.clients(), 1, 1), QString("Rua A"));
+        QCOMPARE(view.actions().size(), 3);
+        QCOMPARE(f.probe.widget<QTableView>("TableViewRoutes").actions().size(), 2);
+    }
+
+    void automatic_data_button_uses_the_stored_switches()
+    {
+        Fixture f;
+        f.probe.clients().setData(f.probe.clients().index(0, 0), QString("Depot"));
+        f.probe.clients().setData(f.probe.clients().index(1, 0), QString("Ana"));
+        f.probe.clients().setData(f.probe.clients().index(0, 12), QString("4"));
+        f.folder.database->update_setting("auto_state", "0");
+        f.click("btnClientAutomatedInfo");
+        QCOMPARE(cell(f.probe.clients(), 1, 4), QString("Curitiba"));
+        QCOMPARE(cell(f.probe.clients(), 1, 5), QString());
+        QCOMPARE(f.probe.clients().index(0, 12).data(), QVariant(0));
+        QCOMPARE(cell(f.probe.clients(), 1, 12), QString("1"));
+        const QDateTime start(QDate::currentDate(), QTime(8, 0));
+        QCOMPARE(f.probe.clients().index(1, 9).data().toDateTime(), start);
+        QCOMPARE(f.probe.clients().index(1, 10).data().toDateTime(), start.addSecs(600 * 60));
+    }
+};
+
+QTEST_MAIN(MainWindowFeaturesTest)
+#include "test_mainwindow_features.moc"

@@ -1,0 +1,95 @@
+#pragma once
+// What the window tests share: a real database file in a fresh temporary folder, and a
+// recorder that answers the message boxes instead of a person.
+
+#include "database.h"
+#include "message_box.h"
+
+#include <QDir>
+#include <QString>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sqlite3.h>
+
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+using Rows = std::vector<std::vector<std::string>>;
+
+struct TestDatabase {
+    TestDatabase() : database(std::make_unique<Database>(path("tovalo.db")))
+    {
+        QVERIFY(folder.isValid());
+        QVERIFY(!database->open_database());
+    }
+
+    // Another connection changes the file behind the database's back.
+    void run_sql(const std::string& s_sql) const
+    {
+        sqlite3* connection = nullptr;
+        QCOMPARE(sqlite3_open(path("tovalo.db").c_str(), &connection), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(connection);
+    }
+
+    std::string path(const QString& s_name) const
+    {
+        return QDir(folder.path()).filePath(s_name).toStdString();
+    }
+
+    QTemporaryDir folder;
+    std::unique_ptr<Database> database;
+};
+
+struct ShownBox {
+    QString s_title;
+    QString s_text;
+    bool is_question;
+};
+
+// Records every box; questions take the queued answers in order, then No.
+class BoxRecorder {
+public:
+    BoxRecorder()
+    {
+        message_box::set_handler(
+            [this](const QString& s_title, const QString& s_text, bool is_question) {
+                boxes.push_back({s_title, s_text, is_question});
+                if (!is_question || answers.empty()) {
+                    return false;
+                }
+                const bool answer = answers.front();
+                answers.pop_front();
+                return answer;
+            });
+    }
+    ~BoxRecorder() { message_box::set_handler({}); }
+    BoxRecorder(const BoxRecorder&) = delete;
+    BoxRecorder& operator=(const BoxRecorder&) = delete;
+
+    void answer(std::initializer_list<bool> v_answers) { answers.insert(answers.end(), v_answers); }
+    QStringList texts() const
+    {
+        QStringList v_texts;
+        for (const ShownBox& box : boxes) {
+            v_texts.append(box.s_text);
+        }
+        return v_texts;
+    }
+
+    std::vector<ShownBox> boxes;
+    std::deque<bool> answers;
+};
+
+template <typename T>
+T* child(QObject* parent, const char* s_name)
+{
+    T* widget = parent->findChild<T*>(s_name);
+    if (!widget) {
+        qFatal("no child %s", s_name);
+    }
+    return widget;
+}
