@@ -5,6 +5,9 @@
 #include "solver_utils.h"
 #include "vrp.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <vector>
 
@@ -51,12 +54,29 @@ inline double serving_cost(const VRP& vrp, int container, const Segment& whole)
     return vrp.segment_cost(container, whole, true);
 }
 
+// The pieces of an intra-route candidate's new visit order, at most five.
+class PieceList {
+public:
+    PieceList(std::initializer_list<Piece> pieces) : count(pieces.size())
+    {
+        std::copy(pieces.begin(), pieces.end(), v_pieces.begin());
+    }
+    const Piece* begin() const { return v_pieces.data(); }
+    const Piece* end() const { return v_pieces.data() + count; }
+
+private:
+    std::array<Piece, 5> v_pieces{};
+    std::size_t count;
+};
+
 // Change of route r's cost if its visits ran in the order of the pieces (intra-route).
 inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r,
-                                std::initializer_list<Piece> pieces)
+                                const PieceList& pieces)
 {
     const Route& route = solution.routes[r];
-    return serving_cost(vrp, route.container, join_pieces(vrp, solution, pieces)) - route.cost;
+    return serving_cost(vrp, route.container,
+                        join_pieces(vrp, solution, pieces.begin(), pieces.end())) -
+           route.cost;
 }
 
 // A candidate's move delta (what the choice compares) and its change of route costs

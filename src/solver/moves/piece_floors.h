@@ -106,4 +106,43 @@ inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEn
     return true;
 }
 
+// Floor of any pieces read straight from the segment tables, for the intra-route moves,
+// whose pieces all come from one route. False where the first join would meet the depot
+// with itself.
+inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const PieceList& pieces,
+                            Segment& floor)
+{
+    const Piece* piece = pieces.begin();
+    if (client_at(solution, piece->route, piece->last) ==
+        client_at(solution, piece[1].route, piece[1].first)) {
+        return false;
+    }
+    floor.distance = solution.seg_distance[piece->route](piece->first, piece->last);
+    floor.time_warp = solution.seg_time_warp[piece->route](piece->first, piece->last);
+    for (++piece; piece != pieces.end(); ++piece) {
+        const Piece& before = *(piece - 1);
+        const double leg = vrp.distance(client_at(solution, before.route, before.last),
+                                        client_at(solution, piece->route, piece->first));
+        floor.distance =
+            (floor.distance + solution.seg_distance[piece->route](piece->first, piece->last)) + leg;
+        floor.time_warp =
+            floor.time_warp + solution.seg_time_warp[piece->route](piece->first, piece->last);
+    }
+    return true;
+}
+
+// Offers an intra-route candidate, priced only when its floor could beat the choice so far.
+template <class Candidate>
+void offer_intra(const VRP& vrp, const VRP::Solution& solution, unsigned r,
+                 const PieceList& pieces, const Candidate& candidate, Choice<Candidate>& choice)
+{
+    const Route& route = solution.routes[r];
+    Segment floor;
+    if (floor_of_pieces(vrp, solution, pieces, floor) &&
+        !choice.may_take(vrp.segment_cost(route.container, floor, true) - route.cost)) {
+        return;
+    }
+    choice.offer(intra_route_delta(vrp, solution, r, pieces), candidate);
+}
+
 }  // namespace moves
