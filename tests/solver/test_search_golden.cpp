@@ -23,8 +23,8 @@ namespace {
 std::string read_golden(const std::string& s_name)
 {
     const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    std::ifstream file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/../solver/golden/" +
-                       s_name);
+    const std::string s_data = s_dir != nullptr ? s_dir : "tests/data";
+    std::ifstream file(s_data + "/../solver/golden/" + s_name);
     std::stringstream text;
     text << file.rdbuf();
     std::string s_text = text.str();

@@ -36,8 +36,9 @@ inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution, const 
         vrp.join_stored_segments(solution, a.route, a.first, a.last, b.route, b.first, b.last);
     for (; piece != end; ++piece) {
         const Piece& before = *(piece - 1);
-        joined = vrp.join_with_stored_segment(joined, client_at(solution, before.route, before.last),
-                                              solution, piece->route, piece->first, piece->last);
+        const unsigned u = client_at(solution, before.route, before.last);
+        joined = vrp.join_with_stored_segment(joined, u, solution, piece->route, piece->first,
+                                              piece->last);
     }
     return joined;
 }

@@ -123,10 +123,10 @@ inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const
         const Piece& before = *(piece - 1);
         const double leg = vrp.distance(client_at(solution, before.route, before.last),
                                         client_at(solution, piece->route, piece->first));
-        floor.distance =
-            (floor.distance + solution.seg_distance[piece->route](piece->first, piece->last)) + leg;
-        floor.time_warp =
-            floor.time_warp + solution.seg_time_warp[piece->route](piece->first, piece->last);
+        const SquareTable& distance = solution.seg_distance[piece->route];
+        const SquareTable& warp = solution.seg_time_warp[piece->route];
+        floor.distance = (floor.distance + distance(piece->first, piece->last)) + leg;
+        floor.time_warp = floor.time_warp + warp(piece->first, piece->last);
     }
     return true;
 }

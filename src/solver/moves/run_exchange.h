@@ -244,7 +244,8 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
-                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1, choice)) {
+                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1,
+                                                              choice)) {
                         continue;
                     }
                     if (RUN2 > 0) {

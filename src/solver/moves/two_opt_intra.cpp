@@ -40,9 +40,10 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
-            moves::offer_intra(*this, solution, route,
-                               reversal_pieces(route, static_cast<unsigned>(n), first, first + 1, c),
-                               {first, first + 1, c, c + 1}, choice);
+            const moves::PieceList pieces =
+                reversal_pieces(route, static_cast<unsigned>(n), first, first + 1, c);
+            moves::offer_intra(*this, solution, route, pieces, {first, first + 1, c, c + 1},
+                               choice);
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Reversal& chosen) {

@@ -75,13 +75,15 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
     if (pair.a_serves(m)) {
         cost_a = moves::serving_cost(
             vrp, m.container_a,
-            moves::join_pieces(vrp, solution, {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, pair.n2 - 1}}));
+            moves::join_pieces(vrp, solution,
+                               {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, pair.n2 - 1}}));
     }
     double cost_b = 0.0;
     if (pair.b_serves(m)) {
         cost_b = moves::serving_cost(
             vrp, m.container_b,
-            moves::join_pieces(vrp, solution, {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, pair.n1 - 1}}));
+            moves::join_pieces(vrp, solution,
+                               {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, pair.n1 - 1}}));
     }
     return moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b,
                                    pair.cost1, pair.cost2);
