@@ -36,30 +36,6 @@ std::string cell_utf8(const QAbstractItemModel& model, int row, int column)
     return grid_cell_text(model, row, column).toStdString();
 }
 
-// Name and address columns 0 to 6; every one but the number loses its accents.
-QString take_name_and_address(const QAbstractItemModel& model, int row,
-                              std::vector<std::string>& v_row)
-{
-    static const std::array<const char*, 7> messages = {
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Name(ID)' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Address' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Number' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Neighborhood' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'City' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'State' value on row "),
-        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Country' value on row ")};
-    for (int column = 0; column < 7; ++column) {
-        QString s_cell = grid_cell_text(model, row, column);
-        if (column != 2) {
-            s_cell = remove_accents(s_cell);
-        }
-        if (s_cell.isEmpty()) {
-            return row_fault(messages[static_cast<size_t>(column)], row);
-        }
-        v_row.push_back(s_cell.toStdString());
-    }
-    return QString();
-}
 
 QString take_coordinates(const QAbstractItemModel& model, int row, std::vector<std::string>& v_row)
 {
@@ -161,6 +137,30 @@ QString check_client_row(const QAbstractItemModel& model, int row, const QDateTi
 }
 
 }  // namespace
+
+QString take_name_and_address(const QAbstractItemModel& model, int row,
+                              std::vector<std::string>& v_row)
+{
+    static const std::array<const char*, 7> messages = {
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Name(ID)' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Address' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Number' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Neighborhood' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'City' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'State' value on row "),
+        QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Country' value on row ")};
+    for (int column = 0; column < 7; ++column) {
+        QString s_cell = grid_cell_text(model, row, column);
+        if (column != 2) {
+            s_cell = remove_accents(s_cell);
+        }
+        if (s_cell.isEmpty()) {
+            return row_fault(messages[static_cast<size_t>(column)], row);
+        }
+        v_row.push_back(s_cell.toStdString());
+    }
+    return QString();
+}
 
 QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client, int& max_demand)
 {

@@ -14,6 +14,11 @@ class QAbstractItemModel;
 // the instance builder reads it back with the same form).
 extern const char k_time_window_format[];
 
+// Appends the name and address cells (columns 0 to 6) of a client-grid row, every one
+// but the number without accents; the message of the first empty cell, or an empty text.
+QString take_name_and_address(const QAbstractItemModel& model, int row,
+                              std::vector<std::string>& v_row);
+
 // Fills vv_client with the cleaned 14 cells of each row and max_demand (-1 on entry)
 // with the biggest demand, the depot's included.
 QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client, int& max_demand);

@@ -1,23 +1,13 @@
 #include "grid_clients_table.h"
 
-#include "accents.h"
 #include "geocoding.h"
+#include "grid_checks.h"
 #include "grid_operations.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
 
 namespace {
-
-// Column 2, the house number, keeps its accents.
-const char* const k_missing_field[] = {
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Name(ID)' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Address' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Number' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Neighborhood' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'City' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'State' value on row "),
-    QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Country' value on row ")};
 
 QString translated(const char* s_text)
 {
@@ -26,13 +16,9 @@ QString translated(const char* s_text)
 
 QString record_fault(const QAbstractItemModel& model, int row, std::vector<std::string>& v_record)
 {
-    for (int column = 0; column < 7; ++column) {
-        const QString s_cell = grid_cell_text(model, row, column);
-        const std::string s_value = (column == 2 ? s_cell : remove_accents(s_cell)).toStdString();
-        if (s_value.empty()) {
-            return translated(k_missing_field[column]) + QString::number(row);
-        }
-        v_record.push_back(s_value);
+    const QString s_fault = take_name_and_address(model, row, v_record);
+    if (!s_fault.isEmpty()) {
+        return s_fault;
     }
     std::string s_lat = grid_cell_text(model, row, 7).replace(',', '.').toStdString();
     std::string s_long = grid_cell_text(model, row, 8).replace(',', '.').toStdString();

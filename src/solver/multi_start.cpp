@@ -25,6 +25,36 @@ private:
     std::chrono::steady_clock::time_point start;
 };
 
+// What ends the search: the time limit, or the fixed budgets of a developer run.
+class SearchLimit {
+public:
+    SearchLimit(const VRP& vrp, double max_time_s)
+        : max_time(max_time_s), restarts(vrp.restart_budget), iterations(vrp.iteration_budget)
+    {
+        measure();
+    }
+    bool budgeted() const { return restarts >= 0; }
+    void measure() { elapsed = budgeted() ? 0.0 : clock.elapsed(); }
+    double last_elapsed() const { return elapsed; }
+    bool restart_allowed(int restarts_done) const
+    {
+        return budgeted() ? restarts_done < restarts : max_time > elapsed;
+    }
+    int iteration_count(int rounds) const
+    {
+        return iterations >= 0 && iterations < rounds ? iterations : rounds;
+    }
+    bool iterations_allowed() const { return budgeted() || max_time > elapsed; }
+    bool time_is_up() const { return !budgeted() && elapsed >= max_time; }
+
+private:
+    SearchClock clock;
+    double max_time;
+    int restarts;
+    int iterations;
+    double elapsed = 0.0;
+};
+
 // The best solution before any restart: no route, and any solution beats its cost.
 VRP::Solution no_best_yet(const VRP& vrp)
 {
@@ -39,8 +69,7 @@ VRP::Solution VRP::multi_start_ils(double max_time)
 {
     Solution best = no_best_yet(*this);
     int best_routes = 2147483647;
-    const SearchClock clock;
-    double elapsed = clock.elapsed();
+    SearchLimit limit(*this, max_time);
     const std::vector<SolutionRoutine> v_disturbances = initialize_solution_disturbance_routines();
     const std::vector<SolutionRoutine> v_searches = initialize_local_search_routines();
     // The one-pass search where the descent would take longest to settle.
@@ -53,29 +82,30 @@ VRP::Solution VRP::multi_start_ils(double max_time)
 
     // The first restart always runs, whatever the limit, so that every client ends up
     // either on a route or listed as unrouted.
-    bool first = true;
-    while (first || max_time > elapsed) {
-        first = false;
+    int restarts_done = 0;
+    while (restarts_done == 0 || limit.restart_allowed(restarts_done)) {
+        ++restarts_done;
         Solution solution = randomized_insertion();
         improve_and_keep(solution);
-        const int rounds = disturbance_rounds();  // counts a DUMMY record appended just now
-        if (rounds > 0 && max_time > elapsed) {
+        // Counts a DUMMY record appended just now.
+        const int rounds = limit.iteration_count(disturbance_rounds());
+        if (rounds > 0 && limit.iterations_allowed()) {
             for (int round = 0; round < rounds; ++round) {
                 const int x = rand_int(0, static_cast<int>(v_disturbances.size()) - 1);
                 v_disturbances[static_cast<std::size_t>(x)](solution);
                 improve_and_keep(solution);
-                elapsed = clock.elapsed();
-                if (elapsed >= max_time) {
+                limit.measure();
+                if (limit.time_is_up()) {
                     break;
                 }
             }
         }
-        elapsed = clock.elapsed();
+        limit.measure();
     }
     for (unsigned r = 0; r < best.routes.size(); ++r) {
         intra_route_search(best, r);
     }
-    best.total_time = elapsed;
+    best.total_time = limit.last_elapsed();
     return best;
 }
 

@@ -7,17 +7,6 @@
 
 #include <cstdio>
 
-Segment VRP::Solution::segment(unsigned r, unsigned i, unsigned j) const
-{
-    Segment s;
-    s.duration = seg_duration[r](i, j);
-    s.earliest = seg_earliest[r](i, j);
-    s.latest = seg_latest[r](i, j);
-    s.time_warp = seg_time_warp[r](i, j);
-    s.distance = seg_distance[r](i, j);
-    return s;
-}
-
 void VRP::Solution::set_segment(unsigned r, unsigned i, unsigned j, const Segment& value)
 {
     seg_duration[r](i, j) = value.duration;
@@ -38,30 +27,6 @@ void VRP::Solution::resize_route_data(std::size_t count)
     seg_latest.resize(count);
     seg_time_warp.resize(count);
     seg_distance.resize(count);
-}
-
-Segment VRP::join_stored_segments(const Solution& solution, unsigned r1, unsigned i1,
-                                  unsigned j1, unsigned r2, unsigned i2, unsigned j2) const
-{
-    const Segment first = solution.segment(r1, i1, j1);
-    const unsigned u = static_cast<unsigned>(solution.routes[r1].visits[j1].client);
-    const unsigned w = static_cast<unsigned>(solution.routes[r2].visits[i2].client);
-    if (u == w) {
-        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
-        Segment start;
-        start.earliest = first.earliest;
-        start.latest = first.earliest;
-        return start;
-    }
-    return join_segments(first, solution.segment(r2, i2, j2), travel(u, w), distance(u, w));
-}
-
-Segment VRP::join_with_stored_segment(const Segment& first, unsigned u,
-                                      const Solution& solution, unsigned r, unsigned i,
-                                      unsigned j) const
-{
-    const unsigned w = static_cast<unsigned>(solution.routes[r].visits[i].client);
-    return join_segments(first, solution.segment(r, i, j), travel(u, w), distance(u, w));
 }
 
 namespace {
@@ -182,14 +147,6 @@ void VRP::update_route_costs(Solution& solution) const
         sum += solution.routes[r].cost;
     }
     solution.total_cost = sum;
-}
-
-double VRP::segment_cost(int container_index, const Segment& s, bool serves_clients) const
-{
-    const Container& record = container(container_index);
-    const double f = serves_clients ? 1.0 : 0.0;
-    return (f * record.fixed_cost + record.var_cost * s.distance) +
-           time_warp_penalty * s.time_warp;
 }
 
 double VRP::route_cost(const Solution& solution, unsigned r) const

@@ -16,11 +16,6 @@ int rand_int(int lo, int hi)
     return static_cast<int>(lo + std::rand() % span);
 }
 
-bool is_less(double a, double b)
-{
-    return a - b < -0.01;
-}
-
 bool is_equal(double a, double b)
 {
     return std::fabs(a - b) <= 0.01;

@@ -53,7 +53,11 @@ public:
         std::vector<SquareTable> seg_distance;
 
         // Entry [i][j] of route r's five tables.
-        Segment segment(unsigned r, unsigned i, unsigned j) const;
+        Segment segment(unsigned r, unsigned i, unsigned j) const
+        {
+            return Segment{seg_duration[r](i, j), seg_earliest[r](i, j), seg_latest[r](i, j),
+                           seg_time_warp[r](i, j), seg_distance[r](i, j)};
+        }
         void set_segment(unsigned r, unsigned i, unsigned j, const Segment& value);
         // Grows or shrinks the per-route data to one (empty) entry per route.
         void resize_route_data(std::size_t count);
@@ -74,6 +78,11 @@ public:
     // record is known by its index, never by its name: a user may name a type "DUMMY".
     int dummy_container = -1;
     SolveStats stats;
+    // Developer programs and tests only: a fixed amount of multi-start search in place
+    // of the clock, so that a run repeats itself whatever the machine's speed. -1 leaves
+    // the clock in charge. With a restart budget the reported time is 0.
+    int restart_budget = -1;
+    int iteration_budget = -1;  // disturbance iterations per restart, at most
 
     VRP();
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
@@ -82,11 +91,22 @@ public:
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    double travel(unsigned a, unsigned b) const { return v_travel[a * n_clients + b]; }
+    // Travel time and distance of the leg a -> b side by side: one memory line per leg
+    // for the joins. The distances alone are also kept densely, for the cost floors and
+    // the triangle check, which read nothing else.
+    struct Leg {
+        double travel = 0.0;
+        double distance = 0.0;
+    };
+    const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
+    double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
-    const Container& container(int k) const;
+    const Container& container(int k) const
+    {
+        return instance->containers[static_cast<std::size_t>(k)];
+    }
     int container_count() const;
     bool is_dummy(int container) const { return container == dummy_container && container >= 0; }
     // Takes one vehicle of a real type; the DUMMY record and unknown indices have no count.
@@ -127,6 +147,8 @@ public:
     double route_cost(const Solution& solution, unsigned r) const;
     // Cost of a route on the container whose whole visit sequence is summarised by s.
     double segment_cost(int container, const Segment& s, bool serves_clients) const;
+    // The same for a vehicle type record already looked up.
+    double segment_cost(const Container& record, const Segment& s, bool serves_clients) const;
     void compute_visit_times(Solution& solution) const;
     void print_route_check(const Solution& solution) const;
 
@@ -267,8 +289,8 @@ public:
 
 private:
     unsigned n_clients = 0;
-    std::vector<double> v_travel;    // n x n, row-major, diagonal as stored
-    std::vector<double> v_distance;  // n x n, row-major, diagonal as stored
+    std::vector<Leg> v_legs;          // n x n, row-major, diagonal as stored
+    std::vector<double> v_distance;  // the legs' distances alone, same layout
     std::vector<Client> v_clients;
 
     void copy_problem_data();
@@ -280,3 +302,6 @@ void print_route_containers(const VRP::Solution& solution);
 // the file cannot be opened.
 void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
                           const std::string& s_path);
+
+// The joins and the route cost, inline (every candidate of every move calls them).
+#include "vrp_joins.h"

@@ -5,6 +5,9 @@
 #include "solver_utils.h"
 #include "vrp.h"
 
+#include <algorithm>
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <vector>
 
@@ -17,25 +20,33 @@ struct Piece {
     unsigned last;
 };
 
-// The new visit order made of at least two stored pieces, in constant time per piece.
-inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
-                           std::initializer_list<Piece> pieces)
+inline unsigned client_at(const VRP::Solution& solution, unsigned route, unsigned position)
 {
-    auto piece = pieces.begin();
+    return static_cast<unsigned>(solution.routes[route].visits[position].client);
+}
+
+// The new visit order made of the pieces [begin, end), at least two, in constant time per piece.
+inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution, const Piece* begin,
+                           const Piece* end)
+{
+    const Piece* piece = begin;
     const Piece& a = *piece++;
     const Piece& b = *piece++;
     Segment joined =
         vrp.join_stored_segments(solution, a.route, a.first, a.last, b.route, b.first, b.last);
-    unsigned last = b.route;
-    unsigned at = b.last;
-    for (; piece != pieces.end(); ++piece) {
-        const auto u = static_cast<unsigned>(solution.routes[last].visits[at].client);
+    for (; piece != end; ++piece) {
+        const Piece& before = *(piece - 1);
+        const unsigned u = client_at(solution, before.route, before.last);
         joined = vrp.join_with_stored_segment(joined, u, solution, piece->route, piece->first,
                                               piece->last);
-        last = piece->route;
-        at = piece->last;
     }
     return joined;
+}
+
+inline Segment join_pieces(const VRP& vrp, const VRP::Solution& solution,
+                           std::initializer_list<Piece> pieces)
+{
+    return join_pieces(vrp, solution, pieces.begin(), pieces.end());
 }
 
 // Cost of a candidate route that serves clients.
@@ -44,12 +55,29 @@ inline double serving_cost(const VRP& vrp, int container, const Segment& whole)
     return vrp.segment_cost(container, whole, true);
 }
 
+// The pieces of an intra-route candidate's new visit order, at most five.
+class PieceList {
+public:
+    PieceList(std::initializer_list<Piece> pieces) : count(pieces.size())
+    {
+        std::copy(pieces.begin(), pieces.end(), v_pieces.begin());
+    }
+    const Piece* begin() const { return v_pieces.data(); }
+    const Piece* end() const { return v_pieces.data() + count; }
+
+private:
+    std::array<Piece, 5> v_pieces{};
+    std::size_t count;
+};
+
 // Change of route r's cost if its visits ran in the order of the pieces (intra-route).
 inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r,
-                                std::initializer_list<Piece> pieces)
+                                const PieceList& pieces)
 {
     const Route& route = solution.routes[r];
-    return serving_cost(vrp, route.container, join_pieces(vrp, solution, pieces)) - route.cost;
+    return serving_cost(vrp, route.container,
+                        join_pieces(vrp, solution, pieces.begin(), pieces.end())) -
+           route.cost;
 }
 
 // A candidate's move delta (what the choice compares) and its change of route costs
@@ -83,6 +111,9 @@ public:
         }
     }
     bool found() const { return found_one; }
+    // Whether a candidate whose delta is at least floor_delta could still be chosen. When
+    // the floor is not is_less than the best, no delta above it is either.
+    bool may_take(double floor_delta) const { return !(floor_delta - best >= -0.01); }
     const Candidate& candidate() const { return chosen; }
     double cost_change() const { return change; }
 

@@ -1,6 +1,6 @@
 // Moves two consecutive clients, kept in their order, to another place in the route.
 
-#include "move_support.h"
+#include "piece_floors.h"
 
 #include <algorithm>
 
@@ -11,29 +11,36 @@ struct PairMove {
     unsigned a = 0;  // the pair a, a + 1
     unsigned c = 0;  // it goes directly after the visit now at c
 };
+
+// The pair a, a + 1 put after c, later in the route (c > a + 1) or earlier (c < a - 1).
+moves::PieceList forward_pieces(unsigned r, unsigned n, unsigned a, unsigned c)
+{
+    if (c == a + 2) {
+        return {Piece{r, 0, a - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, a + 3, n - 1}};
+    }
+    return {Piece{r, 0, a - 1}, Piece{r, a + 2, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1},
+            Piece{r, c + 1, n - 1}};
+}
+
+moves::PieceList backward_pieces(unsigned r, unsigned n, unsigned a, unsigned c)
+{
+    return {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, c + 1, a - 1},
+            Piece{r, a + 2, n - 1}};
+}
 }  // namespace
 
 double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
                                        unsigned c) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    if (c == a + 2) {
-        return moves::intra_route_delta(
-            *this, solution, r,
-            {Piece{r, 0, a - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, a + 3, n - 1}});
-    }
-    return moves::intra_route_delta(*this, solution, r,
-                                    {Piece{r, 0, a - 1}, Piece{r, a + 2, c - 1}, Piece{r, c, c},
-                                     Piece{r, a, a + 1}, Piece{r, c + 1, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, forward_pieces(r, n, a, c));
 }
 
 double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
                                         unsigned b, unsigned c) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r,
-                                    {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1},
-                                     Piece{r, c + 1, a - 1}, Piece{r, a + 2, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, backward_pieces(r, n, a, c));
 }
 
 bool VRP::or_opt_intra(Solution& solution, unsigned& route)
@@ -49,9 +56,10 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
                 continue;
             }
             // The pair goes after c: later in the route, or earlier.
-            choice.offer(c > a + 1 ? or_opt_intra_forward_delta(solution, route, a, a + 1, c)
-                                   : or_opt_intra_backward_delta(solution, route, a, a + 1, c),
-                         {a, c});
+            moves::offer_intra(*this, solution, route,
+                               c > a + 1 ? forward_pieces(route, n, a, c)
+                                         : backward_pieces(route, n, a, c),
+                               {a, c}, choice);
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const PairMove& chosen) {

@@ -1,6 +1,6 @@
 // Moves one client to another place in its route.
 
-#include "move_support.h"
+#include "piece_floors.h"
 
 #include <algorithm>
 
@@ -11,24 +11,31 @@ struct Relocation {
     unsigned i = 0;  // position of the client
     unsigned j = 0;  // it goes directly after the visit now at j
 };
+
+// The new visit order when the client moves backwards (j < i) and forwards (j > i).
+moves::PieceList backward_pieces(unsigned r, unsigned n, unsigned i, unsigned j)
+{
+    return {Piece{r, 0, j}, Piece{r, i, i}, Piece{r, j + 1, i - 1}, Piece{r, i + 1, n - 1}};
+}
+
+moves::PieceList forward_pieces(unsigned r, unsigned n, unsigned i, unsigned j)
+{
+    return {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}};
+}
 }  // namespace
 
 double VRP::relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
                                           unsigned j) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(
-        *this, solution, r,
-        {Piece{r, 0, j}, Piece{r, i, i}, Piece{r, j + 1, i - 1}, Piece{r, i + 1, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, backward_pieces(r, n, i, j));
 }
 
 double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
                                          unsigned j) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(
-        *this, solution, r,
-        {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, forward_pieces(r, n, i, j));
 }
 
 bool VRP::relocate_intra(Solution& solution, unsigned& route)
@@ -41,10 +48,12 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
     for (unsigned i = 1; i <= n - 2; ++i) {
         // Places before the client, then after it; j = i - 1 and j = i change nothing.
         for (unsigned j = 0; j + 2 <= i; ++j) {
-            choice.offer(relocate_intra_backward_delta(solution, route, i, j), {i, j});
+            moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j), {i, j},
+                               choice);
         }
         for (unsigned j = i + 1; j <= n - 2; ++j) {
-            choice.offer(relocate_intra_forward_delta(solution, route, i, j), {i, j});
+            moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j), {i, j},
+                               choice);
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Relocation& chosen) {

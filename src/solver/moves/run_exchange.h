@@ -4,6 +4,9 @@
 // is inserted at that place). One scan, pricing and applier serves all five such moves.
 
 #include "move_support.h"
+#include "piece_floors.h"
+
+#include <array>
 
 namespace moves {
 
@@ -14,37 +17,112 @@ struct RunExchange {
     unsigned p = 0;  // first visit of the run taken from r2, or the insertion place
 };
 
-// The two new routes priced from stored pieces. The route that gains clients pays the
-// DUMMY penalty of its record and the one that loses them is relieved of its own.
+// The first route after an exchange (RUN2 > 0): its visits before its run, r2's run, the rest.
 template <unsigned RUN1, unsigned RUN2>
-Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+std::array<Piece, 3> first_route_pieces(const VRP::Solution& solution, const RunExchange& m)
+{
+    const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
+    return {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+            Piece{m.r1, m.i + RUN1, n1 - 1}};
+}
+
+// The second route: its visits before place p, r1's run, then its visits after its own run.
+template <unsigned RUN1, unsigned RUN2>
+std::array<Piece, 3> second_route_pieces(const VRP::Solution& solution, const RunExchange& m)
+{
+    const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
+    return {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
+            Piece{m.r2, m.p + RUN2, n2 - 1}};
+}
+
+// New cost of the first route: it gives its run and takes r2's run in its place. Without
+// a run to take (relocations) it does not depend on the place in r2, so the scan prices it
+// once per run. A route left without clients costs nothing.
+template <unsigned RUN1, unsigned RUN2>
+double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+{
+    const Route& route1 = solution.routes[m.r1];
+    const auto n1 = static_cast<unsigned>(route1.visits.size());
+    if (RUN2 > 0) {
+        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
+        return serving_cost(vrp, route1.container,
+                            join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
+    }
+    if (n1 - RUN1 > 2) {
+        return serving_cost(
+            vrp, route1.container,
+            join_pieces(vrp, solution, {Piece{m.r1, 0, m.i - 1}, Piece{m.r1, m.i + RUN1, n1 - 1}}));
+    }
+    return 0.0;
+}
+
+// The route that gains clients pays the DUMMY penalty of its record and the one that loses
+// them is relieved of its own.
+template <unsigned RUN1, unsigned RUN2>
+double run_exchange_penalty(const VRP& vrp, const Route& route1, const Route& route2)
+{
+    if (RUN1 == RUN2) {
+        return 0.0;
+    }
+    return vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+}
+
+// The two new routes priced from stored pieces, the first one's cost given.
+template <unsigned RUN1, unsigned RUN2>
+Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
+                          double new1)
 {
     static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
     const Route& route1 = solution.routes[m.r1];
     const Route& route2 = solution.routes[m.r2];
-    const auto n1 = static_cast<unsigned>(route1.visits.size());
-    const auto n2 = static_cast<unsigned>(route2.visits.size());
-    double new1 = 0.0;  // a route left without clients costs nothing
+    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
+    const double new2 = serving_cost(vrp, route2.container,
+                                     join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
+    return price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2), new1, new2,
+                            route1.cost, route2.cost);
+}
+
+// Whether the candidate could beat the choice so far, judged from the floors of the new
+// routes (see piece_floors.h) put through the very sum that prices it. One that could not
+// is skipped unpriced, which changes no choice. new1 is the exact first cost when RUN2 = 0.
+// What the floors of one route pair read, looked up once per pair.
+struct PairFloorData {
+    const Container& record1;
+    const Container& record2;
+    double penalty;  // the DUMMY penalty term
+    double cost1;
+    double cost2;
+    const VisitEnds* ends1;
+    const VisitEnds* ends2;
+};
+
+template <unsigned RUN1, unsigned RUN2>
+bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
+                              double new1, const Choice<RunExchange>& choice)
+{
+    Segment floor;
+    double floor1 = new1;
     if (RUN2 > 0) {
-        new1 = serving_cost(vrp, route1.container,
-                            join_pieces(vrp, solution,
-                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
-                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
-    } else if (n1 - RUN1 > 2) {
-        new1 = serving_cost(
-            vrp, route1.container,
-            join_pieces(vrp, solution, {Piece{m.r1, 0, m.i - 1}, Piece{m.r1, m.i + RUN1, n1 - 1}}));
+        if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
+                            pair.ends1[m.i + RUN1], floor)) {
+            return true;
+        }
+        floor1 = vrp.segment_cost(pair.record1, floor, true);
     }
-    const double new2 =
-        serving_cost(vrp, route2.container,
-                     join_pieces(vrp, solution,
-                                 {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
-                                  Piece{m.r2, m.p + RUN2, n2 - 1}}));
-    double penalty = 0.0;
-    if (RUN1 != RUN2) {
-        penalty = vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+    if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
+                        pair.ends2[m.p + RUN2], floor)) {
+        return true;
     }
-    return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
+    const double floor2 = vrp.segment_cost(pair.record2, floor, true);
+    return choice.may_take(
+        price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta);
+}
+
+template <unsigned RUN1, unsigned RUN2>
+Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
+{
+    return price_run_exchange<RUN1, RUN2>(vrp, solution, m,
+                                          first_route_cost<RUN1, RUN2>(vrp, solution, m));
 }
 
 template <unsigned RUN1, unsigned RUN2>
@@ -113,6 +191,8 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     for (unsigned r = 0; r < routes; ++r) {
         v_min[r] = smallest_client_demand(vrp, solution.routes[r]);
     }
+    const RouteEnds ends(solution);
+    std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
         const Route& route1 = solution.routes[r1];
@@ -121,6 +201,14 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             continue;
         }
         const LoadFigures first = load_figures(vrp, solution, r1, v_min[r1]);
+        // A relocation leaves r1 the same whichever route takes the run: priced once per run.
+        if (RUN2 == 0) {
+            v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
+            for (int i = 1; i <= last_i; ++i) {
+                v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
+                    vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+            }
+        }
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             const Route& route2 = solution.routes[r2];
             const auto n2 = static_cast<int>(route2.visits.size());
@@ -132,11 +220,19 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             if (!pair_may_fit<RUN1, RUN2>(first, second)) {
                 continue;
             }
+            const PairFloorData pair{vrp.container(route1.container),
+                                     vrp.container(route2.container),
+                                     run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
+                                     route1.cost,
+                                     route2.cost,
+                                     ends.route(r1),
+                                     ends.route(r2)};
             for (int i = 1; i <= last_i; ++i) {
                 const long long given = run_demand(vrp, route1, static_cast<unsigned>(i), RUN1);
                 if (RUN2 == 0 && second.load + given >= second.capacity) {
                     continue;
                 }
+                double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
                 for (int p = 1; p <= last_p; ++p) {
                     if (RUN2 > 0) {
                         const long long taken =
@@ -148,7 +244,14 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
                                                 static_cast<unsigned>(p)};
-                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate),
+                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1,
+                                                              choice)) {
+                        continue;
+                    }
+                    if (RUN2 > 0) {
+                        new1 = first_route_cost<RUN1, RUN2>(vrp, solution, candidate);
+                    }
+                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate, new1),
                                  candidate);
                 }
             }

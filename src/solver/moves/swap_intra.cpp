@@ -1,6 +1,6 @@
 // Exchanges two clients of a route.
 
-#include "move_support.h"
+#include "piece_floors.h"
 
 #include <utility>
 
@@ -11,19 +11,21 @@ struct Exchange {
     unsigned i = 0;
     unsigned j = 0;  // always after i
 };
+
+moves::PieceList exchange_pieces(unsigned r, unsigned n, unsigned i, unsigned j)
+{
+    if (j == i + 1) {
+        return {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}};
+    }
+    return {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1}, Piece{r, i, i},
+            Piece{r, j + 1, n - 1}};
+}
 }  // namespace
 
 double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    if (j == i + 1) {
-        return moves::intra_route_delta(
-            *this, solution, r,
-            {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}});
-    }
-    return moves::intra_route_delta(*this, solution, r,
-                                    {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1},
-                                     Piece{r, i, i}, Piece{r, j + 1, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, exchange_pieces(r, n, i, j));
 }
 
 bool VRP::swap_intra(Solution& solution, unsigned& route)
@@ -35,7 +37,8 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
     moves::Choice<Exchange> choice;
     for (unsigned i = 1; i <= n - 3; ++i) {
         for (unsigned j = i + 1; j <= n - 2; ++j) {
-            choice.offer(swap_intra_delta(solution, route, i, j), {i, j});
+            moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, j), {i, j},
+                               choice);
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Exchange& chosen) {

@@ -1,6 +1,6 @@
 // Reverses a run of at least two consecutive clients of a route.
 
-#include "move_support.h"
+#include "piece_floors.h"
 
 #include <algorithm>
 
@@ -13,20 +13,23 @@ struct Reversal {
     unsigned c = 0;
     unsigned d = 0;
 };
+
+// Positions b..c reversed, after position a.
+moves::PieceList reversal_pieces(unsigned r, unsigned n, unsigned a, unsigned b, unsigned c)
+{
+    if (c == b + 1) {
+        return {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, b, b}, Piece{r, c + 1, n - 1}};
+    }
+    return {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, c - 1, b + 1}, Piece{r, b, b},
+            Piece{r, c + 1, n - 1}};
+}
 }  // namespace
 
 double VRP::two_opt_intra_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
                                 unsigned c, unsigned d) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    if (c == b + 1) {
-        return moves::intra_route_delta(
-            *this, solution, r,
-            {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, b, b}, Piece{r, c + 1, n - 1}});
-    }
-    return moves::intra_route_delta(*this, solution, r,
-                                    {Piece{r, 0, a}, Piece{r, c, c}, Piece{r, c - 1, b + 1},
-                                     Piece{r, b, b}, Piece{r, c + 1, n - 1}});
+    return moves::intra_route_delta(*this, solution, r, reversal_pieces(r, n, a, b, c));
 }
 
 bool VRP::two_opt_intra(Solution& solution, unsigned& route)
@@ -37,8 +40,10 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
-            choice.offer(two_opt_intra_delta(solution, route, first, first + 1, c, c + 1),
-                         {first, first + 1, c, c + 1});
+            const moves::PieceList pieces =
+                reversal_pieces(route, static_cast<unsigned>(n), first, first + 1, c);
+            moves::offer_intra(*this, solution, route, pieces, {first, first + 1, c, c + 1},
+                               choice);
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Reversal& chosen) {

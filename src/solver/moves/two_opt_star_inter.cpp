@@ -2,6 +2,7 @@
 // types or on each other's.
 
 #include "move_support.h"
+#include "piece_floors.h"
 
 using moves::Piece;
 
@@ -15,18 +16,49 @@ struct TailExchange {
     int container_b = 0;
 };
 
+// What pricing the candidates of one route pair reads, looked up once per pair.
+struct TailPair {
+    unsigned r1;
+    unsigned r2;
+    unsigned n1;  // visits of r1
+    unsigned n2;  // visits of r2
+    int c1;       // vehicle types of r1 and r2
+    int c2;
+    const Container& record1;
+    const Container& record2;
+    double cost1;  // current costs of r1 and r2
+    double cost2;
+
+    TailPair(const VRP& vrp, const VRP::Solution& solution, unsigned route1, unsigned route2)
+        : r1(route1),
+          r2(route2),
+          n1(static_cast<unsigned>(solution.routes[route1].visits.size())),
+          n2(static_cast<unsigned>(solution.routes[route2].visits.size())),
+          c1(solution.routes[route1].container),
+          c2(solution.routes[route2].container),
+          record1(vrp.container(c1)),
+          record2(vrp.container(c2)),
+          cost1(solution.routes[route1].cost),
+          cost2(solution.routes[route2].cost)
+    {
+    }
+    // A = r1 up to i, then r2 after j; B = r2 up to j, then r1 after i. A route left
+    // without clients costs nothing.
+    bool a_serves(const TailExchange& m) const { return m.i != 0 || m.j != n2 - 2; }
+    bool b_serves(const TailExchange& m) const { return m.j != 0 || m.i != n1 - 2; }
+    const Container& record(int container) const { return container == c1 ? record1 : record2; }
+};
+
 // The penalty follows the clients that the route on container_a gains or loses. That
 // route had r1's visits when the types are kept and r2's when they are exchanged, so a
 // client put into the DUMMY route always pays, whichever route it sits on.
-double tail_exchange_penalty(const VRP& vrp, const VRP::Solution& solution, const TailExchange& m)
+double tail_exchange_penalty(const TailPair& pair, const TailExchange& m)
 {
-    const auto n1 = static_cast<long long>(solution.routes[m.r1].visits.size());
-    const auto n2 = static_cast<long long>(solution.routes[m.r2].visits.size());
-    const long long visits_a = n2 + m.i - m.j;
-    const bool exchanged = m.container_a != solution.routes[m.r1].container;
-    const long long before_a = exchanged ? n2 : n1;
-    const double penalty_a = vrp.container(m.container_a).penalty;
-    const double penalty_b = vrp.container(m.container_b).penalty;
+    const long long visits_a = static_cast<long long>(pair.n2) + m.i - m.j;
+    const bool exchanged = m.container_a != pair.c1;
+    const long long before_a = exchanged ? pair.n2 : pair.n1;
+    const double penalty_a = pair.record(m.container_a).penalty;
+    const double penalty_b = pair.record(m.container_b).penalty;
     if (visits_a < before_a) {
         return penalty_b - penalty_a;
     }
@@ -37,47 +69,95 @@ double tail_exchange_penalty(const VRP& vrp, const VRP::Solution& solution, cons
 }
 
 moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
-                                  const TailExchange& m)
+                                  const TailPair& pair, const TailExchange& m)
 {
-    const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
-    const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
-    double cost_a = 0.0;  // a route left without clients costs nothing
-    if (m.i != 0 || m.j != n2 - 2) {
+    double cost_a = 0.0;
+    if (pair.a_serves(m)) {
         cost_a = moves::serving_cost(
             vrp, m.container_a,
-            moves::join_pieces(vrp, solution, {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, n2 - 1}}));
+            moves::join_pieces(vrp, solution,
+                               {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, pair.n2 - 1}}));
     }
     double cost_b = 0.0;
-    if (m.j != 0 || m.i != n1 - 2) {
+    if (pair.b_serves(m)) {
         cost_b = moves::serving_cost(
             vrp, m.container_b,
-            moves::join_pieces(vrp, solution, {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, n1 - 1}}));
+            moves::join_pieces(vrp, solution,
+                               {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, pair.n1 - 1}}));
     }
-    return moves::price_two_routes(tail_exchange_penalty(vrp, solution, m), cost_a, cost_b,
-                                   solution.routes[m.r1].cost, solution.routes[m.r2].cost);
+    return moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b,
+                                   pair.cost1, pair.cost2);
+}
+
+// Floors of the two new routes (see piece_floors.h), taken once per candidate for both
+// vehicle-type assignments.
+struct TailFloors {
+    Segment a;
+    Segment b;
+    bool valid = true;
+};
+
+TailFloors tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                       const TailExchange& m)
+{
+    const moves::VisitEnds* ends1 = ends.route(pair.r1);
+    const moves::VisitEnds* ends2 = ends.route(pair.r2);
+    TailFloors floors;
+    if (pair.a_serves(m)) {
+        floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
+    }
+    if (pair.b_serves(m) && floors.valid) {
+        floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
+    }
+    return floors;
+}
+
+// Whether the assignment in m could beat the choice so far, judged from the floors put
+// through the very sum that prices it; one that could not is skipped unpriced.
+bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailExchange& m,
+                               const TailFloors& floors, const moves::Choice<TailExchange>& choice)
+{
+    if (!floors.valid) {
+        return true;
+    }
+    const double cost_a =
+        pair.a_serves(m) ? vrp.segment_cost(pair.record(m.container_a), floors.a, true) : 0.0;
+    const double cost_b =
+        pair.b_serves(m) ? vrp.segment_cost(pair.record(m.container_b), floors.b, true) : 0.0;
+    return choice.may_take(
+        moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b, pair.cost1,
+                                pair.cost2)
+            .delta);
 }
 
 // Prices the vehicle-type assignments the loads allow: between real types only the
 // first possible one, with the DUMMY type both.
-void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExchange m,
-                         long long load_a, long long load_b, moves::Choice<TailExchange>& choice)
+void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const TailPair& pair,
+                         const moves::RouteEnds& ends, TailExchange m, long long load_a,
+                         long long load_b, moves::Choice<TailExchange>& choice)
 {
-    const int c1 = solution.routes[m.r1].container;
-    const int c2 = solution.routes[m.r2].container;
-    const long long cap1 = vrp.container(c1).capacity;
-    const long long cap2 = vrp.container(c2).capacity;
+    const long long cap1 = pair.record1.capacity;
+    const long long cap2 = pair.record2.capacity;
     const bool keep = load_a <= cap1 && load_b <= cap2;
     const bool exchange = load_a <= cap2 && load_b <= cap1;
-    const bool with_dummy = vrp.is_dummy(c1) || vrp.is_dummy(c2);
+    if (!keep && !exchange) {
+        return;
+    }
+    const bool with_dummy = vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2);
+    const TailFloors floors = tail_floors(vrp, pair, ends, m);
     if (keep) {
-        m.container_a = c1;
-        m.container_b = c2;
-        choice.offer(price_tail_exchange(vrp, solution, m), m);
+        m.container_a = pair.c1;
+        m.container_b = pair.c2;
+        if (tail_exchange_may_improve(vrp, pair, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
+        }
     }
     if (exchange && (with_dummy || !keep)) {
-        m.container_a = c2;
-        m.container_b = c1;
-        choice.offer(price_tail_exchange(vrp, solution, m), m);
+        m.container_a = pair.c2;
+        m.container_b = pair.c1;
+        if (tail_exchange_may_improve(vrp, pair, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
+        }
     }
 }
 }  // namespace
@@ -85,7 +165,7 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, TailExch
 double VRP::two_opt_star_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
                                      unsigned j, int container_a, int container_b) const
 {
-    return price_tail_exchange(*this, solution,
+    return price_tail_exchange(*this, solution, TailPair(*this, solution, r1, r2),
                                TailExchange{r1, r2, i, j, container_a, container_b})
         .delta;
 }
@@ -94,6 +174,7 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
 {
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
+    const moves::RouteEnds ends(solution);
     moves::Choice<TailExchange> choice;
     // Each unordered pair once; an empty route only ever comes second.
     for (unsigned r1 = 0; r1 + 1 < routes; ++r1) {
@@ -103,7 +184,8 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
         }
         const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
         for (unsigned r2 = r1 + 1; r2 < routes; ++r2) {
-            const auto n2 = static_cast<unsigned>(solution.routes[r2].visits.size());
+            const TailPair pair(*this, solution, r1, r2);
+            const unsigned n2 = pair.n2;
             const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
             for (unsigned i = 0; i + 2 <= n1; ++i) {
                 for (unsigned j = 0; j + 2 <= n2; ++j) {
@@ -114,8 +196,8 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
                         static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
                     const long long load_b =
                         static_cast<long long>(v_cum2[j]) + v_cum1[n1 - 1] - v_cum1[i];
-                    offer_tail_exchange(*this, solution, TailExchange{r1, r2, i, j, 0, 0}, load_a,
-                                        load_b, choice);
+                    offer_tail_exchange(*this, solution, pair, ends,
+                                        TailExchange{r1, r2, i, j, 0, 0}, load_a, load_b, choice);
                 }
             }
         }
