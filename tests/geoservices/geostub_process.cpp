@@ -12,7 +12,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
 extern char** environ;
@@ -25,12 +24,6 @@ std::string geostub_script()
 {
     const char* tools = std::getenv("TOVALO_TOOLS");
     return std::string(tools != nullptr ? tools : TOVALO_SOURCE_TOOLS) + "/geostub/geostub.py";
-}
-
-std::string current_dir()
-{
-    char buffer[4096];
-    return getcwd(buffer, sizeof buffer) != nullptr ? buffer : ".";
 }
 
 void write_file_atomically(const std::string& s_path, const std::string& s_text)
@@ -55,10 +48,6 @@ pid_t spawn(const std::vector<std::string>& v_arguments)
 
 }  // namespace
 
-GeoStub::~GeoStub()
-{
-    stop();
-}
 
 bool GeoStub::start()
 {
@@ -67,8 +56,10 @@ bool GeoStub::start()
         return false;
     }
     s_folder_ = s_template;
-    s_previous_dir_ = current_dir();
-    if (chdir(s_folder_.c_str()) != 0) {
+    std::error_code error;
+    s_previous_dir_ = std::filesystem::current_path(error).string();
+    std::filesystem::current_path(s_folder_, error);
+    if (error) {
         return false;
     }
     write_file_atomically(path("script.json"), "{}");
@@ -111,12 +102,10 @@ void GeoStub::stop()
         pid_ = -1;
     }
     if (!s_previous_dir_.empty()) {
-        if (chdir(s_previous_dir_.c_str()) != 0) {
-            std::perror("GeoStub::stop chdir");
-        }
-        s_previous_dir_.clear();
         std::error_code ignored;
+        std::filesystem::current_path(s_previous_dir_, ignored);
         std::filesystem::remove_all(s_folder_, ignored);
+        s_previous_dir_.clear();
     }
 }
 

@@ -15,7 +15,7 @@ public:
     GeoStub() = default;
     GeoStub(const GeoStub&) = delete;
     GeoStub& operator=(const GeoStub&) = delete;
-    ~GeoStub();
+    ~GeoStub() { stop(); }
 
     // False when the stub did not come up within a few seconds.
     bool start();

@@ -4,28 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
 using Row = std::vector<std::string>;
-
-// Everything written to std::cout while it lives.
-class StdoutCapture {
-public:
-    StdoutCapture() : previous_(std::cout.rdbuf(stream_.rdbuf())) {}
-    StdoutCapture(const StdoutCapture&) = delete;
-    StdoutCapture& operator=(const StdoutCapture&) = delete;
-    ~StdoutCapture() { std::cout.rdbuf(previous_); }
-    std::string text() const { return stream_.str(); }
-
-private:
-    std::ostringstream stream_;
-    std::streambuf* previous_;
-};
 
 // The id comes first, so a cell written "at position 0" would show.
 const ColumnMap k_columns = {{"id", 0},   {"address", 1}, {"number", 2}, {"neighborhood", 3},
@@ -35,11 +19,6 @@ const Row k_header = {"id", "address", "number", "neighborhood", "city", "countr
 Row client(const std::string& s_id, const std::string& s_lat = "", const std::string& s_long = "")
 {
     return Row{s_id, "Oak Road", "10", "", "X", "BR", s_lat, s_long};
-}
-
-Row located(const std::string& s_id, const std::string& s_lat, const std::string& s_long)
-{
-    return client(s_id, s_lat, s_long);
 }
 
 using Routine = std::function<bool(TextTable&, const ColumnMap&)>;
@@ -71,9 +50,9 @@ protected:
     static Outcome run(const Routine& routine, TextTable& vv_table, const ColumnMap& columns)
     {
         PauseRecorder pauses;
-        StdoutCapture console;
+        testing::internal::CaptureStdout();
         const bool result = routine(vv_table, columns);
-        return Outcome{result, console.text(), pauses.v_pauses};
+        return Outcome{result, testing::internal::GetCapturedStdout(), pauses.v_pauses};
     }
 };
 
@@ -108,15 +87,15 @@ TEST_F(ConsoleLatLong, NominatimRoutinesPrintTheirLinesAndStoreCommaDecimals)
                       " 2/7 (lat/long) collected ... \n"
                       " problem collecting database lat/long row 6\n"
                       " 7/7 (lat/long) collected ... \n",
-         {k_header, client("c1", "1,5"), located("c2", "-23,5505", "-46,6333"), client("c3"),
-          client("c4"), client("c5"), client("c6"), located("c7", "1,25", "2,5")}},
+         {k_header, client("c1", "1,5"), client("c2", "-23,5505", "-46,6333"), client("c3"),
+          client("c4"), client("c5"), client("c6"), client("c7", "1,25", "2,5")}},
         {"osm_exact", k_osm_exact,
          k_exact_line + " 1/7 (lat/long) already exists ... \n"
                         " can not collect accurate lat/long 2\n"
                         " problem collecting database lat/long row 6\n"
                         " 7/7 (lat/long) collected ... \n",
          {k_header, client("c1", "1,5"), client("c2"), client("c3"), client("c4"), client("c5"),
-          client("c6"), located("c7", "1,25", "2,5")}},
+          client("c6"), client("c7", "1,25", "2,5")}},
     };
     for (const Case& c : cases) {
         stub_->set_script(k_nominatim_answers);
@@ -157,9 +136,9 @@ TEST_F(ConsoleLatLong, GoogleSettlesWhatNominatimDoesNot)
                                     " problem collecting database (lat/long) google  4\n"
                                     " 5/6 nominatim (lat/long) collected ... \n"
                                     " problem collecting database (lat/long) google  6\n");
-    EXPECT_EQ(vv_table, (TextTable{k_header, located("c1", "-23,550520", "-46,633308"),
+    EXPECT_EQ(vv_table, (TextTable{k_header, client("c1", "-23,550520", "-46,633308"),
                                    client("c2"), client("c3"), client("c4"),
-                                   located("c5", "-23,5505", "-46,6333"), client("c6")}));
+                                   client("c5", "-23,5505", "-46,6333"), client("c6")}));
     EXPECT_EQ(result.v_pauses, std::vector<long>(6, 1000));
 
     std::string s_services;  // N: Nominatim, G: Google, in the order asked
