@@ -82,70 +82,54 @@ TEST_F(InstanceCheck, GivenMatricesAreCheckedWithoutAnyRequest)
     EXPECT_TRUE(stub_->requests().empty());
 }
 
-TEST_F(InstanceCheck, MissingMatricesComeFromTheNamedService)
+TEST_F(InstanceCheck, MissingMatricesComeFromTheNamedServiceAndAreCheckedLikeGivenOnes)
 {
-    for (const std::string s_api : {"osrm", "google", "osrm_google"}) {
-        script(k_osrm_ok, k_google_ok);
-        auto document = instance_document(3);
-        EXPECT_TRUE(check_instance_json(document, s_api, "K")) << s_api;
-        EXPECT_EQ(error_record(document), "none") << s_api;
-        EXPECT_EQ(stub_->requests().size(), 1u) << s_api;
-        EXPECT_EQ(stub_->requests()[0].substr(0, 5), s_api == "google" ? "https" : "http ") << s_api;
-        EXPECT_EQ(member_json(document, "Mtij"), table_json(3, 100, false)) << s_api;
+    const std::string s_empty = R"({"body":""})";
+    const std::string s_fallback = " Colecting distance and time matrices GOOGLE...\n";
+    const std::string s_vrptw = R"({"prob_type":"VRPTW"})";
+    struct Case {
+        std::string s_api;
+        std::string s_osrm;
+        std::string s_google;
+        std::string s_meta_info;
+        std::string s_record;
+        std::string s_schemes;  // of the requests, in order
+        std::string s_console;
+    };
+    const Case cases[] = {
+        {"osrm", k_osrm_ok, "", s_vrptw, "none", "http", ""},
+        {"google", "", k_google_ok, s_vrptw, "none", "https", ""},
+        {"osrm_google", k_osrm_ok, "", s_vrptw, "none", "http", ""},
+        {"osrm_google", s_empty, k_google_ok, s_vrptw, "none", "http https", s_fallback},
+        // OSRM's record is dropped when Google fails too.
+        {"osrm_google", s_empty, R"({"json":{"status":"REQUEST_DENIED"}})", s_vrptw,
+         record("wrong_google_api_key", "Probably wrong api key"), "http https", s_fallback},
+        {"osrm", R"({"generate":"osrm_table","null_pairs":[[2,0]]})", "", s_vrptw,
+         record("csv_client_database", "distance/time between clients c2 and c0 is empty, check addresses and lat/long"),
+         "http", ""},
+        {"osrm", R"({"json":{"code":"InvalidQuery"}})", "", s_vrptw,
+         record("invalid_distance_query"), "http", ""},
+        {"here", k_osrm_ok, k_google_ok, s_vrptw,
+         record("missing_matrix", "no matrices given and no known distance_matrix_api to collect them"), "", ""},
+        // The problem type is tested last: the collected matrices stay.
+        {"osrm", k_osrm_ok, "", R"({"prob_type":"vrptw"})", k_prob_type_record, "http", ""},
+        {"osrm", k_osrm_ok, "", R"({"prob_type":1})", k_prob_type_record, "http", ""},
+        {"osrm", k_osrm_ok, "", R"({"prob_type":"OVRPTW"})", "none", "http", ""},
+    };
+    for (const Case& c : cases) {
+        script(c.s_osrm, c.s_google);
+        auto document = instance_document(3, "", c.s_meta_info);
+        testing::internal::CaptureStdout();
+        EXPECT_EQ(check_instance_json(document, c.s_api, "K"), c.s_record == "none") << c.s_api;
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), c.s_console) << c.s_api;
+        EXPECT_EQ(error_record(document), c.s_record) << c.s_api << " " << c.s_osrm;
+        EXPECT_EQ(document.MemberCount(), c.s_record == "none" ? 1u : 2u) << c.s_api;
+        std::string s_schemes;
+        for (const std::string& s_line : stub_->requests()) {
+            s_schemes += (s_schemes.empty() ? "" : " ") + s_line.substr(0, s_line.find(' '));
+        }
+        EXPECT_EQ(s_schemes, c.s_schemes) << c.s_api << " " << c.s_osrm;
+        const bool collected = c.s_record == "none" || c.s_record == k_prob_type_record;
+        EXPECT_EQ(member_json(document, "Mtij") == table_json(3, 100, false), collected) << c.s_api;
     }
-}
-
-TEST_F(InstanceCheck, GoogleStandsInWhenOsrmFails)
-{
-    script(R"({"body":""})", k_google_ok);
-    auto document = instance_document(3);
-    testing::internal::CaptureStdout();
-    EXPECT_TRUE(check_instance_json(document, "osrm_google", "K"));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              " Colecting distance and time matrices GOOGLE...\n");
-    EXPECT_EQ(error_record(document), "none");
-    EXPECT_EQ(member_json(document, "Mdij"), table_json(3, 1000, false));
-
-    script(R"({"body":""})", R"({"json":{"status":"REQUEST_DENIED"}})");
-    auto both_failed = instance_document(3);
-    testing::internal::CaptureStdout();
-    EXPECT_FALSE(check_instance_json(both_failed, "osrm_google", "K"));
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(error_record(both_failed), record("wrong_google_api_key", "Probably wrong api key"));
-    EXPECT_EQ(both_failed.MemberCount(), 2u);  // OSRM's record was dropped
-}
-
-TEST_F(InstanceCheck, CollectedMatricesAreCheckedLikeGivenOnes)
-{
-    script(R"({"generate":"osrm_table","null_pairs":[[2,0]]})", k_google_ok);
-    auto document = instance_document(3);
-    EXPECT_FALSE(check_instance_json(document, "osrm", "K"));
-    EXPECT_EQ(error_record(document), record("csv_client_database", "distance/time between clients c2 and c0 is empty, check addresses and lat/long"));
-
-    script(R"({"json":{"code":"InvalidQuery"}})", k_google_ok);
-    auto refused = instance_document(3);
-    EXPECT_FALSE(check_instance_json(refused, "osrm", "K"));
-    EXPECT_EQ(error_record(refused), record("invalid_distance_query"));
-}
-
-TEST_F(InstanceCheck, ProblemTypeIsTestedLastAndKeepsTheCollectedMatrices)
-{
-    script(k_osrm_ok, k_google_ok);
-    for (const std::string s_meta_info : {R"({"prob_type":"vrptw"})", R"({"prob_type":1})"}) {
-        auto document = instance_document(3, "", s_meta_info);
-        EXPECT_FALSE(check_instance_json(document, "osrm", "K")) << s_meta_info;
-        EXPECT_EQ(error_record(document), k_prob_type_record) << s_meta_info;
-        EXPECT_EQ(member_json(document, "Mtij"), table_json(3, 100, false)) << s_meta_info;
-    }
-    auto open_routes = instance_document(3, "", R"({"prob_type":"OVRPTW"})");
-    EXPECT_TRUE(check_instance_json(open_routes, "osrm", "K"));
-}
-
-TEST_F(InstanceCheck, AnUnknownServiceIsRecordedWithoutRequests)
-{
-    script(k_osrm_ok, k_google_ok);
-    auto document = instance_document(3);
-    EXPECT_FALSE(check_instance_json(document, "here", "K"));
-    EXPECT_EQ(error_record(document), record("missing_matrix", "no matrices given and no known distance_matrix_api to collect them"));
-    EXPECT_TRUE(stub_->requests().empty());
 }
