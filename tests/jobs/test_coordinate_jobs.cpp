@@ -19,7 +19,6 @@
 
 using Strings = std::vector<std::string>;
 using Longs = std::vector<long>;
-Q_DECLARE_METATYPE(Longs)
 
 namespace {
 const std::string k_search = "/search";
@@ -70,44 +69,36 @@ private slots:
         QCOMPARE(watched.recorder.vv_table, vv_expected);
     }
 
-    void grid_pause_and_lookup_follow_the_service_data()
-    {
-        QTest::addColumn<QString>("api");
-        QTest::addColumn<QString>("route");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("event");
-        QTest::addColumn<int>("requests");
-        QTest::addColumn<Longs>("pauses");
-        const QString google_ok = QString::fromStdString(
-            R"({"json":{"status":"OK","results":[{"geometry":{"location":{"lat":1,"lng":2}}}]}})");
-        QTest::newRow("exact") << "osrm_exact" << "/search" << QString::fromStdString(k_found)
-                               << "row 0 status 0 48.85 2.35" << 1 << Longs{800};
-        QTest::newRow("combined") << "osrm_google" << "/search" << QString::fromStdString(k_found)
-                                  << "row 0 status 0 48.85 2.35" << 1 << Longs{600};
-        QTest::newRow("google") << "google" << "/maps/api/geocode/json" << google_ok
-                                << "row 0 status 0 1.000000 2.000000" << 1 << Longs{200};
-        // A service name the settings never write: no request, reported as not found.
-        QTest::newRow("unknown") << "here" << "/search" << QString::fromStdString(k_found)
-                                 << "row 0 status 2  " << 0 << Longs{};
-    }
-
     void grid_pause_and_lookup_follow_the_service()
     {
-        QFETCH(QString, api);
-        QFETCH(QString, route);
-        QFETCH(QString, answer);
-        QFETCH(QString, event);
-        QFETCH(int, requests);
-        QFETCH(Longs, pauses);
-        stub.set_script(route_script(route.toStdString(), {answer.toStdString()}));
-        PauseRecorder recorder_of_pauses;
-        WatchedJobs watched;
-        watched.jobs.collect_lat_long_grid({client_row("a", "", "")}, "me@x.org", "KEY",
-                                   api.toStdString());
-        QVERIFY(watched.ended.wait(10000));
-        QCOMPARE(watched.recorder.v_events.front(), event.toStdString());
-        QCOMPARE(static_cast<int>(stub.requests().size()), requests);
-        QCOMPARE(recorder_of_pauses.pauses(), pauses);
+        struct Case {
+            std::string s_api;
+            std::string s_route;
+            std::string s_answer;
+            std::string s_event;
+            size_t requests;
+            Longs v_pauses;
+        };
+        const std::string s_google_ok =
+            R"({"json":{"status":"OK","results":[{"geometry":{"location":{"lat":1,"lng":2}}}]}})";
+        const Case cases[] = {
+            {"osrm_exact", k_search, k_found, "row 0 status 0 48.85 2.35", 1, {800}},
+            {"osrm_google", k_search, k_found, "row 0 status 0 48.85 2.35", 1, {600}},
+            {"google", "/maps/api/geocode/json", s_google_ok, "row 0 status 0 1.000000 2.000000", 1, {200}},
+            // A service name the settings never write: no request, reported as not found.
+            {"here", k_search, k_found, "row 0 status 2  ", 0, {}},
+        };
+        for (const Case& c : cases) {
+            stub.set_script(route_script(c.s_route, {c.s_answer}));
+            PauseRecorder pauses;
+            WatchedJobs watched;
+            watched.jobs.collect_lat_long_grid({client_row("a", "", "")}, "me@x.org", "KEY", c.s_api);
+            QVERIFY(watched.ended.wait(10000));
+            QCOMPARE(watched.recorder.v_events.front(), c.s_event);
+            QCOMPARE(stub.requests().size(), c.requests);
+            QCOMPARE(pauses.pauses(), c.v_pauses);
+            settle_thread_pool();
+        }
     }
 
     void grid_ends_at_a_closed_connection()
