@@ -1,6 +1,6 @@
 #pragma once
-// What the job tests share: a watch on Qt's "Cannot queue arguments" warning, a pause
-// recorder that can hold a job inside one pause, client rows and stub scripts.
+// What the job tests share: a pause recorder that can hold a job inside one pause, client
+// rows, stub scripts, and a base that fails a test when Qt could not queue a signal.
 
 #include "geostub_process.h"
 #include "text_table.h"
@@ -14,11 +14,6 @@
 #include <mutex>
 #include <string>
 #include <vector>
-
-// Installs a message handler that notes Qt's warning about arguments it cannot queue.
-void watch_queue_warnings();
-// True once Qt has printed "Cannot queue arguments" since the watch began.
-bool queue_warning_seen();
 
 // Records every pause instead of sleeping while it lives. The pause numbered held_pause
 // (from 0) blocks its job until release() (or the recorder's end).
