@@ -122,23 +122,19 @@ private slots:
         QCOMPARE(output["data"]["unrouted_clients"].Size(), rapidjson::SizeType(0));
     }
 
-    void optimize_refuses_documents_without_meta_info_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("not json") << "][" << "missing 'input' field";
-        QTest::newRow("no meta_info") << R"({"input":{"data":{}}})" << "missing 'meta_info' field";
-    }
-
     void optimize_refuses_documents_without_meta_info()
     {
-        QFETCH(QString, text);
-        QFETCH(QString, message);
-        std::vector<std::string> v_events;
-        const std::string s_json =
-            end_text([&](ThreadJobs& jobs) { jobs.optimize(text.toStdString()); }, v_events);
-        QCOMPARE(record_member(s_json, "error"), std::string("missing_json_field"));
-        QCOMPARE(record_member(s_json, "message"), message.toStdString());
+        for (const auto& text_and_message :
+             {std::pair{"][", "missing 'input' field"},
+              std::pair{R"({"input":{"data":{}}})", "missing 'meta_info' field"}}) {
+            const std::string s_text = text_and_message.first;
+            std::vector<std::string> v_events;
+            const std::string s_json =
+                end_text([&](ThreadJobs& jobs) { jobs.optimize(s_text); }, v_events);
+            QCOMPARE(record_member(s_json, "error"), std::string("missing_json_field"));
+            QCOMPARE(record_member(s_json, "message"), std::string(text_and_message.second));
+            settle_thread_pool();
+        }
     }
 
     void solution_method_picks_the_search()
