@@ -97,8 +97,16 @@ void GeoStub::stop()
 {
     if (pid_ > 0) {
         kill(pid_, SIGTERM);
+        // The interpreter can hang on its way out; a stub that does not end soon is killed.
         int status = 0;
-        waitpid(pid_, &status, 0);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (waitpid(pid_, &status, WNOHANG) == 0 && std::chrono::steady_clock::now() < deadline) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        if (waitpid(pid_, &status, WNOHANG) == 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, &status, 0);
+        }
         pid_ = -1;
     }
     if (!s_previous_dir_.empty()) {

@@ -64,10 +64,8 @@ private slots:
         auto jobs = std::make_unique<ThreadJobs>();
         jobs->set_database(database.get());
         JobsRecorder recorder(*jobs);
-        TextTable vv_rows;
-        for (const char* name : {"a", "b", "c"}) {
-            vv_rows.push_back(client_row(name, "", ""));
-        }
+        const TextTable vv_rows{client_row("a", "", ""), client_row("b", "", ""),
+                                client_row("c", "", "")};
         const QFuture<void> job = jobs->collect_lat_long_grid_database_search(vv_rows, "", "",
                                                                             "osrm_relaxed");
         QVERIFY(wait_for_requests(1));
