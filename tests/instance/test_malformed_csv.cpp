@@ -3,29 +3,14 @@
 // record. Seeded, so a failure names the round that replays it.
 
 #include "csv_files.h"
-#include "csv_to_instance.h"
 #include "document_mutations.h"
-#include "json_document.h"
+#include "instance_test_support.h"
 
-#include <rapidjson/pointer.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <initializer_list>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
-
-std::string data_text(const std::string& s_name)
-{
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    std::ifstream file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name,
-                       std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // Damage that CSV files meet: random bytes, separators and quotes in odd places, cut
 // rows, CR LF line ends, blank lines, an empty file.
@@ -66,17 +51,6 @@ std::string damage_csv(std::string s_text, std::mt19937& rng)
     }
 }
 
-ColumnMap header_columns(const TextTable& vv_table)
-{
-    ColumnMap columns;
-    if (!vv_table.empty()) {
-        for (size_t i = 0; i < vv_table[0].size(); ++i) {
-            columns[vv_table[0][i]] = static_cast<int32_t>(i);
-        }
-    }
-    return columns;
-}
-
 // Now and then a column map that points outside the rows or lacks keys.
 void damage_columns(ColumnMap& columns, std::mt19937& rng)
 {
@@ -94,16 +68,20 @@ void damage_columns(ColumnMap& columns, std::mt19937& rng)
     }
 }
 
-bool is_int_member(const rapidjson::Value& object, const char* s_name, int minimum)
+// Every named member is an int of at least minimum, or (minimum 1) a string.
+bool members_are(const rapidjson::Value& object, std::initializer_list<const char*> names,
+                 int minimum)
 {
-    const auto found = object.FindMember(s_name);
-    return found != object.MemberEnd() && found->value.IsInt() && found->value.GetInt() >= minimum;
-}
-
-bool is_string_member(const rapidjson::Value& object, const char* s_name)
-{
-    const auto found = object.FindMember(s_name);
-    return found != object.MemberEnd() && found->value.IsString();
+    for (const char* s_name : names) {
+        const auto found = object.FindMember(s_name);
+        const bool ok = found != object.MemberEnd() &&
+                        (minimum == 1 ? found->value.IsString()
+                                      : found->value.IsInt() && found->value.GetInt() >= minimum);
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Either the input part with one client per client row and one vehicle per vehicle row,
@@ -127,20 +105,15 @@ void expect_instance_or_error(const rapidjson::Document& document, size_t client
     ASSERT_EQ(client_rows - 1, data["clients"].Size()) << s_case;
     ASSERT_EQ(vehicle_rows - 1, data["containers"].Size()) << s_case;
     for (const rapidjson::Value& client : data["clients"].GetArray()) {
-        EXPECT_TRUE(is_int_member(client, "early_tw", -2147483647 - 1) &&
-                    is_int_member(client, "late_tw", -2147483647 - 1) &&
-                    is_int_member(client, "service_time", 0) && is_int_member(client, "demand", 0))
-            << s_case;
-        EXPECT_TRUE(is_string_member(client, "id") && is_string_member(client, "lat") &&
-                    is_string_member(client, "long"))
+        EXPECT_TRUE(members_are(client, {"early_tw", "late_tw"}, -2147483647 - 1) &&
+                    members_are(client, {"service_time", "demand"}, 0) &&
+                    members_are(client, {"id", "lat", "long"}, 1))
             << s_case;
     }
     for (const rapidjson::Value& vehicle : data["containers"].GetArray()) {
-        EXPECT_TRUE(is_string_member(vehicle, "container_id") &&
-                    is_int_member(vehicle, "container_qt", 0) &&
-                    is_int_member(vehicle, "container_dim", 0) &&
-                    is_int_member(vehicle, "container_fixed_cost", 0) &&
-                    is_int_member(vehicle, "container_var_cost", 0))
+        EXPECT_TRUE(members_are(vehicle, {"container_id"}, 1) &&
+                    members_are(vehicle, {"container_qt", "container_dim", "container_fixed_cost",
+                                          "container_var_cost"}, 0))
             << s_case;
     }
 }
@@ -151,25 +124,14 @@ protected:
     {
         setenv("TZ", "UTC", 1);
         tzset();
-        const std::string s_stem = (std::filesystem::temp_directory_path() /
-                                    ("tovalo_malformed_" + std::to_string(getpid())))
-                                       .string();
-        s_clients_path = s_stem + "_clients.csv";
-        s_vehicles_path = s_stem + "_vehicles.csv";
     }
     void TearDown() override
     {
-        std::filesystem::remove(s_clients_path);
-        std::filesystem::remove(s_vehicles_path);
+        std::remove(s_clients_path.c_str());
+        std::remove(s_vehicles_path.c_str());
     }
-
-    static void write_file(const std::string& s_path, const std::string& s_text)
-    {
-        std::ofstream(s_path, std::ios::binary | std::ios::trunc) << s_text;
-    }
-
-    std::string s_clients_path;
-    std::string s_vehicles_path;
+    const std::string s_clients_path = temp_path("malformed_clients.csv");
+    const std::string s_vehicles_path = temp_path("malformed_vehicles.csv");
 };
 
 // Rows after the header are at least as wide as the header.
@@ -185,8 +147,8 @@ void expect_padded(const TextTable& vv_table, const std::string& s_case)
 TEST_F(MalformedCsv, DamagedFilesReadAsTablesAndConvertOrFailByName)
 {
     std::mt19937 rng(1959);
-    const std::string s_clients = data_text("csv_clients.csv");
-    const std::string s_vehicles = data_text("csv_vehicles.csv");
+    const std::string s_clients = read_bytes(data_path("csv_clients.csv"));
+    const std::string s_vehicles = read_bytes(data_path("csv_vehicles.csv"));
     ASSERT_FALSE(s_clients.empty());
     int converted = 0;
     for (int round = 0; round < 300; ++round) {
@@ -197,8 +159,8 @@ TEST_F(MalformedCsv, DamagedFilesReadAsTablesAndConvertOrFailByName)
             std::string& s_target = mutation::draw(rng, 3) == 0 ? s_vehicle_text : s_client_text;
             s_target = damage_csv(s_target, rng);
         }
-        write_file(s_clients_path, s_client_text);
-        write_file(s_vehicles_path, s_vehicle_text);
+        write_bytes(s_clients_path, s_client_text);
+        write_bytes(s_vehicles_path, s_vehicle_text);
         const TextTable vv_bytes = read_csv(s_clients_path);
         expect_padded(vv_bytes, s_case);
         const TextTable vv_clients = read_csv_file(QString::fromStdString(s_clients_path));

@@ -46,10 +46,6 @@ Instance solved_instance()
     return instance;
 }
 
-const char* const k_empty_output =
-    R"("output":{"data":{"routes":[],"unrouted_clients":[]},"summary":{"total_distance":0.0,)"
-    R"("total_travel":0.0,"n_used_vehicles":0,"total_time":0.0,"remaining_vehicles":[]}})";
-
 }  // namespace
 
 TEST(OutputWriter, WritesTheResultAfterTheInputMembers)
@@ -76,31 +72,29 @@ TEST(OutputWriter, WritesTheResultAfterTheInputMembers)
     EXPECT_EQ(json_to_string(input), R"({"z":1,"input":{"a":[2.0,3]},"meta":"x"})");
 }
 
-TEST(OutputWriter, EmptyResultWritesEmptyArrays)
+// An empty result, a stale output of a document solved again, a root that is no
+// object and a missing instance: always one output, last.
+TEST(OutputWriter, EmptyResultReplacesStaleOutputsWithOneOutputLast)
 {
+    const std::string s_empty =
+        R"("output":{"data":{"routes":[],"unrouted_clients":[]},"summary":{"total_distance":0.0,)"
+        R"("total_travel":0.0,"n_used_vehicles":0,"total_time":0.0,"remaining_vehicles":[]}})";
     Instance instance;
-    const auto input = string_to_json(R"({"input":{}})");
-    const InstanceReader reader(&instance, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string(R"({"input":{},)") + k_empty_output + "}");
-}
-
-TEST(OutputWriter, StaleOutputIsReplacedNotDuplicated)
-{
-    Instance instance;
-    const auto input =
-        string_to_json(R"({"output":{"old":1},"input":{},"output":2,"meta":[]})");
-    const InstanceReader reader(&instance, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string(R"({"input":{},"meta":[],)") + k_empty_output + "}");
-}
-
-TEST(OutputWriter, NonObjectRootOrMissingInstanceStillGivesOneOutput)
-{
-    const auto input = string_to_json("[1]");
-    const InstanceReader reader(nullptr, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string("{") + k_empty_output + "}");
+    const struct {
+        const char* s_input;
+        std::string s_expected;
+        Instance* instance;
+    } cases[] = {
+        {R"({"input":{}})", R"({"input":{},)" + s_empty + "}", &instance},
+        {R"({"output":{"old":1},"input":{},"output":2,"meta":[]})",
+         R"({"input":{},"meta":[],)" + s_empty + "}", &instance},
+        {"[1]", "{" + s_empty + "}", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto input = string_to_json(c.s_input);
+        const InstanceReader reader(c.instance, 1, input);
+        EXPECT_EQ(json_to_string(write_output_json(reader, input)), c.s_expected) << c.s_input;
+    }
 }
 
 TEST(OutputWriter, ErrorRecordIsTheOnlyOutputAndLast)
