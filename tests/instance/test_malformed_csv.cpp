@@ -5,49 +5,32 @@
 #include "csv_files.h"
 #include "document_mutations.h"
 #include "instance_test_support.h"
+#include "text_table.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <iterator>
 
 namespace {
 
-// Damage that CSV files meet: random bytes, separators and quotes in odd places, cut
-// rows, CR LF line ends, blank lines, an empty file.
+// Damage that CSV files meet: separators, quotes, line ends and broken UTF-8 in odd
+// places, CR LF line ends, blank rows, an empty file, and any damaged text.
 std::string damage_csv(std::string s_text, std::mt19937& rng)
 {
     const char* const k_inserts[] = {";", "\"", "\";", ";\"", "\r\n", "\n", "\r", "\n\n",
                                      "\xC3", "\xFF\xFE", "\t", "\"\"", "\xC3\xA7"};
-    const int size = static_cast<int>(s_text.size());
-    const size_t at_byte = static_cast<size_t>(mutation::draw(rng, size));
-    switch (mutation::draw(rng, 7)) {
+    const size_t at_byte =
+        static_cast<size_t>(mutation::draw(rng, static_cast<int>(s_text.size())));
+    switch (mutation::draw(rng, 5)) {
     case 0:
         return s_text.insert(at_byte, k_inserts[mutation::draw(rng, 13)]);
     case 1:
-        return s_text.substr(0, at_byte);
+        return replace_all(s_text, "\n", "\r\n");
     case 2:
-        return s_text.erase(at_byte, static_cast<size_t>(1 + mutation::draw(rng, 30)));
-    case 3: {
-        std::string s_crlf;
-        for (const char c : s_text) {
-            s_crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        return s_crlf;
-    }
-    case 4:
-        if (!s_text.empty()) {
-            s_text[at_byte] = static_cast<char>(mutation::draw(rng, 256));
-        }
-        return s_text;
-    case 5:
         return mutation::draw(rng, 4) == 0 ? std::string() : s_text + "\n;;;\n";
-    default: {
-        std::string s_random(static_cast<size_t>(mutation::draw(rng, 80)), '\0');
-        for (char& c : s_random) {
-            c = static_cast<char>(mutation::draw(rng, 256));
-        }
-        return s_text.insert(at_byte, s_random);
-    }
+    default:
+        return mutation::mutate_text(s_text, rng);
     }
 }
 
@@ -161,8 +144,7 @@ TEST_F(MalformedCsv, DamagedFilesReadAsTablesAndConvertOrFailByName)
         }
         write_bytes(s_clients_path, s_client_text);
         write_bytes(s_vehicles_path, s_vehicle_text);
-        const TextTable vv_bytes = read_csv(s_clients_path);
-        expect_padded(vv_bytes, s_case);
+        expect_padded(read_csv(s_clients_path), s_case);
         const TextTable vv_clients = read_csv_file(QString::fromStdString(s_clients_path));
         const TextTable vv_vehicles = read_csv_file(QString::fromStdString(s_vehicles_path));
         expect_padded(vv_clients, s_case);
@@ -221,12 +203,10 @@ TEST_F(MalformedCsv, RandomClipboardTextsSplitIntoRows)
                 s_cells += s_cell;
             }
         }
-        std::string s_expected;
-        for (const char c : s_text) {
-            if (c != '\t' && c != '\n') {
-                s_expected += c;
-            }
-        }
+        std::string s_expected = s_text;
+        s_expected.erase(std::remove_if(s_expected.begin(), s_expected.end(),
+                                        [](char c) { return c == '\t' || c == '\n'; }),
+                         s_expected.end());
         EXPECT_EQ(s_expected, s_cells) << "round " << round;
     }
 }
