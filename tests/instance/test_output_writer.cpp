@@ -8,34 +8,15 @@
 
 namespace {
 
-OutputVisit visit(int index, const std::string& s_id, int arrival, int waiting, int departure)
-{
-    OutputVisit result;
-    result.index = index;
-    result.id = s_id;
-    result.arrival = arrival;
-    result.waiting = waiting;
-    result.departure = departure;
-    return result;
-}
-
 // One served route and one route with only the depot twice; client 3 unrouted.
 Instance solved_instance()
 {
+    const OutputVisit depot{0, "Depot", 0, 0, 0};
     Instance instance;
-    OutputRoute served;
-    served.distance = 1000;
-    served.travel_time = 1532.5;
-    served.container_id = "Van \"1\"";
-    served.container_index = 0;
-    served.total_load = 12;
-    served.visits = {visit(0, "Depot", 0, 0, 0), visit(2, "B", 100, 20, 720),
-                     visit(0, "Depot", 900, 0, 900)};
-    OutputRoute idle;
-    idle.container_id = "Truck";
-    idle.container_index = 1;
-    idle.visits = {visit(0, "Depot", 0, 0, 0), visit(0, "Depot", 0, 0, 0)};
-    instance.routes = {served, idle};
+    instance.routes = {
+        {1000, 1532.5, 0, "Van \"1\"", 0, 12,
+         {depot, {2, "B", 100, 20, 720}, {0, "Depot", 900, 0, 900}}},
+        {0, 0, 0, "Truck", 1, 0, {depot, depot}}};
     instance.unrouted_clients = {3};
     instance.remaining_vehicles = {1, -1};
     instance.n_used_vehicles = 2;
