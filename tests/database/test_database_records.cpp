@@ -58,7 +58,6 @@ TEST_F(DatabaseTest, ValuesWithQuotesAndSqlAreStoredExactlyAndHarmNothing)
         EXPECT_FALSE(database->update_setting("email", s_text));
         EXPECT_EQ(database->setting_value("email"), s_text);
     }
-    EXPECT_EQ(database->search_clients("").size(), v_texts.size());
     EXPECT_TRUE(database->select_client_by_id("' OR '1'='1' --").empty());
 
     const std::string s_json = R"({"input":{"data":{"clients":[{"id":"D'Avila"}]}}})";
@@ -83,8 +82,9 @@ TEST_F(DatabaseTest, SearchesMatchContainedTextIgnoringAsciiCaseAndKeepWildcards
     EXPECT_EQ(database->search_clients("curitiba").size(), 4u);  // city is searched
     EXPECT_TRUE(database->search_clients("brasil").empty());    // country is not
 
-    ASSERT_FALSE(database->insert_vehicle("Van_1", 10, 1, 1, 1));
-    ASSERT_FALSE(database->insert_vehicle("Vanx1", 10, 1, 1, 1));
+    for (const char* s_id : {"Van_1", "Vanx1"}) {
+        ASSERT_FALSE(database->insert_vehicle(s_id, 10, 1, 1, 1));
+    }
     EXPECT_EQ(first_cells(database->search_vehicles("n_1")), (Ids{"Van_1", "Vanx1"}));
 
     for (const char* s_date : {"2024-01-14", "2024-01-15", "2024-01-16"}) {
@@ -154,7 +154,6 @@ TEST_F(DatabaseTest, MutatorsReportFailuresAndChangeOnlyStoredRecords)
 
     EXPECT_FALSE(database->update_setting("no_such_key", "x"));
     EXPECT_EQ(database->select_all_settings().size(), 23u);
-    EXPECT_EQ(database->select_setting("opt_time"), (TextRows{{"opt_time", "10"}}));
 
     ASSERT_FALSE(database->insert_instance("I", "2024-01-15", "20240115", 1, 2, "{\"a\":1}", 3));
     EXPECT_TRUE(database->insert_instance("I", "2024-02-01", "20240201", 9, 9, "{}", 9));

@@ -40,41 +40,29 @@ std::string cli_schema(const std::string& s_path)
 {
     std::string s_output;
     FILE* pipe = popen(("sqlite3 '" + s_path + "' .schema").c_str(), "r");
-    if (pipe == nullptr) {
-        return s_output;
-    }
     char buffer[4096];
-    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+    for (size_t n; pipe != nullptr && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
         s_output.append(buffer, n);
     }
-    pclose(pipe);
+    if (pipe != nullptr) {
+        pclose(pipe);
+    }
     return s_output;
 }
-
-class CurrentFolder {
-public:
-    explicit CurrentFolder(const std::filesystem::path& folder)
-        : previous(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(folder);
-    }
-    ~CurrentFolder() { std::filesystem::current_path(previous); }
-
-private:
-    std::filesystem::path previous;
-};
 
 }  // namespace
 
 TEST_F(DatabaseTest, FirstStartCreatesTheTablesAndSettingsAndASecondStartKeepsThem)
 {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder);
     {
-        CurrentFolder in_folder(folder);
         Database database;  // "tovalo.db" in the working directory
         EXPECT_FALSE(database.open_database());
         EXPECT_EQ(settings_text(database.select_all_settings()), s_default_settings);
         EXPECT_FALSE(database.update_setting("language", "ENG"));
     }
+    std::filesystem::current_path(previous);
     EXPECT_EQ(cli_schema(s_path), s_expected_schema);
     auto database = open_database();
     EXPECT_EQ(settings_text(database->select_all_settings()),
