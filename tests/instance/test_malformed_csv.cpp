@@ -1,4 +1,4 @@
-// Damaged CSV files and clipboard texts through the table readers and the CSV-to-instance
+// Damaged CSV files through the table readers and the CSV-to-instance
 // converter: the readers always return a table, the converter a document or an error
 // record. Seeded, so a failure names the round that replays it.
 
@@ -7,7 +7,6 @@
 #include "instance_test_support.h"
 #include "text_table.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <initializer_list>
 #include <iterator>
@@ -182,31 +181,5 @@ TEST_F(MalformedCsv, WrittenTablesWithOddCellsReadBackCellForCell)
         write_csv(vv_table, s_clients_path);
         TextTable vv_read = read_csv_file(QString::fromStdString(s_clients_path));
         EXPECT_EQ(vv_table, vv_read) << "round " << round;
-    }
-}
-
-TEST_F(MalformedCsv, RandomClipboardTextsSplitIntoRows)
-{
-    std::mt19937 rng(5);
-    for (int round = 0; round < 300; ++round) {
-        std::string s_text(static_cast<size_t>(mutation::draw(rng, 60)), '\0');
-        for (char& c : s_text) {
-            const char k_common[] = "\t\n\r;\"a ";
-            c = mutation::draw(rng, 2) == 0 ? k_common[mutation::draw(rng, 7)]
-                                            : static_cast<char>(mutation::draw(rng, 256));
-        }
-        const TextTable vv_table = tsv_to_table(s_text);
-        // Without quoting, every byte but the tabs and line feeds is kept in order.
-        std::string s_cells;
-        for (const auto& v_row : vv_table) {
-            for (const std::string& s_cell : v_row) {
-                s_cells += s_cell;
-            }
-        }
-        std::string s_expected = s_text;
-        s_expected.erase(std::remove_if(s_expected.begin(), s_expected.end(),
-                                        [](char c) { return c == '\t' || c == '\n'; }),
-                         s_expected.end());
-        EXPECT_EQ(s_expected, s_cells) << "round " << round;
     }
 }
