@@ -72,13 +72,6 @@ public:
     std::unique_ptr<Database> database;
 };
 
-// A main window over a fresh database in its own working folder.
-struct OpenWindow {
-    OpenWindow() : window(work.database.get()) {}
-    WorkFolder work;
-    MainWindow window;
-};
-
 // The private parts of the window that the tests look at.
 class MainWindowProbe {
 public:
@@ -118,6 +111,24 @@ public:
 
 private:
     MainWindow& window;
+};
+
+// A main window over a fresh database in its own working folder, with its boxes recorded.
+struct WindowFixture {
+    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label()) {}
+    QStringList texts() const
+    {
+        QStringList v_texts;
+        for (const auto& box : messages.v_boxes) {
+            v_texts << box.s_text;
+        }
+        return v_texts;
+    }
+
+    WorkFolder folder;
+    MainWindow window;
+    MainWindowProbe probe;
+    MessageRecorder messages;
 };
 
 // One grid row from its cells; a QDateTime cell is stored as such, like the date editor.

@@ -21,8 +21,8 @@ namespace {
 
 // A window over a fresh database whose dialogs answer from the test and whose browser
 // only records what it was asked to open.
-struct Fixture {
-    Fixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+struct Fixture : WindowFixture {
+    Fixture()
     {
         window.open_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
             return s_open_path;
@@ -40,19 +40,6 @@ struct Fixture {
     void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
     void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
     void load_solved_instance() { window.update_json_from_database(solved_instance_text()); }
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const auto& box : messages.v_boxes) {
-            v_texts << box.s_text;
-        }
-        return v_texts;
-    }
-
-    WorkFolder folder;
-    MainWindow window;
-    MainWindowProbe probe;
-    MessageRecorder messages;
     QString s_open_path;
     QString s_save_path;
     std::vector<QUrl> v_opened;
