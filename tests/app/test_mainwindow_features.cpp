@@ -277,8 +277,6 @@ private slots:
         f.window.erase_client_table_item();
         QCOMPARE(cell(f.probe.clients(), 1, 0), QString());
         QCOMPARE(cell(f.probe.clients(), 1, 1), QString("Rua A"));
-        QCOMPARE(view.actions().size(), 3);
-        QCOMPARE(f.probe.widget<QTableView>("TableViewRoutes").actions().size(), 2);
     }
 
     void automatic_data_button_uses_the_stored_switches()

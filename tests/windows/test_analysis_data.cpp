@@ -232,11 +232,8 @@ private slots:
         QCOMPARE(texts_from(v_records), records);  // the input is left as it was
     }
 
-    void chooses_period_and_label_format()
+    void period_keys_keep_the_opening_time()
     {
-        QCOMPARE(period_label_format(period_from_text("month")), QString("M-yy"));
-        QCOMPARE(period_label_format(period_from_text("week")), QString("d-M-yy"));
-        QCOMPARE(period_label_format(period_from_text("day")), QString("d-M-yy"));
         // The key date of a week keeps the time of the record that opened the bucket.
         const QDateTime opening(QDate(2024, 12, 30), QTime(8, 30));
         const std::vector<DatedValue> v_weeks = aggregate_by_week({{opening, 1.0}});
