@@ -1,7 +1,7 @@
 // Grid editing, the clipboard table, the automatic client data, the grid's client
 // records, the client CSV rows and the grid rows of an instance document.
 #include "automatic_client_data.h"
-#include "feature_test_data.h"
+#include "app_test_support.h"
 #include "file_names.h"
 #include "grid_client_csv.h"
 #include "grid_clients_table.h"

@@ -2,7 +2,6 @@
 // hook: instance files, client and routes CSV files, route links and the map page,
 // grid clients saved, records picked, the clipboard and the automatic data.
 #include "app_test_support.h"
-#include "feature_test_data.h"
 
 #include "csv_files.h"
 #include "grid_operations.h"

@@ -1,5 +1,5 @@
 // Direction links, the map page and the routes CSV table of a solved instance.
-#include "feature_test_data.h"
+#include "app_test_support.h"
 #include "map_page.h"
 #include "route_links.h"
 #include "routes_csv.h"
