@@ -127,7 +127,6 @@ private slots:
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();
-    void display_controls_change_labels_and_ticks_only();
 
 private:
     void insert(const std::string& s_id, const QDate& date, double distance, double cost,
@@ -248,43 +247,6 @@ void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
     choose_period(*window, "day");
     QCOMPARE(cost_points_of(*window),
              (QStringList{"5-3-24=100", "28-3-24=75", "10-4-24=70", "30-4-24=5"}));
-}
-
-void TestAnalysisWindow::display_controls_change_labels_and_ticks_only()
-{
-    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();    QChart* distance = chart_of(*window, "ChartRouteDistance");
-    QChart* clients = chart_of(*window, "ChartClientFrequency");
-    QChart* neighborhoods = chart_of(*window, "ChartNeighFrequency");
-    insert("ignored", QDate(2024, 3, 6), 1.0, 1000.0, solved_document("X", {"x"}));
-
-    widget_of<QRadioButton>(*window, "rdbCostLineShowValuesYes")->click();
-    QVERIFY(cost_series_of(*window)->pointLabelsVisible());
-    QVERIFY(bar_series_of(distance)->isLabelsVisible());
-    widget_of<QRadioButton>(*window, "rdbCostLineShowDatesNo")->click();
-    QVERIFY(!cost_date_axis_of(*window)->labelsVisible());
-    QVERIFY(!category_axis_of(distance)->labelsVisible());
-
-    // The ticks follow the step just taken, not the value before it.
-    auto* cost_precision = widget_of<QSlider>(*window, "sdCostLinePrecision");
-    cost_precision->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(value_axis_of(chart_of(*window, "graphicsView"))->tickCount(), 7);
-    QCOMPARE(value_axis_of(distance)->tickCount(), 7);
-    auto* client_precision = widget_of<QSlider>(*window, "sdClientPrecision");
-    client_precision->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(value_axis_of(clients)->tickCount(), 4);
-    QCOMPARE(value_axis_of(neighborhoods)->tickCount(), 4);
-
-    widget_of<QRadioButton>(*window, "rdbClientNeighborhoodShowValuesNo")->click();
-    QVERIFY(!bar_series_of(clients)->isLabelsVisible());
-    QVERIFY(!bar_series_of(neighborhoods)->isLabelsVisible());
-    widget_of<QRadioButton>(*window, "rdbLabelDispositionVertical")->click();
-    QCOMPARE(category_axis_of(clients)->labelsAngle(), 90);
-    QCOMPARE(category_axis_of(neighborhoods)->labelsAngle(), 90);
-    widget_of<QRadioButton>(*window, "rdbLabelDispositionHorizontal")->click();
-    QCOMPARE(category_axis_of(clients)->labelsAngle(), 0);
-
-    // Nothing of that reloaded: the instance stored meanwhile is not drawn.
-    QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
 }
 
 QTEST_MAIN(TestAnalysisWindow)
