@@ -98,9 +98,9 @@ TEST(KeepBest, TheFirstCandidateAlwaysBecomesTheBest)
 TEST(RemoveEmptyRoutes, DropsEmptyRoutesWithTheirDataAndReturnsTheirVehicles)
 {
     Fleet fleet;
-    VRP::Solution solution = fleet.solution(
-        {{1, {}}, {0, {1, 2}}, {0, {}}, {fleet.dummy, {}}, {0, {3, 4, 5}}, {fleet.dummy, {6}}},
-        0.0);
+    VRP::Solution solution = fleet_solution(
+        fleet.vrp,
+        {{1, {}}, {0, {1, 2}}, {0, {}}, {fleet.dummy, {}}, {0, {3, 4, 5}}, {fleet.dummy, {6}}});
     const double cost = solution.total_cost;
     EXPECT_EQ((std::vector<int>{1, 0}), solution.remaining_vehicles);
     fleet.vrp.remove_empty_routes(solution);
