@@ -123,7 +123,7 @@ TEST(Moves, ShortRoutesOfferNothingAndTwoClientsOnlyTheirExchange)
     VRP vrp(&instance);
     // No route, or one route, offers no inter-route move.
     for (const auto& v_routes :
-         {std::vector<RouteSpec>{}, std::vector<RouteSpec>{{0, {1, 2, 3, 4, 5}}}}) {
+         {RoutePlan{}, RoutePlan{{0, {1, 2, 3, 4, 5}}}}) {
         for (InterMoveFn move : kInterMoveFns) {
             VRP::Solution solution = make_solution(vrp, v_routes);
             std::vector<int> v_changed;
