@@ -115,20 +115,6 @@ TEST(SavingsStart, TypesInRecordOrderThenTheSmallestForTheRest)
     EXPECT_EQ(20.0, solution.routes[2].distance);
 }
 
-TEST(SavingsStart, RouteEndsAreFoundByFirstAndLastClient)
-{
-    Instance instance = van_instance({1, 1, 1}, 30, 3);
-    VRP vrp(&instance);
-    VRP::Solution solution;
-    solution.routes = {vrp.init_route(0), vrp.make_client_route(3, 0)};
-    solution.routes[0].visits.insert(solution.routes[0].visits.begin() + 1,
-                                     {Visit{1, 0, 0, 0}, Visit{2, 0, 0, 0}});
-    EXPECT_EQ(std::make_pair(0, 1), vrp.find_route_ends(2, 3, solution));
-    EXPECT_EQ(std::make_pair(-1, 1), vrp.find_route_ends(1, 3, solution));
-    EXPECT_EQ(std::make_pair(0, -1), vrp.find_route_ends(2, 2, solution));
-    EXPECT_EQ(std::make_pair(1, 0), vrp.find_route_ends(3, 1, solution));
-}
-
 TEST(SavingsStart, SeedRoutesOnlyAreLeftUnbuilt)
 {
     Instance instance = van_instance({1, 1, 1, 1, 1}, 30, 2);
@@ -263,7 +249,7 @@ TEST(SavingsConstruction, RandomInstancesKeepWindowsAndCapacities)
     }
 }
 
-TEST(SavingsSweep, FewestRoutesThenShortestThenEarliestLambda)
+TEST(SavingsSweep, FewestRoutesThenShortestThenEarliestLambdaAndAFleetThatRanOut)
 {
     // Both orders of clients 1 and 2 drive 30; (2, 1) ranks first for lambda
     // in (-5.5, -1/3), (1, 2) above that, and below -5.5 neither key is positive.
@@ -282,13 +268,10 @@ TEST(SavingsSweep, FewestRoutesThenShortestThenEarliestLambda)
     EXPECT_EQ(30.0, best.total_time);
     EXPECT_TRUE(best.fleet_respected);
     EXPECT_EQ((std::vector<int>{1}), best.remaining_vehicles);
-}
-
-TEST(SavingsSweep, RecordsAFleetThatRanOut)
-{
-    Instance instance = van_instance({20, 20, 20}, 30, 1);
-    const VRP::Solution best = VRP(&instance).savings_lambda_sweep();
-    EXPECT_EQ(3, best.n_routes);
-    EXPECT_FALSE(best.fleet_respected);
-    EXPECT_EQ((std::vector<int>{-2}), best.remaining_vehicles);
+    // A fleet that ran out is recorded.
+    Instance heavy = van_instance({20, 20, 20}, 30, 1);
+    const VRP::Solution over = VRP(&heavy).savings_lambda_sweep();
+    EXPECT_EQ(3, over.n_routes);
+    EXPECT_FALSE(over.fleet_respected);
+    EXPECT_EQ((std::vector<int>{-2}), over.remaining_vehicles);
 }
