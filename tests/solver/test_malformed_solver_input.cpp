@@ -136,7 +136,6 @@ TEST(MalformedSolverInput, EdgeInstancesSolveOrRefuseUnderEveryMethod)
           R"([{"id":"d","early_tw":0,"late_tw":9,"service_time":0,"demand":0}])"},
          {"/input/data/Mdij", "[[0]]"},
          {"/input/data/Mtij", "[[0]]"}},
-        {{"/input/data/containers", "[]"}},
         {{"/input/data/containers/0/container_qt", "0"}},
         {{"/input/data/containers/0/container_dim", "0"}},
         {{"/input/data/clients/1/demand", "1000000"}},

@@ -63,13 +63,6 @@ TEST(MultiStart, RestartsUntilTheLimitAndBeatsItsConstruction)
     SolveStats insertion;
     run_vrp_method(document_with_limit("solomon_c101_25.json", 0.5), 2, &insertion);
     EXPECT_LE(stats.total_cost, insertion.total_cost);
-    // A limited fleet lists what it cannot serve and counts only its real vehicle.
-    const rapidjson::Document one = run_vrp_method(
-        document_with_limit("solomon_r101_25_one_vehicle.json", 0.2), 3, nullptr);
-    expect_complete_and_within_capacity(one);
-    EXPECT_EQ(1u, one["output"]["data"]["routes"].Size());
-    EXPECT_GT(one["output"]["data"]["unrouted_clients"].Size(), 0u);
-    EXPECT_EQ(1, one["output"]["summary"]["n_used_vehicles"].GetInt());
 }
 
 TEST(MultiStart, RestartsWithoutDisturbanceServeEveryClient)
