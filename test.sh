@@ -17,7 +17,7 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DTOVALO_CORE_ONLY=ON -DTOVALO_SANITIZE=address,undefined
 cmake --build build-asan -j "$jobs"
-ASAN_OPTIONS=detect_leaks=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tools/ubsan.supp" \
   ctest --test-dir build-asan --output-on-failure -j "$jobs" -L core
 
@@ -35,7 +35,7 @@ for sanitizer in address,undefined thread; do
     -DCMAKE_CXX_COMPILER=clang++ -DTOVALO_SANITIZE="$sanitizer"
   cmake --build "build-jobs-${sanitizer%%,*}" -j "$jobs" --target tovalo_jobs_tests
 done
-ASAN_OPTIONS=detect_leaks=1 \
+ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tools/ubsan.supp" \
   ctest --test-dir build-jobs-address --output-on-failure -j "$jobs" -L jobs
 TSAN_OPTIONS="halt_on_error=1:ignore_noninstrumented_modules=1:suppressions=$PWD/tools/tsan_qt.supp" \

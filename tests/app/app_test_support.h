@@ -1,8 +1,10 @@
 #pragma once
 // Shared pieces of the main window tests: a working folder with a fresh database, a
-// recorder that answers the message boxes, grid fillers and a probe into the window.
+// recorder that answers the message boxes, grid fillers, a probe into the window, and the
+// test documents and golden texts.
 
 #include "database.h"
+#include "json_document.h"
 #include "mainwindow.h"
 #include "message_box.h"
 
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +20,7 @@
 #include <QSpinBox>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QtTest>
 
 #include <deque>
 #include <memory>
@@ -72,13 +76,6 @@ public:
     std::unique_ptr<Database> database;
 };
 
-// A main window over a fresh database in its own working folder.
-struct OpenWindow {
-    OpenWindow() : window(work.database.get()) {}
-    WorkFolder work;
-    MainWindow window;
-};
-
 // The private parts of the window that the tests look at.
 class MainWindowProbe {
 public:
@@ -120,6 +117,24 @@ private:
     MainWindow& window;
 };
 
+// A main window over a fresh database in its own working folder, with its boxes recorded.
+struct WindowFixture {
+    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label()) {}
+    QStringList texts() const
+    {
+        QStringList v_texts;
+        for (const auto& box : messages.v_boxes) {
+            v_texts << box.s_text;
+        }
+        return v_texts;
+    }
+
+    WorkFolder folder;
+    MainWindow window;
+    MainWindowProbe probe;
+    MessageRecorder messages;
+};
+
 // One grid row from its cells; a QDateTime cell is stored as such, like the date editor.
 inline void set_row(QStandardItemModel& model, int row, const std::vector<QVariant>& v_cells)
 {
@@ -141,4 +156,34 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
 {
     return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
             early, late, service, demand, ""};
+}
+
+inline QString test_data_path(const QString& s_name)
+{
+    return qEnvironmentVariable("TOVALO_TEST_DATA") + "/app/" + s_name;
+}
+
+inline std::string read_bytes(const QString& s_path)
+{
+    QFile file(s_path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+// The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
+inline std::string solved_instance_text()
+{
+    return read_bytes(test_data_path("solved_instance.json"));
+}
+
+// Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
+inline void compare_golden(const std::string& s_actual, const QString& s_name)
+{
+    const QString s_path = test_data_path(s_name);
+    if (qEnvironmentVariable("TOVALO_UPDATE_GOLDEN") == "1") {
+        QFile file(s_path);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(s_actual.data(), static_cast<qint64>(s_actual.size()));
+        return;
+    }
+    QCOMPARE(QString::fromStdString(s_actual), QString::fromStdString(read_bytes(s_path)));
 }

@@ -9,8 +9,8 @@
 namespace {
 
 // A window whose coordinate search has been started over three rows.
-struct SearchFixture {
-    SearchFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+struct SearchFixture : WindowFixture {
+    SearchFixture()
     {
         probe.lat_long_search_running() = true;
         probe.progress_bar().setMaximum(3);
@@ -30,11 +30,6 @@ struct SearchFixture {
         QVERIFY(probe.widget<QPushButton>("btnSearchLatLong").isEnabled());
         QVERIFY(!probe.stop_button().isEnabled());
     }
-
-    WorkFolder folder;
-    MainWindow window;
-    MainWindowProbe probe;
-    MessageRecorder messages;
 };
 
 }  // namespace

@@ -17,9 +17,8 @@ private slots:
 
 void InstanceDocumentTest::document_from_the_grids_is_the_golden_text()
 {
-    WorkFolder work;
-    MainWindow window(work.database.get());
-    MainWindowProbe probe(window);
+    WindowFixture f;
+    MainWindowProbe& probe = f.probe;
     probe.widget<QSpinBox>("spOptTime").setValue(10);
     probe.widget<QRadioButton>("btnClosedRoutes").setChecked(true);
 
@@ -40,10 +39,9 @@ void InstanceDocumentTest::document_from_the_grids_is_the_golden_text()
     TextTable vv_vehicle;
     int max_demand = 0;
     int min_capacity = 0;
-    MessageRecorder boxes;
     QVERIFY(probe.check_client_grid(vv_client, max_demand));
     QVERIFY(probe.check_vehicle_grid(vv_vehicle, min_capacity));
-    QVERIFY(boxes.v_boxes.empty());
+    QVERIFY(f.messages.v_boxes.empty());
     QCOMPARE(max_demand, 3);
     QCOMPARE(min_capacity, 40);
 

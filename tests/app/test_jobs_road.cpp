@@ -18,8 +18,6 @@ private slots:
     void cleanup();
     void optimisation_fills_the_results();
     void coordinate_search_writes_found_rows();
-    void row_reports_after_a_stop_are_ignored();
-    void invalid_email_ends_the_search();
 
 private:
     GeoStub stub;
@@ -133,43 +131,6 @@ void JobsRoadTest::coordinate_search_writes_found_rows()
     QCOMPARE(boxes.v_boxes.size(), size_t(1));
     QCOMPARE(boxes.v_boxes[0].s_text, QString("Missing 'City' value on row2"));
     QVERIFY(!probe.lat_long_search_running());
-}
-
-void JobsRoadTest::row_reports_after_a_stop_are_ignored()
-{
-    MainWindowProbe probe(*window);
-    probe.lat_long_search_running() = true;
-    probe.progress_bar().setMaximum(3);
-    window->get_add_client_from_grid_status(Geoservices::LAT_LONG_ALREADY_EXISTS, 1, "1", "2");
-    QCOMPARE(probe.status_label().text(), QString("lat/long already exists"));
-    QCOMPARE(probe.progress_bar().value(), 2);
-    QCOMPARE(probe.clients().index(1, 7).data().toString(), QString());
-
-    probe.stop_button().setEnabled(true);
-    probe.stop_button().click();
-    QVERIFY(!probe.lat_long_search_running());
-    QVERIFY(!probe.stop_button().isEnabled());
-    window->get_add_client_from_grid_status(Geoservices::LAT_LONG_OK, 0, "5", "6");
-    QCOMPARE(probe.clients().index(0, 7).data().toString(), QString());
-    QCOMPARE(probe.status_label().text(), QString());
-}
-
-void JobsRoadTest::invalid_email_ends_the_search()
-{
-    MainWindowProbe probe(*window);
-    MessageRecorder boxes(&probe.status_label());
-    probe.lat_long_search_running() = true;
-    probe.stop_button().setEnabled(true);
-    probe.widget<QPushButton>("btnSearchLatLong").setEnabled(false);
-    window->get_add_client_from_grid_status(Geoservices::LAT_LONG_INVALID_EMAIL, 0, "", "");
-    QCOMPARE(boxes.v_boxes.size(), size_t(1));
-    QCOMPARE(boxes.v_boxes[0].s_title, QString("API error"));
-    QCOMPARE(boxes.v_boxes[0].s_status, QString("Missing or invalid email"));
-    QVERIFY(boxes.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
-    QCOMPARE(probe.status_label().text(), QString());
-    QVERIFY(!probe.lat_long_search_running());
-    QVERIFY(probe.widget<QPushButton>("btnSearchLatLong").isEnabled());
-    QVERIFY(!probe.stop_button().isEnabled());
 }
 
 QTEST_MAIN(JobsRoadTest)

@@ -2,7 +2,6 @@
 // hook: instance files, client and routes CSV files, route links and the map page,
 // grid clients saved, records picked, the clipboard and the automatic data.
 #include "app_test_support.h"
-#include "feature_test_data.h"
 
 #include "csv_files.h"
 #include "grid_operations.h"
@@ -21,8 +20,8 @@ namespace {
 
 // A window over a fresh database whose dialogs answer from the test and whose browser
 // only records what it was asked to open.
-struct Fixture {
-    Fixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+struct Fixture : WindowFixture {
+    Fixture()
     {
         window.open_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
             return s_open_path;
@@ -40,19 +39,6 @@ struct Fixture {
     void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
     void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
     void load_solved_instance() { window.update_json_from_database(solved_instance_text()); }
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const auto& box : messages.v_boxes) {
-            v_texts << box.s_text;
-        }
-        return v_texts;
-    }
-
-    WorkFolder folder;
-    MainWindow window;
-    MainWindowProbe probe;
-    MessageRecorder messages;
     QString s_open_path;
     QString s_save_path;
     std::vector<QUrl> v_opened;
@@ -290,8 +276,6 @@ private slots:
         f.window.erase_client_table_item();
         QCOMPARE(cell(f.probe.clients(), 1, 0), QString());
         QCOMPARE(cell(f.probe.clients(), 1, 1), QString("Rua A"));
-        QCOMPARE(view.actions().size(), 3);
-        QCOMPARE(f.probe.widget<QTableView>("TableViewRoutes").actions().size(), 2);
     }
 
     void automatic_data_button_uses_the_stored_switches()

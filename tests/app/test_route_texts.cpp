@@ -1,5 +1,5 @@
 // Direction links, the map page and the routes CSV table of a solved instance.
-#include "feature_test_data.h"
+#include "app_test_support.h"
 #include "map_page.h"
 #include "route_links.h"
 #include "routes_csv.h"
@@ -46,26 +46,17 @@ class RouteTextsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Links of at most 22 stops, each starting at the last stop of the one before; an open
+    // route leaves out the return to the depot.
     void links_split_every_22_stops_with_overlap()
     {
-        const TextTable vv_links = route_direction_links(route_of(30, "VRPTW"));
         const std::string s_base = k_directions_base;
-        const TextTable vv_expected = {{"R-0-0", s_base + stops(0, 21)},
-                                       {"R-0-1", s_base + stops(21, 29)}};
-        QCOMPARE(vv_links, vv_expected);
-    }
-
-    void route_of_exactly_22_stops_gives_a_second_link_of_its_last_stop()
-    {
-        const TextTable vv_links = route_direction_links(route_of(22, "VRPTW"));
-        QCOMPARE(vv_links.size(), size_t(2));
-        QCOMPARE(vv_links[1][1], k_directions_base + stop(21));
-    }
-
-    void open_routes_leave_out_the_return_to_the_depot()
-    {
-        const TextTable vv_links = route_direction_links(route_of(3, "OVRPTW"));
-        QCOMPARE(vv_links, TextTable({{"R-0-0", k_directions_base + stops(0, 1)}}));
+        QCOMPARE(route_direction_links(route_of(30, "VRPTW")),
+                 TextTable({{"R-0-0", s_base + stops(0, 21)}, {"R-0-1", s_base + stops(21, 29)}}));
+        QCOMPARE(route_direction_links(route_of(22, "VRPTW")),
+                 TextTable({{"R-0-0", s_base + stops(0, 21)}, {"R-0-1", s_base + stop(21)}}));
+        QCOMPARE(route_direction_links(route_of(3, "OVRPTW")),
+                 TextTable({{"R-0-0", s_base + stops(0, 1)}}));
     }
 
     void documents_without_routes_give_no_links()

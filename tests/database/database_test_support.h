@@ -21,8 +21,7 @@ protected:
     {
         const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
         folder = std::filesystem::path(testing::TempDir()) /
-                 ("tovalo_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                  std::to_string(getpid()));
+                 ("tovalo_" + std::string(info->name()) + "_" + std::to_string(getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         s_path = (folder / "tovalo.db").string();
@@ -42,8 +41,8 @@ protected:
         sqlite3* connection = nullptr;
         ASSERT_EQ(sqlite3_open(s_path.c_str(), &connection), SQLITE_OK);
         char* error = nullptr;
-        const int code = sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, &error);
-        EXPECT_EQ(code, SQLITE_OK) << (error ? error : "");
+        EXPECT_EQ(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, &error), SQLITE_OK)
+            << (error ? error : "");
         sqlite3_free(error);
         sqlite3_close(connection);
     }
@@ -51,3 +50,18 @@ protected:
     std::filesystem::path folder;
     std::string s_path;
 };
+
+// A client row as stored: the nine given cells and the code.
+inline bool insert(Database& database, const std::vector<std::string>& v)
+{
+    return database.insert_client(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+}
+
+inline std::vector<std::string> first_cells(const TextRows& vv_rows)
+{
+    std::vector<std::string> v_ids;
+    for (const auto& v_row : vv_rows) {
+        v_ids.push_back(v_row.at(0));
+    }
+    return v_ids;
+}

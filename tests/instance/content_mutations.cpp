@@ -11,6 +11,8 @@ namespace {
 using rapidjson::SizeType;
 using rapidjson::Value;
 
+const int k_int_max = 2147483647;
+
 Value* element(rapidjson::Document& document, const char* s_pointer, int k)
 {
     Value* array = value_at(document, s_pointer);
@@ -20,42 +22,43 @@ Value* element(rapidjson::Document& document, const char* s_pointer, int k)
     return &(*array)[static_cast<SizeType>(k) % array->Size()];
 }
 
+// Calls visit on every container of the document.
+template <typename Visit>
+void for_each_container(rapidjson::Document& document, Visit visit)
+{
+    Value* containers = value_at(document, "/input/data/containers");
+    for (SizeType i = 0; containers != nullptr && containers->IsArray() && i < containers->Size();
+         ++i) {
+        visit((*containers)[i]);
+    }
+}
+
 int largest_capacity(rapidjson::Document& document)
 {
     int largest = 0;
-    Value* containers = value_at(document, "/input/data/containers");
-    if (containers != nullptr && containers->IsArray()) {
-        for (Value& container : containers->GetArray()) {
-            const Value* dim = rapidjson::Pointer("/container_dim").Get(container);
-            if (dim != nullptr && dim->IsInt() && dim->GetInt() > largest) {
-                largest = dim->GetInt();
-            }
-        }
-    }
+    for_each_container(document, [&largest](Value& container) {
+        const Value* dim = rapidjson::Pointer("/container_dim").Get(container);
+        largest = dim != nullptr && dim->IsInt() && dim->GetInt() > largest ? dim->GetInt()
+                                                                            : largest;
+    });
     return largest;
 }
 
-void for_each_container(rapidjson::Document& document, const char* s_name, int value)
+void set_in_every_container(rapidjson::Document& document, const char* s_name, int value)
 {
-    Value* containers = value_at(document, "/input/data/containers");
-    if (containers != nullptr && containers->IsArray()) {
-        for (Value& container : containers->GetArray()) {
-            set_member(&container, s_name, Value(value), document);
-        }
-    }
+    for_each_container(document, [&](Value& container) {
+        set_member(&container, s_name, Value(value), document);
+    });
 }
 
 void keep_depot_only(rapidjson::Document& document)
 {
     Value* clients = value_at(document, "/input/data/clients");
-    if (clients != nullptr && clients->IsArray()) {
-        while (clients->Size() > 1) {
-            clients->PopBack();
-        }
+    while (clients != nullptr && clients->IsArray() && clients->Size() > 1) {
+        clients->PopBack();
     }
     for (const char* s_pointer : {"/input/data/Mdij", "/input/data/Mtij"}) {
-        Value* matrix = value_at(document, s_pointer);
-        if (matrix != nullptr) {
+        if (Value* matrix = value_at(document, s_pointer)) {
             rapidjson::Document one(&document.GetAllocator());
             one.Parse("[[0]]");
             *matrix = Value(one, document.GetAllocator());
@@ -72,30 +75,34 @@ void set_matrix_entry(rapidjson::Document& document, std::mt19937& rng, Value va
     }
 }
 
+void set_members(Value* object, std::initializer_list<std::pair<const char*, int>> members,
+                 rapidjson::Document& document)
+{
+    for (const auto& [s_name, value] : members) {
+        set_member(object, s_name, Value(value), document);
+    }
+}
+
 void change_client(rapidjson::Document& document, std::mt19937& rng)
 {
     Value* client = element(document, "/input/data/clients", draw(rng, 64));
-    const int late = 2147483647;
     const char* const k_coordinates[] = {"NaN", "91", "-25,4", "", "1e400", " -25.4x"};
     switch (draw(rng, 8)) {
     case 0:
-        set_member(client, "demand", Value(largest_capacity(document) + 1), document);
+        set_members(client, {{"demand", largest_capacity(document) + 1}}, document);
         break;
     case 1:
-        set_member(client, "early_tw", Value(-100), document);
-        set_member(client, "late_tw", Value(-10), document);
+        set_members(client, {{"early_tw", -100}, {"late_tw", -10}}, document);
         break;
-    case 2:
-        set_member(client, "early_tw", Value(900), document);
-        set_member(client, "late_tw", Value(100), document);  // late before early
+    case 2:  // late before early
+        set_members(client, {{"early_tw", 900}, {"late_tw", 100}}, document);
         break;
     case 3:
-        set_member(client, "service_time", Value(late), document);
-        set_member(client, "late_tw", Value(late), document);
-        set_member(client, "early_tw", Value(late - 1), document);
+        set_members(client, {{"service_time", k_int_max}, {"late_tw", k_int_max},
+                             {"early_tw", k_int_max - 1}}, document);
         break;
     case 4:
-        set_member(client, "demand", Value(draw(rng, 2) == 0 ? -5 : late), document);
+        set_members(client, {{"demand", draw(rng, 2) == 0 ? -5 : k_int_max}}, document);
         break;
     case 5:
         set_member(client, draw(rng, 2) == 0 ? "lat" : "long",
@@ -118,17 +125,17 @@ void change_fleet(rapidjson::Document& document, std::mt19937& rng)
     Value* container = element(document, "/input/data/containers", draw(rng, 8));
     switch (draw(rng, 5)) {
     case 0:
-        for_each_container(document, "container_qt", 0);  // no vehicles at all
+        set_in_every_container(document, "container_qt", 0);  // no vehicles at all
         break;
     case 1:
-        set_member(container, "container_dim", Value(0), document);
+        set_members(container, {{"container_dim", 0}}, document);
         break;
     case 2:
-        for_each_container(document, "container_fixed_cost", 2147483647);
-        for_each_container(document, "container_var_cost", 2147483647);
+        set_in_every_container(document, "container_fixed_cost", k_int_max);
+        set_in_every_container(document, "container_var_cost", k_int_max);
         break;
     case 3:
-        set_member(container, "container_qt", Value(2147483647), document);
+        set_members(container, {{"container_qt", k_int_max}}, document);
         break;
     default:
         set_member(container, "container_id", Value(rapidjson::StringRef("DUMMY")), document);
@@ -157,30 +164,18 @@ void change_matrices(rapidjson::Document& document, std::mt19937& rng)
 
 void change_problem(rapidjson::Document& document, std::mt19937& rng)
 {
-    Value* meta_info = value_at(document, "/input/meta_info");
     const char* const k_types[] = {"OVRPTW", "ovrptw", "VRPTW ", "CVRP"};
-    set_member(meta_info, "prob_type", Value(rapidjson::StringRef(k_types[draw(rng, 4)])),
-               document);
+    set_member(value_at(document, "/input/meta_info"), "prob_type",
+               Value(rapidjson::StringRef(k_types[draw(rng, 4)])), document);
 }
 
 }  // namespace
 
 void mutate_content(rapidjson::Document& document, std::mt19937& rng)
 {
-    switch (draw(rng, 4)) {
-    case 0:
-        change_client(document, rng);
-        break;
-    case 1:
-        change_fleet(document, rng);
-        break;
-    case 2:
-        change_matrices(document, rng);
-        break;
-    default:
-        change_problem(document, rng);
-        break;
-    }
+    void (*const k_changes[])(rapidjson::Document&, std::mt19937&) = {
+        change_client, change_fleet, change_matrices, change_problem};
+    k_changes[draw(rng, 4)](document, rng);
 }
 
 std::string mutate_text(const std::string& s_text, std::mt19937& rng)
@@ -201,8 +196,7 @@ std::string mutate_text(const std::string& s_text, std::mt19937& rng)
             s_result[at_byte] = static_cast<char>(draw(rng, 256));
         }
         return s_result;
-    case 3: {
-        // Invalid UTF-8 right inside a string value.
+    case 3: {  // invalid UTF-8 right inside a string value
         const size_t quote = s_result.find('"', at_byte);
         return s_result.insert(quote == std::string::npos ? at_byte : quote + 1,
                                k_invalid_utf8[draw(rng, 6)]);
@@ -225,6 +219,5 @@ std::string mutate_text(const std::string& s_text, std::mt19937& rng)
     }
     }
 }
-
 
 }  // namespace mutation

@@ -1,30 +1,11 @@
 #include "csv_files.h"
-#include "csv_to_instance.h"
-#include "json_document.h"
+#include "instance_test_support.h"
+#include "minutes_between.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
 #include <ctime>
 #include <string>
 
 namespace {
-
-std::string data_path(const std::string& s_name)
-{
-    const char* directory = std::getenv("TOVALO_TEST_DATA");
-    return std::string(directory != nullptr ? directory : "tests/data") + "/" + s_name;
-}
-
-// Maps every header cell of row 0 to its column.
-ColumnMap header_columns(const TextTable& vv_table)
-{
-    ColumnMap columns;
-    for (size_t i = 0; i < vv_table.at(0).size(); ++i) {
-        columns[vv_table[0][i]] = static_cast<int32_t>(i);
-    }
-    return columns;
-}
 
 std::string error_document(const std::string& s_code, const std::string& s_message)
 {
@@ -48,19 +29,8 @@ protected:
 
     std::string convert(bool open_routes = true)
     {
-        return json_to_string(csv_databases_to_instance_json(vv_clients, client_columns,
-                                                             vv_vehicles, vehicle_columns,
-                                                             open_routes));
-    }
-
-    std::string& client_cell(size_t row, const std::string& s_key)
-    {
-        return vv_clients[row][static_cast<size_t>(client_columns.at(s_key))];
-    }
-
-    std::string& vehicle_cell(size_t row, const std::string& s_key)
-    {
-        return vv_vehicles[row][static_cast<size_t>(vehicle_columns.at(s_key))];
+        return json_to_string(csv_databases_to_instance_json(
+            vv_clients, client_columns, vv_vehicles, vehicle_columns, open_routes));
     }
 
     TextTable vv_clients;
@@ -74,20 +44,18 @@ protected:
 TEST_F(CsvToInstance, CorrectTablesGiveTheGoldenDocument)
 {
     EXPECT_EQ(convert(), json_to_string(read_json_file(data_path("csv_instance.json"))));
-
     const auto closed = string_to_json(convert(false));
     EXPECT_STREQ(closed["input"]["meta_info"]["prob_type"].GetString(), "VRPTW");
 }
 
-TEST_F(CsvToInstance, TheFirstFaultyCellGivesOnlyTheErrorRecord)
+TEST_F(CsvToInstance, TheFirstFaultyCellGivesOnlyTheErrorRecordNamingIt)
 {
-    struct Case {
-        size_t row;
+    const struct {
+        size_t row;  // 0: vehicle row 1
         const char* key;
         const char* cell;
         const char* message;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {1, "early_tw", "", "missing depot initial date"},
         {3, "early_tw", "12/02/2021 8h00", "wrong data formatting"},
         {1, "late_tw", "tomorrow", "wrong data formatting"},
@@ -99,44 +67,32 @@ TEST_F(CsvToInstance, TheFirstFaultyCellGivesOnlyTheErrorRecord)
         {3, "service_time", "-3", "service time is negative"},
         {2, "demand", " x1", "demand is not a number"},
         {3, "demand", "-1", "demand is negative"},
+        {0, "container_qt", "two", "vehicle qtt. is not a number"},
+        {0, "container_qt", "-2", "negative vehicle qtt."},
+        {0, "container_dim", "", "vehicle has no capacity"},
+        {0, "container_dim", "big", "vehicle capacity is not a number"},
+        {0, "container_dim", "-100", "negative vehicle capacity"},
+        {0, "container_fixed_cost", "?", "vehicle fixed cost is not a number"},
+        {0, "container_fixed_cost", "-5", "negative fixed cost"},
+        {0, "container_var_cost", "z", "vehicle var. cost is not a number"},
+        {0, "container_var_cost", "-1.5", "negative vehicle var cost"},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SetUp();
-        client_cell(c.row, c.key) = c.cell;
-        EXPECT_EQ(convert(), error_document("csv_client_database", c.message))
+        const bool vehicle = c.row == 0;
+        TextTable& vv_table = vehicle ? vv_vehicles : vv_clients;
+        const ColumnMap& columns = vehicle ? vehicle_columns : client_columns;
+        vv_table[vehicle ? 1 : c.row][static_cast<size_t>(columns.at(c.key))] = c.cell;
+        EXPECT_EQ(convert(), error_document(vehicle ? "csv_vehicle_database"
+                                                    : "csv_client_database", c.message))
             << c.key << " in row " << c.row;
-    }
-}
-
-TEST_F(CsvToInstance, TheFirstFaultyVehicleFieldGivesItsMessage)
-{
-    struct Case {
-        const char* key;
-        const char* cell;
-        const char* message;
-    };
-    const Case cases[] = {
-        {"container_qt", "two", "vehicle qtt. is not a number"},
-        {"container_qt", "-2", "negative vehicle qtt."},
-        {"container_dim", "", "vehicle has no capacity"},
-        {"container_dim", "big", "vehicle capacity is not a number"},
-        {"container_dim", "-100", "negative vehicle capacity"},
-        {"container_fixed_cost", "?", "vehicle fixed cost is not a number"},
-        {"container_fixed_cost", "-5", "negative fixed cost"},
-        {"container_var_cost", "z", "vehicle var. cost is not a number"},
-        {"container_var_cost", "-1.5", "negative vehicle var cost"},
-    };
-    for (const Case& c : cases) {
-        SetUp();
-        vehicle_cell(1, c.key) = c.cell;
-        EXPECT_EQ(convert(), error_document("csv_vehicle_database", c.message)) << c.key;
     }
 }
 
 TEST_F(CsvToInstance, NumbersAreReadFromTheirLeadingDigits)
 {
-    vehicle_cell(1, "container_var_cost") = "-0.5";
-    vehicle_cell(1, "container_fixed_cost") = "  +7 euros";
+    vv_vehicles[1][static_cast<size_t>(vehicle_columns.at("container_var_cost"))] = "-0.5";
+    vv_vehicles[1][static_cast<size_t>(vehicle_columns.at("container_fixed_cost"))] = "  +7 eu";
     const auto document = string_to_json(convert());
     ASSERT_TRUE(document.HasMember("input"));
     const auto& truck = document["input"]["data"]["containers"][0];
@@ -170,4 +126,36 @@ TEST_F(CsvToInstance, ShortRowsAndUnmappedKeysReadAsEmptyOrColumnZero)
 
     vv_clients[3].resize(3);  // ends before the coordinates
     EXPECT_EQ(convert(), error_document("csv_client_database", "missing lat/long value"));
+}
+
+TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts)
+{
+    const char k_format[] = "%d/%m/%Y %H:%M:%S";
+    const struct {
+        const char* first;
+        const char* second;
+        int expected;
+    } cases[] = {
+        {"12/02/2021 08:00:59", "12/02/2021 08:02:58", 1},  // 119 s
+        {"12/02/2021 08:02:58", "12/02/2021 08:00:59", -1},
+        {"12/02/2021 08:00:00", "13/02/2021 08:00:00", 1440},
+        {"12/02/2021 08:00:00", "12/02/2021 08:00:59", 0},
+        {"12/02/2021 08:00:00:00", "12/02/2021 08:01:00 trailing", 1},
+        {"28/02/2024 00:00:00", "01/03/2024 00:00:00", 2880},
+    };
+    for (const auto& c : cases) {
+        bool ok = false;
+        EXPECT_EQ(minutes_between(c.first, c.second, ok, k_format), c.expected) << c.first;
+        EXPECT_TRUE(ok) << c.first;
+    }
+    // A text that stops short of the format's last field is unreadable too.
+    for (const char* s_text : {"12/02/2021 8h00:00", "", "tomorrow", "12/02/2021 08:00"}) {
+        for (const bool text_first : {true, false}) {
+            bool ok = true;
+            const char* s_good = "12/02/2021 08:00:00";
+            EXPECT_EQ(minutes_between(text_first ? s_text : s_good, text_first ? s_good : s_text,
+                                      ok, k_format), -1) << s_text;
+            EXPECT_FALSE(ok) << s_text;
+        }
+    }
 }

@@ -1,80 +1,36 @@
-// Damaged CSV files and clipboard texts through the table readers and the CSV-to-instance
+// Damaged CSV files through the table readers and the CSV-to-instance
 // converter: the readers always return a table, the converter a document or an error
 // record. Seeded, so a failure names the round that replays it.
 
 #include "csv_files.h"
-#include "csv_to_instance.h"
 #include "document_mutations.h"
-#include "json_document.h"
+#include "instance_test_support.h"
+#include "text_table.h"
 
-#include <rapidjson/pointer.h>
-
-#include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <initializer_list>
 #include <iterator>
-#include <unistd.h>
 
 namespace {
 
-std::string data_text(const std::string& s_name)
-{
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    std::ifstream file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name,
-                       std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
-// Damage that CSV files meet: random bytes, separators and quotes in odd places, cut
-// rows, CR LF line ends, blank lines, an empty file.
+// Damage that CSV files meet: separators, quotes, line ends and broken UTF-8 in odd
+// places, CR LF line ends, blank rows, an empty file, and any damaged text.
 std::string damage_csv(std::string s_text, std::mt19937& rng)
 {
     const char* const k_inserts[] = {";", "\"", "\";", ";\"", "\r\n", "\n", "\r", "\n\n",
                                      "\xC3", "\xFF\xFE", "\t", "\"\"", "\xC3\xA7"};
-    const int size = static_cast<int>(s_text.size());
-    const size_t at_byte = static_cast<size_t>(mutation::draw(rng, size));
-    switch (mutation::draw(rng, 7)) {
+    const size_t at_byte =
+        static_cast<size_t>(mutation::draw(rng, static_cast<int>(s_text.size())));
+    switch (mutation::draw(rng, 5)) {
     case 0:
         return s_text.insert(at_byte, k_inserts[mutation::draw(rng, 13)]);
     case 1:
-        return s_text.substr(0, at_byte);
+        return replace_all(s_text, "\n", "\r\n");
     case 2:
-        return s_text.erase(at_byte, static_cast<size_t>(1 + mutation::draw(rng, 30)));
-    case 3: {
-        std::string s_crlf;
-        for (const char c : s_text) {
-            s_crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-        }
-        return s_crlf;
-    }
-    case 4:
-        if (!s_text.empty()) {
-            s_text[at_byte] = static_cast<char>(mutation::draw(rng, 256));
-        }
-        return s_text;
-    case 5:
         return mutation::draw(rng, 4) == 0 ? std::string() : s_text + "\n;;;\n";
-    default: {
-        std::string s_random(static_cast<size_t>(mutation::draw(rng, 80)), '\0');
-        for (char& c : s_random) {
-            c = static_cast<char>(mutation::draw(rng, 256));
-        }
-        return s_text.insert(at_byte, s_random);
+    default:
+        return mutation::mutate_text(s_text, rng);
     }
-    }
-}
-
-ColumnMap header_columns(const TextTable& vv_table)
-{
-    ColumnMap columns;
-    if (!vv_table.empty()) {
-        for (size_t i = 0; i < vv_table[0].size(); ++i) {
-            columns[vv_table[0][i]] = static_cast<int32_t>(i);
-        }
-    }
-    return columns;
 }
 
 // Now and then a column map that points outside the rows or lacks keys.
@@ -94,16 +50,20 @@ void damage_columns(ColumnMap& columns, std::mt19937& rng)
     }
 }
 
-bool is_int_member(const rapidjson::Value& object, const char* s_name, int minimum)
+// Every named member is an int of at least minimum, or (minimum 1) a string.
+bool members_are(const rapidjson::Value& object, std::initializer_list<const char*> names,
+                 int minimum)
 {
-    const auto found = object.FindMember(s_name);
-    return found != object.MemberEnd() && found->value.IsInt() && found->value.GetInt() >= minimum;
-}
-
-bool is_string_member(const rapidjson::Value& object, const char* s_name)
-{
-    const auto found = object.FindMember(s_name);
-    return found != object.MemberEnd() && found->value.IsString();
+    for (const char* s_name : names) {
+        const auto found = object.FindMember(s_name);
+        const bool ok = found != object.MemberEnd() &&
+                        (minimum == 1 ? found->value.IsString()
+                                      : found->value.IsInt() && found->value.GetInt() >= minimum);
+        if (!ok) {
+            return false;
+        }
+    }
+    return true;
 }
 
 // Either the input part with one client per client row and one vehicle per vehicle row,
@@ -127,20 +87,15 @@ void expect_instance_or_error(const rapidjson::Document& document, size_t client
     ASSERT_EQ(client_rows - 1, data["clients"].Size()) << s_case;
     ASSERT_EQ(vehicle_rows - 1, data["containers"].Size()) << s_case;
     for (const rapidjson::Value& client : data["clients"].GetArray()) {
-        EXPECT_TRUE(is_int_member(client, "early_tw", -2147483647 - 1) &&
-                    is_int_member(client, "late_tw", -2147483647 - 1) &&
-                    is_int_member(client, "service_time", 0) && is_int_member(client, "demand", 0))
-            << s_case;
-        EXPECT_TRUE(is_string_member(client, "id") && is_string_member(client, "lat") &&
-                    is_string_member(client, "long"))
+        EXPECT_TRUE(members_are(client, {"early_tw", "late_tw"}, -2147483647 - 1) &&
+                    members_are(client, {"service_time", "demand"}, 0) &&
+                    members_are(client, {"id", "lat", "long"}, 1))
             << s_case;
     }
     for (const rapidjson::Value& vehicle : data["containers"].GetArray()) {
-        EXPECT_TRUE(is_string_member(vehicle, "container_id") &&
-                    is_int_member(vehicle, "container_qt", 0) &&
-                    is_int_member(vehicle, "container_dim", 0) &&
-                    is_int_member(vehicle, "container_fixed_cost", 0) &&
-                    is_int_member(vehicle, "container_var_cost", 0))
+        EXPECT_TRUE(members_are(vehicle, {"container_id"}, 1) &&
+                    members_are(vehicle, {"container_qt", "container_dim", "container_fixed_cost",
+                                          "container_var_cost"}, 0))
             << s_case;
     }
 }
@@ -151,25 +106,14 @@ protected:
     {
         setenv("TZ", "UTC", 1);
         tzset();
-        const std::string s_stem = (std::filesystem::temp_directory_path() /
-                                    ("tovalo_malformed_" + std::to_string(getpid())))
-                                       .string();
-        s_clients_path = s_stem + "_clients.csv";
-        s_vehicles_path = s_stem + "_vehicles.csv";
     }
     void TearDown() override
     {
-        std::filesystem::remove(s_clients_path);
-        std::filesystem::remove(s_vehicles_path);
+        std::remove(s_clients_path.c_str());
+        std::remove(s_vehicles_path.c_str());
     }
-
-    static void write_file(const std::string& s_path, const std::string& s_text)
-    {
-        std::ofstream(s_path, std::ios::binary | std::ios::trunc) << s_text;
-    }
-
-    std::string s_clients_path;
-    std::string s_vehicles_path;
+    const std::string s_clients_path = temp_path("malformed_clients.csv");
+    const std::string s_vehicles_path = temp_path("malformed_vehicles.csv");
 };
 
 // Rows after the header are at least as wide as the header.
@@ -185,8 +129,8 @@ void expect_padded(const TextTable& vv_table, const std::string& s_case)
 TEST_F(MalformedCsv, DamagedFilesReadAsTablesAndConvertOrFailByName)
 {
     std::mt19937 rng(1959);
-    const std::string s_clients = data_text("csv_clients.csv");
-    const std::string s_vehicles = data_text("csv_vehicles.csv");
+    const std::string s_clients = read_bytes(data_path("csv_clients.csv"));
+    const std::string s_vehicles = read_bytes(data_path("csv_vehicles.csv"));
     ASSERT_FALSE(s_clients.empty());
     int converted = 0;
     for (int round = 0; round < 300; ++round) {
@@ -197,10 +141,9 @@ TEST_F(MalformedCsv, DamagedFilesReadAsTablesAndConvertOrFailByName)
             std::string& s_target = mutation::draw(rng, 3) == 0 ? s_vehicle_text : s_client_text;
             s_target = damage_csv(s_target, rng);
         }
-        write_file(s_clients_path, s_client_text);
-        write_file(s_vehicles_path, s_vehicle_text);
-        const TextTable vv_bytes = read_csv(s_clients_path);
-        expect_padded(vv_bytes, s_case);
+        write_bytes(s_clients_path, s_client_text);
+        write_bytes(s_vehicles_path, s_vehicle_text);
+        expect_padded(read_csv(s_clients_path), s_case);
         const TextTable vv_clients = read_csv_file(QString::fromStdString(s_clients_path));
         const TextTable vv_vehicles = read_csv_file(QString::fromStdString(s_vehicles_path));
         expect_padded(vv_clients, s_case);
@@ -238,33 +181,5 @@ TEST_F(MalformedCsv, WrittenTablesWithOddCellsReadBackCellForCell)
         write_csv(vv_table, s_clients_path);
         TextTable vv_read = read_csv_file(QString::fromStdString(s_clients_path));
         EXPECT_EQ(vv_table, vv_read) << "round " << round;
-    }
-}
-
-TEST_F(MalformedCsv, RandomClipboardTextsSplitIntoRows)
-{
-    std::mt19937 rng(5);
-    for (int round = 0; round < 300; ++round) {
-        std::string s_text(static_cast<size_t>(mutation::draw(rng, 60)), '\0');
-        for (char& c : s_text) {
-            const char k_common[] = "\t\n\r;\"a ";
-            c = mutation::draw(rng, 2) == 0 ? k_common[mutation::draw(rng, 7)]
-                                            : static_cast<char>(mutation::draw(rng, 256));
-        }
-        const TextTable vv_table = tsv_to_table(s_text);
-        // Without quoting, every byte but the tabs and line feeds is kept in order.
-        std::string s_cells;
-        for (const auto& v_row : vv_table) {
-            for (const std::string& s_cell : v_row) {
-                s_cells += s_cell;
-            }
-        }
-        std::string s_expected;
-        for (const char c : s_text) {
-            if (c != '\t' && c != '\n') {
-                s_expected += c;
-            }
-        }
-        EXPECT_EQ(s_expected, s_cells) << "round " << round;
     }
 }

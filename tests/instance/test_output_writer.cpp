@@ -8,34 +8,15 @@
 
 namespace {
 
-OutputVisit visit(int index, const std::string& s_id, int arrival, int waiting, int departure)
-{
-    OutputVisit result;
-    result.index = index;
-    result.id = s_id;
-    result.arrival = arrival;
-    result.waiting = waiting;
-    result.departure = departure;
-    return result;
-}
-
 // One served route and one route with only the depot twice; client 3 unrouted.
 Instance solved_instance()
 {
+    const OutputVisit depot{0, "Depot", 0, 0, 0};
     Instance instance;
-    OutputRoute served;
-    served.distance = 1000;
-    served.travel_time = 1532.5;
-    served.container_id = "Van \"1\"";
-    served.container_index = 0;
-    served.total_load = 12;
-    served.visits = {visit(0, "Depot", 0, 0, 0), visit(2, "B", 100, 20, 720),
-                     visit(0, "Depot", 900, 0, 900)};
-    OutputRoute idle;
-    idle.container_id = "Truck";
-    idle.container_index = 1;
-    idle.visits = {visit(0, "Depot", 0, 0, 0), visit(0, "Depot", 0, 0, 0)};
-    instance.routes = {served, idle};
+    instance.routes = {
+        {1000, 1532.5, 0, "Van \"1\"", 0, 12,
+         {depot, {2, "B", 100, 20, 720}, {0, "Depot", 900, 0, 900}}},
+        {0, 0, 0, "Truck", 1, 0, {depot, depot}}};
     instance.unrouted_clients = {3};
     instance.remaining_vehicles = {1, -1};
     instance.n_used_vehicles = 2;
@@ -45,10 +26,6 @@ Instance solved_instance()
     instance.total_time = 2.25;
     return instance;
 }
-
-const char* const k_empty_output =
-    R"("output":{"data":{"routes":[],"unrouted_clients":[]},"summary":{"total_distance":0.0,)"
-    R"("total_travel":0.0,"n_used_vehicles":0,"total_time":0.0,"remaining_vehicles":[]}})";
 
 }  // namespace
 
@@ -76,31 +53,29 @@ TEST(OutputWriter, WritesTheResultAfterTheInputMembers)
     EXPECT_EQ(json_to_string(input), R"({"z":1,"input":{"a":[2.0,3]},"meta":"x"})");
 }
 
-TEST(OutputWriter, EmptyResultWritesEmptyArrays)
+// An empty result, a stale output of a document solved again, a root that is no
+// object and a missing instance: always one output, last.
+TEST(OutputWriter, EmptyResultReplacesStaleOutputsWithOneOutputLast)
 {
+    const std::string s_empty =
+        R"("output":{"data":{"routes":[],"unrouted_clients":[]},"summary":{"total_distance":0.0,)"
+        R"("total_travel":0.0,"n_used_vehicles":0,"total_time":0.0,"remaining_vehicles":[]}})";
     Instance instance;
-    const auto input = string_to_json(R"({"input":{}})");
-    const InstanceReader reader(&instance, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string(R"({"input":{},)") + k_empty_output + "}");
-}
-
-TEST(OutputWriter, StaleOutputIsReplacedNotDuplicated)
-{
-    Instance instance;
-    const auto input =
-        string_to_json(R"({"output":{"old":1},"input":{},"output":2,"meta":[]})");
-    const InstanceReader reader(&instance, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string(R"({"input":{},"meta":[],)") + k_empty_output + "}");
-}
-
-TEST(OutputWriter, NonObjectRootOrMissingInstanceStillGivesOneOutput)
-{
-    const auto input = string_to_json("[1]");
-    const InstanceReader reader(nullptr, 1, input);
-    EXPECT_EQ(json_to_string(write_output_json(reader, input)),
-              std::string("{") + k_empty_output + "}");
+    const struct {
+        const char* s_input;
+        std::string s_expected;
+        Instance* instance;
+    } cases[] = {
+        {R"({"input":{}})", R"({"input":{},)" + s_empty + "}", &instance},
+        {R"({"output":{"old":1},"input":{},"output":2,"meta":[]})",
+         R"({"input":{},"meta":[],)" + s_empty + "}", &instance},
+        {"[1]", "{" + s_empty + "}", nullptr},
+    };
+    for (const auto& c : cases) {
+        const auto input = string_to_json(c.s_input);
+        const InstanceReader reader(c.instance, 1, input);
+        EXPECT_EQ(json_to_string(write_output_json(reader, input)), c.s_expected) << c.s_input;
+    }
 }
 
 TEST(OutputWriter, ErrorRecordIsTheOnlyOutputAndLast)

@@ -42,19 +42,28 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     }
 }
 
-inline VRP::Solution make_solution(const VRP& vrp, const std::vector<RouteSpec>& v_routes)
+using RoutePlan = std::vector<RouteSpec>;
+
+// The plan's routes added to the solution and costed.
+inline VRP::Solution with_routes(const VRP& vrp, VRP::Solution solution, const RoutePlan& plan)
 {
-    VRP::Solution solution;
-    for (const RouteSpec& spec : v_routes) {
+    for (const RouteSpec& spec : plan) {
         Route route = vrp.init_route(spec.container);
         for (int c : spec.v_clients) {
             route.visits.insert(route.visits.end() - 1, Visit{c, 0, 0, 0});
         }
         solution.routes.push_back(route);
     }
-    solution.remaining_vehicles.assign(static_cast<std::size_t>(vrp.container_count()), 10);
     refresh_solution(vrp, solution);
     return solution;
+}
+
+// The plan's routes with ten vehicles of every type left.
+inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan)
+{
+    VRP::Solution solution;
+    solution.remaining_vehicles.assign(static_cast<std::size_t>(vrp.container_count()), 10);
+    return with_routes(vrp, solution, plan);
 }
 
 // Every client once, in routes of 1 to max_length clients on containers drawn from

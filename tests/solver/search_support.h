@@ -7,7 +7,6 @@
 #include "vrp.h"
 
 #include <cstdlib>
-#include <utility>
 #include <vector>
 
 namespace test_support {
@@ -20,25 +19,16 @@ inline VRP checked_vrp(Instance& instance)
     return vrp;
 }
 
-// One route per entry: its container record and its clients in driving order.
-using RoutePlan = std::vector<std::pair<int, std::vector<int>>>;
-
-// A costed solution whose routes take their vehicles from the fleet.
+// The plan's routes taking their vehicles from the fleet.
 inline VRP::Solution fleet_solution(VRP& vrp, const RoutePlan& plan)
 {
     VRP::Solution solution;
     solution.fleet_unlimited = vrp.fleet_unlimited;
     vrp.init_solution(solution);
-    for (const auto& [container, v_clients] : plan) {
-        Route route = vrp.init_route(container);
-        for (int c : v_clients) {
-            route.visits.insert(route.visits.end() - 1, Visit{c, 0, 0, 0});
-        }
-        solution.routes.push_back(route);
-        vrp.take_vehicle(solution, container);
+    for (const RouteSpec& spec : plan) {
+        vrp.take_vehicle(solution, spec.container);
     }
-    refresh_solution(vrp, solution);
-    return solution;
+    return with_routes(vrp, solution, plan);
 }
 
 // The values rand() gives after srand(seed), read one draw at a time the way

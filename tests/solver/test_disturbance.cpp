@@ -1,6 +1,7 @@
 // Disturbances against a plain model of their draws: the same generator values must
 // pick the same routes, positions and places, and refuse the same overloads.
 
+#include "move_checks.h"
 #include "search_support.h"
 
 #include <gtest/gtest.h>
@@ -98,26 +99,6 @@ struct Scene {
     }
 };
 
-// Tables, loads and costs of every route as a fresh build of the same routes gives them.
-void expect_in_step(VRP& vrp, const VRP::Solution& solution)
-{
-    test_support::RoutePlan plan;
-    const auto vv_clients = test_support::route_clients(solution);
-    for (std::size_t r = 0; r < solution.routes.size(); ++r) {
-        plan.emplace_back(solution.routes[r].container, vv_clients[r]);
-    }
-    const VRP::Solution fresh = fleet_solution(vrp, plan);
-    EXPECT_EQ(fresh.route_load, solution.route_load);
-    EXPECT_EQ(fresh.cumulative_load, solution.cumulative_load);
-    EXPECT_EQ(fresh.seg_time_warp, solution.seg_time_warp);
-    EXPECT_NEAR(fresh.total_cost, solution.total_cost, 1e-6);
-    for (std::size_t r = 0; r < solution.routes.size(); ++r) {
-        EXPECT_EQ(fresh.routes[r].cost, solution.routes[r].cost);
-        EXPECT_EQ(fresh.routes[r].distance, solution.routes[r].distance);
-        EXPECT_EQ(fresh.routes[r].load, solution.routes[r].load);
-    }
-}
-
 }  // namespace
 
 TEST(Disturbance, DrawsAndTradesFollowTheModel)
@@ -144,7 +125,7 @@ TEST(Disturbance, DrawsAndTradesFollowTheModel)
             ASSERT_TRUE(tape.generator_at_cursor()) << "seed " << seed;
             ASSERT_EQ(model.vv_routes, test_support::route_clients(solution)) << "seed " << seed;
             EXPECT_EQ(model.v_loads, solution.route_load) << "seed " << seed;
-            expect_in_step(scene.vrp, solution);
+            test_support::expect_matches_rebuild(scene.vrp, solution);
             accepted += model.accepted;
             refused += model.refused;
         }
@@ -154,34 +135,24 @@ TEST(Disturbance, DrawsAndTradesFollowTheModel)
     EXPECT_GT(refused, 5);
 }
 
-TEST(Disturbance, OneRouteDrawsNothing)
+// One route draws nothing; a trade that would fill a vehicle exactly (loads 5 and 6 on
+// capacity 6) is refused but still draws.
+TEST(Disturbance, OneRouteDrawsNothingAndAnExactFillIsRefused)
 {
-    Scene scene({3, 4}, 15, {{0, {1, 2}}});
-    VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
-    const VRP::Solution before = solution;
-    DrawTape tape(7);
-    scene.vrp.disturb_swap(solution);
-    scene.vrp.disturb_exchange(solution);
-    EXPECT_TRUE(tape.generator_at_cursor());
-    EXPECT_EQ(test_support::route_clients(before), test_support::route_clients(solution));
-    EXPECT_EQ(before.total_cost, solution.total_cost);
-}
-
-TEST(Disturbance, ATradeFillingAVehicleExactlyIsRefusedButStillDraws)
-{
-    // Loads 5 and 6 on capacity 6: the trade would fill the first vehicle exactly.
-    Scene scene({5, 6}, 6, {{0, {1}}, {0, {2}}});
-    for (unsigned seed = 1; seed <= 10; ++seed) {
-        VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
-        DrawTape tape(seed);
-        scene.vrp.disturb_swap(solution);
-        // k, then per attempt the two route draws (they differ at once half the time)
-        // and the two one-client position draws.
-        Model model = scene.model(fleet_solution(scene.vrp, scene.plan));
-        model.disturb(tape, false);
-        EXPECT_EQ(0, model.accepted);
-        EXPECT_TRUE(tape.generator_at_cursor()) << "seed " << seed;
-        EXPECT_EQ((std::vector<std::vector<int>>{{1}, {2}}), test_support::route_clients(solution));
-        EXPECT_EQ((std::vector<int>{5, 6}), solution.route_load);
+    for (const bool one_route : {true, false}) {
+        Scene scene({5, 6}, 6, one_route ? test_support::RoutePlan{{0, {1, 2}}}
+                                         : test_support::RoutePlan{{0, {1}}, {0, {2}}});
+        for (unsigned seed = 1; seed <= 20; ++seed) {
+            const bool exchange = seed % 2 == 0;
+            VRP::Solution solution = fleet_solution(scene.vrp, scene.plan);
+            Model model = scene.model(solution);
+            DrawTape tape(seed);
+            exchange ? scene.vrp.disturb_exchange(solution) : scene.vrp.disturb_swap(solution);
+            model.disturb(tape, exchange);
+            EXPECT_EQ(0, model.accepted);
+            EXPECT_TRUE(tape.generator_at_cursor()) << "seed " << seed;
+            EXPECT_EQ(model.vv_routes, test_support::route_clients(solution));
+            EXPECT_EQ(model.v_loads, solution.route_load);
+        }
     }
 }

@@ -10,20 +10,12 @@ using namespace test_support;
 
 namespace {
 
-// Appends the DUMMY record (costs 10000 times those of the real records) and makes the
-// solver know it by its index.
-void add_dummy_record(Instance& instance, VRP& vrp)
+// Appends the DUMMY record (costs 10000 times those of the real records) as a limited
+// fleet's construction does.
+void add_dummy_record(VRP& vrp)
 {
-    double fixed = 0.0;
-    double var = 0.0;
-    for (const Container& record : instance.containers) {
-        fixed += record.fixed_cost;
-        var += record.var_cost;
-    }
-    Container dummy = make_container("DUMMY", 2147483647, 1, fixed * 10000, var * 10000);
-    dummy.penalty = DBL_MAX;
-    instance.containers.push_back(dummy);
-    vrp.dummy_container = static_cast<int>(instance.containers.size() - 1);
+    VRP::Solution scratch;
+    vrp.add_dummy_route(scratch);
 }
 
 std::size_t dummy_clients(const VRP& vrp, const VRP::Solution& solution)
@@ -68,7 +60,7 @@ TEST(DummyMoves, TailExchangeOnExchangedTypesPutsNoClientIntoTheDummyRoute)
     Instance instance = flat_instance({10, 10, 10, 10});
     instance.containers.push_back(make_container("truck", 35, 1, 100.0, 1.0));
     VRP vrp(&instance);
-    add_dummy_record(instance, vrp);
+    add_dummy_record(vrp);
     VRP::Solution solution = make_solution(vrp, {{0, {1, 2, 3}}, {1, {4}}});
     EXPECT_EQ(DBL_MAX, vrp.two_opt_star_inter_delta(solution, 0, 1, 1, 0, 1, 0));
     // Leaving the lists as they are and exchanging the types fills the DUMMY route too.
@@ -85,7 +77,7 @@ TEST(DummyMoves, TheFirstClientThatCanLeaveTheDummyRouteLeavesIt)
     Instance instance = flat_instance({1, 1, 1});
     instance.containers.push_back(make_container("van", 100, 1, 100.0, 1.0));
     VRP vrp(&instance);
-    add_dummy_record(instance, vrp);
+    add_dummy_record(vrp);
     VRP::Solution solution = make_solution(vrp, {{0, {1}}, {1, {2, 3}}});
     EXPECT_EQ(DBL_MAX, vrp.relocate_inter_delta(solution, 0, 1, 1, 0));
     EXPECT_EQ(-DBL_MAX, vrp.relocate_inter_delta(solution, 1, 0, 1, 0));
@@ -108,7 +100,7 @@ TEST(DummyMoves, DescentsEndAndNeverFillTheDummyRoute)
         instance.containers[0].capacity = capacity(rng);
         instance.containers[1].capacity = capacity(rng);
         VRP vrp(&instance);
-        add_dummy_record(instance, vrp);
+        add_dummy_record(vrp);
         VRP::Solution solution = make_solution(
             vrp, {{0, {1, 2}}, {1, {3, 4, 5}}, {0, {6}}, {0, {}}, {2, {7, 8, 9, 10, 11}}});
         const std::size_t before = dummy_clients(vrp, solution);

@@ -47,6 +47,12 @@ TEST(EmptyRoutes, EachTypeWithoutAnEmptyRouteGetsOneAndUsesAVehicle)
     expect_matches_rebuild(vrp, solution);
     vrp.add_empty_routes(solution);
     EXPECT_EQ(5u, solution.routes.size());
+    // The DUMMY record gets no empty route.
+    instance.containers.push_back(make_container("DUMMY", 2147483647, 1, 1e6, 1e4));
+    vrp.dummy_container = 3;
+    VRP::Solution with_dummy = make_solution(vrp, {{0, {1, 2}}, {3, {3, 4}}});
+    vrp.add_empty_routes(with_dummy);
+    EXPECT_EQ((std::vector<int>{1, 1, 1, 0}), empty_routes_per_type(vrp, with_dummy));
 }
 
 // A relocation that empties a route leaves that route in place as its type's empty
@@ -65,15 +71,4 @@ TEST(EmptyRoutes, AfterAnAppliedMoveEveryTypeHasExactlyOneEmptyRoute)
     EXPECT_EQ((std::vector<int>{1, 1, 1}), empty_routes_per_type(vrp, solution));
     EXPECT_EQ((std::vector<int>{10, 9, 9}), solution.remaining_vehicles);
     expect_matches_rebuild(vrp, solution);
-}
-
-TEST(EmptyRoutes, TheDummyRecordGetsNoSecondRoute)
-{
-    Instance instance = three_types();
-    instance.containers.push_back(make_container("DUMMY", 2147483647, 1, 1e6, 1e4));
-    VRP vrp(&instance);
-    vrp.dummy_container = 3;
-    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {3, {3, 4}}});
-    vrp.add_empty_routes(solution);
-    EXPECT_EQ((std::vector<int>{1, 1, 1, 0}), empty_routes_per_type(vrp, solution));
 }

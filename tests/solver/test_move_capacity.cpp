@@ -9,10 +9,12 @@ using namespace test_support;
 
 namespace {
 
+// The clients of every route after the move, and the loads of the two routes it names.
 struct Outcome {
     bool applied;
     std::vector<std::vector<int>> v_clients;
     std::vector<int> v_changed;
+    std::vector<int> v_loads;
 };
 
 Outcome run_move(VRP& vrp, VRP::Solution solution, InterMoveFn move)
@@ -20,12 +22,8 @@ Outcome run_move(VRP& vrp, VRP::Solution solution, InterMoveFn move)
     Outcome outcome;
     outcome.applied = (vrp.*move)(solution, outcome.v_changed);
     outcome.v_clients = route_clients(solution);
-    if (outcome.applied) {
-        // After the two route indices, the two routes' new loads.
-        const std::vector<int> v_routes = outcome.v_changed;
-        for (int r : v_routes) {
-            outcome.v_changed.push_back(solution.route_load[static_cast<std::size_t>(r)]);
-        }
+    for (int r : outcome.applied ? outcome.v_changed : std::vector<int>{}) {
+        outcome.v_loads.push_back(solution.route_load[static_cast<std::size_t>(r)]);
     }
     return outcome;
 }
@@ -56,7 +54,7 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchange)
                     static_cast<std::size_t>(ample.v_changed[static_cast<std::size_t>(k)]);
                 Container& type =
                     instance.containers[static_cast<std::size_t>(start.routes[route].container)];
-                const int new_load = ample.v_changed[static_cast<std::size_t>(2 + k)];
+                const int new_load = ample.v_loads[static_cast<std::size_t>(k)];
                 type.capacity = new_load;
                 const Outcome tight = run_move(vrp, start, kInterMoveFns[move]);
                 if (move == kTwoOptStar) {

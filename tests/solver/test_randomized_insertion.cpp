@@ -1,29 +1,15 @@
 // Randomized insertion and result extraction on small instances built in code.
 
-#include "instance_builder.h"
+#include "move_fixtures.h"
 #include "solver_utils.h"
-#include "vrp.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-using test_support::make_client;
-using test_support::make_container;
+using namespace test_support;
 
 namespace {
-
-// Depot plus clients with the given demands, wide windows, all legs 10.
-Instance instance_with_demands(const std::vector<int>& v_demands)
-{
-    Instance instance;
-    instance.clients.push_back(make_client(0, 0, 100000, 0));
-    for (int q : v_demands) {
-        instance.clients.push_back(make_client(q, 0, 100000, 1));
-    }
-    test_support::set_uniform_matrices(instance, 10.0);
-    return instance;
-}
 
 // The value rand() gives after `draws` draws from a generator seeded with 10.
 int rand_after_draws(int draws)
@@ -35,16 +21,67 @@ int rand_after_draws(int draws)
     return std::rand();
 }
 
+int served_clients(const Instance& instance)
+{
+    int served = 0;
+    for (const OutputRoute& route : instance.routes) {
+        served += static_cast<int>(route.visits.size()) - 2;
+    }
+    return served;
+}
 
 }  // namespace
 
-TEST(RandomizedInsertion, LimitedFleetAppendsOneDummyForWhatDoesNotFit)
+TEST(RandomizedInsertion, WhatNoVehicleTakesIsUnroutedAndNoDummyIsAVehicle)
 {
-    Instance instance = instance_with_demands({6, 6, 6, 6, 6});
+    struct Case {
+        const char* s_name;
+        std::vector<int> v_demands;
+        std::deque<Container> v_containers;
+        int routes;  // -1: as many as the unlimited fleet's seeds and empties
+        int served;
+        std::deque<int> v_unrouted;  // the count only where the order is the draws'
+        int used;
+        std::deque<int> v_remaining;
+    };
+    const std::vector<Case> v_cases = {
+        {"limited fleet: one DUMMY for what does not fit", {6, 6, 6, 6, 6},
+         {make_container("van", 12, 1, 300000.0, 250000.0)}, 1, 2, {0, 0, 0}, 1, {0}},
+        {"a user type named DUMMY is an ordinary vehicle", {3, 3, 3},
+         {make_container("DUMMY", 100, 1, 10.0, 1.0)}, 1, 3, {}, 1, {0}},
+        {"unlimited fleet: a client too heavy for every type stays out", {5, 500, 5},
+         {make_container("van", 50, 10, 10.0, 1.0), make_container("car", 20, 10, 5.0, 1.0)}, -1,
+         2, {2}, 0, {}},
+        {"a seed never overloads its vehicle; the empty real route counts", {50},
+         {make_container("van", 10, 0, 10.0, 1.0), make_container("car", 10, 1, 10.0, 1.0)}, 1,
+         0, {1}, 1, {0, 0}},
+        // Every position prices 0.0 on a DUMMY of no cost: each client goes first.
+        {"no vehicle type: every client unrouted", {1, 2, 3}, {}, 0, 0, {3, 2, 1}, 0, {}},
+    };
+    for (const Case& c : v_cases) {
+        Instance instance = flat_instance(c.v_demands);
+        instance.containers = c.v_containers;
+        VRP vrp(&instance);
+        vrp.solve(2);
+        EXPECT_EQ(c.served, served_clients(instance)) << c.s_name;
+        EXPECT_EQ(c.v_unrouted.size(), instance.unrouted_clients.size()) << c.s_name;
+        if (c.v_unrouted.empty() || c.v_unrouted[0] != 0) {
+            EXPECT_EQ(c.v_unrouted, instance.unrouted_clients) << c.s_name;
+        }
+        if (c.routes >= 0) {
+            EXPECT_EQ(static_cast<std::size_t>(c.routes), instance.routes.size()) << c.s_name;
+            EXPECT_EQ(c.used, instance.n_used_vehicles) << c.s_name;
+            EXPECT_EQ(c.v_remaining, instance.remaining_vehicles) << c.s_name;
+        }
+    }
+}
+
+TEST(RandomizedInsertion, TheDummyRecordCostsTenThousandTimesInDoubleAndIsReused)
+{
+    Instance instance = flat_instance({6, 6, 6, 6, 6});
     instance.containers.push_back(make_container("van", 12, 1, 300000.0, 250000.0));
     VRP vrp(&instance);
     vrp.solve(2);
-
     ASSERT_EQ(2u, instance.containers.size());
     const Container& dummy = instance.containers[1];
     EXPECT_EQ("DUMMY", dummy.container_id);
@@ -53,14 +90,6 @@ TEST(RandomizedInsertion, LimitedFleetAppendsOneDummyForWhatDoesNotFit)
     EXPECT_EQ(3000000000.0, dummy.fixed_cost);
     EXPECT_EQ(2500000000.0, dummy.var_cost);
     EXPECT_EQ(1, vrp.dummy_container);
-
-    ASSERT_EQ(1u, instance.routes.size());
-    EXPECT_EQ(4u, instance.routes[0].visits.size());
-    EXPECT_EQ(12, instance.routes[0].total_load);
-    EXPECT_EQ(3u, instance.unrouted_clients.size());
-    EXPECT_EQ(1, instance.n_used_vehicles);
-    EXPECT_EQ(std::deque<int>{0}, instance.remaining_vehicles);
-
     // A second construction reuses the record: no second DUMMY, one seed route on it.
     const VRP::Solution again = vrp.randomized_insertion();
     EXPECT_EQ(2u, instance.containers.size());
@@ -69,75 +98,16 @@ TEST(RandomizedInsertion, LimitedFleetAppendsOneDummyForWhatDoesNotFit)
     EXPECT_EQ(1, again.routes[1].container);
 }
 
-TEST(RandomizedInsertion, AUserTypeNamedDummyIsAnOrdinaryVehicle)
-{
-    Instance instance = instance_with_demands({3, 3, 3});
-    instance.containers.push_back(make_container("DUMMY", 100, 1, 10.0, 1.0));
-    VRP vrp(&instance);
-    vrp.solve(2);
-    EXPECT_EQ(1u, instance.containers.size());
-    ASSERT_EQ(1u, instance.routes.size());
-    EXPECT_EQ(5u, instance.routes[0].visits.size());
-    EXPECT_TRUE(instance.unrouted_clients.empty());
-    EXPECT_EQ(1, instance.n_used_vehicles);
-    EXPECT_EQ(std::deque<int>{0}, instance.remaining_vehicles);
-}
-
-TEST(RandomizedInsertion, UnlimitedFleetLeavesAClientThatFitsNoVehicleUnrouted)
-{
-    // Client 2 is too heavy for every type: no seed takes it, no opened vehicle can.
-    Instance instance = instance_with_demands({5, 500, 5});
-    instance.containers.push_back(make_container("van", 50, 10, 10.0, 1.0));
-    instance.containers.push_back(make_container("car", 20, 10, 5.0, 1.0));
-    VRP vrp(&instance);
-    vrp.solve(2);
-    EXPECT_TRUE(vrp.fleet_unlimited);
-    EXPECT_EQ(std::deque<int>{2}, instance.unrouted_clients);
-    int served = 0;
-    for (const OutputRoute& route : instance.routes) {
-        served += static_cast<int>(route.visits.size()) - 2;
-    }
-    EXPECT_EQ(2, served);
-    EXPECT_EQ(2u, instance.remaining_vehicles.size());
-}
-
-TEST(RandomizedInsertion, ASeedNeverOverloadsItsVehicle)
-{
-    Instance instance = instance_with_demands({50});
-    instance.containers.push_back(make_container("van", 10, 0, 10.0, 1.0));
-    instance.containers.push_back(make_container("car", 10, 1, 10.0, 1.0));
-    VRP vrp(&instance);
-    vrp.solve(2);
-    ASSERT_EQ(1u, instance.routes.size());
-    EXPECT_EQ(2u, instance.routes[0].visits.size());
-    EXPECT_EQ(std::deque<int>{1}, instance.unrouted_clients);
-    EXPECT_EQ(1, instance.n_used_vehicles);  // the empty real route still counts
-    EXPECT_EQ((std::deque<int>{0, 0}), instance.remaining_vehicles);
-}
-
-TEST(RandomizedInsertion, WithoutVehicleTypesEveryClientIsUnrouted)
-{
-    Instance instance = instance_with_demands({1, 2, 3});
-    VRP vrp(&instance);
-    vrp.solve(2);
-    // Every position prices 0.0 on a DUMMY of no cost: each client goes first.
-    EXPECT_EQ((std::deque<int>{3, 2, 1}), instance.unrouted_clients);
-    EXPECT_TRUE(instance.routes.empty());
-    EXPECT_EQ(0, instance.n_used_vehicles);
-    EXPECT_TRUE(instance.remaining_vehicles.empty());
-}
-
 TEST(RandomizedInsertion, AnEmptyDummyRouteIsNoVehicleInUse)
 {
-    Instance instance = instance_with_demands({4});
+    Instance instance = flat_instance({4});
     instance.containers.push_back(make_container("van", 10, 1, 10.0, 1.0));
     VRP vrp(&instance);
     VRP::Solution solution;
     vrp.init_solution(solution);
     solution.routes.push_back(vrp.make_client_route(1, 0));
     vrp.add_dummy_route(solution);
-    vrp.rebuild_route_data(solution);
-    vrp.update_route_costs(solution);
+    refresh_solution(vrp, solution);
     vrp.extract_result(solution);
     EXPECT_EQ(1, instance.n_used_vehicles);
     EXPECT_TRUE(instance.unrouted_clients.empty());
@@ -147,19 +117,19 @@ TEST(RandomizedInsertion, AnEmptyDummyRouteIsNoVehicleInUse)
 TEST(RandomizedInsertion, DrawsOnlyForSeedsCriterionAndWeight)
 {
     // Only the depot: no seed draw, but the criterion and the weight are drawn.
-    Instance depot_only = instance_with_demands({});
-    depot_only.containers.push_back(make_container("van", 10, 1, 10.0, 1.0));
-    depot_only.containers.push_back(make_container("car", 5, 1, 10.0, 1.0));
+    Instance depot_only = flat_instance({});
+    depot_only.containers = {make_container("van", 10, 1, 10.0, 1.0),
+                             make_container("car", 5, 1, 10.0, 1.0)};
     VRP vrp(&depot_only);
     vrp.check_instance();
     const VRP::Solution empty = vrp.randomized_insertion();
-    const int next_after_empty = std::rand();
+    const int next_after_empty = std::rand();  // read before rand_after_draws reseeds
     EXPECT_EQ(rand_after_draws(2), next_after_empty);
     EXPECT_EQ(2u, empty.routes.size());
     EXPECT_EQ(0.0, empty.total_cost);
 
     // Two clients, three unlimited types: two seed draws, the third seed stays empty.
-    Instance two = instance_with_demands({1, 1});
+    Instance two = flat_instance({1, 1});
     for (const char* s_id : {"a", "b", "c"}) {
         two.containers.push_back(make_container(s_id, 10, 5, 10.0, 1.0));
     }
@@ -175,7 +145,7 @@ TEST(RandomizedInsertion, DrawsOnlyForSeedsCriterionAndWeight)
 
 TEST(RandomizedInsertion, BestInsertionTakesExactCapacityAndKeepsTheFirstTie)
 {
-    Instance instance = instance_with_demands({4, 6});
+    Instance instance = flat_instance({4, 6});
     instance.containers.push_back(make_container("van", 10, 2, 10.0, 1.0));
     VRP vrp(&instance);
     VRP::Solution solution;
@@ -186,12 +156,13 @@ TEST(RandomizedInsertion, BestInsertionTakesExactCapacityAndKeepsTheFirstTie)
     int position = 0;
     int route = 0;
     int after = 0;
+    auto found = [&]() { return std::vector<int>{position, route, after}; };
     // Client 2 (demand 6) fills route 0 (load 4) exactly: the first candidate wins the tie.
     vrp.best_insertion({2}, solution, position, route, after, 0.0, flat);
-    EXPECT_EQ((std::vector<int>{0, 0, 0}), (std::vector<int>{position, route, after}));
+    EXPECT_EQ((std::vector<int>{0, 0, 0}), found());
     solution.routes[0].load = 5;  // one unit more: only the empty route takes it
     vrp.best_insertion({2}, solution, position, route, after, 0.0, flat);
-    EXPECT_EQ((std::vector<int>{0, 1, 0}), (std::vector<int>{position, route, after}));
+    EXPECT_EQ((std::vector<int>{0, 1, 0}), found());
     vrp.best_insertion({}, solution, position, route, after, 0.0, flat);
-    EXPECT_EQ((std::vector<int>{-1, -1, -1}), (std::vector<int>{position, route, after}));
+    EXPECT_EQ((std::vector<int>{-1, -1, -1}), found());
 }

@@ -1,14 +1,13 @@
 // The segment tables against a plain walk along the same visits.
 
-#include "instance_builder.h"
-#include "vrp.h"
+#include "move_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <numeric>
-#include <random>
+
+using namespace test_support;
 
 namespace {
 
@@ -52,46 +51,20 @@ void expect_near(double expected, double actual, const char* s_what)
     EXPECT_NEAR(expected, actual, 1e-9 * std::max(1.0, std::fabs(expected))) << s_what;
 }
 
-// Routes of 1 to 4 clients over a shuffled client list, plus an empty route.
-VRP::Solution random_solution(const VRP& vrp, std::mt19937& rng, int n_clients)
-{
-    std::vector<int> v_clients(static_cast<std::size_t>(n_clients - 1));
-    std::iota(v_clients.begin(), v_clients.end(), 1);
-    std::shuffle(v_clients.begin(), v_clients.end(), rng);
-    std::uniform_int_distribution<int> length(1, 4);
-    VRP::Solution solution;
-    std::size_t next = 0;
-    while (next < v_clients.size()) {
-        Route route = vrp.init_route(static_cast<int>(solution.routes.size() % 2));
-        const std::size_t take = std::min<std::size_t>(static_cast<std::size_t>(length(rng)),
-                                                       v_clients.size() - next);
-        for (std::size_t k = 0; k < take; ++k) {
-            route.visits.insert(route.visits.end() - 1, Visit{v_clients[next++], 0, 0, 0});
-        }
-        solution.routes.push_back(route);
-    }
-    solution.routes.push_back(vrp.init_route(0));
-    vrp.rebuild_route_data(solution);
-    vrp.update_route_costs(solution);
-    return solution;
-}
-
+// Every (i, j) of route r, forward and backward, against walks from several start times.
 void check_route_against_walks(const Instance& instance, const VRP::Solution& solution,
                                unsigned r)
 {
     const std::vector<Visit>& v_visits = solution.routes[r].visits;
-    const unsigned n = static_cast<unsigned>(v_visits.size());
-    for (unsigned i = 0; i < n; ++i) {
-        for (unsigned j = 0; j < n; ++j) {
+    const auto n = static_cast<int>(v_visits.size());
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
             std::vector<int> v_order;
-            const int step = i <= j ? 1 : -1;
-            for (int p = static_cast<int>(i);; p += step) {
+            for (int p = i; p != j + (i <= j ? 1 : -1); p += i <= j ? 1 : -1) {
                 v_order.push_back(v_visits[static_cast<std::size_t>(p)].client);
-                if (p == static_cast<int>(j)) {
-                    break;
-                }
             }
-            const Segment s = solution.segment(r, i, j);
+            const Segment s =
+                solution.segment(r, static_cast<unsigned>(i), static_cast<unsigned>(j));
             expect_near(walk(instance, v_order, 0.0).distance, s.distance, "distance");
             // The two start times where the slopes change, and points on either side.
             for (double start : {s.earliest, s.latest, s.earliest - 77.5, s.latest + 91.25,
@@ -106,20 +79,6 @@ void check_route_against_walks(const Instance& instance, const VRP::Solution& so
     }
 }
 
-void expect_same_route_data(const VRP::Solution& a, const VRP::Solution& b, unsigned r)
-{
-    EXPECT_EQ(a.route_load[r], b.route_load[r]);
-    EXPECT_EQ(a.route_min_demand[r], b.route_min_demand[r]);
-    EXPECT_EQ(a.route_max_demand[r], b.route_max_demand[r]);
-    EXPECT_EQ(a.cumulative_load[r], b.cumulative_load[r]);
-    EXPECT_TRUE(a.seg_duration[r] == b.seg_duration[r]);
-    EXPECT_TRUE(a.seg_earliest[r] == b.seg_earliest[r]);
-    EXPECT_TRUE(a.seg_latest[r] == b.seg_latest[r]);
-    EXPECT_TRUE(a.seg_time_warp[r] == b.seg_time_warp[r]);
-    EXPECT_TRUE(a.seg_distance[r] == b.seg_distance[r]);
-    EXPECT_EQ(a.routes[r].cost, b.routes[r].cost);
-}
-
 }  // namespace
 
 TEST(SegmentTables, EveryEntryMatchesAWalkOnRandomAsymmetricInstances)
@@ -127,10 +86,9 @@ TEST(SegmentTables, EveryEntryMatchesAWalkOnRandomAsymmetricInstances)
     std::mt19937 rng(2024);
     std::uniform_int_distribution<int> size(2, 12);
     for (int round = 0; round < 220; ++round) {
-        const int n_clients = size(rng);
-        Instance instance = test_support::random_instance(rng, n_clients);
+        Instance instance = random_instance(rng, size(rng));
         const VRP vrp(&instance);
-        const VRP::Solution solution = random_solution(vrp, rng, n_clients);
+        const VRP::Solution solution = random_routes(vrp, rng, 4, 2);
         // The last route is the empty one: its depot-to-depot join is no trip.
         for (unsigned r = 0; r + 1 < solution.routes.size(); ++r) {
             check_route_against_walks(instance, solution, r);
@@ -143,12 +101,12 @@ TEST(SegmentTables, UpdateAfterAChangeEqualsAFreshBuild)
 {
     std::mt19937 rng(77);
     for (int round = 0; round < 200; ++round) {
-        Instance instance = test_support::random_instance(rng, 10);
+        Instance instance = random_instance(rng, 10);
         const VRP vrp(&instance);
-        VRP::Solution solution = random_solution(vrp, rng, 10);
+        VRP::Solution solution = random_routes(vrp, rng, 4, 2);
         // Move the first client of route 0 to the front of the last (empty) route,
         // and reverse what is left of route 0.
-        const unsigned last = static_cast<unsigned>(solution.routes.size() - 1);
+        const auto last = static_cast<unsigned>(solution.routes.size() - 1);
         std::vector<Visit>& v_first = solution.routes[0].visits;
         const Visit moved = v_first[1];
         v_first.erase(v_first.begin() + 1);
@@ -160,12 +118,13 @@ TEST(SegmentTables, UpdateAfterAChangeEqualsAFreshBuild)
         for (unsigned r : {0u, last}) {
             vrp.update_route_segments(solution, r);
         }
-        VRP::Solution fresh = solution;
-        vrp.rebuild_route_data(fresh);
-        vrp.update_route_costs(fresh);
-        for (unsigned r = 0; r < solution.routes.size(); ++r) {
-            expect_same_route_data(solution, fresh, r);
+        vrp.update_route_costs(solution);
+        for (unsigned r : {0u, last}) {
+            solution.routes[r].load = solution.route_load[r];
+            solution.routes[r].distance = solution.segment(r, 0, static_cast<unsigned>(
+                solution.routes[r].visits.size() - 1)).distance;
         }
+        expect_matches_rebuild(vrp, solution);
         ASSERT_FALSE(HasFailure()) << "round " << round;
     }
 }

@@ -1,19 +1,18 @@
-// Route evaluation, visit times and the small solver helpers.
+// Route evaluation, visit times, the instance checks and the small solver helpers.
 
-#include "instance_builder.h"
+#include "move_fixtures.h"
 #include "solver_utils.h"
-#include "vrp.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
-using test_support::make_client;
-using test_support::make_container;
+using namespace test_support;
 
 namespace {
 
@@ -21,27 +20,11 @@ namespace {
 Instance two_client_instance()
 {
     Instance instance;
-    instance.clients.push_back(make_client(7, 100, 900, 5));
-    instance.clients.push_back(make_client(4, 0, 1000, 3));
-    instance.clients.push_back(make_client(6, 200, 210, 2));
-    test_support::set_uniform_matrices(instance, 10.0);
+    instance.clients = {make_client(7, 100, 900, 5), make_client(4, 0, 1000, 3),
+                        make_client(6, 200, 210, 2)};
+    set_uniform_matrices(instance, 10.0);
     instance.containers.push_back(make_container("van", 50, 2, 80.0, 2.0));
     return instance;
-}
-
-VRP::Solution solution_of(const VRP& vrp, std::vector<std::vector<int>> vv_clients)
-{
-    VRP::Solution solution;
-    for (const std::vector<int>& v_route : vv_clients) {
-        Route route = vrp.init_route(0);
-        for (int c : v_route) {
-            route.visits.insert(route.visits.end() - 1, Visit{c, 0, 0, 0});
-        }
-        solution.routes.push_back(route);
-    }
-    vrp.rebuild_route_data(solution);
-    vrp.update_route_costs(solution);
-    return solution;
 }
 
 // {arrival, waiting, departure} of every visit, in order.
@@ -55,35 +38,44 @@ void expect_schedule(const Route& route, const std::vector<std::array<int, 3>>& 
     }
 }
 
+// n clients, every leg `leg`.
+Instance uniform_instance(unsigned n, double leg)
+{
+    Instance instance;
+    instance.clients.assign(n, make_client(0, 0, 1000, 0));
+    set_uniform_matrices(instance, leg);
+    return instance;
+}
+
 }  // namespace
 
 TEST(RouteEvaluation, EmptyRouteIsAFreeStartAtTheDepotWindow)
 {
     Instance instance = two_client_instance();
     VRP vrp(&instance);
-    VRP::Solution solution = solution_of(vrp, {{}});
+    VRP::Solution solution = make_solution(vrp, {{0, {}}});
     const Segment whole = solution.segment(0, 0, 1);
-    EXPECT_EQ(0.0, whole.duration);
-    EXPECT_EQ(100.0, whole.earliest);
-    EXPECT_EQ(100.0, whole.latest);
-    EXPECT_EQ(0.0, whole.time_warp);
-    EXPECT_EQ(0.0, whole.distance);
-    EXPECT_EQ(0.0, vrp.route_cost(solution, 0));
+    EXPECT_EQ((std::array<double, 5>{0.0, 100.0, 100.0, 0.0, 0.0}),
+              (std::array<double, 5>{whole.duration, whole.earliest, whole.latest,
+                                     whole.time_warp, whole.distance}));
     EXPECT_EQ(0.0, solution.total_cost);
+    // Nor does the depot-to-depot leg overflow the visit times.
+    vrp.compute_visit_times(solution);
+    expect_schedule(solution.routes[0], {{100, 0, 105}, {105, 0, 110}});
+    EXPECT_EQ(0.0, solution.routes[0].travel_time);
 }
 
 TEST(RouteEvaluation, CostIsFixedPlusDistancePlusTimeWarp)
 {
     Instance instance = two_client_instance();
     VRP vrp(&instance);
-    // Client 1 alone: 80 fixed + 2 x 20 distance, on time.
-    EXPECT_DOUBLE_EQ(120.0, solution_of(vrp, {{1}}).routes[0].cost);
-    // Client 1 served at 100+5+10 = 115 and done at 118, then client 2 at 128: on time.
-    EXPECT_DOUBLE_EQ(140.0, solution_of(vrp, {{1, 2}}).routes[0].cost);
+    // Client 1 alone: 80 fixed + 2 x 20 distance, on time; then client 2 at 128: on time.
+    EXPECT_DOUBLE_EQ(120.0, make_solution(vrp, {{0, {1}}}).routes[0].cost);
+    EXPECT_DOUBLE_EQ(140.0, make_solution(vrp, {{0, {1, 2}}}).routes[0].cost);
     // A depot opening at 215 (service 5) reaches client 2 at 230, 20 after it closes.
     instance.clients[0].early_tw = 215;
     VRP late(&instance);
-    const VRP::Solution solution = solution_of(late, {{2}});
+    const VRP::Solution solution = make_solution(late, {{0, {2}}});
     EXPECT_DOUBLE_EQ(20.0, solution.segment(0, 0, 2).time_warp);
     EXPECT_DOUBLE_EQ(80.0 + 40.0 + 20000.0, solution.routes[0].cost);
 }
@@ -92,25 +84,16 @@ TEST(RouteEvaluation, DepotDemandNeverCountsAsLoad)
 {
     Instance instance = two_client_instance();
     VRP vrp(&instance);
-    const VRP::Solution solution = solution_of(vrp, {{1, 2}, {}});
-    EXPECT_EQ(10, solution.route_load[0]);
+    const VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {0, {}}});
+    EXPECT_EQ((std::vector<int>{10, 0}), solution.route_load);
     EXPECT_EQ((std::vector<int>{0, 4, 10, 10}), solution.cumulative_load[0]);
-    EXPECT_EQ(4, solution.route_min_demand[0]);
-    EXPECT_EQ(6, solution.route_max_demand[0]);
-    EXPECT_EQ(0, solution.route_load[1]);
-    EXPECT_EQ(2147483647, solution.route_min_demand[1]);
-    EXPECT_EQ(0, solution.route_max_demand[1]);
-}
-
-TEST(VisitTimes, EmptyRouteStaysAtTheDepotInsteadOfOverflowing)
-{
-    Instance instance = two_client_instance();
-    VRP vrp(&instance);
-    VRP::Solution solution = solution_of(vrp, {{}});
-    vrp.compute_visit_times(solution);
-    expect_schedule(solution.routes[0], {{100, 0, 105}, {105, 0, 110}});
-    EXPECT_EQ(0.0, solution.routes[0].travel_time);
-    EXPECT_EQ(0.0, solution.routes[0].waiting_time);
+    EXPECT_EQ((std::vector<int>{4, 2147483647}), solution.route_min_demand);
+    EXPECT_EQ((std::vector<int>{6, 0}), solution.route_max_demand);
+    // A single-client route built for a seed leaves the depot at 0.
+    const Route route = vrp.make_client_route(2, 0);
+    EXPECT_EQ(6, route.load);
+    EXPECT_EQ(200, route.visits[1].arrival);
+    EXPECT_EQ(190, route.visits[1].waiting);
 }
 
 TEST(VisitTimes, WaitsOnlyWhereLeavingLaterCannotHelp)
@@ -120,7 +103,7 @@ TEST(VisitTimes, WaitsOnlyWhereLeavingLaterCannotHelp)
     instance.clients[1].late_tw = 117;
     instance.clients[2].early_tw = 140;
     VRP vrp(&instance);
-    VRP::Solution solution = solution_of(vrp, {{1, 2}, {2}});
+    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {0, {2}}});
     vrp.compute_visit_times(solution);
     // The depot departs at the earliest start (102), so client 1 needs no wait; client 2
     // (reached at 130) does.
@@ -132,51 +115,56 @@ TEST(VisitTimes, WaitsOnlyWhereLeavingLaterCannotHelp)
     expect_schedule(solution.routes[1], {{125, 0, 130}, {140, 0, 142}, {152, 0, 157}});
 }
 
-TEST(SolverModel, ClientRouteLeavesTheDepotAtZero)
+// The check compares its detours several at a time: a single violation must be found
+// wherever it sits (every ordered triple, every lane and the odd remainder).
+TEST(TriangleCheck, FindsOneViolationWhereverItSits)
 {
-    Instance instance = two_client_instance();
-    VRP vrp(&instance);
-    const Route route = vrp.make_client_route(2, 0);
-    ASSERT_EQ(3u, route.visits.size());
-    EXPECT_EQ(200, route.visits[1].arrival);
-    EXPECT_EQ(190, route.visits[1].waiting);
-    EXPECT_EQ(212, route.visits[2].arrival);
-    EXPECT_EQ(6, route.load);
-    EXPECT_EQ(20.0, route.distance);
+    Instance two = uniform_instance(2, 5.0);  // no triple at all
+    EXPECT_TRUE(VRP(&two).check_triangular_inequality());
+    for (unsigned n : {3u, 4u, 5u, 6u, 7u}) {
+        for (unsigned a = 0; a < n; ++a) {
+            for (unsigned b = 0; b < n; ++b) {
+                for (unsigned c = 0; c < n; ++c) {
+                    if (a == b || b == c || a == c) {
+                        continue;
+                    }
+                    // d(b,a) = d(a,c) = 0 makes the detour of (a, b, c) -1 and leaves
+                    // every other detour at 0 or more.
+                    Instance instance = uniform_instance(n, 1.0);
+                    ASSERT_TRUE(VRP(&instance).check_triangular_inequality());
+                    instance.Mdij[b][a] = 0.0;
+                    instance.Mdij[a][c] = 0.0;
+                    EXPECT_FALSE(VRP(&instance).check_triangular_inequality())
+                        << n << ": " << a << " " << b << " " << c;
+                }
+            }
+        }
+    }
 }
 
-TEST(SolverModel, InstanceChecks)
+TEST(TriangleCheck, AViolationOfExactlyTheToleranceIsNoViolation)
+{
+    // Every leg 0.5 but one: its detour through any third client is 1.0 less that leg.
+    for (unsigned n : {3u, 4u, 5u, 8u}) {
+        Instance instance = uniform_instance(n, 0.5);
+        instance.Mdij[n - 1][1] = 1.0 + 0.0078125;  // binary-exact, within the tolerance
+        EXPECT_TRUE(VRP(&instance).check_triangular_inequality()) << n;
+        instance.Mdij[n - 1][1] = 1.0 + 0.015625;
+        EXPECT_FALSE(VRP(&instance).check_triangular_inequality()) << n;
+    }
+}
+
+TEST(SolverModel, FleetChecksAndSmallestContainer)
 {
     Instance instance = two_client_instance();
-    VRP vrp(&instance);
-    EXPECT_TRUE(vrp.check_triangular_inequality());
-    instance.Mdij[1][2] = 20.0;  // 10 + 10 - 20 = 0: fine
-    EXPECT_TRUE(VRP(&instance).check_triangular_inequality());
-    instance.Mdij[1][2] = 20.02;
-    EXPECT_FALSE(VRP(&instance).check_triangular_inequality());
-    test_support::set_uniform_matrices(instance, 0.0);
-    instance.Mdij[1][2] = 0.01;  // a violation of exactly 0.01 does not count
-    EXPECT_TRUE(VRP(&instance).check_triangular_inequality());
-
     EXPECT_TRUE(VRP(&instance).check_fleet_unlimited());  // quantity 2 >= 2 clients
     instance.containers.push_back(make_container("bike", 5, 1, 0.0, 0.0));
     EXPECT_FALSE(VRP(&instance).check_fleet_unlimited());
-    instance.containers.clear();
-    EXPECT_TRUE(VRP(&instance).check_fleet_unlimited());
-
-    Instance two_rows;
-    two_rows.clients = {make_client(0, 0, 9, 0), make_client(0, 0, 9, 0)};
-    test_support::set_uniform_matrices(two_rows, 5.0);
-    EXPECT_TRUE(VRP(&two_rows).check_triangular_inequality());
-}
-
-TEST(SolverModel, SmallestContainerKeepsTheFirstOfEqualCapacities)
-{
-    Instance instance = two_client_instance();
     instance.containers = {make_container("a", 30, 1, 0, 0), make_container("b", 10, 1, 0, 0),
                            make_container("c", 10, 1, 0, 0)};
-    EXPECT_EQ(1, VRP(&instance).smallest_container());
+    EXPECT_EQ(1, VRP(&instance).smallest_container());  // the first of equal capacities
     instance.containers.clear();
+    EXPECT_TRUE(VRP(&instance).check_fleet_unlimited());
     EXPECT_EQ(0, VRP(&instance).smallest_container());
 }
 
@@ -189,8 +177,7 @@ TEST(SolverUtils, RandIntAndIsLess)
     EXPECT_EQ(-1, rand_int(6, 5));  // draws nothing
     std::rand();
     EXPECT_EQ(after_one_draw, std::rand());
-    const int wide = rand_int(-2147483647 - 1, 2147483647);
-    EXPECT_GE(wide, -2147483647 - 1);
+    EXPECT_GE(rand_int(-2147483647 - 1, 2147483647), -2147483647 - 1);
 
     EXPECT_FALSE(is_less(10.0 - 0.01, 10.0));
     EXPECT_TRUE(is_less(10.0 - 0.02, 10.0));

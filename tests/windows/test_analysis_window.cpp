@@ -126,10 +126,7 @@ private slots:
     void cleanup();
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
-    void stored_documents_of_the_wrong_shape_are_skipped();
     void period_choice_reloads_cost_and_distance_only();
-    void display_controls_change_labels_and_ticks_only();
-    void empty_period_clears_the_charts_and_keeps_ranges();
 
 private:
     void insert(const std::string& s_id, const QDate& date, double distance, double cost,
@@ -184,32 +181,13 @@ void TestAnalysisWindow::opens_on_the_last_thirty_days()
     insert("too-old", today.addDays(-31), 1.0, 1.0, solved_document("Old", {"old"}));
     AnalysisWindow window(database.get());
 
-    QCOMPARE(window.windowTitle(), QString("Analysis"));
-    QCOMPARE(widget_of<QTabWidget>(window, "tabWidget")->currentIndex(), 0);
     QCOMPARE(widget_of<QDateEdit>(window, "dtBeginPeriod")->date(), today.addDays(-30));
     QCOMPARE(widget_of<QDateEdit>(window, "dtEndPeriod")->date(), today);
-    auto* combo = widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate");
-    QCOMPARE(combo->count(), 3);
-    QCOMPARE(combo->currentText(), QString("month"));
-    QCOMPARE(combo->itemText(2), QString("day"));
-    QVERIFY(widget_of<QRadioButton>(window, "rdbCostLineShowDatesYes")->isChecked());
-    QVERIFY(widget_of<QRadioButton>(window, "rdbCostLineShowValuesNo")->isChecked());
-    QVERIFY(widget_of<QRadioButton>(window, "rdbClientNeighborhoodShowValuesYes")->isChecked());
-    QVERIFY(widget_of<QRadioButton>(window, "rdbLabelDispositionHorizontal")->isChecked());
-    QCOMPARE(widget_of<QSlider>(window, "sdCostLinePrecision")->maximum(), 20);
-
     QChart* distance = chart_of(window, "ChartRouteDistance");
     QChart* clients = chart_of(window, "ChartClientFrequency");
     QChart* neighborhoods = chart_of(window, "ChartNeighFrequency");
     QCOMPARE(cost_date_axis_of(window)->titleText(), QString("month"));
     QCOMPARE(category_axis_of(distance)->titleText(), QString("month"));
-    QVERIFY(cost_date_axis_of(window)->labelsVisible());
-    QVERIFY(!cost_series_of(window)->pointLabelsVisible());
-    QCOMPARE(value_axis_of(chart_of(window, "graphicsView"))->tickCount(), 6);
-    QCOMPARE(value_axis_of(distance)->tickCount(), 6);
-    QCOMPARE(value_axis_of(clients)->tickCount(), 5);
-    QVERIFY(bar_series_of(clients)->isLabelsVisible());
-    QCOMPARE(category_axis_of(neighborhoods)->labelsAngle(), 0);
 
     const QString s_month = QDate(today.year(), today.month(), 15).toString("M-yy");
     QCOMPARE(cost_points_of(window), QStringList{s_month + "=300"});
@@ -233,6 +211,16 @@ void TestAnalysisWindow::date_edits_reload_all_four_charts()
     QCOMPARE(cost_values->max(), 172.0);
     QCOMPARE(value_axis_of(chart_of(*window, "ChartNeighFrequency"))->max(), 3.6);
 
+    // An empty period clears every chart but keeps the last value ranges.
+    const double date_min = cost_date_axis_of(*window)->min();
+    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 5, 2));  // after the end
+    QVERIFY(cost_date_axis_of(*window)->categoriesLabels().isEmpty());
+    for (const char* s_chart : {"ChartRouteDistance", "ChartClientFrequency", "ChartNeighFrequency"}) {
+        QVERIFY(bars_of(chart_of(*window, s_chart)).isEmpty());
+    }
+    QCOMPARE(cost_values->max(), 172.0);
+    QCOMPARE(cost_date_axis_of(*window)->min(), date_min);
+
     // Start equal to end: that day only; a date edit reloads even without a change.
     finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 4, 30));
     QCOMPARE(cost_points_of(*window), QStringList{"4-24=5"});
@@ -240,36 +228,6 @@ void TestAnalysisWindow::date_edits_reload_all_four_charts()
     database->delete_instance("apr-b");
     finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
     QVERIFY(cost_points_of(*window).isEmpty());
-}
-
-void TestAnalysisWindow::stored_documents_of_the_wrong_shape_are_skipped()
-{
-    insert("good", QDate(2024, 3, 5), 10.0, 100.0, solved_document("Centro", {"depot"}));
-    insert("broken", QDate(2024, 3, 6), 5.0, 20.0, "{\"output\":{\"data\":");
-    insert("no-output", QDate(2024, 3, 7), 1.0, 1.0, R"({"input":{"data":{"clients":[]}}})");
-    insert("bad-routes", QDate(2024, 3, 8), 1.0, 1.0, R"({"output":{"data":{"routes":{"a":1}}}})");
-    insert("bad-visit", QDate(2024, 3, 9), 1.0, 1.0,
-           R"({"output":{"data":{"routes":[{"visits":[]},{"visits":[{"id":3}]}]}}})");
-    insert("empty", QDate(2024, 3, 10), 1.0, 1.0, "");
-    // A date edited outside the program: it sorts into the period but reads as no date.
-    QVERIFY(!database->insert_instance("bad-date", "2024-03-1x", "0", 7.0, 1.0, "{}", 2.0));
-    AnalysisWindow window(database.get());
-    choose_period(window, "day");
-    finish_date_edit(window, "dtBeginPeriod", QDate(2024, 3, 1));
-    finish_date_edit(window, "dtEndPeriod", QDate(2024, 3, 31));
-
-    // Every instance keeps its cost and distance; only the good document gives texts.
-    // The undated one has no place on the date axis, which still begins five days
-    // before the first date, and its distance bar comes first, unlabelled.
-    QCOMPARE(cost_points_of(window).size(), 6);
-    const QDateTime first(QDate(2024, 2, 29), QTime(0, 0));
-    QCOMPARE(cost_date_axis_of(window)->min(), static_cast<double>(first.toMSecsSinceEpoch()));
-    const QStringList v_distance = bars_of(chart_of(window, "ChartRouteDistance"));
-    QCOMPARE(v_distance.size(), 7);
-    QCOMPARE(v_distance.at(0), QString("=7"));
-    QCOMPARE(v_distance.at(2), QString("6-3-24=5"));
-    QCOMPARE(bars_of(chart_of(window, "ChartClientFrequency")), QStringList{"depot=1"});
-    QCOMPARE(bars_of(chart_of(window, "ChartNeighFrequency")), QStringList{"Centro=1"});
 }
 
 void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
@@ -289,63 +247,6 @@ void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
     choose_period(*window, "day");
     QCOMPARE(cost_points_of(*window),
              (QStringList{"5-3-24=100", "28-3-24=75", "10-4-24=70", "30-4-24=5"}));
-}
-
-void TestAnalysisWindow::display_controls_change_labels_and_ticks_only()
-{
-    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
-    QChart* distance = chart_of(*window, "ChartRouteDistance");
-    QChart* clients = chart_of(*window, "ChartClientFrequency");
-    QChart* neighborhoods = chart_of(*window, "ChartNeighFrequency");
-    insert("ignored", QDate(2024, 3, 6), 1.0, 1000.0, solved_document("X", {"x"}));
-
-    widget_of<QRadioButton>(*window, "rdbCostLineShowValuesYes")->click();
-    QVERIFY(cost_series_of(*window)->pointLabelsVisible());
-    QVERIFY(bar_series_of(distance)->isLabelsVisible());
-    widget_of<QRadioButton>(*window, "rdbCostLineShowDatesNo")->click();
-    QVERIFY(!cost_date_axis_of(*window)->labelsVisible());
-    QVERIFY(!category_axis_of(distance)->labelsVisible());
-
-    // The ticks follow the step just taken, not the value before it.
-    auto* cost_precision = widget_of<QSlider>(*window, "sdCostLinePrecision");
-    cost_precision->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    QCOMPARE(value_axis_of(chart_of(*window, "graphicsView"))->tickCount(), 7);
-    QCOMPARE(value_axis_of(distance)->tickCount(), 7);
-    auto* client_precision = widget_of<QSlider>(*window, "sdClientPrecision");
-    client_precision->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(value_axis_of(clients)->tickCount(), 4);
-    QCOMPARE(value_axis_of(neighborhoods)->tickCount(), 4);
-
-    widget_of<QRadioButton>(*window, "rdbClientNeighborhoodShowValuesNo")->click();
-    QVERIFY(!bar_series_of(clients)->isLabelsVisible());
-    QVERIFY(!bar_series_of(neighborhoods)->isLabelsVisible());
-    widget_of<QRadioButton>(*window, "rdbLabelDispositionVertical")->click();
-    QCOMPARE(category_axis_of(clients)->labelsAngle(), 90);
-    QCOMPARE(category_axis_of(neighborhoods)->labelsAngle(), 90);
-    widget_of<QRadioButton>(*window, "rdbLabelDispositionHorizontal")->click();
-    QCOMPARE(category_axis_of(clients)->labelsAngle(), 0);
-
-    // Nothing of that reloaded: the instance stored meanwhile is not drawn.
-    QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
-}
-
-void TestAnalysisWindow::empty_period_clears_the_charts_and_keeps_ranges()
-{
-    const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
-    QValueAxis* cost_values = value_axis_of(chart_of(*window, "graphicsView"));
-    QValueAxis* distance_values = value_axis_of(chart_of(*window, "ChartRouteDistance"));
-    const double distance_max = distance_values->max();
-    const double date_min = cost_date_axis_of(*window)->min();
-
-    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 5, 2));  // after the end
-    QVERIFY(cost_points_of(*window).isEmpty());
-    QVERIFY(cost_date_axis_of(*window)->categoriesLabels().isEmpty());
-    QVERIFY(bars_of(chart_of(*window, "ChartRouteDistance")).isEmpty());
-    QVERIFY(bars_of(chart_of(*window, "ChartClientFrequency")).isEmpty());
-    QVERIFY(bars_of(chart_of(*window, "ChartNeighFrequency")).isEmpty());
-    QCOMPARE(cost_values->max(), 172.0);
-    QCOMPARE(distance_values->max(), distance_max);
-    QCOMPARE(cost_date_axis_of(*window)->min(), date_min);
 }
 
 QTEST_MAIN(TestAnalysisWindow)

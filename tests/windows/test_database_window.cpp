@@ -323,15 +323,6 @@ private slots:
         v_menus[0]->close();
     }
 
-    void closing_without_a_job_asks_nothing()
-    {
-        BoxRecorder boxes;
-        DatabaseWindow window(store->database.get());
-        window.show();
-        QVERIFY(window.close());
-        QVERIFY(boxes.boxes.empty());
-    }
-
 private:
     std::unique_ptr<TestDatabase> store;
 };

@@ -1,6 +1,7 @@
 // Client CSV import and export of the database window, the coordinate job behind the
 // import, and the one-client coordinate search of the form.
 
+#include "client_csv.h"
 #include "csv_files.h"
 #include "databasewindow.h"
 #include "service_config.h"
@@ -85,10 +86,7 @@ private slots:
         QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
         const TextTable vv_template =
             read_csv_file(QString::fromStdString(store->path("template.csv")));
-        QCOMPARE(vv_template.size(), size_t(4));
-        QCOMPARE(vv_template[0][8], std::string("long"));
-        QCOMPARE(vv_template[1][0], std::string("Depot"));
-        QCOMPARE(vv_template[2][0], std::string("Cliente 1"));
+        QVERIFY(vv_template == client_csv_template("ENG"));
         QVERIFY(store->database->search_clients("").empty());
         QVERIFY(import_button(*window)->isEnabled());
     }
@@ -175,20 +173,13 @@ private slots:
         QVERIFY(store->database->search_clients("").empty());
     }
 
-    void a_file_that_cannot_be_written_is_reported()
-    {
-        BoxRecorder boxes;
-        QVERIFY(!store->database->insert_client("Depot", "Rua", "1", "B", "C", "S", "P", "1", "1"));
-        child<QLineEdit>(window.get(), "lnClientSearch")->setText("Depot");
-        s_save_name = store->path("no such folder/clients");
-        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(boxes.boxes.size(), size_t(1));
-        QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
-    }
-
     void export_round_trips_through_import()
     {
         BoxRecorder boxes;
+        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
+        QCOMPARE(boxes.texts(), QStringList({"There are no client data"}));
+        QVERIFY(v_save_captions.isEmpty());
+        boxes.boxes.clear();
         Database& db = *store->database;
         QVERIFY(!db.insert_client("Depot", "Rua XV", "10", "Centro", "Curitiba", "PR", "BR",
                                   "-25.43", "-49.27"));
@@ -198,9 +189,16 @@ private slots:
         child<QLineEdit>(window.get(), "lnClientSearch")->setText("x");
         child<QLineEdit>(window.get(), "lnClientSearch")->clear();
 
+        // A file that cannot be written is reported.
+        s_save_name = store->path("no such folder/clients");
+        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
+        QCOMPARE(boxes.boxes.size(), size_t(1));
+        QCOMPARE(boxes.boxes[0].s_title, QString(".csv error"));
+        boxes.boxes.clear();
+
         s_save_name = store->path("expo.csvrt");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(v_save_captions, QStringList({"Save client database"}));
+        QCOMPARE(v_save_captions.last(), QString("Save client database"));
         QCOMPARE(read_text(store->path("export.csv")),
                  k_english_header +
                      "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
@@ -217,14 +215,6 @@ private slots:
         vv_after[1][1] = vv_before[1][1];
         vv_after[1][9] = vv_before[1][9];
         QVERIFY(vv_after == vv_before);
-    }
-
-    void export_of_an_empty_grid_is_refused()
-    {
-        BoxRecorder boxes;
-        child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(boxes.texts(), QStringList({"There are no client data"}));
-        QVERIFY(v_save_captions.isEmpty());
     }
 
     void an_ending_status_ends_the_import_in_the_window()
@@ -268,7 +258,7 @@ private slots:
         QVERIFY(store->database->search_clients("").empty());
     }
 
-    void single_search_without_a_service_empties_the_coordinates()
+    void single_search_empties_or_keeps_the_coordinates()
     {
         BoxRecorder boxes;
         QVERIFY(!store->database->update_setting("lat_long_api", "none"));
@@ -277,11 +267,9 @@ private slots:
         QVERIFY(boxes.boxes.empty());
         QVERIFY(child<QLineEdit>(window.get(), "lnClientLat")->text().isEmpty());
         QVERIFY(child<QLineEdit>(window.get(), "lnClientLong")->text().isEmpty());
-    }
 
-    void single_search_failure_keeps_the_coordinates()
-    {
-        BoxRecorder boxes;
+        // A service that cannot be reached keeps them.
+        QVERIFY(!store->database->update_setting("lat_long_api", "osrm_relaxed"));
         Geoservices::Endpoints endpoints = Geoservices::endpoints();
         const Geoservices::Endpoints saved = endpoints;
         endpoints.nominatim_host = "127.0.0.1:1";  // nothing listens there

@@ -1,6 +1,6 @@
 #pragma once
-// What the window tests share: a real database file in a fresh temporary folder, and a
-// recorder that answers the message boxes instead of a person.
+// What the window tests share: a real database file in a fresh temporary folder, a second
+// connection to change it behind the window's back, and a recorder that answers the message boxes.
 
 #include "database.h"
 #include "message_box.h"
@@ -33,6 +33,13 @@ struct TestDatabase {
         QCOMPARE(sqlite3_open(path("tovalo.db").c_str(), &connection), SQLITE_OK);
         QCOMPARE(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_close(connection);
+    }
+
+    // The stored value of a setting, or "<no row>".
+    std::string stored(const std::string& s_key) const
+    {
+        const auto vv_rows = database->select_setting(s_key);
+        return vv_rows.empty() ? "<no row>" : vv_rows.front().at(1);
     }
 
     std::string path(const QString& s_name) const
@@ -79,9 +86,23 @@ public:
         }
         return v_texts;
     }
+    // "title | text" of every box.
+    QStringList titled() const
+    {
+        QStringList v_texts;
+        for (const ShownBox& box : boxes) {
+            v_texts.append(box.s_title + " | " + box.s_text);
+        }
+        return v_texts;
+    }
 
     std::vector<ShownBox> boxes;
     std::deque<bool> answers;
+};
+
+// A database with every box recorded, for the settings and help tests.
+struct SettingsFolder : TestDatabase {
+    BoxRecorder boxes;
 };
 
 template <typename T>
