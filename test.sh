@@ -12,20 +12,20 @@ cmake -S . -B build -G Ninja
 # Qt's form generator misses .ui files that appear after the first build; make it look again.
 find build -path '*_autogen/timestamp' -delete
 cmake --build build -j "$jobs"
-ctest --test-dir build --output-on-failure -j "$jobs"
+ctest --test-dir build --output-on-failure --timeout 300 -j "$jobs"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DTOVALO_CORE_ONLY=ON -DTOVALO_SANITIZE=address,undefined
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tools/ubsan.supp" \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs" -L core
+  ctest --test-dir build-asan --output-on-failure --timeout 300 -j "$jobs" -L core
 
 # ThreadSanitizer only over the tests labelled "tsan" (those that share one object between threads).
 cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
   -DTOVALO_CORE_ONLY=ON -DTOVALO_SANITIZE=thread
 cmake --build build-tsan -j "$jobs" --target tovalo_tsan_tests
-TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure -j "$jobs" -L tsan
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan --output-on-failure --timeout 300 -j "$jobs" -L tsan
 
 # The jobs tests need Qt, so they are not core: their own builds, under AddressSanitizer
 # with UndefinedBehaviorSanitizer (jobs that outlive their ThreadJobs object), and under
@@ -37,6 +37,6 @@ for sanitizer in address,undefined thread; do
 done
 ASAN_OPTIONS=detect_leaks=1 LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp" \
   UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:suppressions=$PWD/tools/ubsan.supp" \
-  ctest --test-dir build-jobs-address --output-on-failure -j "$jobs" -L jobs
+  ctest --test-dir build-jobs-address --output-on-failure --timeout 300 -j "$jobs" -L jobs
 TSAN_OPTIONS="halt_on_error=1:ignore_noninstrumented_modules=1:suppressions=$PWD/tools/tsan_qt.supp" \
-  ctest --test-dir build-jobs-thread --output-on-failure -j "$jobs" -L jobs
+  ctest --test-dir build-jobs-thread --output-on-failure --timeout 300 -j "$jobs" -L jobs
