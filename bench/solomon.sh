@@ -12,7 +12,6 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 shared=${TOVALO_SHARED:-$root/../shared}
-[[ -d $shared/data/solomon ]] || shared=/work/shared
 solve_file=$root/build/bench/solve_file/solve_file
 method=3
 max_time=10

@@ -12,7 +12,6 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 shared=${TOVALO_SHARED:-$root/../shared}
-[[ -d $shared/data/solomon ]] || shared=/work/shared
 build=${BUILD_DIR:-$root/build-rel}
 program=$build/bench/equivalence/equivalence
 mode=${1:-}

@@ -24,7 +24,7 @@ inline Instance flat_instance(const std::vector<int>& v_demands)
     return instance;
 }
 
-struct RouteSpec {
+struct PlannedRoute {
     int container;
     std::vector<int> v_clients;
 };
@@ -42,14 +42,14 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     }
 }
 
-using RoutePlan = std::vector<RouteSpec>;
+using RoutePlan = std::vector<PlannedRoute>;
 
 // The plan's routes added to the solution and costed.
 inline VRP::Solution with_routes(const VRP& vrp, VRP::Solution solution, const RoutePlan& plan)
 {
-    for (const RouteSpec& spec : plan) {
-        Route route = vrp.init_route(spec.container);
-        for (int c : spec.v_clients) {
+    for (const PlannedRoute& planned : plan) {
+        Route route = vrp.init_route(planned.container);
+        for (int c : planned.v_clients) {
             route.visits.insert(route.visits.end() - 1, Visit{c, 0, 0, 0});
         }
         solution.routes.push_back(route);
@@ -76,7 +76,7 @@ inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_le
     std::shuffle(v_clients.begin(), v_clients.end(), rng);
     std::uniform_int_distribution<int> length(1, max_length);
     std::uniform_int_distribution<int> container(0, containers - 1);
-    std::vector<RouteSpec> v_routes;
+    std::vector<PlannedRoute> v_routes;
     for (std::size_t next = 0; next < v_clients.size();) {
         const auto take = std::min(static_cast<std::size_t>(length(rng)), v_clients.size() - next);
         v_routes.push_back({container(rng),

@@ -25,8 +25,8 @@ inline VRP::Solution fleet_solution(VRP& vrp, const RoutePlan& plan)
     VRP::Solution solution;
     solution.fleet_unlimited = vrp.fleet_unlimited;
     vrp.init_solution(solution);
-    for (const RouteSpec& spec : plan) {
-        vrp.take_vehicle(solution, spec.container);
+    for (const PlannedRoute& planned : plan) {
+        vrp.take_vehicle(solution, planned.container);
     }
     return with_routes(vrp, solution, plan);
 }
