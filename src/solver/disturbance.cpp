@@ -133,8 +133,7 @@ void disturb(const VRP& vrp, VRP::Solution& solution, Apply apply)
         Route& route = solution.routes[r];
         solution.total_cost -= route.cost;
         vrp.init_route_segments(solution, r);
-        vrp.update_route_segments(solution, r);
-        route.cost = vrp.route_cost(solution, r);
+        vrp.update_route_segments(solution, r);  // which sets the route's cost
         route.distance =
             solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
         route.load = solution.route_load[r];

@@ -142,8 +142,7 @@ void VRP::update_route_costs(Solution& solution) const
 {
     double sum = 0.0;
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
-        update_route_segments(solution, r);
-        solution.routes[r].cost = route_cost(solution, r);
+        update_route_segments(solution, r);  // which sets the route's cost
         sum += solution.routes[r].cost;
     }
     solution.total_cost = sum;

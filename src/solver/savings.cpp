@@ -54,7 +54,6 @@ void finish_routes(const VRP& vrp, VRP::Solution& solution)
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
         Route& route = solution.routes[r];
         const unsigned n = static_cast<unsigned>(route.visits.size());
-        route.cost = vrp.route_cost(solution, r);
         route.distance = solution.seg_distance[r](0, n - 1);
         route.load = solution.route_load[r];
     }

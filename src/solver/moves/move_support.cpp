@@ -17,7 +17,6 @@ void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
     vrp.update_route_segments(solution, r);
     Route& route = solution.routes[r];
     const auto n = static_cast<unsigned>(route.visits.size());
-    route.cost = vrp.route_cost(solution, r);
     route.distance = solution.seg_distance[r](0, n - 1);
     solution.total_cost += route.cost;
 }
@@ -28,11 +27,11 @@ void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
     solution.total_cost -= solution.routes[r1].cost;
 }
 
-static void refresh_route_figures(const VRP& vrp, VRP::Solution& solution, unsigned r)
+// The route's cost is already set by update_route_segments.
+static void refresh_route_figures(VRP::Solution& solution, unsigned r)
 {
     Route& route = solution.routes[r];
     const auto n = static_cast<unsigned>(route.visits.size());
-    route.cost = vrp.route_cost(solution, r);
     route.distance = solution.seg_distance[r](0, n - 1);
     route.load = solution.route_load[r];
 }
@@ -43,8 +42,8 @@ void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, 
     vrp.init_route_segments(solution, r2);
     vrp.update_route_segments(solution, r1);
     vrp.update_route_segments(solution, r2);
-    refresh_route_figures(vrp, solution, r2);
-    refresh_route_figures(vrp, solution, r1);
+    refresh_route_figures(solution, r2);
+    refresh_route_figures(solution, r1);
     solution.total_cost += solution.routes[r2].cost;
     solution.total_cost += solution.routes[r1].cost;
 }
