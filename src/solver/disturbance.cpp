@@ -3,6 +3,7 @@
 
 #include "vrp.h"
 
+#include "moves/move_support.h"
 #include "solver_utils.h"
 
 #include <utility>
@@ -130,14 +131,9 @@ void disturb(const VRP& vrp, VRP::Solution& solution, Apply apply)
         }
     }
     changed.for_each_ascending([&](unsigned r) {
-        Route& route = solution.routes[r];
-        solution.total_cost -= route.cost;
-        vrp.init_route_segments(solution, r);
-        vrp.update_route_segments(solution, r);  // which sets the route's cost
-        route.distance =
-            solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
-        route.load = solution.route_load[r];
-        solution.total_cost += route.cost;
+        moves::begin_route_change(solution, r);
+        moves::end_route_change(vrp, solution, r);
+        solution.routes[r].load = solution.route_load[r];
     });
 }
 }  // namespace

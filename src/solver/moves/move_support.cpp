@@ -11,14 +11,19 @@ void begin_route_change(VRP::Solution& solution, unsigned r)
     solution.total_cost -= solution.routes[r].cost;
 }
 
-void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
+// Route r's tables, cost and distance afresh after its visits changed.
+static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     vrp.init_route_segments(solution, r);
-    vrp.update_route_segments(solution, r);
+    vrp.update_route_segments(solution, r);  // which sets the route's cost
     Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    route.distance = solution.seg_distance[r](0, n - 1);
-    solution.total_cost += route.cost;
+    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+}
+
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
+{
+    refresh_route(vrp, solution, r);
+    solution.total_cost += solution.routes[r].cost;
 }
 
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
@@ -27,23 +32,13 @@ void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
     solution.total_cost -= solution.routes[r1].cost;
 }
 
-// The route's cost is already set by update_route_segments.
-static void refresh_route_figures(VRP::Solution& solution, unsigned r)
-{
-    Route& route = solution.routes[r];
-    const auto n = static_cast<unsigned>(route.visits.size());
-    route.distance = solution.seg_distance[r](0, n - 1);
-    route.load = solution.route_load[r];
-}
-
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2)
 {
-    vrp.init_route_segments(solution, r1);
-    vrp.init_route_segments(solution, r2);
-    vrp.update_route_segments(solution, r1);
-    vrp.update_route_segments(solution, r2);
-    refresh_route_figures(solution, r2);
-    refresh_route_figures(solution, r1);
+    refresh_route(vrp, solution, r1);
+    refresh_route(vrp, solution, r2);
+    // Moves between routes also move load.
+    solution.routes[r1].load = solution.route_load[r1];
+    solution.routes[r2].load = solution.route_load[r2];
     solution.total_cost += solution.routes[r2].cost;
     solution.total_cost += solution.routes[r1].cost;
 }
