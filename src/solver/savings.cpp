@@ -45,19 +45,6 @@ private:
     std::vector<int> v_ending;
     std::vector<int> v_starting;
 };
-
-// Costs, distances and loads of the finished routes from their rebuilt tables.
-void finish_routes(const VRP& vrp, VRP::Solution& solution)
-{
-    vrp.rebuild_route_data(solution);
-    vrp.update_route_costs(solution);
-    for (unsigned r = 0; r < solution.routes.size(); ++r) {
-        Route& route = solution.routes[r];
-        const unsigned n = static_cast<unsigned>(route.visits.size());
-        route.distance = solution.seg_distance[r](0, n - 1);
-        route.load = solution.route_load[r];
-    }
-}
 }  // namespace
 
 std::vector<HeapElement> VRP::build_savings_list(int count, double lambda) const
@@ -137,6 +124,6 @@ VRP::Solution VRP::savings_heuristic(double lambda) const
         heap.set_element(HeapElement{0.0, e.i, e.j}, 1);
         heap.sift_down(1);
     } while (heap.top().key > 0.0);
-    finish_routes(*this, solution);
+    finish_construction(solution);
     return solution;
 }
