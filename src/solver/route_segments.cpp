@@ -16,17 +16,36 @@ void VRP::Solution::set_segment(unsigned r, unsigned i, unsigned j, const Segmen
     seg_distance[r](i, j) = value.distance;
 }
 
+namespace {
+// Calls visit on each per-route vector of the solution, so resizing and erasing
+// cannot miss one.
+template <class Action>
+void for_each_route_vector(VRP::Solution& solution, Action visit)
+{
+    visit(solution.route_load);
+    visit(solution.route_min_demand);
+    visit(solution.route_max_demand);
+    visit(solution.cumulative_load);
+    visit(solution.seg_duration);
+    visit(solution.seg_earliest);
+    visit(solution.seg_latest);
+    visit(solution.seg_time_warp);
+    visit(solution.seg_distance);
+}
+}  // namespace
+
 void VRP::Solution::resize_route_data(std::size_t count)
 {
-    route_load.resize(count, 0);
-    route_min_demand.resize(count, 0);
-    route_max_demand.resize(count, 0);
-    cumulative_load.resize(count);
-    seg_duration.resize(count);
-    seg_earliest.resize(count);
-    seg_latest.resize(count);
-    seg_time_warp.resize(count);
-    seg_distance.resize(count);
+    for_each_route_vector(*this, [count](auto& v_entries) { v_entries.resize(count); });
+}
+
+void VRP::Solution::erase_route_data(std::size_t r)
+{
+    for_each_route_vector(*this, [r](auto& v_entries) {
+        if (r < v_entries.size()) {
+            v_entries.erase(v_entries.begin() + static_cast<std::ptrdiff_t>(r));
+        }
+    });
 }
 
 namespace {

@@ -4,16 +4,6 @@
 
 #include <cstddef>
 
-namespace {
-template <class Vector>
-void erase_entry(Vector& v_entries, std::size_t r)
-{
-    if (r < v_entries.size()) {
-        v_entries.erase(v_entries.begin() + static_cast<std::ptrdiff_t>(r));
-    }
-}
-}  // namespace
-
 void VRP::remove_empty_routes(Solution& solution) const
 {
     for (std::size_t r = solution.routes.size(); r-- > 0;) {
@@ -25,16 +15,8 @@ void VRP::remove_empty_routes(Solution& solution) const
         if (!is_dummy(route.container) && k < solution.remaining_vehicles.size()) {
             ++solution.remaining_vehicles[k];  // the vehicle goes back to the fleet
         }
-        erase_entry(solution.routes, r);
-        erase_entry(solution.route_load, r);
-        erase_entry(solution.route_min_demand, r);
-        erase_entry(solution.route_max_demand, r);
-        erase_entry(solution.cumulative_load, r);
-        erase_entry(solution.seg_duration, r);
-        erase_entry(solution.seg_earliest, r);
-        erase_entry(solution.seg_latest, r);
-        erase_entry(solution.seg_time_warp, r);
-        erase_entry(solution.seg_distance, r);
+        solution.routes.erase(solution.routes.begin() + static_cast<std::ptrdiff_t>(r));
+        solution.erase_route_data(r);
     }
 }
 

@@ -61,6 +61,8 @@ public:
         void set_segment(unsigned r, unsigned i, unsigned j, const Segment& value);
         // Grows or shrinks the per-route data to one (empty) entry per route.
         void resize_route_data(std::size_t count);
+        // Drops entry r of the per-route data (where it has one), as when route r goes.
+        void erase_route_data(std::size_t r);
     };
 
     using InsertionCriterion =
