@@ -7,16 +7,6 @@
 #include <algorithm>
 
 namespace {
-// The join freed one vehicle of this type; the DUMMY record keeps no count.
-void return_vehicle(const VRP& vrp, VRP::Solution& solution, int container_index)
-{
-    if (container_index >= 0 &&
-        static_cast<std::size_t>(container_index) < solution.remaining_vehicles.size() &&
-        !vrp.is_dummy(container_index)) {
-        ++solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
-    }
-}
-
 // Start of service at c for a vehicle that left prev at prev_start.
 double service_start(const VRP& vrp, unsigned prev, double prev_start, unsigned c,
                      double& arrival)
@@ -107,7 +97,8 @@ void VRP::merge_routes(int route1, int route2, Route& merged, Solution& solution
         (a.distance + b.distance + distance(i, j)) - (distance(i, 0) + distance(0, j));
     merged.travel_time =
         (a.travel_time + b.travel_time + travel(i, j)) - (travel(i, 0) + travel(0, j));
-    return_vehicle(*this, solution, merged.container == a.container ? b.container : a.container);
+    // The join freed one vehicle of this type.
+    return_vehicle(solution, merged.container == a.container ? b.container : a.container);
     solution.routes[static_cast<std::size_t>(route1)] = std::move(merged);
     solution.routes.erase(solution.routes.begin() + route2);
 }

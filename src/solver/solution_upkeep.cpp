@@ -11,10 +11,7 @@ void VRP::remove_empty_routes(Solution& solution) const
         if (route.visits.size() != 2) {
             continue;
         }
-        const auto k = static_cast<std::size_t>(route.container);
-        if (!is_dummy(route.container) && k < solution.remaining_vehicles.size()) {
-            ++solution.remaining_vehicles[k];  // the vehicle goes back to the fleet
-        }
+        return_vehicle(solution, route.container);  // the vehicle goes back to the fleet
         solution.routes.erase(solution.routes.begin() + static_cast<std::ptrdiff_t>(r));
         solution.erase_route_data(r);
     }

@@ -45,12 +45,30 @@ int VRP::container_count() const
     return static_cast<int>(instance->containers.size());
 }
 
+namespace {
+// The count of vehicles left of a real type; nullptr for the DUMMY record and unknown indices.
+int* vehicles_left(const VRP& vrp, VRP::Solution& solution, int container_index)
+{
+    if (container_index < 0 ||
+        static_cast<std::size_t>(container_index) >= solution.remaining_vehicles.size() ||
+        vrp.is_dummy(container_index)) {
+        return nullptr;
+    }
+    return &solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
+}
+}  // namespace
+
 void VRP::take_vehicle(Solution& solution, int container_index) const
 {
-    if (container_index >= 0 &&
-        static_cast<std::size_t>(container_index) < solution.remaining_vehicles.size() &&
-        !is_dummy(container_index)) {
-        --solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
+    if (int* left = vehicles_left(*this, solution, container_index)) {
+        --*left;
+    }
+}
+
+void VRP::return_vehicle(Solution& solution, int container_index) const
+{
+    if (int* left = vehicles_left(*this, solution, container_index)) {
+        ++*left;
     }
 }
 

@@ -111,8 +111,10 @@ public:
     }
     int container_count() const;
     bool is_dummy(int container) const { return container == dummy_container && container >= 0; }
-    // Takes one vehicle of a real type; the DUMMY record and unknown indices have no count.
+    // Takes one vehicle of a real type, or gives one back; the DUMMY record and unknown
+    // indices have no count.
     void take_vehicle(Solution& solution, int container) const;
+    void return_vehicle(Solution& solution, int container) const;
 
     // --- Model ------------------------------------------------------------------
     void check_instance();
