@@ -13,11 +13,9 @@ VRP::Solution VRP::savings_lambda_sweep() const
     // only with the same accumulation.
     double lambda = -10.0;
     for (int run = 0; run < 400; ++run) {
-        Solution s = savings_heuristic(lambda);
-        s.total_distance = 0.0;
+        Solution s = savings_heuristic(lambda);  // which sums total_distance
         s.total_time = 0.0;
         for (const Route& route : s.routes) {
-            s.total_distance += route.distance;
             s.total_time += route.travel_time;
         }
         s.fleet_respected = std::none_of(s.remaining_vehicles.begin(), s.remaining_vehicles.end(),
