@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <numeric>
 
 void VRP::init_solution(Solution& solution) const
 {
@@ -57,6 +58,21 @@ void VRP::initial_routes_limited(Solution& solution, std::vector<int>& v_unroute
             take_vehicle(solution, c);
         }
     }
+}
+
+VRP::Solution VRP::seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const
+{
+    v_unrouted.resize(client_count() > 0 ? client_count() - 1 : 0);
+    std::iota(v_unrouted.begin(), v_unrouted.end(), 1);
+    Solution solution;
+    solution.fleet_unlimited = unlimited;
+    init_solution(solution);
+    if (unlimited) {
+        initial_routes_unlimited(solution, v_unrouted);
+    } else {
+        initial_routes_limited(solution, v_unrouted);
+    }
+    return solution;
 }
 
 void VRP::open_random_route(Solution& solution) const

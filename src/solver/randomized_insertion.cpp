@@ -6,7 +6,6 @@
 #include "solver_utils.h"
 
 #include <cfloat>
-#include <numeric>
 
 std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
 {
@@ -101,17 +100,8 @@ bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrout
 VRP::Solution VRP::randomized_insertion()
 {
     ++stats.restarts;
-    std::vector<int> v_unrouted(client_count() > 0 ? client_count() - 1 : 0);
-    std::iota(v_unrouted.begin(), v_unrouted.end(), 1);
-
-    Solution solution;
-    solution.fleet_unlimited = fleet_unlimited;
-    init_solution(solution);
-    if (solution.fleet_unlimited) {
-        initial_routes_unlimited(solution, v_unrouted);
-    } else {
-        initial_routes_limited(solution, v_unrouted);
-    }
+    std::vector<int> v_unrouted;
+    Solution solution = seeded_solution(fleet_unlimited, v_unrouted);
     const std::vector<InsertionCriterion> v_criteria = initialize_insertion_criteria_routines();
     const std::vector<double> v_weights = weight_table();
     const InsertionCriterion& criterion = v_criteria[static_cast<std::size_t>(

@@ -298,6 +298,9 @@ private:
     std::vector<Client> v_clients;
 
     void copy_problem_data();
+    // A new solution whose routes initial_routes_unlimited or initial_routes_limited
+    // seeded from all clients; v_unrouted gets the clients they left unrouted.
+    Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.
