@@ -53,7 +53,6 @@ void MainWindow::on_btnSearchLatLong_clicked()
     if (vv_search.empty()) {
         return;
     }
-    lat_long_search_running = true;
     collect_lat_long_grid_threaded(vv_search);
 }
 
