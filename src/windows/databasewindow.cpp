@@ -1,6 +1,7 @@
 #include "databasewindow.h"
 
 #include "database.h"
+#include "grid_operations.h"
 #include "message_box.h"
 #include "spin_box_delegate.h"
 #include "ui_databasewindow.h"
@@ -157,16 +158,7 @@ void DatabaseWindow::fill_model(QStandardItemModel* model, const TextTable& vv_r
 
 int DatabaseWindow::first_empty_row(const QAbstractItemModel* model)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        bool empty = true;
-        for (int column = 0; column < model->columnCount() && empty; ++column) {
-            empty = model->index(row, column).data(Qt::DisplayRole).toString().isEmpty();
-        }
-        if (empty) {
-            return row;
-        }
-    }
-    return -1;
+    return ::first_empty_row(*model);
 }
 
 std::string DatabaseWindow::current_row_id(const QTableView* view)
