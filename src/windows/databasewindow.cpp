@@ -167,7 +167,7 @@ std::string DatabaseWindow::current_row_id(const QTableView* view)
     if (!current.isValid()) {
         return std::string();
     }
-    return view->model()->index(current.row(), 0).data(Qt::DisplayRole).toString().toStdString();
+    return grid_cell_text(*view->model(), current.row(), 0).toStdString();
 }
 
 void DatabaseWindow::set_tool_tips()
