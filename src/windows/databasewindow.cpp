@@ -15,8 +15,6 @@
 #include <QProgressBar>
 #include <QStandardItemModel>
 
-#include <algorithm>
-
 namespace {
 // Every grid shows this many rows: the rows of the last search, then empty ones.
 constexpr int k_grid_rows = 120;
@@ -137,23 +135,12 @@ void DatabaseWindow::setup_instance_grid()
 
 void DatabaseWindow::clear_model(QStandardItemModel* model)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            model->setData(model->index(row, column), QString(), Qt::EditRole);
-        }
-    }
+    clear_grid(*model);
 }
 
 void DatabaseWindow::fill_model(QStandardItemModel* model, const TextTable& vv_rows)
 {
-    clear_model(model);
-    const int n_rows = std::min(model->rowCount(), static_cast<int>(vv_rows.size()));
-    for (int row = 0; row < n_rows; ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const std::string s_cell = cell_at(vv_rows, static_cast<size_t>(row), column);
-            model->setData(model->index(row, column), QString::fromStdString(s_cell), Qt::EditRole);
-        }
-    }
+    load_table_into_grid(*model, vv_rows);
 }
 
 int DatabaseWindow::first_empty_row(const QAbstractItemModel* model)
