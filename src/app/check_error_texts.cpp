@@ -13,15 +13,12 @@ ResultState result_state(const rapidjson::Value& document, std::string& s_code)
     if (!output || !output->IsObject()) {
         return ResultState::no_result;
     }
-    if (!output->HasMember("meta_info")) {
-        return ResultState::solved;
-    }
-    const rapidjson::Value& meta_info = (*output)["meta_info"];
+    const rapidjson::Value* meta_info = find_member(*output, "meta_info");
     // A meta_info that is no object cannot be read for its record: it counts as one.
-    if (meta_info.IsObject() && !meta_info.HasMember("error")) {
+    if (!meta_info || (meta_info->IsObject() && !meta_info->HasMember("error"))) {
         return ResultState::solved;
     }
-    read_string_member(meta_info, "error", s_code);
+    read_string_member(*meta_info, "error", s_code);
     return ResultState::failed;
 }
 

@@ -141,7 +141,7 @@ QString check_client_row(const QAbstractItemModel& model, int row, const QDateTi
 QString take_name_and_address(const QAbstractItemModel& model, int row,
                               std::vector<std::string>& v_row)
 {
-    static const std::array<const char*, 7> messages = {
+    static const AddressCellMessages messages = {
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Name(ID)' value on row "),
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Address' value on row "),
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Number' value on row "),
@@ -149,6 +149,13 @@ QString take_name_and_address(const QAbstractItemModel& model, int row,
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'City' value on row "),
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'State' value on row "),
         QT_TRANSLATE_NOOP("MainWindow", "Missing client 'Country' value on row ")};
+    return take_name_and_address(model, row, messages, v_row);
+}
+
+QString take_name_and_address(const QAbstractItemModel& model, int row,
+                              const AddressCellMessages& messages,
+                              std::vector<std::string>& v_row)
+{
     for (int column = 0; column < 7; ++column) {
         QString s_cell = grid_cell_text(model, row, column);
         if (column != 2) {

@@ -8,15 +8,25 @@
 
 #include <QString>
 
+#include <array>
+
 class QAbstractItemModel;
 
 // The text form of a time window in the client table (year, day, month on purpose:
 // the instance builder reads it back with the same form).
 extern const char k_time_window_format[];
 
+// Untranslated MainWindow texts for an empty name or address cell, in column order;
+// the row number is appended to the one shown.
+using AddressCellMessages = std::array<const char*, 7>;
+
 // Appends the name and address cells (columns 0 to 6) of a client-grid row, every one
 // but the number without accents; the message of the first empty cell, or an empty text.
 QString take_name_and_address(const QAbstractItemModel& model, int row,
+                              std::vector<std::string>& v_row);
+// The same with the caller's messages.
+QString take_name_and_address(const QAbstractItemModel& model, int row,
+                              const AddressCellMessages& messages,
                               std::vector<std::string>& v_row);
 
 // Fills vv_client with the cleaned 14 cells of each row and max_demand (-1 on entry)

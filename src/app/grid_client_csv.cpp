@@ -50,13 +50,9 @@ std::vector<std::string> grid_csv_header(const std::string& s_language)
 
 bool grid_csv_header_matches(const TextTable& vv_table, const std::string& s_language)
 {
-    const std::vector<std::string> v_header = grid_csv_header(s_language);
-    if (v_header.empty() || vv_table.empty() ||
-        vv_table[0].size() < k_grid_csv_required_columns) {
-        return false;
-    }
-    return std::equal(v_header.begin(), v_header.begin() + k_grid_csv_required_columns,
-                      vv_table[0].begin());
+    std::vector<std::string> v_header = grid_csv_header(s_language);
+    v_header.resize(std::min(v_header.size(), k_grid_csv_required_columns));
+    return csv_header_starts_with(vv_table, v_header);
 }
 
 TextTable grid_csv_template(const std::string& s_language)

@@ -33,8 +33,6 @@ MainWindow::MainWindow(Database* shared_database, QWidget* parent)
     create_client_grid_menu();
     create_vehicle_grid_menu();
     set_tool_tips();
-    lat_long_search_running = false;
-    optimization_running = false;
     load_chart = new QtCharts::QChart();
     ui->plotRoutesTime->setChart(load_chart);
 }

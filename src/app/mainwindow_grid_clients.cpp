@@ -6,6 +6,7 @@
 #include "automatic_client_data.h"
 #include "database.h"
 #include "grid_clients_table.h"
+#include "grid_operations.h"
 #include "whole_number.h"
 
 #include <QStandardItemModel>
@@ -70,8 +71,6 @@ void MainWindow::on_btnClientAutomatedInfo_clicked()
             settings.emplace(v_row[0], v_row[1]);
         }
     }
-    const int filled_rows = first_empty_row(client_model) < 0 ? client_model->rowCount()
-                                                              : first_empty_row(client_model);
-    fill_automatic_client_data(*client_model, filled_rows, settings,
+    fill_automatic_client_data(*client_model, filled_row_count(*client_model), settings,
                                QDateTime(QDate::currentDate(), QTime(8, 0)));
 }

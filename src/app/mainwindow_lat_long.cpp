@@ -4,7 +4,7 @@
 
 #include "ui_mainwindow.h"
 
-#include "accents.h"
+#include "grid_checks.h"
 #include "grid_operations.h"
 
 #include <QDebug>
@@ -12,8 +12,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
-
-#include <array>
 
 void MainWindow::on_btnSearchLatLong_clicked()
 {
@@ -24,7 +22,7 @@ void MainWindow::on_btnSearchLatLong_clicked()
                "finishes processing or click the red button on the right bottom of the screen"));
         return;
     }
-    static const std::array<const char*, 7> messages = {
+    static const AddressCellMessages messages = {
         QT_TR_NOOP("Missing 'Name(ID)' value on row"),
         QT_TR_NOOP("Missing 'Address' value on row"),
         QT_TR_NOOP("Missing 'Number' value on row"),
@@ -36,24 +34,19 @@ void MainWindow::on_btnSearchLatLong_clicked()
     TextTable vv_search;
     for (int row = 0; row < rows; ++row) {
         std::vector<std::string> v_row;
-        for (int column = 0; column < 9; ++column) {
-            QString s_cell = grid_cell_text(*client_model, row, column);
-            if (column != 2 && column < 7) {
-                s_cell = remove_accents(s_cell);
-            }
-            if (column < 7 && s_cell.isEmpty()) {
-                information(tr("Input data error"),
-                            tr(messages[static_cast<size_t>(column)]) + QString::number(row));
-                return;
-            }
-            v_row.push_back(s_cell.toStdString());
+        const QString s_fault = take_name_and_address(*client_model, row, messages, v_row);
+        if (!s_fault.isEmpty()) {
+            information(tr("Input data error"), s_fault);
+            return;
+        }
+        for (int column : {7, 8}) {
+            v_row.push_back(grid_cell_text(*client_model, row, column).toStdString());
         }
         vv_search.push_back(v_row);
     }
     if (vv_search.empty()) {
         return;
     }
-    lat_long_search_running = true;
     collect_lat_long_grid_threaded(vv_search);
 }
 

@@ -4,18 +4,6 @@
 
 namespace {
 
-const rapidjson::Value& empty_object()
-{
-    static const rapidjson::Value object(rapidjson::kObjectType);
-    return object;
-}
-
-bool hides_return_to_depot(const rapidjson::Value& document)
-{
-    return member_text(member_object(member_object(document, "input"), "meta_info"),
-                       "prob_type") == "OVRPTW";
-}
-
 const rapidjson::Value& client_at(const rapidjson::Value& document, const rapidjson::Value& visit)
 {
     const rapidjson::Value* clients =
@@ -29,6 +17,18 @@ const rapidjson::Value& client_at(const rapidjson::Value& document, const rapidj
 }
 
 }  // namespace
+
+const rapidjson::Value& empty_object()
+{
+    static const rapidjson::Value object(rapidjson::kObjectType);
+    return object;
+}
+
+bool hides_return_to_depot(const rapidjson::Value& document)
+{
+    return member_text(member_object(member_object(document, "input"), "meta_info"),
+                       "prob_type") == "OVRPTW";
+}
 
 std::string member_text(const rapidjson::Value& object, const char* name)
 {

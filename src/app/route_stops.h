@@ -13,6 +13,11 @@
 std::vector<const rapidjson::Value*> route_stop_clients(const rapidjson::Value& document,
                                                         const rapidjson::Value& route);
 
+// Whether the document's routes are open ("OVRPTW"), so the return to the depot is not shown.
+bool hides_return_to_depot(const rapidjson::Value& document);
+
+// An empty object, read in place of a member a document lacks.
+const rapidjson::Value& empty_object();
 // The text of a string member, or "" when it is missing or no string.
 std::string member_text(const rapidjson::Value& object, const char* name);
 // The member when it is an object, else an empty object.

@@ -1,6 +1,7 @@
 #include "solution_view.h"
 
 #include "json_access.h"
+#include "route_stops.h"
 
 #include <QDateTime>
 
@@ -23,9 +24,7 @@ const rapidjson::Value& path_array(const rapidjson::Value& document, const char*
 
 QString text_member(const rapidjson::Value& object, const char* name)
 {
-    std::string s_text;
-    read_string_member(object, name, s_text);
-    return QString::fromStdString(s_text);
+    return QString::fromStdString(member_text(object, name));
 }
 
 long long int_member(const rapidjson::Value& object, const char* name)
@@ -40,12 +39,6 @@ double number_member(const rapidjson::Value& object, const char* name)
     return value && value->IsNumber() ? value->GetDouble() : 0.0;
 }
 
-const rapidjson::Value& empty_object()
-{
-    static const rapidjson::Value object(rapidjson::kObjectType);
-    return object;
-}
-
 const rapidjson::Value& element_or_empty(const rapidjson::Value& array, long long index)
 {
     if (index < 0 || index >= static_cast<long long>(array.Size())) {
@@ -56,24 +49,10 @@ const rapidjson::Value& element_or_empty(const rapidjson::Value& array, long lon
 
 QDateTime operation_start(const rapidjson::Value& document)
 {
-    const rapidjson::Value* input = find_member(document, "input");
-    const rapidjson::Value* data = input ? find_member(*input, "data") : nullptr;
-    std::string s_start;
-    if (data) {
-        read_string_member(*data, "operation_start_date", s_start);
-    }
-    return QDateTime::fromString(QString::fromStdString(s_start), "dd/MM/yyyy HH:mm");
-}
-
-bool open_routes(const rapidjson::Value& document)
-{
-    const rapidjson::Value* input = find_member(document, "input");
-    const rapidjson::Value* meta_info = input ? find_member(*input, "meta_info") : nullptr;
-    std::string s_type;
-    if (meta_info) {
-        read_string_member(*meta_info, "prob_type", s_type);
-    }
-    return s_type == "OVRPTW";
+    return QDateTime::fromString(
+        text_member(member_object(member_object(document, "input"), "data"),
+                    "operation_start_date"),
+        "dd/MM/yyyy HH:mm");
 }
 
 // An invalid start shows every time cell empty.
@@ -84,8 +63,7 @@ QString time_text(const QDateTime& start, long long seconds)
 
 RoutesGridRow client_row(const rapidjson::Value& client, const QDateTime& start)
 {
-    const rapidjson::Value* address = find_member(client, "address");
-    const rapidjson::Value& place = address ? *address : empty_object();
+    const rapidjson::Value& place = member_object(client, "address");
     RoutesGridRow row(13);
     row[2] = text_member(client, "id");
     row[3] = text_member(place, "address");
@@ -104,7 +82,7 @@ void add_route_rows(const rapidjson::Value& document, std::vector<RoutesGridRow>
     const rapidjson::Value& clients = path_array(document, "input", "clients");
     const rapidjson::Value& routes = solution_routes(document);
     const QDateTime start = operation_start(document);
-    const bool hide_return = open_routes(document);
+    const bool hide_return = hides_return_to_depot(document);
     for (rapidjson::SizeType r = 0; r < routes.Size(); ++r) {
         const rapidjson::Value* visits = find_member(routes[r], "visits");
         if (!visits || !visits->IsArray()) {

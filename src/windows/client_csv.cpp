@@ -31,13 +31,17 @@ std::vector<std::string> client_csv_header_words(const std::string& s_language)
     return {};
 }
 
-bool client_csv_header_ok(const TextTable& vv_table, const std::string& s_language)
+bool csv_header_starts_with(const TextTable& vv_table, const std::vector<std::string>& v_words)
 {
-    const std::vector<std::string> v_words = client_csv_header_words(s_language);
     if (v_words.empty() || vv_table.empty() || vv_table[0].size() < v_words.size()) {
         return false;
     }
     return std::equal(v_words.begin(), v_words.end(), vv_table[0].begin());
+}
+
+bool client_csv_header_ok(const TextTable& vv_table, const std::string& s_language)
+{
+    return csv_header_starts_with(vv_table, client_csv_header_words(s_language));
 }
 
 std::vector<std::string> client_csv_problem_rows(const TextTable& vv_table)

@@ -13,6 +13,10 @@ constexpr int k_client_csv_columns = 9;
 // The nine header words of "POR", "ENG" or "GER"; empty for any other language.
 std::vector<std::string> client_csv_header_words(const std::string& s_language);
 
+// Row 0 begins with the words, exactly; further cells are not looked at. No words, an
+// empty table or a shorter header row is wrong.
+bool csv_header_starts_with(const TextTable& vv_table, const std::vector<std::string>& v_words);
+
 // Row 0 holds the nine words of the language in cells 0 to 8, exactly; further cells
 // are not looked at. An empty table, a short header or an unknown language is wrong.
 bool client_csv_header_ok(const TextTable& vv_table, const std::string& s_language);

@@ -2,12 +2,9 @@
 
 #include "geocoding.h"
 #include "text_table.h"
+#include "whole_number.h"
 
 #include <QtGlobal>
-
-#include <algorithm>
-#include <cctype>
-#include <climits>
 
 namespace {
 
@@ -48,21 +45,7 @@ const char* client_form_fault(const QStringList& v_fields, bool with_lat_long)
 
 int leading_whole_number(const std::string& s_text)
 {
-    size_t i = 0;
-    while (i < s_text.size() && std::isspace(static_cast<unsigned char>(s_text[i]))) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < s_text.size() && (s_text[i] == '-' || s_text[i] == '+')) {
-        negative = s_text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < s_text.size() && std::isdigit(static_cast<unsigned char>(s_text[i])); ++i) {
-        value = std::min<long long>(value * 10 + (s_text[i] - '0'), 1LL + INT_MAX);
-    }
-    value = negative ? -value : value;
-    return static_cast<int>(qBound<long long>(INT_MIN, value, INT_MAX));
+    return leading_whole_number_or(s_text, 0);
 }
 
 double decimal_number(const std::string& s_text)

@@ -1,6 +1,7 @@
 #include "databasewindow.h"
 
 #include "database.h"
+#include "grid_operations.h"
 #include "message_box.h"
 #include "spin_box_delegate.h"
 #include "ui_databasewindow.h"
@@ -13,8 +14,6 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QStandardItemModel>
-
-#include <algorithm>
 
 namespace {
 // Every grid shows this many rows: the rows of the last search, then empty ones.
@@ -136,37 +135,17 @@ void DatabaseWindow::setup_instance_grid()
 
 void DatabaseWindow::clear_model(QStandardItemModel* model)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            model->setData(model->index(row, column), QString(), Qt::EditRole);
-        }
-    }
+    clear_grid(*model);
 }
 
 void DatabaseWindow::fill_model(QStandardItemModel* model, const TextTable& vv_rows)
 {
-    clear_model(model);
-    const int n_rows = std::min(model->rowCount(), static_cast<int>(vv_rows.size()));
-    for (int row = 0; row < n_rows; ++row) {
-        for (int column = 0; column < model->columnCount(); ++column) {
-            const std::string s_cell = cell_at(vv_rows, static_cast<size_t>(row), column);
-            model->setData(model->index(row, column), QString::fromStdString(s_cell), Qt::EditRole);
-        }
-    }
+    load_table_into_grid(*model, vv_rows);
 }
 
 int DatabaseWindow::first_empty_row(const QAbstractItemModel* model)
 {
-    for (int row = 0; row < model->rowCount(); ++row) {
-        bool empty = true;
-        for (int column = 0; column < model->columnCount() && empty; ++column) {
-            empty = model->index(row, column).data(Qt::DisplayRole).toString().isEmpty();
-        }
-        if (empty) {
-            return row;
-        }
-    }
-    return -1;
+    return ::first_empty_row(*model);
 }
 
 std::string DatabaseWindow::current_row_id(const QTableView* view)
@@ -175,7 +154,7 @@ std::string DatabaseWindow::current_row_id(const QTableView* view)
     if (!current.isValid()) {
         return std::string();
     }
-    return view->model()->index(current.row(), 0).data(Qt::DisplayRole).toString().toStdString();
+    return grid_cell_text(*view->model(), current.row(), 0).toStdString();
 }
 
 void DatabaseWindow::set_tool_tips()

@@ -4,6 +4,7 @@
 
 #include "accents.h"
 #include "database.h"
+#include "grid_operations.h"
 #include "database_records.h"
 #include "message_box.h"
 #include "ui_databasewindow.h"
@@ -125,8 +126,7 @@ void DatabaseWindow::remove_client_from_database()
     std::vector<std::string> v_ids;
     for (const QModelIndex& index :
          ui->TableViewClientDatabase->selectionModel()->selectedIndexes()) {
-        v_ids.push_back(
-            client_model->index(index.row(), 0).data(Qt::DisplayRole).toString().toStdString());
+        v_ids.push_back(grid_cell_text(*client_model, index.row(), 0).toStdString());
     }
     database->delete_clients(v_ids);
     refresh_client_grid(client_finder_text());

@@ -7,6 +7,7 @@
 #include "client_csv.h"
 #include "csv_files.h"
 #include "database.h"
+#include "grid_operations.h"
 #include "message_box.h"
 #include "ui_databasewindow.h"
 
@@ -99,7 +100,7 @@ void DatabaseWindow::on_btnEportClientCsv_clicked()
         std::vector<std::string> v_row;
         for (int column = 0; column < k_client_csv_columns; ++column) {
             v_row.push_back(
-                client_model->index(row, column).data(Qt::DisplayRole).toString().toStdString());
+                grid_cell_text(*client_model, row, column).toStdString());
         }
         vv_table.push_back(v_row);
     }

@@ -2,6 +2,7 @@
 
 #include "database.h"
 #include "database_records.h"
+#include "json_access.h"
 #include "json_document.h"
 #include "message_box.h"
 #include "ui_saveinstancewindow.h"
@@ -33,22 +34,10 @@ SaveInstanceWindow::~SaveInstanceWindow()
 
 double SaveInstanceWindow::summary_number(const char* s_member) const
 {
-    if (!instance_copy.IsObject()) {
-        return 0.0;
-    }
-    const auto output = instance_copy.FindMember("output");
-    if (output == instance_copy.MemberEnd() || !output->value.IsObject()) {
-        return 0.0;
-    }
-    const auto summary = output->value.FindMember("summary");
-    if (summary == output->value.MemberEnd() || !summary->value.IsObject()) {
-        return 0.0;
-    }
-    const auto total = summary->value.FindMember(s_member);
-    if (total == summary->value.MemberEnd() || !total->value.IsNumber()) {
-        return 0.0;
-    }
-    return total->value.GetDouble();
+    const rapidjson::Value* output = find_member(instance_copy, "output");
+    const rapidjson::Value* summary = output ? find_member(*output, "summary") : nullptr;
+    const rapidjson::Value* total = summary ? find_member(*summary, s_member) : nullptr;
+    return total && total->IsNumber() ? total->GetDouble() : 0.0;
 }
 
 void SaveInstanceWindow::on_btnSave_clicked()

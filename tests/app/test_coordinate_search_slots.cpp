@@ -79,6 +79,19 @@ private slots:
         QCOMPARE(grid_cell_text(f.probe.clients(), 0, 7), QString());
         QCOMPARE(f.probe.progress_bar().value(), -1);
     }
+
+    void a_row_without_an_address_part_is_named_and_starts_no_search()
+    {
+        WindowFixture f;
+        set_row(f.probe.clients(), 0, client_row("Depot", "", "", at(1, 8), at(1, 18), 0, 0));
+        set_row(f.probe.clients(), 1, client_row("Shop", "", "", at(1, 8), at(1, 18), 0, 1));
+        f.probe.clients().setData(f.probe.clients().index(1, 4), QString(), Qt::EditRole);
+        f.probe.widget<QPushButton>("btnSearchLatLong").click();
+        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f.messages.v_boxes[0].s_title, QString("Input data error"));
+        QCOMPARE(f.messages.v_boxes[0].s_text, QString("Missing 'City' value on row1"));
+        QVERIFY(!f.probe.lat_long_search_running());
+    }
 };
 
 QTEST_MAIN(CoordinateSearchSlotsTest)

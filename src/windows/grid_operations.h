@@ -1,6 +1,6 @@
 #pragma once
-// Small operations on the fixed-size grid models of the main window. They touch
-// nothing but the model they are given and never add or remove rows.
+// Small operations on the fixed-size grid models of the main and database windows.
+// They touch nothing but the model they are given and never add or remove rows.
 
 #include "text_table.h"
 

@@ -1,6 +1,7 @@
 #pragma once
-// Whole numbers typed into the grids: read the way the C library reads them (blanks,
-// a sign, digits up to the first other character), but without ever throwing.
+// Whole numbers typed into the grids or stored in the database: read the way the C
+// library reads them (blanks, a sign, digits up to the first other character), but
+// without ever throwing.
 
 #include <string>
 
