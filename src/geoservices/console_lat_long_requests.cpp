@@ -14,8 +14,7 @@ namespace {
 // street, blank, number, then neighbourhood, city and country after commas.
 std::string address_text(const ConsoleAddress& address, BlankEncoding blank)
 {
-    const std::string s_blank = blank == BlankEncoding::plus ? "+" : "%20";
-    return url_encode(address.s_address, blank) + s_blank + url_encode(address.s_number, blank) +
+    return url_encode(address.s_address + " " + address.s_number, blank) +
            "," + url_encode(address.s_neighborhood, blank) + "," +
            url_encode(address.s_city, blank) + "," + url_encode(address.s_country, blank);
 }
