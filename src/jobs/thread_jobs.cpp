@@ -88,5 +88,5 @@ CoordinateJob ThreadJobs::new_coordinate_job(TextTable vv_table, std::string ema
     coordinate_token = std::make_shared<StopToken>();
     return CoordinateJob{context, coordinate_token, std::move(vv_table),
                          CoordinateSettings{std::move(email), std::move(google_api_key),
-                                        std::move(lat_long_api)}};
+                                            std::move(lat_long_api)}};
 }
