@@ -20,11 +20,6 @@ bool record_failure(rapidjson::Document& document, const std::string& s_code,
     return false;
 }
 
-rapidjson::Value* member_of(rapidjson::Value& value, const char* s_name)
-{
-    return writable(find_member(value, s_name));
-}
-
 const rapidjson::Value* object_member(const rapidjson::Value& value, const char* s_name)
 {
     const rapidjson::Value* member = find_member(value, s_name);

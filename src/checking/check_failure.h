@@ -11,9 +11,6 @@
 bool record_failure(rapidjson::Document& document, const std::string& s_code,
                     const std::string& s_message);
 
-// The member of any kind, or nullptr when value is no object or lacks it.
-rapidjson::Value* member_of(rapidjson::Value& value, const char* s_name);
-
 // The member when value is an object holding it as an object; nullptr otherwise, so a
 // member of the wrong kind reads as missing.
 rapidjson::Value* object_member(rapidjson::Value& value, const char* s_name);

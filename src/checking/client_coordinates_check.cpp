@@ -149,7 +149,7 @@ private:
 bool check_clients_lat_long(rapidjson::Document& document)
 {
     rapidjson::Value* data = input_part(document, "data");
-    rapidjson::Value* clients = data ? member_of(*data, "clients") : nullptr;
+    rapidjson::Value* clients = data ? find_member(*data, "clients") : nullptr;
     if (clients == nullptr || !clients->IsArray()) {
         return check_clients(document);  // records what is wrong with the array
     }

@@ -1,5 +1,6 @@
 #include "instance_check.h"
 
+#include "check_failure.h"
 #include "google_matrix.h"
 #include "json_access.h"
 #include "matrix_document.h"
@@ -10,11 +11,6 @@
 #include <utility>
 
 namespace {
-
-bool has_object(const rapidjson::Value* value)
-{
-    return value != nullptr && value->IsObject();
-}
 
 void record_missing_field(rapidjson::Document& document, const std::string& s_name)
 {
@@ -68,17 +64,17 @@ bool check_json_fields(rapidjson::Document& document)
     if (!document.IsObject()) {
         document.SetObject();  // no instance document at all: only the record is left
     }
-    const rapidjson::Value* input = find_member(document, "input");
-    if (!has_object(input)) {
+    const rapidjson::Value* input = object_member(document, "input");
+    if (input == nullptr) {
         record_missing_field(document, "input");
         return false;
     }
-    const rapidjson::Value* data = find_member(*input, "data");
-    if (!has_object(data)) {
+    const rapidjson::Value* data = object_member(*input, "data");
+    if (data == nullptr) {
         record_missing_field(document, "data");
         return false;
     }
-    if (!has_object(find_member(*input, "meta_info"))) {
+    if (object_member(*input, "meta_info") == nullptr) {
         record_missing_field(document, "meta_info");
         return false;
     }
@@ -121,8 +117,7 @@ bool check_matrices(rapidjson::Document& document, std::string s_distance_matrix
 
 bool check_prob_type(rapidjson::Document& document)
 {
-    const rapidjson::Value* input = find_member(document, "input");
-    const rapidjson::Value* meta_info = input ? find_member(*input, "meta_info") : nullptr;
+    const rapidjson::Value* meta_info = input_part(document, "meta_info");
     std::string s_type;
     if (meta_info != nullptr && read_string_member(*meta_info, "prob_type", s_type) &&
         (s_type == "VRPTW" || s_type == "OVRPTW")) {

@@ -40,6 +40,15 @@ bool fault(SettingsFault& out, const char* s_code, const char* s_message)
 
 }  // namespace
 
+bool lookup_kind(const std::string& s_api, LookupKind& kind)
+{
+    const LookupRoute* route = find_route(s_api);
+    if (route != nullptr) {
+        kind = route->kind;
+    }
+    return route != nullptr;
+}
+
 bool read_lookup_settings(const rapidjson::Value& document, LookupSettings& settings,
                           SettingsFault& out)
 {

@@ -30,6 +30,9 @@ struct SettingsFault {
     const char* s_message = "";
 };
 
+// The lookup a lat_long_api name selects; false for a name that is not one of the four.
+bool lookup_kind(const std::string& s_api, LookupKind& kind);
+
 // False, with the fault to record, when lat_long_api is missing or unknown or a text
 // it needs is missing.
 bool read_lookup_settings(const rapidjson::Value& document, LookupSettings& settings,

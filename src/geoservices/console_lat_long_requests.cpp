@@ -5,8 +5,6 @@
 #include "service_config.h"
 #include "url_encoding.h"
 
-#include <rapidjson/pointer.h>
-
 #include <charconv>
 
 namespace {
@@ -14,8 +12,7 @@ namespace {
 // street, blank, number, then neighbourhood, city and country after commas.
 std::string address_text(const ConsoleAddress& address, BlankEncoding blank)
 {
-    const std::string s_blank = blank == BlankEncoding::plus ? "+" : "%20";
-    return url_encode(address.s_address, blank) + s_blank + url_encode(address.s_number, blank) +
+    return url_encode(address.s_address + " " + address.s_number, blank) +
            "," + url_encode(address.s_neighborhood, blank) + "," +
            url_encode(address.s_city, blank) + "," + url_encode(address.s_country, blank);
 }
@@ -29,9 +26,18 @@ std::string six_decimal_text(double value)
     return std::string(buffer, result.ptr);
 }
 
-const rapidjson::Value* location_number(const rapidjson::Value& answer, const char* s_pointer)
+// results[0].geometry.location, when every step is there and of its kind.
+const rapidjson::Value* first_location(const rapidjson::Value& answer)
 {
-    const rapidjson::Value* value = rapidjson::Pointer(s_pointer).Get(answer);
+    const rapidjson::Value* results = find_member(answer, "results");
+    const rapidjson::Value* first = results ? find_element(*results, 0) : nullptr;
+    const rapidjson::Value* geometry = first ? find_member(*first, "geometry") : nullptr;
+    return geometry ? find_member(*geometry, "location") : nullptr;
+}
+
+const rapidjson::Value* location_number(const rapidjson::Value* location, const char* s_name)
+{
+    const rapidjson::Value* value = location ? find_member(*location, s_name) : nullptr;
     return value != nullptr && value->IsNumber() ? value : nullptr;
 }
 
@@ -59,8 +65,9 @@ GoogleOutcome read_google_answer(const rapidjson::Value& answer, std::string& s_
         return GoogleOutcome::not_found;
     }
     // Any other status is read for a location; error statuses come without one.
-    const rapidjson::Value* lat = location_number(answer, "/results/0/geometry/location/lat");
-    const rapidjson::Value* lng = location_number(answer, "/results/0/geometry/location/lng");
+    const rapidjson::Value* location = first_location(answer);
+    const rapidjson::Value* lat = location_number(location, "lat");
+    const rapidjson::Value* lng = location_number(location, "lng");
     if (lat == nullptr || lng == nullptr) {
         return GoogleOutcome::unusable;
     }

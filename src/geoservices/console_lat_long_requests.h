@@ -23,5 +23,6 @@ enum class GoogleOutcome {
     found       // s_lat and s_lng hold the first location with six decimals
 };
 
+// Also what the Google lookup reads its answer with.
 GoogleOutcome read_google_answer(const rapidjson::Value& answer, std::string& s_lat,
                                  std::string& s_lng);

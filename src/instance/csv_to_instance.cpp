@@ -1,6 +1,7 @@
 #include "csv_to_instance.h"
 
 #include "csv_cells.h"
+#include "json_access.h"
 #include "output_writer.h"
 
 namespace {
@@ -82,13 +83,14 @@ bool rows_to_json_array(const TextTable& vv_table, ColumnMap& columns, RowToJson
     return true;
 }
 
-// Error code and message as written by set_conversion_error.
-std::string error_member(const rapidjson::Value& error, const char* name)
+// The error record from the error object that set_conversion_error filled.
+void add_conversion_error(rapidjson::Document& document, const rapidjson::Value& error)
 {
-    const auto member = error.FindMember(name);
-    return member != error.MemberEnd() && member->value.IsString()
-               ? std::string(member->value.GetString(), member->value.GetStringLength())
-               : std::string();
+    std::string s_code;
+    std::string s_message;
+    read_string_member(error, "error", s_code);
+    read_string_member(error, "message", s_message);
+    add_error_record(document, s_code, s_message);
 }
 
 }  // namespace
@@ -127,7 +129,7 @@ rapidjson::Document csv_databases_to_instance_json(const TextTable& vv_clients,
     rapidjson::Value error(rapidjson::kObjectType);
     if (!csv_clients_to_json(vv_clients, client_columns, data, error, document) ||
         !csv_vehicles_to_json(vv_vehicles, vehicle_columns, data, error, document)) {
-        add_error_record(document, error_member(error, "error"), error_member(error, "message"));
+        add_conversion_error(document, error);
         return document;
     }
     rapidjson::Value meta_info(rapidjson::kObjectType);

@@ -1,5 +1,7 @@
 #include "instance_reader.h"
 
+#include "json_access.h"
+
 #include <algorithm>
 #include <iostream>
 
@@ -20,15 +22,6 @@ std::string member_path(const std::string& s_path, const char* s_name)
 std::string element_path(const std::string& s_path, size_t index)
 {
     return s_path + "[" + std::to_string(index) + "]";
-}
-
-const Value* find_member(const Value& object, const char* s_name)
-{
-    if (!object.IsObject()) {
-        return nullptr;
-    }
-    const auto found = object.FindMember(s_name);
-    return found == object.MemberEnd() ? nullptr : &found->value;
 }
 
 // No leg is negative or longer than the diagonal's value; such entries only make the

@@ -15,7 +15,7 @@ struct CoordinateJob {
     std::shared_ptr<JobContext> context;
     std::shared_ptr<StopToken> token;
     TextTable vv_table;
-    LookupSettings settings;
+    CoordinateSettings settings;
 };
 
 // Rows from 0 (the depot) on; with search_database a client stored under the row's

@@ -10,7 +10,7 @@
 #include <vector>
 
 // The three settings a coordinate job is started with.
-struct LookupSettings {
+struct CoordinateSettings {
     std::string s_email;
     std::string s_google_api_key;
     std::string s_lat_long_api;
@@ -42,7 +42,7 @@ bool row_has_valid_lat_long(const std::vector<std::string>& v_row);
 // Looks the row up unless it already holds valid coordinates; LAT_LONG_OK writes the
 // found texts into the row's lat and lon cells. A service name that is not known makes
 // no request and counts as not found.
-RowOutcome resolve_row(std::vector<std::string>& v_row, const LookupSettings& settings);
+RowOutcome resolve_row(std::vector<std::string>& v_row, const CoordinateSettings& settings);
 
 // No connection, a refused e-mail or a refused Google key: further lookups are useless.
 bool ends_search(Geoservices::LAT_LONG_STATUS status);

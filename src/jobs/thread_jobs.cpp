@@ -87,6 +87,6 @@ CoordinateJob ThreadJobs::new_coordinate_job(TextTable vv_table, std::string ema
     context->withdraw(*coordinate_token);
     coordinate_token = std::make_shared<StopToken>();
     return CoordinateJob{context, coordinate_token, std::move(vv_table),
-                         LookupSettings{std::move(email), std::move(google_api_key),
-                                        std::move(lat_long_api)}};
+                         CoordinateSettings{std::move(email), std::move(google_api_key),
+                                            std::move(lat_long_api)}};
 }

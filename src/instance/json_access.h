@@ -1,6 +1,6 @@
 #pragma once
-// Type-tested reads of service answers: a member that is missing or of another kind
-// reads as absent, so an odd answer can never be read past its end.
+// Type-tested reads of documents and service answers: a member that is missing or of
+// another kind reads as absent, so an odd text can never be read past its end.
 
 #include <rapidjson/document.h>
 
