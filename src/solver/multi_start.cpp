@@ -28,8 +28,9 @@ private:
 // What ends the search: the time limit, or the fixed budgets of a developer run.
 class SearchLimit {
 public:
-    SearchLimit(const VRP& vrp, double max_time_s)
-        : max_time(max_time_s), restarts(vrp.restart_budget), iterations(vrp.iteration_budget)
+    SearchLimit(const VRP& solver, double max_time_s)
+        : vrp(solver), max_time(max_time_s), restarts(solver.restart_budget),
+          iterations(solver.iteration_budget)
     {
         measure();
     }
@@ -38,16 +39,20 @@ public:
     double last_elapsed() const { return elapsed; }
     bool restart_allowed(int restarts_done) const
     {
-        return budgeted() ? restarts_done < restarts : max_time > elapsed;
+        return !vrp.stop_requested() && (budgeted() ? restarts_done < restarts : max_time > elapsed);
     }
     int iteration_count(int rounds) const
     {
         return iterations >= 0 && iterations < rounds ? iterations : rounds;
     }
-    bool iterations_allowed() const { return budgeted() || max_time > elapsed; }
-    bool time_is_up() const { return !budgeted() && elapsed >= max_time; }
+    bool iterations_allowed() const
+    {
+        return !vrp.stop_requested() && (budgeted() || max_time > elapsed);
+    }
+    bool time_is_up() const { return vrp.stop_requested() || (!budgeted() && elapsed >= max_time); }
 
 private:
+    const VRP& vrp;
     SearchClock clock;
     double max_time;
     int restarts;
@@ -122,7 +127,7 @@ VRP::Solution VRP::grasp_search(double max_time)
     const double limit = 0.98 * max_time;
     double elapsed = clock.elapsed();
     bool first = true;
-    while (first || limit > elapsed) {
+    while (first || (limit > elapsed && !stop_requested())) {
         first = false;
         Solution solution = randomized_insertion();
         local_search_rvnd(solution);

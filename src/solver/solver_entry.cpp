@@ -17,7 +17,7 @@ rapidjson::Document refused(const rapidjson::Value& input_document, const std::s
 }  // namespace
 
 rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int method,
-                                   SolveStats* stats)
+                                   SolveStats* stats, const std::atomic<bool>* stop_request)
 {
     Instance instance;
     InstanceReader reader(&instance, 0, input_document);
@@ -41,6 +41,7 @@ rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int m
                            " is not available in this build");
     }
     VRP vrp(&instance);
+    vrp.stop_request = stop_request;
     vrp.solve(method);
     if (stats != nullptr) {
         *stats = vrp.stats;

@@ -19,6 +19,8 @@ rapidjson::Document run_vrp_savings_sweep(const rapidjson::Value& input_document
 
 // What the five share: read, solve with the method, write. stats may be null.
 // A document that cannot be read, or a method this build cannot run, gives a
-// copy of the input with an error record.
+// copy of the input with an error record. A stop request that reads true ends the
+// search early, as its time limit would; it may be null.
 rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int method,
-                                   SolveStats* stats);
+                                   SolveStats* stats,
+                                   const std::atomic<bool>* stop_request = nullptr);

@@ -6,6 +6,7 @@
 #include "savings_heap.h"
 #include "segment.h"
 
+#include <atomic>
 #include <functional>
 #include <string>
 #include <utility>
@@ -85,6 +86,13 @@ public:
     // the clock in charge. With a restart budget the reported time is 0.
     int restart_budget = -1;
     int iteration_budget = -1;  // disturbance iterations per restart, at most
+    // Set by the caller to end the search early (the owner is closing): when it reads
+    // true, the search ends as at its time limit, with the best complete solution so far.
+    const std::atomic<bool>* stop_request = nullptr;
+    bool stop_requested() const
+    {
+        return stop_request != nullptr && stop_request->load(std::memory_order_relaxed);
+    }
 
     VRP();
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
