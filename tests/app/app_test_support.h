@@ -3,6 +3,7 @@
 // recorder that answers the message boxes, grid fillers, a probe into the window, and the
 // test documents and golden texts.
 
+#include "test_environment.h"
 #include "database.h"
 #include "json_document.h"
 #include "mainwindow.h"
@@ -160,7 +161,7 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
 
 inline QString test_data_path(const QString& s_name)
 {
-    return qEnvironmentVariable("TOVALO_TEST_DATA") + "/app/" + s_name;
+    return QString::fromStdString(test_data_dir()) + "/app/" + s_name;
 }
 
 inline std::string read_bytes(const QString& s_path)

@@ -1,3 +1,4 @@
+#include "test_environment.h"
 #include "document_mutations.h"
 
 #include "json_document.h"
@@ -175,8 +176,7 @@ int draw(std::mt19937& rng, int n)
 
 rapidjson::Document load_test_document(const std::string& s_name)
 {
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    return load_json_file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name);
+    return load_json_file(test_data_dir() + "/" + s_name);
 }
 
 rapidjson::Document small_instance(std::mt19937& rng, int n_clients)

@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the instance tests: test data, scratch files, column maps.
 
+#include "test_environment.h"
 #include "csv_to_instance.h"
 #include "json_document.h"
 
@@ -15,8 +16,7 @@
 
 inline std::string data_path(const std::string& s_name)
 {
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    return std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name;
+    return test_data_dir() + "/" + s_name;
 }
 
 // The process id keeps parallel runs of the test binaries out of each other's files.

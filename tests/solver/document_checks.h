@@ -1,6 +1,7 @@
 #pragma once
 // Solver test documents from tests/data and what every solved document must hold.
 
+#include "test_environment.h"
 #include "json_document.h"
 
 #include <gtest/gtest.h>
@@ -13,8 +14,7 @@ namespace test_support {
 
 inline rapidjson::Document load_test_document(const std::string& s_name)
 {
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    return load_json_file(std::string(s_dir != nullptr ? s_dir : "tests/data") + "/" + s_name);
+    return load_json_file(test_data_dir() + "/" + s_name);
 }
 
 // Every client served exactly once by a real route leaving and ending at the depot or

@@ -3,6 +3,7 @@
 // or random draw anywhere in the search shows here. When a change of results is meant,
 // record the new texts with bench/equivalence (see its check script).
 
+#include "test_environment.h"
 #include "document_checks.h"
 #include "instance_reader.h"
 #include "output_writer.h"
@@ -22,9 +23,7 @@ namespace {
 // A recorded text from tests/solver/golden, beside the test data folder.
 std::string read_golden(const std::string& s_name)
 {
-    const char* s_dir = std::getenv("TOVALO_TEST_DATA");
-    const std::string s_data = s_dir != nullptr ? s_dir : "tests/data";
-    std::ifstream file(s_data + "/../solver/golden/" + s_name);
+    std::ifstream file(test_data_dir() + "/../solver/golden/" + s_name);
     std::stringstream text;
     text << file.rdbuf();
     std::string s_text = text.str();

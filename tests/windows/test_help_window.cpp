@@ -1,5 +1,6 @@
 // Help pages: the dialog that shows them and the file each topic and language opens.
 
+#include "test_environment.h"
 #include "help_pages.h"
 #include "help_window.h"
 #include "setting_window.h"
@@ -138,7 +139,7 @@ private slots:
 
     void the_shipped_pages_cover_every_topic_in_both_languages()
     {
-        const QDir help_folder(qEnvironmentVariable("TOVALO_TEST_DATA") + "/../../help");
+        const QDir help_folder(QString::fromStdString(test_data_dir()) + "/../../help");
         for (const char* s_page : pages) {
             for (const char* s_suffix : {"_br.html", "_en.html"}) {
                 QFile file(help_folder.filePath(QString(s_page) + s_suffix));
