@@ -180,7 +180,8 @@ void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& v
 
 void DatabaseWindow::save_completed_csv(TextTable& vv_database)
 {
-    const std::string s_name = remove_accents(save_file_dialog(tr("Save file"))).toStdString();
+    const std::string s_name =
+        remove_accents_from_file_name(save_file_dialog(tr("Save file"))).toStdString();
     if (s_name.empty()) {
         return;
     }
