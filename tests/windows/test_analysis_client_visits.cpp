@@ -57,8 +57,8 @@ private slots:
         Database database(folder.filePath("tovalo.db").toStdString());
         QVERIFY(!database.open_database());
         const std::string s_today = QDate::currentDate().toString("yyyy-MM-dd").toStdString();
-        QVERIFY(!database.insert_instance("two routes", s_today, "0", 1, 1,
-                                          solved_document({{"D", "A", "B", "D"}, {"D", "C", "D"}}), 1));
+        const std::string s_two_routes = solved_document({{"D", "A", "B", "D"}, {"D", "C", "D"}});
+        QVERIFY(!database.insert_instance("two routes", s_today, "0", 1, 1, s_two_routes, 1));
         QVERIFY(!database.insert_instance("one route", s_today, "0", 1, 1,
                                           solved_document({{"D", "A", "D"}}), 1));
 

@@ -15,7 +15,8 @@
 
 namespace {
 
-const std::string k_english_header = "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
+const std::string k_english_header =
+    "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
 
 int row_count(DatabaseWindow& window, const char* s_view)
 {
@@ -25,7 +26,10 @@ int row_count(DatabaseWindow& window, const char* s_view)
 QStringList file_lines(const QString& s_path)
 {
     QFile file(s_path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n') : QStringList();
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split('\n');
 }
 
 }  // namespace
@@ -47,7 +51,8 @@ private slots:
     {
         Rows vv_clients{{"header"}};
         for (int i = 0; i < 150; ++i) {
-            vv_clients.push_back({"C" + std::to_string(i), "Rua A", "1", "B", "City", "S", "P", "1", "2"});
+            vv_clients.push_back(
+                {"C" + std::to_string(i), "Rua A", "1", "B", "City", "S", "P", "1", "2"});
             if (i < 130) {
                 QVERIFY(!store->database->insert_vehicle("V" + std::to_string(i), 10, 1, 1, 1));
             }
@@ -73,10 +78,12 @@ private slots:
 
     void an_import_tells_which_stored_names_it_skipped()
     {
-        QVERIFY(!store->database->insert_client("Depot", "Old street", "1", "B", "C", "S", "P", "1", "1"));
+        QVERIFY(!store->database->insert_client("Depot", "Old street", "1", "B", "C", "S", "P",
+                                                "1", "1"));
         const std::string s_file = store->path("clients.csv");
-        std::ofstream(s_file) << k_english_header << "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.4;-49.2\n"
-                              << "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.4;-49.3\n";
+        std::ofstream(s_file) << k_english_header
+                              << "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.4;-49.2\n"
+                                 "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.4;-49.3\n";
         BoxRecorder boxes;
         boxes.answer({true});
         DatabaseWindow window(store->database.get());
@@ -88,9 +95,9 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
 
         QCOMPARE(boxes.titled(),
-                 QStringList{"Database updated | Clients stored: 1. Clients skipped because a client "
-                             "of that name already exists: 1 (Depot). Would you like to also save a "
-                             "new spreadsheet with the gathered data?"});
+                 QStringList{"Database updated | Clients stored: 1. Clients skipped because a "
+                             "client of that name already exists: 1 (Depot). Would you like to "
+                             "also save a new spreadsheet with the gathered data?"});
         QCOMPARE(store->database->select_client_by_id("Depot")[0][1], std::string("Old street"));
         QCOMPARE(store->database->search_clients("").size(), size_t(2));
         QCOMPARE(file_lines(s_desk + "/concluido.csv").size(), 4);

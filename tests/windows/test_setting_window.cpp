@@ -287,7 +287,8 @@ private slots:
         line_edit(window, "lnCityAuto")->setText("Londrina");
         QVERIFY(window.close());
         QVERIFY(!window.isVisible());
-        const QString s_message = "Database info | These settings could not be stored in the database: ";
+        const QString s_message =
+            "Database info | These settings could not be stored in the database: ";
         QCOMPARE(folder->boxes.titled(),
                  QStringList({s_message + "map_display",
                               s_message + "email, map_display, auto_tw_value"}));
