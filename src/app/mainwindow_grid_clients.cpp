@@ -4,6 +4,7 @@
 #include "mainwindow.h"
 
 #include "automatic_client_data.h"
+#include "bulk_insert_summary.h"
 #include "database.h"
 #include "grid_clients_table.h"
 #include "grid_operations.h"
@@ -51,11 +52,15 @@ void MainWindow::save_clients_from_grid_on_database()
         information(tr("Input data error"), s_fault);
         return;
     }
-    if (database->insert_clients(vv_client_db)) {
+    BulkInsertReport report;
+    if (database->insert_clients(vv_client_db, &report)) {
         information(tr("Database"), tr("The clients could not be stored in the database"));
         return;
     }
-    information(tr("Database"), tr("Sucessfully added client to database!"));
+    // Clients of a stored name keep their records; the planner is told which they are.
+    information(tr("Database"), report.v_skipped_ids.empty()
+                                    ? tr("Sucessfully added client to database!")
+                                    : bulk_insert_summary(report));
 }
 
 void MainWindow::on_btnSaveClientsFromGridOnDatabase_clicked()

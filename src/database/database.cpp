@@ -9,6 +9,10 @@
 #include <iostream>
 #include <utility>
 
+namespace {
+constexpr int k_busy_timeout_ms = 5000;
+}  // namespace
+
 Database::Database(std::string s_file_name) : s_file(std::move(s_file_name)) {}
 
 Database::~Database()
@@ -34,6 +38,9 @@ bool Database::open_database()
         db = nullptr;
         return true;
     }
+    // Another connection to the file (a second process of the application) may be
+    // writing: wait for it rather than refuse the statement at once.
+    sqlite3_busy_timeout(db, k_busy_timeout_ms);
     // Tells a duplicate key (skipped by the bulk insert) from other constraint failures.
     sqlite3_extended_result_codes(db, 1);
     return create_tables();

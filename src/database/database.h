@@ -10,6 +10,13 @@
 
 struct sqlite3;
 
+// What a bulk insert stored, and the names it left out because a record of that name
+// was already stored.
+struct BulkInsertReport {
+    int n_stored = 0;
+    std::vector<std::string> v_skipped_ids;
+};
+
 class Database {
 public:
     explicit Database(std::string s_file = "tovalo.db");  // opens nothing
@@ -59,8 +66,10 @@ public:
     bool delete_client(const std::string& s_id);
     // Stores rows 1.. in one transaction (row 0 is a header); a stored id is skipped.
     // Commas in the lat and long cells of the caller's rows become points.
-    // True = a row failed otherwise and nothing was stored.
-    bool insert_clients(std::vector<std::vector<std::string>>& vv_clients);
+    // True = a row failed otherwise and nothing was stored. The report, when given, is
+    // filled only when the rows were committed.
+    bool insert_clients(std::vector<std::vector<std::string>>& vv_clients,
+                        BulkInsertReport* report = nullptr);
     // Deletes the ids in one transaction; true = one failed and nothing was deleted.
     bool delete_clients(const std::vector<std::string>& v_ids);
     std::vector<std::vector<std::string>> select_client_by_id(const std::string& s_id);

@@ -5,6 +5,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -65,20 +66,30 @@ bool Database::delete_client(const std::string& s_id)
     return failed("DELETE FROM clients WHERE id = ?1", {s_id});
 }
 
-bool Database::insert_clients(std::vector<std::vector<std::string>>& vv_clients)
+bool Database::insert_clients(std::vector<std::vector<std::string>>& vv_clients,
+                              BulkInsertReport* report)
 {
-    return run_transaction([&] {
+    BulkInsertReport done;
+    const bool rolled_back = run_transaction([&] {
         for (std::size_t i = 1; i < vv_clients.size(); ++i) {
             decimal_comma_to_point(vv_clients[i], lat_cell);
             decimal_comma_to_point(vv_clients[i], long_cell);
-            const int code = insert_client_row(client_cells(vv_clients[i]));
-            // A stored id leaves that row out; any other failure undoes the whole table.
-            if (code != SQLITE_OK && code != SQLITE_CONSTRAINT_PRIMARYKEY) {
-                return true;
+            const std::vector<std::string> v_cells = client_cells(vv_clients[i]);
+            const int code = insert_client_row(v_cells);
+            if (code == SQLITE_OK) {
+                ++done.n_stored;
+            } else if (code == SQLITE_CONSTRAINT_PRIMARYKEY) {
+                done.v_skipped_ids.push_back(v_cells[0]);  // a stored client is not overwritten
+            } else {
+                return true;  // any other failure undoes the whole table
             }
         }
         return false;
     });
+    if (!rolled_back && report != nullptr) {
+        *report = std::move(done);
+    }
+    return rolled_back;
 }
 
 bool Database::delete_clients(const std::vector<std::string>& v_ids)

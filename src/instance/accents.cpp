@@ -12,3 +12,9 @@ QString remove_accents(const QString& s_text)
     }
     return s_kept.normalized(QString::NormalizationForm_C);
 }
+
+QString remove_accents_from_file_name(const QString& s_path)
+{
+    const int name_start = s_path.lastIndexOf('/') + 1;
+    return s_path.left(name_start) + remove_accents(s_path.mid(name_start));
+}

@@ -27,6 +27,26 @@ KeyCount counted_text(const rapidjson::Value& text)
     return {std::string(text.GetString(), text.GetStringLength()), 1};
 }
 
+// Every visit of the route whose id is a text, the depot's visits left out. Without a
+// readable depot record the route's first visit names the depot, as routes begin there.
+void append_client_visits(const rapidjson::Value& route, const rapidjson::Value* depot_id,
+                          std::vector<KeyCount>& v_clients)
+{
+    const rapidjson::Value* visits = rapidjson::Pointer("/visits").Get(route);
+    if (visits == nullptr || !visits->IsArray() || visits->Empty()) {
+        return;
+    }
+    if (depot_id == nullptr) {
+        depot_id = string_at(route, "/visits/0/id");
+    }
+    for (const rapidjson::Value& visit : visits->GetArray()) {
+        const rapidjson::Value* id = string_at(visit, "/id");
+        if (id != nullptr && (depot_id == nullptr || *id != *depot_id)) {
+            v_clients.push_back(counted_text(*id));
+        }
+    }
+}
+
 }  // namespace
 
 bool read_decimal(const std::string& s_text, double& value)
@@ -66,10 +86,9 @@ void append_route_lists(const std::string& s_json, RouteLists& lists)
     }
     const rapidjson::Value* neighborhood =
         string_at(document, "/input/data/clients/0/address/neighborhood");
+    const rapidjson::Value* depot_id = string_at(document, "/input/data/clients/0/id");
     for (const rapidjson::Value& route : routes->GetArray()) {
-        if (const rapidjson::Value* id = string_at(route, "/visits/0/id")) {
-            lists.v_clients.push_back(counted_text(*id));
-        }
+        append_client_visits(route, depot_id, lists.v_clients);
         if (neighborhood != nullptr) {
             lists.v_neighborhoods.push_back(counted_text(*neighborhood));
         }

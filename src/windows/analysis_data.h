@@ -1,7 +1,7 @@
 #pragma once
 // The analysis window's data: one dated cost and one dated distance per saved
-// instance of a period, and the texts read out of every stored document (the
-// first visit of each route and the depot's neighbourhood once per route).
+// instance of a period, and the texts read out of every stored document (every client
+// visit of each route and the depot's neighbourhood once per route).
 
 #include <QDateTime>
 
@@ -34,9 +34,10 @@ bool read_decimal(const std::string& s_text, double& value);
 // Midnight (local time) of a "yyyy-MM-dd" text; invalid when the text does not match.
 QDateTime stored_date(const std::string& s_date);
 
-// Appends the texts of one stored instance text: for every route the id of its first
-// visit and the neighbourhood of client record 0. What a document lacks (it does not
-// parse, a member is missing or of another type, an array is empty) is left out.
+// Appends the texts of one stored instance text: for every route the id of each of its
+// visits except the depot's (client record 0), and the neighbourhood of client record 0.
+// What a document lacks (it does not parse, a member is missing or of another type, an
+// array is empty) is left out.
 void append_route_lists(const std::string& s_json, RouteLists& lists);
 
 // Appends one cost and one distance record per row of the instances table (columns

@@ -1,7 +1,7 @@
 #pragma once
 // Charts of the solved instances saved over a period: the total route cost as a line
 // and the total distance as bars, summed per month, week or day; and how often each
-// client id and each depot neighbourhood begins a route.
+// client id is visited and each depot neighbourhood begins a route.
 
 #include "analysis_data.h"
 

@@ -77,8 +77,10 @@ TextTable client_csv_template(const std::string& s_language)
 
 std::string csv_file_name(const std::string& s_chosen)
 {
-    std::string s_name = s_chosen;
-    return replace_all(s_name, ".csv", "") + ".csv";
+    // The folders stay as chosen, even one whose name holds ".csv".
+    const size_t name_start = s_chosen.find_last_of('/') + 1;  // npos + 1 == 0
+    std::string s_name = s_chosen.substr(name_start);
+    return s_chosen.substr(0, name_start) + replace_all(s_name, ".csv", "") + ".csv";
 }
 
 void lat_long_to_decimal_comma(TextTable& vv_table, uint8_t first_row)

@@ -28,7 +28,8 @@ std::vector<std::string> client_csv_problem_rows(const TextTable& vv_table);
 // The header of the language and three example rows; empty for an unknown language.
 TextTable client_csv_template(const std::string& s_language);
 
-// "Import .csv"'s and "Export .csv"'s file name: every ".csv" removed, one appended.
+// "Import .csv"'s and "Export .csv"'s file name: every ".csv" removed from the file's
+// own name, one appended; the folders are kept as chosen.
 std::string csv_file_name(const std::string& s_chosen);
 
 // Decimal commas in the lat and long cells of the rows from first_row on, as the

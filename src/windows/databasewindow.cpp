@@ -15,8 +15,10 @@
 #include <QProgressBar>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 namespace {
-// Every grid shows this many rows: the rows of the last search, then empty ones.
+// A grid shows every row of the last search, then empty rows up to at least this many.
 constexpr int k_grid_rows = 120;
 constexpr int k_row_header_size = 15;
 constexpr int k_progress_bar_height = 10;
@@ -140,6 +142,8 @@ void DatabaseWindow::clear_model(QStandardItemModel* model)
 
 void DatabaseWindow::fill_model(QStandardItemModel* model, const TextTable& vv_rows)
 {
+    // A search longer than the grid grows it, so no stored record is out of reach.
+    model->setRowCount(std::max(k_grid_rows, static_cast<int>(vv_rows.size())));
     load_table_into_grid(*model, vv_rows);
 }
 

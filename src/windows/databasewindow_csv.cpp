@@ -106,7 +106,7 @@ void DatabaseWindow::on_btnEportClientCsv_clicked()
     }
     lat_long_to_decimal_comma(vv_table, static_cast<uint8_t>(first_client_row));
     const std::string s_name =
-        remove_accents(save_file_dialog(tr("Save client database"))).toStdString();
+        remove_accents_from_file_name(save_file_dialog(tr("Save client database"))).toStdString();
     if (s_name.empty()) {
         return;
     }

@@ -4,6 +4,7 @@
 #include "databasewindow.h"
 
 #include "accents.h"
+#include "bulk_insert_summary.h"
 #include "client_csv.h"
 #include "database.h"
 #include "geocoding.h"
@@ -159,7 +160,8 @@ void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& v
         }
         return;
     }
-    if (database->insert_clients(vv_database)) {
+    BulkInsertReport report;
+    if (database->insert_clients(vv_database, &report)) {
         // Nothing was stored; the gathered coordinates can still be kept in a file.
         if (message_box::question(this, tr("Database info"),
                                   tr("The clients could not be saved on the database. Would you "
@@ -168,10 +170,14 @@ void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& v
         }
         return;
     }
-    const bool save = message_box::question(
-        this, tr("Database updated"),
-        tr("The database was successfully updated. Would you like to also save a new "
-           "spreadsheet with the gathered data?"));
+    // Clients already stored keep their records, and the planner is told which they are.
+    const QString s_text =
+        report.v_skipped_ids.empty()
+            ? tr("The database was successfully updated. Would you like to also save a new "
+                 "spreadsheet with the gathered data?")
+            : bulk_insert_summary(report) + ' ' +
+                  tr("Would you like to also save a new spreadsheet with the gathered data?");
+    const bool save = message_box::question(this, tr("Database updated"), s_text);
     refresh_client_grid(client_finder_text());
     if (save) {
         save_completed_csv(vv_database);
@@ -180,7 +186,8 @@ void DatabaseWindow::get_end_add_client_from_database(vector<vector<string> >& v
 
 void DatabaseWindow::save_completed_csv(TextTable& vv_database)
 {
-    const std::string s_name = remove_accents(save_file_dialog(tr("Save file"))).toStdString();
+    const std::string s_name =
+        remove_accents_from_file_name(save_file_dialog(tr("Save file"))).toStdString();
     if (s_name.empty()) {
         return;
     }

@@ -116,23 +116,25 @@ void SettingWindow::closeEvent(QCloseEvent* event)
 
 void SettingWindow::save_settings(QCloseEvent* event)
 {
-    bool write_failed = store_fields(v_choice_fields);
+    QStringList v_failed_keys;
+    store_fields(v_choice_fields, v_failed_keys);
     const bool numbers_valid = default_numbers_valid();
     if (numbers_valid) {
-        write_failed = store_fields(v_default_values) || write_failed;
+        store_fields(v_default_values, v_failed_keys);
     }
-    if (write_failed) {
-        report_write_failure();
+    // A file that refuses writes would refuse them again: the planner is told which
+    // settings were not stored and the window closes all the same.
+    if (!v_failed_keys.isEmpty()) {
+        report_write_failure(v_failed_keys);
     }
-    // The window stays open with what the planner typed until everything is stored.
-    if (!numbers_valid || write_failed) {
+    if (!numbers_valid) {
         event->ignore();
     }
 }
 
-bool SettingWindow::store_fields(const std::vector<SettingField>& v_fields)
+void SettingWindow::store_fields(const std::vector<SettingField>& v_fields,
+                                 QStringList& v_failed_keys)
 {
-    bool failed = false;
     for (const auto& field : v_fields) {
         const char* s_value = field.save_otherwise;
         std::string s_text;
@@ -145,11 +147,10 @@ bool SettingWindow::store_fields(const std::vector<SettingField>& v_fields)
                 s_value = choice.second.c_str();
             }
         }
-        if (s_value != nullptr) {
-            failed = store_setting(*database, field.s_key, s_value) || failed;
+        if (s_value != nullptr && store_setting(*database, field.s_key, s_value)) {
+            v_failed_keys.append(QString::fromStdString(field.s_key));
         }
     }
-    return failed;
 }
 
 bool SettingWindow::default_numbers_valid()
@@ -178,10 +179,11 @@ bool SettingWindow::default_numbers_valid()
     return true;
 }
 
-void SettingWindow::report_write_failure()
+void SettingWindow::report_write_failure(const QStringList& v_keys)
 {
-    message_box::information(this, tr("Database info"),
-                             tr("The settings could not be stored in the database"));
+    message_box::information(
+        this, tr("Database info"),
+        tr("These settings could not be stored in the database: %1").arg(v_keys.join(", ")));
 }
 
 void SettingWindow::show_language_message()
@@ -211,7 +213,7 @@ void SettingWindow::store_map_display()
         ui->rdbMapDisplayGoogleFree->isChecked() ? "google_free" : "google_payed";
     // The main window reads the stored value when it redraws, so it hears only of a stored one.
     if (store_setting(*database, "map_display", s_value)) {
-        report_write_failure();
+        report_write_failure({"map_display"});
         return;
     }
     emit display_map_changed(s_value);

@@ -3,6 +3,7 @@
 // built, and stores them when it closes; the map-display choice is stored and announced at once.
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <string>
 #include <utility>
@@ -62,13 +63,14 @@ private:
 
     void build_fields();
     void load_field(const SettingField& field);
-    // True = a write failed.
-    bool store_fields(const std::vector<SettingField>& v_fields);
+    // Writes each field; the keys whose write failed are appended to the list.
+    void store_fields(const std::vector<SettingField>& v_fields, QStringList& v_failed_keys);
     // Checks service time, demand and time window in turn; the first fault is shown.
     bool default_numbers_valid();
     void show_language_message();
     void store_map_display();
-    void report_write_failure();
+    // Names the settings that could not be stored.
+    void report_write_failure(const QStringList& v_keys);
 
     Ui::SettingWindow* ui;
     HelpWindow* help_window = nullptr;

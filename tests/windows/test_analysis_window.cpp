@@ -192,7 +192,7 @@ void TestAnalysisWindow::opens_on_the_last_thirty_days()
     const QString s_month = QDate(today.year(), today.month(), 15).toString("M-yy");
     QCOMPARE(cost_points_of(window), QStringList{s_month + "=300"});
     QCOMPARE(bars_of(distance), QStringList{s_month + "=12"});
-    QCOMPARE(bars_of(clients), (QStringList{"depot=1", "north=1"}));
+    QCOMPARE(bars_of(clients), (QStringList{"c9=2", "north=1"}));
     QCOMPARE(bars_of(neighborhoods), QStringList{"Centro=2"});
 }
 
@@ -202,7 +202,7 @@ void TestAnalysisWindow::date_edits_reload_all_four_charts()
     QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
     QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")), (QStringList{"3-24=50.5", "4-24=25"}));
     QCOMPARE(bars_of(chart_of(*window, "ChartClientFrequency")),
-             (QStringList{"depot=3", "north=1"}));
+             (QStringList{"c9=4", "north=1"}));
     QCOMPARE(bars_of(chart_of(*window, "ChartNeighFrequency")),
              (QStringList{"Batel=1", "Centro=3"}));
     // Cost 75 to 150: from 75 − 7.5, truncated, to 150 + 22.5, truncated.
@@ -242,7 +242,7 @@ void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
     QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")).at(1), QString("28-3-24=11"));
     // The frequency charts keep what the last date change drew.
     QCOMPARE(bars_of(chart_of(*window, "ChartClientFrequency")),
-             (QStringList{"depot=3", "north=1"}));
+             (QStringList{"c9=4", "north=1"}));
 
     choose_period(*window, "day");
     QCOMPARE(cost_points_of(*window),

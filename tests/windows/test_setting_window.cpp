@@ -271,21 +271,29 @@ private slots:
         QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
     }
 
-    void a_failed_write_is_reported()
+    void a_failed_write_is_reported_and_the_window_closes()
     {
-        folder->run_sql(
-            "CREATE TRIGGER refuse BEFORE UPDATE ON settings BEGIN SELECT RAISE(ABORT, 'no'); END");
+        // A file that refuses these writes, as a read-only one does.
+        folder->run_sql("CREATE TRIGGER refuse BEFORE UPDATE ON settings WHEN OLD.setting IN "
+                        "('map_display', 'email', 'auto_tw_value') "
+                        "BEGIN SELECT RAISE(ABORT, 'no'); END");
         SettingWindow window(folder->database.get());
         window.show();
         int heard = 0;
         connect(&window, &SettingWindow::display_map_changed, [&](std::string) { ++heard; });
         radio(window, "rdbMapDisplayGooglePayed")->click();
         QCOMPARE(heard, 0);
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
-        const QString s_message = "Database info | The settings could not be stored in the database";
-        QCOMPARE(folder->boxes.titled(), QStringList({s_message, s_message}));
+        line_edit(window, "lnEmail")->setText("planner@example.org");
+        line_edit(window, "lnCityAuto")->setText("Londrina");
+        QVERIFY(window.close());
+        QVERIFY(!window.isVisible());
+        const QString s_message =
+            "Database info | These settings could not be stored in the database: ";
+        QCOMPARE(folder->boxes.titled(),
+                 QStringList({s_message + "map_display",
+                              s_message + "email, map_display, auto_tw_value"}));
         QCOMPARE(folder->stored("map_display"), std::string("google_free"));
+        QCOMPARE(folder->stored("auto_city_value"), std::string("Londrina"));
     }
 
     void whole_numbers_data()

@@ -340,6 +340,10 @@
             <translation>O banco de dados foi atualizado com sucesso. Deseja também salvar uma nova planilha com os dados obtidos?</translation>
         </message>
         <message>
+            <source>Would you like to also save a new spreadsheet with the gathered data?</source>
+            <translation>Deseja também salvar uma nova planilha com os dados obtidos?</translation>
+        </message>
+        <message>
             <source>&amp;Fetch</source>
             <translation>&amp;Buscar</translation>
         </message>

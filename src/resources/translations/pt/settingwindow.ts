@@ -180,8 +180,8 @@ Usando a API do google existe uma maior acurácia, porém existem custos</transl
             <translation>Informação do banco de dados</translation>
         </message>
         <message>
-            <source>The settings could not be stored in the database</source>
-            <translation>Não foi possível gravar as configurações no banco de dados</translation>
+            <source>These settings could not be stored in the database: %1</source>
+            <translation>Não foi possível gravar estas configurações no banco de dados: %1</translation>
         </message>
         <message>
             <source>The language will be updated when the application is restarted</source>

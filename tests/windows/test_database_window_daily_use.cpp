@@ -1,0 +1,141 @@
+// The database window with many stored records, imports of names already stored and
+// files written into folders whose names carry accents.
+
+#include "bulk_insert_summary.h"
+#include "client_csv.h"
+#include "databasewindow.h"
+#include "window_test_support.h"
+
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableView>
+
+#include <fstream>
+
+namespace {
+
+const std::string k_english_header =
+    "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
+
+int row_count(DatabaseWindow& window, const char* s_view)
+{
+    return child<QTableView>(&window, s_view)->model()->rowCount();
+}
+
+QStringList file_lines(const QString& s_path)
+{
+    QFile file(s_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return QString::fromUtf8(file.readAll()).split('\n');
+}
+
+}  // namespace
+
+class TestDatabaseWindowDailyUse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        store = std::make_unique<TestDatabase>();
+        QVERIFY(!store->database->update_setting("language", "ENG"));
+        s_desk = QDir(store->folder.path()).filePath("Área de Trabalho");
+        QVERIFY(QDir().mkpath(s_desk));
+    }
+    void cleanup() { store.reset(); }
+
+    void every_stored_record_reaches_its_grid_and_the_export()
+    {
+        Rows vv_clients{{"header"}};
+        for (int i = 0; i < 150; ++i) {
+            vv_clients.push_back(
+                {"C" + std::to_string(i), "Rua A", "1", "B", "City", "S", "P", "1", "2"});
+            if (i < 130) {
+                QVERIFY(!store->database->insert_vehicle("V" + std::to_string(i), 10, 1, 1, 1));
+            }
+            if (i < 125) {
+                QVERIFY(!store->database->insert_instance("I" + std::to_string(i), "2024-03-05",
+                                                          "20240305", 1, 1, "{}", 1));
+            }
+        }
+        QVERIFY(!store->database->insert_clients(vv_clients));
+        BoxRecorder boxes;
+        DatabaseWindow window(store->database.get());
+        QCOMPARE(row_count(window, "TableViewClientDatabase"), 150);
+        QCOMPARE(row_count(window, "TableViewVehicleDatabase"), 130);
+        QCOMPARE(row_count(window, "TableViewInstance"), 125);
+
+        window.save_file_dialog = [this](const QString&) { return s_desk + "/clientes"; };
+        child<QPushButton>(&window, "btnEportClientCsv")->click();
+        const QStringList v_lines = file_lines(s_desk + "/clientes.csv");
+        QCOMPARE(v_lines.size(), 152);  // header, 150 clients, and the end of the last line
+        QCOMPARE(v_lines[150], QString("C149;Rua A;1;B;City;S;P;1;2"));
+        QVERIFY(boxes.boxes.empty());
+    }
+
+    void an_import_tells_which_stored_names_it_skipped()
+    {
+        QVERIFY(!store->database->insert_client("Depot", "Old street", "1", "B", "C", "S", "P",
+                                                "1", "1"));
+        const std::string s_file = store->path("clients.csv");
+        std::ofstream(s_file) << k_english_header
+                              << "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25.4;-49.2\n"
+                                 "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.4;-49.3\n";
+        BoxRecorder boxes;
+        boxes.answer({true});
+        DatabaseWindow window(store->database.get());
+        window.open_file_dialog = [&](const QString&, const QString&, const QString&) {
+            return QString::fromStdString(s_file);
+        };
+        window.save_file_dialog = [this](const QString&) { return s_desk + "/concluído"; };
+        child<QPushButton>(&window, "btnImportClientCsv")->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
+
+        QCOMPARE(boxes.titled(),
+                 QStringList{"Database updated | Clients stored: 1. Clients skipped because a "
+                             "client of that name already exists: 1 (Depot). Would you like to "
+                             "also save a new spreadsheet with the gathered data?"});
+        QCOMPARE(store->database->select_client_by_id("Depot")[0][1], std::string("Old street"));
+        QCOMPARE(store->database->search_clients("").size(), size_t(2));
+        QCOMPARE(file_lines(s_desk + "/concluido.csv").size(), 4);
+    }
+
+    void files_go_into_the_folders_as_chosen()
+    {
+        BoxRecorder boxes;
+        boxes.answer({true});
+        QVERIFY(!store->database->insert_client("Ana", "Rua A", "1", "B", "C", "S", "P", "1", "1"));
+        DatabaseWindow window(store->database.get());
+        window.open_file_dialog = [this](const QString&, const QString&, const QString&) {
+            return QString::fromStdString(store->path("missing.csv"));
+        };
+        const QString s_folder = s_desk + "/v1.csv";
+        QVERIFY(QDir().mkpath(s_folder));
+        window.save_file_dialog = [&](const QString&) { return s_folder + "/Modelo São.csv"; };
+        child<QPushButton>(&window, "btnImportClientCsv")->click();  // no file: the template
+        QVERIFY(QFile::exists(s_folder + "/Modelo São.csv"));
+
+        window.save_file_dialog = [&](const QString&) { return s_folder + "/Exportação.csv"; };
+        child<QPushButton>(&window, "btnEportClientCsv")->click();
+        QCOMPARE(file_lines(s_folder + "/Exportacao.csv").size(), 3);
+        QCOMPARE(boxes.boxes.size(), size_t(1));  // the template question only
+    }
+
+    void a_summary_names_the_first_few_skipped()
+    {
+        QCOMPARE(bulk_insert_summary({3, {}}), QString("Clients stored: 3."));
+        QCOMPARE(bulk_insert_summary({2, {"A", "B", "C", "D", "E", "F", "G"}}),
+                 QString("Clients stored: 2. Clients skipped because a client of that name already "
+                         "exists: 7 (A, B, C, D, E, ...)."));
+    }
+
+private:
+    std::unique_ptr<TestDatabase> store;
+    QString s_desk;
+};
+
+QTEST_MAIN(TestDatabaseWindowDailyUse)
+#include "test_database_window_daily_use.moc"
