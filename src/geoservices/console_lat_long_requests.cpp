@@ -38,7 +38,7 @@ const rapidjson::Value* first_location(const rapidjson::Value& answer)
 const rapidjson::Value* location_number(const rapidjson::Value* location, const char* s_name)
 {
     const rapidjson::Value* value = location ? find_member(*location, s_name) : nullptr;
-    return value != nullptr && value->IsNumber() ? value : nullptr;
+    return value != nullptr && is_finite_number(*value) ? value : nullptr;
 }
 
 }  // namespace
