@@ -44,7 +44,8 @@ std::string client_id(rapidjson::Document& document, rapidjson::SizeType i)
     return s_id;
 }
 
-// Records the first entry the solver could not read as a number; false when one is found.
+// Records the first entry the solver could not read as a number (an overflowed one
+// included); false when one is found.
 bool scan_for_empty_entry(rapidjson::Document& document, const char* name)
 {
     const rapidjson::Value* matrix = find_data_member(document, name);
@@ -53,7 +54,7 @@ bool scan_for_empty_entry(rapidjson::Document& document, const char* name)
         const rapidjson::Value& row = (*matrix)[i];
         const rapidjson::SizeType columns = row.IsArray() ? row.Size() : 0;
         for (rapidjson::SizeType j = 0; j < columns; ++j) {
-            if (!row[j].IsNumber()) {
+            if (!is_finite_number(row[j])) {
                 add_error_record(document, "csv_client_database",
                                  "distance/time between clients " + client_id(document, i) +
                                      " and " + client_id(document, j) +

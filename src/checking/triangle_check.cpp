@@ -18,7 +18,7 @@ bool read_square(const rapidjson::Value& rows, std::vector<std::vector<double>>&
         }
         std::vector<double> v_row;
         for (rapidjson::SizeType k = 0; k < m; ++k) {
-            if (!row[k].IsNumber()) {
+            if (!is_finite_number(row[k])) {
                 return false;
             }
             v_row.push_back(row[k].GetDouble());

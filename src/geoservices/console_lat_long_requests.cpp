@@ -6,6 +6,7 @@
 #include "url_encoding.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace {
 
@@ -35,10 +36,15 @@ const rapidjson::Value* first_location(const rapidjson::Value& answer)
     return geometry ? find_member(*geometry, "location") : nullptr;
 }
 
-const rapidjson::Value* location_number(const rapidjson::Value* location, const char* s_name)
+// A coordinate within bound degrees; anything else (an overflowed 1.8e308 included) is
+// no place, and would not fit the six-decimal text either.
+const rapidjson::Value* location_number(const rapidjson::Value* location, const char* s_name,
+                                        double bound)
 {
     const rapidjson::Value* value = location ? find_member(*location, s_name) : nullptr;
-    return value != nullptr && value->IsNumber() ? value : nullptr;
+    return value != nullptr && is_finite_number(*value) && std::fabs(value->GetDouble()) <= bound
+               ? value
+               : nullptr;
 }
 
 }  // namespace
@@ -66,8 +72,8 @@ GoogleOutcome read_google_answer(const rapidjson::Value& answer, std::string& s_
     }
     // Any other status is read for a location; error statuses come without one.
     const rapidjson::Value* location = first_location(answer);
-    const rapidjson::Value* lat = location_number(location, "lat");
-    const rapidjson::Value* lng = location_number(location, "lng");
+    const rapidjson::Value* lat = location_number(location, "lat", 90.0);
+    const rapidjson::Value* lng = location_number(location, "lng", 180.0);
     if (lat == nullptr || lng == nullptr) {
         return GoogleOutcome::unusable;
     }

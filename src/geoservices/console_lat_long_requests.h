@@ -18,7 +18,7 @@ std::string console_nominatim_url(const ConsoleAddress& address, const std::stri
 std::string console_google_url(const ConsoleAddress& address, const std::string& s_key);
 
 enum class GoogleOutcome {
-    unusable,   // not JSON, or no numeric first location
+    unusable,   // not JSON, or no first location of numbers within the degree ranges
     not_found,  // "ZERO_RESULTS"
     found       // s_lat and s_lng hold the first location with six decimals
 };

@@ -3,6 +3,7 @@
 #include "json_access.h"
 #include "json_document.h"
 #include "output_writer.h"
+#include "text_table.h"
 #include "url_encoding.h"
 
 namespace {
@@ -48,7 +49,9 @@ std::string client_coordinate(const rapidjson::Document& document, uint32_t i,
     if (client != nullptr) {
         read_string_member(*client, name, s_text);
     }
-    return url_encode(s_text, BlankEncoding::percent);
+    // The coordinate checks accept a decimal comma; the services read "1%2C0" as no
+    // number, so it goes as a point.
+    return url_encode(replace_all(s_text, ",", "."), BlankEncoding::percent);
 }
 
 void append_matrices(rapidjson::Document& document, rapidjson::Value& mtij,

@@ -16,7 +16,8 @@ bool require_input_data(rapidjson::Document& document);
 // Length of input.data.clients; 0 when it is missing or no array.
 uint32_t client_count(const rapidjson::Document& document);
 
-// Client i's "lat" or "long" text, URL-encoded; "" when it is missing or no string.
+// Client i's "lat" or "long" text with a decimal comma turned into a point, URL-encoded;
+// "" when it is missing or no string.
 std::string client_coordinate(const rapidjson::Document& document, uint32_t i,
                               const char* name);
 

@@ -1,16 +1,19 @@
 #include "osrm_answer.h"
 
 #include "json_access.h"
+#include "json_document.h"
 #include "output_writer.h"
 
 #include <algorithm>
 
 namespace {
 
+// At least the rows asked for, and no number that the document's text could not carry.
 bool has_rows(const rapidjson::Value& answer, const char* name, rapidjson::SizeType rows)
 {
     const rapidjson::Value* table = find_member(answer, name);
-    return table != nullptr && table->IsArray() && table->Size() >= rows;
+    return table != nullptr && table->IsArray() && table->Size() >= rows &&
+           non_finite_number_path(*table).empty();
 }
 
 }  // namespace

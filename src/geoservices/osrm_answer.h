@@ -10,7 +10,8 @@ enum class OsrmAnswer {
     not_json,        // empty, or text that does not parse
     invalid_query,   // "InvalidQuery"
     too_big,         // "TooBig"
-    unusable_ok,     // "Ok" without the arrays, or with fewer rows than sources
+    unusable_ok,     // "Ok" without the arrays, with fewer rows than sources, or with a
+                     // value beyond the double range
     undefined_code   // no string "code", or any other code
 };
 

@@ -4,6 +4,7 @@
 // the table at a loopback stand-in and replace the pause with a recorder.
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -17,9 +18,13 @@ struct Endpoints {
     std::string here_host;       // HTTPS
 };
 
+// What a request may take before it fails like a dropped connection.
 struct TransferLimits {
     long connect_timeout_seconds = 30;
     long low_speed_seconds = 30;  // a transfer below one byte per second this long is dropped
+    long deadline_seconds = 120;  // the whole request, however steadily the bytes come
+    // Far above any real matrix answer; a bigger one is cut off rather than held in memory.
+    size_t max_answer_bytes = size_t{64} << 20;
 };
 
 Endpoints default_endpoints();

@@ -1,6 +1,7 @@
 #pragma once
 // Blocking GET requests that hand back the whole answer body. An empty body is the one
-// sign that nothing came back (no connection, refused, failed TLS check, time-out).
+// sign that no whole answer came back (no connection, refused, failed TLS check, time-out,
+// deadline passed, broken-off or oversized answer); a part is never handed on.
 
 #include <cstddef>
 #include <cstdint>

@@ -41,14 +41,34 @@ void set_tls_verification(CURL* handle)
     }
 }
 
-// A stalled server must not hold a worker thread (and the process) forever.
-void apply_transfer_limits(CURL* handle)
+// The body and the most it may grow to.
+struct BoundedBody {
+    std::string* s_text;
+    size_t limit;
+};
+
+// Refusing a piece that would pass the limit ends the transfer with a write error.
+size_t append_within_limit(char* data, size_t size, size_t count, void* sink)
 {
-    const Geoservices::TransferLimits limits = Geoservices::transfer_limits();
+    const auto* body = static_cast<BoundedBody*>(sink);
+    if (size * count > body->limit - body->s_text->size()) {
+        return 0;
+    }
+    return curl_write_to_string(data, size, count, body->s_text);
+}
+
+// A stalled, dripping or endless server must not hold a worker thread (and the process)
+// for long, nor fill its memory.
+void apply_transfer_limits(CURL* handle, const Geoservices::TransferLimits& limits)
+{
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);  // time-outs without signals in threads
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, limits.connect_timeout_seconds);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, limits.low_speed_seconds);
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT, limits.deadline_seconds);
+    // An announced length past the limit is refused before any of the body arrives.
+    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE,
+                     static_cast<curl_off_t>(limits.max_answer_bytes));
 }
 
 }  // namespace
@@ -66,10 +86,12 @@ WebTransfer perform_get(const std::string& s_url, TransportSecurity security,
     if (security == TransportSecurity::verified_tls) {
         set_tls_verification(handle.get());
     }
-    apply_transfer_limits(handle.get());
+    const Geoservices::TransferLimits limits = Geoservices::transfer_limits();
+    apply_transfer_limits(handle.get(), limits);
+    BoundedBody body{&transfer.s_body, limits.max_answer_bytes};
     curl_easy_setopt(handle.get(), CURLOPT_URL, s_url.c_str());
-    curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, curl_write_to_string);
-    curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &transfer.s_body);
+    curl_easy_setopt(handle.get(), CURLOPT_WRITEFUNCTION, append_within_limit);
+    curl_easy_setopt(handle.get(), CURLOPT_WRITEDATA, &body);
 
     std::unique_ptr<curl_slist, HeaderListCleanup> headers;
     for (const std::string& s_line : v_header_lines) {
@@ -84,6 +106,11 @@ WebTransfer perform_get(const std::string& s_url, TransportSecurity security,
         curl_easy_setopt(handle.get(), CURLOPT_HTTPHEADER, headers.get());
     }
     transfer.curl_code = curl_easy_perform(handle.get());
+    if (transfer.curl_code != CURLE_OK) {
+        // A broken-off answer may still parse (a complete first row, a cut number), so
+        // nothing of it counts: the request failed like one that got no answer.
+        std::string().swap(transfer.s_body);
+    }
     return transfer;
 }
 

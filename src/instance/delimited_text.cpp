@@ -13,26 +13,38 @@ struct Cell {
     bool quoted = false;
 };
 
-// Reads the quoted part of a cell from just behind its opening quote; an unclosed
-// quote keeps the rest of the text rather than losing it.
-void read_quoted_part(const std::string& s_text, size_t& position, std::string& s_cell)
+// The closing quote of a quoted cell whose text starts at position: the first quote that
+// is not doubled, when the separator, a line end or the text end follows it. npos when
+// there is none: the opening quote was typed as text, and taking the cell up to some
+// later quote would swallow the lines between.
+size_t closing_quote(const std::string& s_text, size_t position, char separator)
 {
-    while (position < s_text.size()) {
+    while (true) {
         const size_t quote = s_text.find(k_quote, position);
         if (quote == std::string::npos) {
-            s_cell.append(s_text, position, std::string::npos);
-            position = s_text.size();
-            return;
+            return quote;
         }
-        s_cell.append(s_text, position, quote - position);
-        position = quote + 1;
-        if (position < s_text.size() && s_text[position] == k_quote) {
-            s_cell += k_quote;
-            ++position;
-        } else {
-            return;
+        const size_t next = quote + 1;
+        if (next < s_text.size() && s_text[next] == k_quote) {
+            position = next + 1;  // a doubled quote stands for one inside the cell
+            continue;
         }
+        const bool ends_cell = next == s_text.size() || s_text[next] == separator ||
+                               s_text[next] == k_line_feed ||
+                               s_text.compare(next, 2, "\r\n") == 0;
+        return ends_cell ? quote : std::string::npos;
     }
+}
+
+// The text between the quotes, each doubled quote taken as one.
+std::string unquoted(const std::string& s_text, size_t begin, size_t end)
+{
+    std::string s_cell;
+    for (size_t i = begin; i < end; ++i) {
+        s_cell += s_text[i];
+        i += s_text[i] == k_quote ? 1 : 0;
+    }
+    return s_cell;
 }
 
 // Reads one cell and leaves the position on the separator, line feed or text end.
@@ -40,8 +52,12 @@ Cell read_cell(const std::string& s_text, size_t& position, const DelimitedForma
 {
     Cell cell;
     if (format.quoted_cells && position < s_text.size() && s_text[position] == k_quote) {
-        cell.quoted = true;
-        read_quoted_part(s_text, ++position, cell.s_text);
+        const size_t close = closing_quote(s_text, position + 1, format.separator);
+        if (close != std::string::npos) {
+            cell.quoted = true;
+            cell.s_text = unquoted(s_text, position + 1, close);
+            position = close + 1;
+        }
     }
     const char stops[] = {format.separator, k_line_feed, '\0'};
     size_t stop = s_text.find_first_of(stops, position);

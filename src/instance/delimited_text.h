@@ -10,7 +10,9 @@ struct DelimitedFormat {
     char separator;
     // A cell opening with '"' runs to its closing quote ('""' inside stands for one
     // quote), so it may hold separators and line breaks; the writer quotes only
-    // cells that need it, so tables without such cells give the plain layout.
+    // cells that need it, so tables without such cells give the plain layout. A quote
+    // that does not close right before a separator or line end is plain text, and
+    // such a cell ends at its line like any other.
     bool quoted_cells;
     // A CR right before a LF belongs to the line end (files written on Windows).
     bool crlf_line_ends;

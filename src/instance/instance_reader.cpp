@@ -290,7 +290,7 @@ bool InstanceReader::read_max_time(const Value& document)
         instance->max_time = k_default_max_time;
         return true;
     }
-    if (!max_time->IsNumber()) {
+    if (!is_finite_number(*max_time)) {
         return fail("input.meta_info.max_time");
     }
     instance->max_time = max_time->GetDouble();

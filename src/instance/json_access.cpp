@@ -1,5 +1,6 @@
 #include "json_access.h"
 
+#include <cmath>
 #include <utility>
 
 const rapidjson::Value* find_member(const rapidjson::Value& value, const char* name)
@@ -33,4 +34,9 @@ bool read_string_member(const rapidjson::Value& value, const char* name, std::st
     }
     s_text.assign(member->GetString(), member->GetStringLength());
     return true;
+}
+
+bool is_finite_number(const rapidjson::Value& value)
+{
+    return value.IsNumber() && std::isfinite(value.GetDouble());
 }

@@ -5,6 +5,7 @@
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
+#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -73,6 +74,15 @@ rapidjson::Document parse_file(const std::string& s_path)
     return document;
 }
 
+// Joins a step ("name" or "[i]") to the path below it ("." for the number itself).
+std::string child_path(const std::string& s_step, const std::string& s_below)
+{
+    if (s_below == ".") {
+        return s_step;
+    }
+    return s_below[0] == '[' ? s_step + s_below : s_step + "." + s_below;
+}
+
 }  // namespace
 
 rapidjson::Document string_to_json(const std::string& s_text)
@@ -86,8 +96,37 @@ std::string json_to_string(const rapidjson::Value& value)
 {
     rapidjson::StringBuffer buffer;
     rapidjson::Writer<rapidjson::StringBuffer> writer(buffer);
-    value.Accept(writer);
+    // The writer stops at a non-finite number; what it wrote until then is no document.
+    if (!value.Accept(writer)) {
+        return std::string();
+    }
     return std::string(buffer.GetString(), buffer.GetSize());
+}
+
+std::string non_finite_number_path(const rapidjson::Value& value)
+{
+    if (value.IsNumber()) {
+        return std::isfinite(value.GetDouble()) ? std::string() : std::string(".");
+    }
+    std::string s_inner;
+    if (value.IsObject()) {
+        for (const auto& member : value.GetObject()) {
+            s_inner = non_finite_number_path(member.value);
+            if (!s_inner.empty()) {
+                return child_path(std::string(member.name.GetString(),
+                                              member.name.GetStringLength()),
+                                  s_inner);
+            }
+        }
+    } else if (value.IsArray()) {
+        for (rapidjson::SizeType i = 0; i < value.Size(); ++i) {
+            s_inner = non_finite_number_path(value[i]);
+            if (!s_inner.empty()) {
+                return child_path("[" + std::to_string(i) + "]", s_inner);
+            }
+        }
+    }
+    return std::string();
 }
 
 void save_json_file(const rapidjson::Value& value, const std::string& s_path)
@@ -97,11 +136,14 @@ void save_json_file(const rapidjson::Value& value, const std::string& s_path)
 
 bool try_save_json_file(const rapidjson::Value& value, const std::string& s_path)
 {
+    const std::string s_text = json_to_string(value);
+    if (s_text.empty()) {
+        return false;  // before opening: the file in place must not be truncated
+    }
     FilePtr file(std::fopen(s_path.c_str(), "wb"));
     if (!file) {
         return false;
     }
-    const std::string s_text = json_to_string(value);
     const bool written = std::fwrite(s_text.data(), 1, s_text.size(), file.get()) == s_text.size();
     return std::fclose(file.release()) == 0 && written;
 }

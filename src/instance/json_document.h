@@ -6,11 +6,17 @@
 #include <string>
 
 rapidjson::Document string_to_json(const std::string& s_text);
+// The compact text; "" (never a text cut short) when the value holds a number no JSON
+// text can carry: an infinity or NaN, as a number beyond the double range parses.
 std::string json_to_string(const rapidjson::Value& value);
+// Where the first such number sits ("input.meta_info.max_time", "Mdij[1][0]"); "" when
+// every number can be written.
+std::string non_finite_number_path(const rapidjson::Value& value);
 
 // Writes the compact text of the value; a path that cannot be opened stays unwritten.
 void save_json_file(const rapidjson::Value& value, const std::string& s_path);
-// The same, telling whether the whole text reached the file.
+// The same, telling whether the whole text reached the file. A value that cannot be
+// written as text leaves the file as it was.
 bool try_save_json_file(const rapidjson::Value& value, const std::string& s_path);
 
 // Null document (and "Invalid JSON..." on standard output) when the file does not parse.

@@ -13,6 +13,13 @@ namespace {
 // short ("12/02/2021" against a format with a time).
 constexpr char k_end_sentinel = '\x1F';
 
+int days_in_month(int month, int year)  // month 0-11, year in full
+{
+    static const int k_days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 1 && leap ? 29 : k_days[month];
+}
+
 // Fields the format does not name stay zero; the daylight-saving flag is left to the
 // calendar, so a date in summer time is not shifted by an hour.
 bool parse_local_time(const std::string& s_text, const std::string& s_format, std::time_t& time)
@@ -21,6 +28,12 @@ bool parse_local_time(const std::string& s_text, const std::string& s_format, st
     std::istringstream stream(s_text + k_end_sentinel);
     stream >> std::get_time(&fields, s_format.c_str());
     if (stream.fail() || stream.eof()) {
+        return false;
+    }
+    // The parser takes any day up to 31 and the calendar would roll 31/02 over into
+    // March, moving a time window without a word; a day the month lacks is unreadable.
+    if (fields.tm_mon < 0 || fields.tm_mon > 11 ||
+        fields.tm_mday > days_in_month(fields.tm_mon, fields.tm_year + 1900)) {
         return false;
     }
     fields.tm_isdst = -1;

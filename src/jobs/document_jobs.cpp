@@ -25,6 +25,22 @@ rapidjson::Document solved(rapidjson::Document document)
                                                 : run_vrp_ils_variant(document);
 }
 
+// The document as text. One holding a number no text can carry (a number beyond the
+// double range in the text the job was given) is reported as a failed run whose record
+// names that member: the receiver never gets a text cut short.
+std::string result_text(const rapidjson::Document& document, bool& written)
+{
+    std::string s_text = json_to_string(document);
+    written = !s_text.empty();
+    if (written) {
+        return s_text;
+    }
+    rapidjson::Document failed(rapidjson::kObjectType);
+    add_error_record(failed, "missing_json_field",
+                     "missing or invalid '" + non_finite_number_path(document) + "' field");
+    return json_to_string(failed);
+}
+
 }  // namespace
 
 bool solves_with_plain_search(const rapidjson::Value& meta_info)
@@ -41,8 +57,10 @@ void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_j
         return;  // its window is gone: nobody would read the result
     }
     rapidjson::Document document = string_to_json(input_json);
-    const bool json_ok = check_instance_json(document, distance_matrix_api, google_api_key);
-    const std::string s_output_json = json_to_string(document);
+    const bool checked = check_instance_json(document, distance_matrix_api, google_api_key);
+    bool written = false;
+    const std::string s_output_json = result_text(document, written);
+    const bool json_ok = checked && written;
     context->report(nullptr, [&](ThreadJobs& jobs) {
         emit jobs.on_end_check_json(s_output_json, json_ok);
     });
@@ -53,6 +71,7 @@ void run_optimize_job(std::shared_ptr<JobContext> context, std::string input_jso
     if (!context->alive()) {
         return;
     }
-    const std::string s_output_json = json_to_string(solved(string_to_json(input_json)));
+    bool written = false;
+    const std::string s_output_json = result_text(solved(string_to_json(input_json)), written);
     context->report(nullptr, [&](ThreadJobs& jobs) { emit jobs.on_end_optimize(s_output_json); });
 }

@@ -9,7 +9,8 @@
 class JobContext;
 
 // Checks the instance text (and completes it with its matrices when it has none), then
-// reports the document as text with whether it passed.
+// reports the document as text with whether it passed. Either job reports a document it
+// cannot write as text as an error record naming the member that stops it.
 void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_json,
                         std::string distance_matrix_api, std::string google_api_key);
 // Solves the instance text by the method input.meta_info.solution_method names and

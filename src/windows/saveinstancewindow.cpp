@@ -50,6 +50,11 @@ void SaveInstanceWindow::on_btnSave_clicked()
     const double total_time = ui->spTotalTime->value();
     const double cost = ui->spCost->value();
     const std::string s_json = json_to_string(instance_copy);
+    if (s_json.empty()) {  // a number no text can carry: nothing readable to store
+        message_box::information(this, tr("Database info"),
+                                 tr("The instance could not be saved on the database."));
+        return;
+    }
 
     if (!database->insert_instance(s_name, s_date, s_coded_date, total_distance, total_time, s_json,
                                    cost)) {

@@ -138,6 +138,6 @@ TEST_F(OsrmMatrix, CoordinatesAreLongitudeFirstWithEachValueEncoded)
 {
     auto document = string_to_json(
         R"({"input":{"data":{"clients":[{"lat":"-23,5","long":"-46.6"},{"lat":"1 #2","long":"x&y"},{"lat":3}]}}})");
-    EXPECT_EQ(build_osrm_coordinates(document), "-46.6,-23%2C5;x%26y,1%20%232;,");
+    EXPECT_EQ(build_osrm_coordinates(document), "-46.6,-23.5;x%26y,1%20%232;,");
     EXPECT_EQ(build_osrm_coordinates(instance_document(0)), "");
 }

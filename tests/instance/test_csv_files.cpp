@@ -72,8 +72,8 @@ TEST(ReadCsv, EachReaderSplitsLinesByItsOwnRule)
         {"a\rb;;c\n", {{"a\rb", "", "c"}}, {{"a\rb", "", "c"}}},
         // A quote inside an unquoted cell is ordinary text.
         {"5\" tube;x\n", {{"5\" tube", "x"}}, {{"5\" tube", "x"}}},
-        // An unclosed quote keeps the rest of the file in its cell.
-        {"\"open;x\ny\n", {{"open;x\ny\n"}}, {{"open;x\ny\n"}}},
+        // An unclosed quote is plain text on its own line.
+        {"\"open;x\ny\n", {{"\"open", "x"}, {"y", ""}}, {{"\"open", "x"}, {"y", ""}}},
         // Rows after the first are padded to its width and never cut.
         {"h1;h2;h3\na\n1;2;3;4\n\n", {{"h1", "h2", "h3"}, {"a", "", ""}, {"1", "2", "3", "4"},
                                       {"", "", ""}}, {}},

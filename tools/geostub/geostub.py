@@ -85,9 +85,22 @@ class Handler(BaseHTTPRequestHandler):
         status, content_type, body = scripted_answers.body_of(answer)
         self.send_response(status)
         self.send_header("Content-Type", content_type)
-        self.send_header("Content-Length", str(len(body)))
+        if not answer.get("unsized"):
+            self.send_header("Content-Length", str(len(body)))
         self.end_headers()
-        self.wfile.write(body)
+        if "cut" in answer:
+            # The announced length never arrives: the client sees a broken transfer.
+            self.wfile.write(body[:answer["cut"]])
+            self.close_connection = True
+        elif "drip" in answer:
+            for byte in range(len(body)):
+                self.wfile.write(body[byte:byte + 1])
+                self.wfile.flush()
+                time.sleep(answer["drip"])
+        else:
+            self.wfile.write(body)
+        if answer.get("unsized"):
+            self.close_connection = True  # the end of the body is the end of the connection
 
 
 def tls_context(folder, name):

@@ -5,7 +5,8 @@ OSRM table ({"generate": "osrm_table"}): the coordinates in the path give n; the
   durations: s * 100 + j          (an integer)
   distances: s * 1000 + j + 0.5   (a double)
 Options: "max_sources": k answers {"code": "TooBig"} to more than k sources;
-"null_pairs": [[s, j], ...] puts null in both tables; "short": true drops the last row.
+"null_pairs": [[s, j], ...] puts null in both tables; "huge_pairs": [[s, j], ...] puts
+1.8e308 (beyond any double) in durations; "short": true drops the last row.
 
 Google distance matrix ({"generate": "google_matrix"}): the "origins" and "destinations"
 queries list "lat,long" points; the index of a point is its latitude read as a whole
@@ -16,9 +17,12 @@ Options: "max_elements": k answers {"status": refuse_status} (default
 elements {"status": "ZERO_RESULTS"} without values.
 """
 
+import json
 import urllib.parse
 
 import scripted_answers
+
+_HUGE = "1.8e308"
 
 
 def _query(query):
@@ -40,9 +44,17 @@ def osrm_table(answer, path, query):
                  for s in sources]
     distances = [[None if _is_null(answer, s, j) else s * 1000 + j + 0.5 for j in range(n)]
                  for s in sources]
+    for s, j in answer.get("huge_pairs", []):
+        if s in sources:
+            durations[sources.index(s)][j] = _HUGE
     if answer.get("short"):
         durations, distances = durations[:-1], distances[:-1]
-    return {"json": {"code": "Ok", "durations": durations, "distances": distances}}
+    table = {"code": "Ok", "durations": durations, "distances": distances}
+    if not answer.get("huge_pairs"):
+        return {"json": table}
+    # Python's json writes no number beyond the double range, so the text is patched.
+    text = json.dumps(table, separators=(",", ":")).replace('"%s"' % _HUGE, _HUGE)
+    return {"body": text, "content_type": "application/json"}
 
 
 def _points(text):

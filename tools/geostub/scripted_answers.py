@@ -12,6 +12,10 @@ Answers:
   {"body": "text", "status": 404,          that text (repeated "repeat" times),
    "content_type": "text/html", "repeat": n}  status and content type optional
   {"close": true}                          the connection is closed without an answer
+  answer options of "json" and "body" answers:
+    "drip": seconds                        one byte of the body per that many seconds
+    "cut": n                               the full length announced, n bytes sent, close
+    "unsized": true                        no Content-Length; the body ends at close
   {"stall": seconds}                       nothing is sent for that long, then close
   {"generate": "name", ...}                an answer computed from the request by a
                                            generator of GENERATORS (see matrix modules)
