@@ -213,7 +213,8 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     }
 }
 
-// Every route pair (r1 outer, r2 inner, both ascending, r1 != r2).
+// Every route pair (r1 outer, r2 inner, both ascending, r1 != r2). Pairs whose routes
+// did not change since the last scan offer what that scan kept (scan_memory.h).
 template <unsigned RUN1, unsigned RUN2>
 bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed)
 {
@@ -223,6 +224,8 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         return false;
     }
     ScanMemory& memory = prepared_scan_memory(vrp, solution);
+    PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
+    findings.prepare(routes);
     std::vector<double>& v_given_cost = memory.v_given_cost;
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
@@ -230,6 +233,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         if (last_i < 1) {
             continue;
         }
+        const std::uint64_t stamp1 = route_stamp(solution, r1);
         bool given_priced = false;
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             const Route& route2 = solution.routes[r2];
@@ -238,15 +242,26 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             if (r2 == r1 || last_p < 1) {
                 continue;
             }
-            if (RUN2 == 0 && !given_priced) {
-                v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
-                for (int i = 1; i <= last_i; ++i) {
-                    v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
-                        vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+            PairFinding<RunExchange>& finding = findings.at(r1, r2);
+            const std::uint64_t stamp2 = route_stamp(solution, r2);
+            if (!finding.current(stamp1, stamp2)) {
+                // A relocation leaves r1 the same whichever route takes the run: priced
+                // once per run, and only for an r1 that has a pair to rescan.
+                if (RUN2 == 0 && !given_priced) {
+                    v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
+                    for (int i = 1; i <= last_i; ++i) {
+                        v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
+                            vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+                    }
+                    given_priced = true;
                 }
-                given_priced = true;
+                PairRecorder<RunExchange> recorder(finding.v_kept);
+                scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
+                                          recorder);
+                finding.stamp1 = stamp1;
+                finding.stamp2 = stamp2;
             }
-            scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost, choice);
+            finding.offer_to(r1, r2, choice);
         }
     }
     return take_inter_choice(vrp, solution, v_changed, choice, [&](const RunExchange& chosen) {

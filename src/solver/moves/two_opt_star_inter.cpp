@@ -196,14 +196,26 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
     moves::ScanMemory& memory = moves::prepared_scan_memory(*this, solution);
+    moves::PairFindings<TailExchange>& findings = memory.tail_findings;
+    findings.prepare(routes);
     moves::Choice<TailExchange> choice;
-    // Each unordered pair once; an empty route only ever comes second.
+    // Each unordered pair once; an empty route only ever comes second. Pairs whose routes
+    // did not change since the last scan offer what that scan kept (scan_memory.h).
     for (unsigned r1 = 0; r1 + 1 < routes; ++r1) {
         if (solution.routes[r1].visits.size() < 3) {
             continue;
         }
+        const std::uint64_t stamp1 = moves::route_stamp(solution, r1);
         for (unsigned r2 = r1 + 1; r2 < routes; ++r2) {
-            scan_tail_pair(*this, solution, memory.ends, r1, r2, choice);
+            moves::PairFinding<TailExchange>& finding = findings.at(r1, r2);
+            const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
+            if (!finding.current(stamp1, stamp2)) {
+                moves::PairRecorder<TailExchange> recorder(finding.v_kept);
+                scan_tail_pair(*this, solution, memory.ends, r1, r2, recorder);
+                finding.stamp1 = stamp1;
+                finding.stamp2 = stamp2;
+            }
+            finding.offer_to(r1, r2, choice);
         }
     }
     return moves::take_inter_choice(
