@@ -26,6 +26,7 @@ struct RoutePool {
 namespace moves {
 class ScanMemory;
 }
+class SearchLimit;
 
 // Owns what the inter-route scans remember from one call to the next; a copy starts
 // with an empty memory, so two solvers never share one.
@@ -117,6 +118,12 @@ public:
     {
         return stop_request != nullptr && stop_request->load(std::memory_order_relaxed);
     }
+    // The limit of the multi-start search under way (search_limit.h), null outside it.
+    const SearchLimit* search_limit = nullptr;
+    // Asked by the local searches before every inter-route move: a stop was requested, or
+    // the search under way has passed its time limit. The search then ends at once and
+    // leaves a complete solution.
+    bool search_interrupted() const;
 
     VRP();
     // What the inter-route scans found last time (moves/scan_memory.h).
