@@ -113,7 +113,16 @@ bool detour_violates(double ba, const double* row_a, const double* row_b, unsign
 bool VRP::check_triangular_inequality() const
 {
     const unsigned n = n_clients;
-    const std::vector<double>& v_matrix = v_distance;
+    // Open routes: the matrix as given, with the return legs the reader set to 0.
+    std::vector<double> v_given;
+    const std::vector<double>& v_given_return = instance->v_given_return_distance;
+    if (!v_given_return.empty()) {
+        v_given = v_distance;
+        for (unsigned a = 1; a < n && a < v_given_return.size(); ++a) {
+            v_given[static_cast<std::size_t>(a) * n] = v_given_return[a];
+        }
+    }
+    const std::vector<double>& v_matrix = v_given.empty() ? v_distance : v_given;
     for (unsigned a = 0; a < n; ++a) {
         const double* row_a = &v_matrix[static_cast<std::size_t>(a) * n];
         for (unsigned b = 0; b < n; ++b) {

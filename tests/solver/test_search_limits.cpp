@@ -1,7 +1,9 @@
 // What ends a search inside a restart (a stop request, or a time limit already passed),
 // and on which matrix the triangle flag is decided for open routes.
 
+#include "document_checks.h"
 #include "instance_builder.h"
+#include "instance_reader.h"
 #include "move_fixtures.h"
 #include "vrp.h"
 
@@ -59,5 +61,25 @@ TEST(SearchLimits, AStopOrAPassedLimitEndsTheFirstLocalSearchAtItsFirstMove)
         }
         EXPECT_EQ(route_clients(best), route_clients(result)) << c.stop;
         EXPECT_EQ(best.total_cost, result.total_cost) << c.stop;
+    }
+}
+
+// Open routes: the reader sets the return legs to 0, which breaks the triangle inequality
+// of any matrix; the flag (read with a limited fleet) follows the matrix as given.
+TEST(SearchLimits, TriangularIsDecidedOnTheMatrixAsGivenForOpenRoutes)
+{
+    for (const char* s_prob_type : {"VRPTW", "OVRPTW"}) {
+        rapidjson::Document document = load_test_document("solomon_r101_25_one_vehicle.json");
+        document["input"]["meta_info"]["prob_type"].SetString(rapidjson::StringRef(s_prob_type));
+        Instance instance;
+        const InstanceReader reader(&instance, 0, document);
+        ASSERT_FALSE(reader.failed());
+        VRP vrp(&instance);
+        vrp.check_instance();
+        ASSERT_FALSE(vrp.fleet_unlimited);
+        EXPECT_TRUE(vrp.triangular) << s_prob_type;
+        // A detour shorter than its direct leg is still found in the given matrix.
+        instance.Mdij[1][2] = instance.Mdij[1][3] + instance.Mdij[3][2] + 1.0;
+        EXPECT_FALSE(VRP(&instance).check_triangular_inequality()) << s_prob_type;
     }
 }
