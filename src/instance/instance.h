@@ -2,6 +2,7 @@
 // In-memory form of one routing problem and, after solving, of its result.
 
 #include <deque>
+#include <vector>
 #include <string>
 
 struct Client {
@@ -45,6 +46,10 @@ struct Instance {
     std::deque<Container> containers;
     std::deque<Client> clients;  // record 0 is the depot
     double max_time = 0.0;
+    // Open routes: the distances back to the depot (column 0 of Mdij) as the document gave
+    // them, before the reader set those legs to 0. Whether the road matrix is metric is
+    // decided on these; empty for closed routes.
+    std::vector<double> v_given_return_distance;
 
     // Result, filled by result extraction.
     double total_distance = 0.0;

@@ -96,7 +96,11 @@ bool InstanceReader::adjust_open_routes(const Value& document)
         !read_string(*meta_info, "prob_type", "input.meta_info", s_prob_type)) {
         return false;
     }
+    instance->v_given_return_distance.clear();
     if (s_prob_type == "OVRPTW") {
+        for (const auto& row : instance->Mdij) {
+            instance->v_given_return_distance.push_back(row.empty() ? 0.0 : row[0]);
+        }
         zero_return_legs(instance->Mtij);
         zero_return_legs(instance->Mdij);
     }

@@ -3,6 +3,7 @@
 
 #include "vrp.h"
 
+#include "search_limit.h"
 #include "solver_utils.h"
 
 #include <array>
@@ -73,7 +74,7 @@ void inter_route_search(VRP& vrp, VRP::Solution& solution, bool restart_on_succe
     const std::vector<VRP::InterRouteMove> v_inter = vrp.initialize_inter_route_neighborhoods();
     SlotDraw remaining(v_inter.size());
     std::vector<int> v_changed(2, -1);
-    while (!remaining.empty()) {
+    while (!remaining.empty() && !vrp.search_interrupted()) {
         v_changed.assign(2, -1);
         std::size_t slot = 0;
         const std::size_t x = remaining.draw(slot);
@@ -93,6 +94,11 @@ void inter_route_search(VRP& vrp, VRP::Solution& solution, bool restart_on_succe
     }
 }
 }  // namespace
+
+bool VRP::search_interrupted() const
+{
+    return stop_requested() || (search_limit != nullptr && search_limit->passed());
+}
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_local_search_routines()
 {

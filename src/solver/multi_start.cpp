@@ -3,63 +3,12 @@
 
 #include "vrp.h"
 
+#include "search_limit.h"
 #include "solver_utils.h"
 
 #include <cfloat>
-#include <chrono>
 
 namespace {
-// Wall-clock seconds since the search began, kept in single precision as reported.
-class SearchClock {
-public:
-    SearchClock() : start(std::chrono::steady_clock::now()) {}
-    double elapsed() const
-    {
-        const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(
-                                     std::chrono::steady_clock::now() - start)
-                                     .count();
-        return static_cast<double>(static_cast<float>(static_cast<double>(nanoseconds) / 1e9));
-    }
-
-private:
-    std::chrono::steady_clock::time_point start;
-};
-
-// What ends the search: the time limit, or the fixed budgets of a developer run.
-class SearchLimit {
-public:
-    SearchLimit(const VRP& solver, double max_time_s)
-        : vrp(solver), max_time(max_time_s), restarts(solver.restart_budget),
-          iterations(solver.iteration_budget)
-    {
-        measure();
-    }
-    bool budgeted() const { return restarts >= 0; }
-    void measure() { elapsed = budgeted() ? 0.0 : clock.elapsed(); }
-    double last_elapsed() const { return elapsed; }
-    bool restart_allowed(int restarts_done) const
-    {
-        return !vrp.stop_requested() && (budgeted() ? restarts_done < restarts : max_time > elapsed);
-    }
-    int iteration_count(int rounds) const
-    {
-        return iterations >= 0 && iterations < rounds ? iterations : rounds;
-    }
-    bool iterations_allowed() const
-    {
-        return !vrp.stop_requested() && (budgeted() || max_time > elapsed);
-    }
-    bool time_is_up() const { return vrp.stop_requested() || (!budgeted() && elapsed >= max_time); }
-
-private:
-    const VRP& vrp;
-    SearchClock clock;
-    double max_time;
-    int restarts;
-    int iterations;
-    double elapsed = 0.0;
-};
-
 // The best solution before any restart: no route, and any solution beats its cost.
 VRP::Solution no_best_yet(const VRP& vrp)
 {
@@ -75,6 +24,7 @@ VRP::Solution VRP::multi_start_ils(double max_time)
     Solution best = no_best_yet(*this);
     int best_routes = 2147483647;
     SearchLimit limit(*this, max_time);
+    const ActiveSearchLimit active(*this, limit);
     const std::vector<SolutionRoutine> v_disturbances = initialize_solution_disturbance_routines();
     const std::vector<SolutionRoutine> v_searches = initialize_local_search_routines();
     // The one-pass search where the descent would take longest to settle.
@@ -92,9 +42,10 @@ VRP::Solution VRP::multi_start_ils(double max_time)
         ++restarts_done;
         Solution solution = randomized_insertion();
         improve_and_keep(solution);
-        // Counts a DUMMY record appended just now.
+        // Counts a DUMMY record appended just now. A restart whose local search ran into
+        // the limit disturbs nothing more.
         const int rounds = limit.iteration_count(disturbance_rounds());
-        if (rounds > 0 && limit.iterations_allowed()) {
+        if (rounds > 0 && limit.iterations_allowed() && !limit.passed()) {
             for (int round = 0; round < rounds; ++round) {
                 const int x = rand_int(0, static_cast<int>(v_disturbances.size()) - 1);
                 v_disturbances[static_cast<std::size_t>(x)](solution);

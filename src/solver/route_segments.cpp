@@ -5,6 +5,7 @@
 
 #include "solver_utils.h"
 
+#include <atomic>
 #include <cstdio>
 
 void VRP::Solution::set_segment(unsigned r, unsigned i, unsigned j, const Segment& value)
@@ -31,6 +32,21 @@ void for_each_route_vector(VRP::Solution& solution, Action visit)
     visit(solution.seg_latest);
     visit(solution.seg_time_warp);
     visit(solution.seg_distance);
+    visit(solution.route_stamp);
+}
+
+// A stamp no route content had before, in the whole process.
+std::uint64_t new_route_stamp()
+{
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
+}
+
+void stamp_route(VRP::Solution& solution, unsigned r)
+{
+    if (r < solution.route_stamp.size()) {
+        solution.route_stamp[r] = new_route_stamp();
+    }
 }
 }  // namespace
 
@@ -128,6 +144,7 @@ void VRP::init_route_segments(Solution& solution, unsigned r) const
         solution.seg_latest[r](p, p) = visited.late_tw;
     }
     store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
+    stamp_route(solution, r);
 }
 
 void VRP::update_route_segments(Solution& solution, unsigned r) const
@@ -145,6 +162,7 @@ void VRP::update_route_segments(Solution& solution, unsigned r) const
     }
     solution.routes[r].cost = route_cost(solution, r);
     store_loads(solution, r, data);
+    stamp_route(solution, r);
 }
 
 void VRP::rebuild_route_data(Solution& solution) const

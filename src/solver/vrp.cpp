@@ -74,8 +74,10 @@ void VRP::return_vehicle(Solution& solution, int container_index) const
 
 void VRP::check_instance()
 {
-    triangular = check_triangular_inequality();
+    // Only the choice of local search for a limited fleet reads the flag, and the check
+    // costs n^3: with an unlimited fleet it is left undecided (false).
     fleet_unlimited = check_fleet_unlimited();
+    triangular = !fleet_unlimited && check_triangular_inequality();
 }
 
 namespace {
@@ -111,14 +113,24 @@ bool detour_violates(double ba, const double* row_a, const double* row_b, unsign
 bool VRP::check_triangular_inequality() const
 {
     const unsigned n = n_clients;
+    // Open routes: the matrix as given, with the return legs the reader set to 0.
+    std::vector<double> v_given;
+    const std::vector<double>& v_given_return = instance->v_given_return_distance;
+    if (!v_given_return.empty()) {
+        v_given = v_distance;
+        for (unsigned a = 1; a < n && a < v_given_return.size(); ++a) {
+            v_given[static_cast<std::size_t>(a) * n] = v_given_return[a];
+        }
+    }
+    const std::vector<double>& v_matrix = v_given.empty() ? v_distance : v_given;
     for (unsigned a = 0; a < n; ++a) {
-        const double* row_a = &v_distance[static_cast<std::size_t>(a) * n];
+        const double* row_a = &v_matrix[static_cast<std::size_t>(a) * n];
         for (unsigned b = 0; b < n; ++b) {
             if (a == b) {
                 continue;
             }
-            const double* row_b = &v_distance[static_cast<std::size_t>(b) * n];
-            const double ba = distance(b, a);
+            const double* row_b = &v_matrix[static_cast<std::size_t>(b) * n];
+            const double ba = row_b[a];
             // Every c apart from a and b, in the three runs they leave.
             const unsigned low = a < b ? a : b;
             const unsigned high = a < b ? b : a;

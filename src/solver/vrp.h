@@ -7,7 +7,9 @@
 #include "segment.h"
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,25 @@ struct RoutePool {
     std::vector<std::vector<int>> vv_ranks;
     std::vector<double> v_costs;
     std::vector<int> v_containers;
+};
+
+namespace moves {
+class ScanMemory;
+}
+class SearchLimit;
+
+// Owns what the inter-route scans remember from one call to the next; a copy starts
+// with an empty memory, so two solvers never share one.
+class ScanMemoryHolder {
+public:
+    ScanMemoryHolder();
+    ~ScanMemoryHolder();
+    ScanMemoryHolder(const ScanMemoryHolder& other);
+    ScanMemoryHolder& operator=(const ScanMemoryHolder& other);
+    moves::ScanMemory& get();
+
+private:
+    std::unique_ptr<moves::ScanMemory> p_memory;
 };
 
 // Figures a developer program reports about one solve.
@@ -52,6 +73,10 @@ public:
         std::vector<SquareTable> seg_latest;
         std::vector<SquareTable> seg_time_warp;
         std::vector<SquareTable> seg_distance;
+        // Changes whenever the route's tables are rebuilt, and is never given to two
+        // different contents in one process, so that a scan can tell which routes changed
+        // since it last looked. 0: unknown.
+        std::vector<std::uint64_t> route_stamp;
 
         // Entry [i][j] of route r's five tables.
         Segment segment(unsigned r, unsigned i, unsigned j) const
@@ -93,8 +118,17 @@ public:
     {
         return stop_request != nullptr && stop_request->load(std::memory_order_relaxed);
     }
+    // The limit of the multi-start search under way (search_limit.h), null outside it.
+    const SearchLimit* search_limit = nullptr;
+    // Asked by the local searches before every inter-route move: a stop was requested, or
+    // the search under way has passed its time limit. The search then ends at once and
+    // leaves a complete solution.
+    bool search_interrupted() const;
 
     VRP();
+    // What the inter-route scans found last time (moves/scan_memory.h).
+    moves::ScanMemory& scan_memory() { return scan_memory_holder.get(); }
+
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
     // matrices and clients (the depot's demand counts as 0 throughout the solver).
     explicit VRP(Instance* instance);
@@ -161,6 +195,9 @@ public:
     double segment_cost(int container, const Segment& s, bool serves_clients) const;
     // The same for a vehicle type record already looked up.
     double segment_cost(const Container& record, const Segment& s, bool serves_clients) const;
+    // The same from the two figures the cost reads.
+    double cost_of(const Container& record, double distance, double time_warp,
+                   bool serves_clients) const;
     void compute_visit_times(Solution& solution) const;
     void print_route_check(const Solution& solution) const;
 
@@ -309,6 +346,7 @@ private:
     // A new solution whose routes initial_routes_unlimited or initial_routes_limited
     // seeded from all clients; v_unrouted gets the clients they left unrouted.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
+    ScanMemoryHolder scan_memory_holder;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.

@@ -38,7 +38,12 @@ inline double VRP::segment_cost(int container_index, const Segment& s, bool serv
 inline double VRP::segment_cost(const Container& record, const Segment& s,
                                 bool serves_clients) const
 {
+    return cost_of(record, s.distance, s.time_warp, serves_clients);
+}
+
+inline double VRP::cost_of(const Container& record, double distance, double time_warp,
+                           bool serves_clients) const
+{
     const double f = serves_clients ? 1.0 : 0.0;
-    return (f * record.fixed_cost + record.var_cost * s.distance) +
-           time_warp_penalty * s.time_warp;
+    return (f * record.fixed_cost + record.var_cost * distance) + time_warp_penalty * time_warp;
 }

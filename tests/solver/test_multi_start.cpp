@@ -80,32 +80,29 @@ TEST(MultiStart, RestartsWithoutDisturbanceServeEveryClient)
     EXPECT_EQ(25u, served);
 }
 
-TEST(MultiStart, OneRestartWithOneIterationDrawsInOrder)
+TEST(MultiStart, ALimitOfZeroEndsTheFirstLocalSearchBeforeItsFirstMove)
 {
-    // A limit far below one restart: the restart runs its construction, local search and
-    // a single disturbance iteration, then the best gets its final intra-route pass.
+    // The restart runs its construction; its local search polishes route 0, then finds the
+    // limit passed before its first inter-route move; nothing is disturbed, and the best
+    // gets its final intra-route pass.
     Instance searched = read_test_instance("solomon_c101_25.json");
     VRP search(&searched);
     search.check_instance();
-    const VRP::Solution result = search.multi_start_ils(1e-4);
+    const VRP::Solution result = search.multi_start_ils(0.0);
     EXPECT_EQ(1, search.stats.restarts);
     const int after_search = std::rand();
 
     Instance replayed = read_test_instance("solomon_c101_25.json");
     VRP replay(&replayed);
     replay.check_instance();
-    ASSERT_TRUE(replay.fleet_unlimited);  // so the descent, not the single pass, is chosen
+    ASSERT_TRUE(replay.fleet_unlimited);
     VRP::Solution best;
     int best_routes = 2147483647;
     VRP::Solution solution = replay.randomized_insertion();
-    for (int step = 0; step < 2; ++step) {
-        if (step == 1) {
-            rand_int(0, 1) == 0 ? replay.disturb_swap(solution) : replay.disturb_exchange(solution);
-        }
-        replay.local_search_rvnd(solution);
-        replay.remove_empty_routes(solution);
-        replay.keep_best(best, solution, best_routes);
-    }
+    replay.add_empty_routes(solution);
+    replay.intra_route_search(solution, 0);
+    replay.remove_empty_routes(solution);
+    replay.keep_best(best, solution, best_routes);
     for (unsigned r = 0; r < best.routes.size(); ++r) {
         replay.intra_route_search(best, r);
     }

@@ -60,19 +60,6 @@ void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned 
     b.visits.insert(b.visits.begin() + pos_b, v_moved.begin(), v_moved.end());
 }
 
-long long smallest_client_demand(const VRP& vrp, const Route& route)
-{
-    if (route.visits.size() < 3) {
-        return 0;
-    }
-    long long smallest = vrp.demand(static_cast<unsigned>(route.visits[1].client));
-    for (std::size_t p = 2; p + 1 < route.visits.size(); ++p) {
-        smallest = std::min<long long>(smallest,
-                                       vrp.demand(static_cast<unsigned>(route.visits[p].client)));
-    }
-    return smallest;
-}
-
 void check_priced_change(double predicted, double cost_before, double cost_after)
 {
 #ifndef NDEBUG

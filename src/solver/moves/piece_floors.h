@@ -10,13 +10,15 @@
 #include "move_support.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace moves {
 
-// What a floor reads at one visit, copied from the route's segment tables.
+// What a floor and a load test read at one visit, copied from the route's tables.
 struct VisitEnds {
     unsigned client = 0;
+    int demand = 0;              // the client's demand as the solver counts it
     double head_distance = 0.0;  // visits 0..here
     double head_warp = 0.0;
     double tail_distance = 0.0;  // visits here..end
@@ -25,44 +27,50 @@ struct VisitEnds {
     double run_warp[2] = {0.0, 0.0};
 };
 
-// VisitEnds of every visit of every route, built once per scan: one small record per
-// piece end instead of five table look-ups.
+// VisitEnds of every visit of every route: one small record per piece end instead of
+// five table look-ups. Kept from scan to scan and rebuilt only for the routes whose
+// stamp changed, reusing their storage.
 class RouteEnds {
 public:
-    explicit RouteEnds(const VRP::Solution& solution)
-    {
-        v_first.reserve(solution.routes.size());
-        for (unsigned r = 0; r < solution.routes.size(); ++r) {
-            v_first.push_back(v_ends.size());
-            add_route(solution, r);
-        }
-    }
-    const VisitEnds* route(unsigned r) const { return &v_ends[v_first[r]]; }
+    void refresh(const VRP& vrp, const VRP::Solution& solution);
+    const VisitEnds* route(unsigned r) const { return v_routes[r].v_ends.data(); }
+    // Smallest client demand, zeros included (0 without clients), so that the quick pair
+    // tests never refuse a pair holding a feasible candidate.
+    long long smallest_demand(unsigned r) const { return v_routes[r].smallest; }
 
 private:
-    std::vector<VisitEnds> v_ends;
-    std::vector<std::size_t> v_first;
+    struct Figures {
+        std::uint64_t stamp = 0;
+        std::vector<VisitEnds> v_ends;
+        long long smallest = 0;
+    };
+    std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
 
-    void add_route(const VRP::Solution& solution, unsigned r)
-    {
-        const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-        const SquareTable& distance = solution.seg_distance[r];
-        const SquareTable& warp = solution.seg_time_warp[r];
-        for (unsigned p = 0; p < n; ++p) {
-            VisitEnds ends;
-            ends.client = client_at(solution, r, p);
-            ends.head_distance = distance(0, p);
-            ends.head_warp = warp(0, p);
-            ends.tail_distance = distance(p, n - 1);
-            ends.tail_warp = warp(p, n - 1);
-            for (unsigned length = 1; length <= 2 && p + length <= n; ++length) {
-                ends.run_distance[length - 1] = distance(p, p + length - 1);
-                ends.run_warp[length - 1] = warp(p, p + length - 1);
-            }
-            v_ends.push_back(ends);
-        }
-    }
+    static void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
+                        Figures& figures);
 };
+
+// Demand of `length` visits from `first` on.
+inline long long run_demand(const VisitEnds* route, unsigned first, unsigned length)
+{
+    long long sum = 0;
+    for (unsigned k = first; k < first + length; ++k) {
+        sum += route[k].demand;
+    }
+    return sum;
+}
+
+// The two figures a floor keeps. No initialisers: one is built for every candidate.
+struct Floor {
+    double distance;
+    double time_warp;
+};
+
+// Cost of a route serving clients whose floor this is.
+inline double floor_cost(const VRP& vrp, const Container& record, const Floor& floor)
+{
+    return vrp.cost_of(record, floor.distance, floor.time_warp, true);
+}
 
 // A run of visits of some route, as a floor needs it.
 struct RunFloor {
@@ -81,7 +89,7 @@ inline RunFloor run_floor(const VisitEnds* route, unsigned first, unsigned lengt
 // Head ending at `head`, then the run, then the tail starting at `tail`. False (no floor)
 // where the first join would meet the depot with itself.
 inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const RunFloor& run,
-                           const VisitEnds& tail, Segment& floor)
+                           const VisitEnds& tail, Floor& floor)
 {
     if (head.client == run.first_client) {
         return false;
@@ -95,7 +103,7 @@ inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const RunFloor
 
 // Head ending at `head`, then the tail starting at `tail`.
 inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEnds& tail,
-                            Segment& floor)
+                            Floor& floor)
 {
     if (head.client == tail.client) {
         return false;
@@ -110,7 +118,7 @@ inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEn
 // whose pieces all come from one route. False where the first join would meet the depot
 // with itself.
 inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const PieceList& pieces,
-                            Segment& floor)
+                            Floor& floor)
 {
     const Piece* piece = pieces.begin();
     if (client_at(solution, piece->route, piece->last) ==
@@ -137,9 +145,9 @@ void offer_intra(const VRP& vrp, const VRP::Solution& solution, unsigned r,
                  const PieceList& pieces, const Candidate& candidate, Choice<Candidate>& choice)
 {
     const Route& route = solution.routes[r];
-    Segment floor;
+    Floor floor;
     if (floor_of_pieces(vrp, solution, pieces, floor) &&
-        !choice.may_take(vrp.segment_cost(route.container, floor, true) - route.cost)) {
+        !choice.may_take(floor_cost(vrp, vrp.container(route.container), floor) - route.cost)) {
         return;
     }
     choice.offer(intra_route_delta(vrp, solution, r, pieces), candidate);

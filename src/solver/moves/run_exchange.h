@@ -5,17 +5,11 @@
 
 #include "move_support.h"
 #include "piece_floors.h"
+#include "scan_memory.h"
 
 #include <array>
 
 namespace moves {
-
-struct RunExchange {
-    unsigned r1 = 0;
-    unsigned r2 = 0;
-    unsigned i = 0;  // first visit of the run taken from r1
-    unsigned p = 0;  // first visit of the run taken from r2, or the insertion place
-};
 
 // The first route after an exchange (RUN2 > 0): its visits before its run, r2's run, the rest.
 template <unsigned RUN1, unsigned RUN2>
@@ -96,24 +90,24 @@ struct PairFloorData {
     const VisitEnds* ends2;
 };
 
-template <unsigned RUN1, unsigned RUN2>
+template <unsigned RUN1, unsigned RUN2, class Chooser>
 bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
-                              double new1, const Choice<RunExchange>& choice)
+                              double new1, const Chooser& choice)
 {
-    Segment floor;
+    Floor floor;
     double floor1 = new1;
     if (RUN2 > 0) {
         if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
                             pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
-        floor1 = vrp.segment_cost(pair.record1, floor, true);
+        floor1 = floor_cost(vrp, pair.record1, floor);
     }
     if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
                         pair.ends2[m.p + RUN2], floor)) {
         return true;
     }
-    const double floor2 = vrp.segment_cost(pair.record2, floor, true);
+    const double floor2 = floor_cost(vrp, pair.record2, floor);
     return choice.may_take(
         price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta);
 }
@@ -131,16 +125,6 @@ void apply_run_exchange(const VRP& vrp, VRP::Solution& solution, const RunExchan
     begin_two_route_change(solution, m.r1, m.r2);
     exchange_runs(solution.routes[m.r1], m.i, RUN1, solution.routes[m.r2], m.p, RUN2);
     end_two_route_change(vrp, solution, m.r1, m.r2);
-}
-
-// Sum of the demands of `length` visits from position `first` on.
-inline long long run_demand(const VRP& vrp, const Route& route, unsigned first, unsigned length)
-{
-    long long sum = 0;
-    for (unsigned k = first; k < first + length; ++k) {
-        sum += vrp.demand(static_cast<unsigned>(route.visits[k].client));
-    }
-    return sum;
 }
 
 // Last start of a run of `length` clients: the last two clients never form a pair.
@@ -176,8 +160,61 @@ bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
     return second_fits && first_fits;
 }
 
-// Every route pair (r1 outer, r2 inner, both ascending, r1 != r2), every run of r1, then
-// every run or insertion place of r2, all load tests strict and in 64 bits.
+// The candidates of one route pair (r1 != r2, both able to give and take runs) that pass
+// the load tests, in scan order: every run of r1, then every run or insertion place of r2,
+// all load tests strict and in 64 bits. v_given_cost: relocations' new r1 cost per run.
+template <unsigned RUN1, unsigned RUN2, class Chooser>
+void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnds& ends,
+                   unsigned r1, unsigned r2, const std::vector<double>& v_given_cost,
+                   Chooser& choice)
+{
+    const Route& route1 = solution.routes[r1];
+    const Route& route2 = solution.routes[r2];
+    const int last_i = last_run_start(route1.visits.size(), RUN1);
+    const auto n2 = static_cast<int>(route2.visits.size());
+    const int last_p = RUN2 > 0 ? last_run_start(route2.visits.size(), RUN2) : n2 - 1;
+    const LoadFigures first = load_figures(vrp, solution, r1, ends.smallest_demand(r1));
+    const LoadFigures second = load_figures(vrp, solution, r2, ends.smallest_demand(r2));
+    if (!pair_may_fit<RUN1, RUN2>(first, second)) {
+        return;
+    }
+    const PairFloorData pair{vrp.container(route1.container),
+                             vrp.container(route2.container),
+                             run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
+                             route1.cost,
+                             route2.cost,
+                             ends.route(r1),
+                             ends.route(r2)};
+    for (int i = 1; i <= last_i; ++i) {
+        const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
+        if (RUN2 == 0 && second.load + given >= second.capacity) {
+            continue;
+        }
+        double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
+        for (int p = 1; p <= last_p; ++p) {
+            if (RUN2 > 0) {
+                const long long taken = run_demand(pair.ends2, static_cast<unsigned>(p), RUN2);
+                if (first.load - given + taken >= first.capacity ||
+                    second.load + given - taken >= second.capacity) {
+                    continue;
+                }
+            }
+            const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
+                                        static_cast<unsigned>(p)};
+            if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1, choice)) {
+                continue;
+            }
+            if (RUN2 > 0) {
+                new1 = first_route_cost<RUN1, RUN2>(vrp, solution, candidate);
+            }
+            choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate, new1),
+                         candidate);
+        }
+    }
+}
+
+// Every route pair (r1 outer, r2 inner, both ascending, r1 != r2). Pairs whose routes
+// did not change since the last scan offer what that scan kept (scan_memory.h).
 template <unsigned RUN1, unsigned RUN2>
 bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed)
 {
@@ -186,29 +223,18 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     if (routes == 0) {
         return false;
     }
-    // Computed once per scan so that the pair tests stay constant-time.
-    std::vector<long long> v_min(routes);
-    for (unsigned r = 0; r < routes; ++r) {
-        v_min[r] = smallest_client_demand(vrp, solution.routes[r]);
-    }
-    const RouteEnds ends(solution);
-    std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    ScanMemory& memory = prepared_scan_memory(vrp, solution);
+    PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
+    findings.prepare(routes);
+    std::vector<double>& v_given_cost = memory.v_given_cost;
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
-        const Route& route1 = solution.routes[r1];
-        const int last_i = last_run_start(route1.visits.size(), RUN1);
+        const int last_i = last_run_start(solution.routes[r1].visits.size(), RUN1);
         if (last_i < 1) {
             continue;
         }
-        const LoadFigures first = load_figures(vrp, solution, r1, v_min[r1]);
-        // A relocation leaves r1 the same whichever route takes the run: priced once per run.
-        if (RUN2 == 0) {
-            v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
-            for (int i = 1; i <= last_i; ++i) {
-                v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
-                    vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
-            }
-        }
+        const std::uint64_t stamp1 = route_stamp(solution, r1);
+        bool given_priced = false;
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             const Route& route2 = solution.routes[r2];
             const auto n2 = static_cast<int>(route2.visits.size());
@@ -216,45 +242,26 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             if (r2 == r1 || last_p < 1) {
                 continue;
             }
-            const LoadFigures second = load_figures(vrp, solution, r2, v_min[r2]);
-            if (!pair_may_fit<RUN1, RUN2>(first, second)) {
-                continue;
-            }
-            const PairFloorData pair{vrp.container(route1.container),
-                                     vrp.container(route2.container),
-                                     run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
-                                     route1.cost,
-                                     route2.cost,
-                                     ends.route(r1),
-                                     ends.route(r2)};
-            for (int i = 1; i <= last_i; ++i) {
-                const long long given = run_demand(vrp, route1, static_cast<unsigned>(i), RUN1);
-                if (RUN2 == 0 && second.load + given >= second.capacity) {
-                    continue;
+            PairFinding<RunExchange>& finding = findings.at(r1, r2);
+            const std::uint64_t stamp2 = route_stamp(solution, r2);
+            if (!finding.current(stamp1, stamp2)) {
+                // A relocation leaves r1 the same whichever route takes the run: priced
+                // once per run, and only for an r1 that has a pair to rescan.
+                if (RUN2 == 0 && !given_priced) {
+                    v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
+                    for (int i = 1; i <= last_i; ++i) {
+                        v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
+                            vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+                    }
+                    given_priced = true;
                 }
-                double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
-                for (int p = 1; p <= last_p; ++p) {
-                    if (RUN2 > 0) {
-                        const long long taken =
-                            run_demand(vrp, route2, static_cast<unsigned>(p), RUN2);
-                        if (first.load - given + taken >= first.capacity ||
-                            second.load + given - taken >= second.capacity) {
-                            continue;
-                        }
-                    }
-                    const RunExchange candidate{r1, r2, static_cast<unsigned>(i),
-                                                static_cast<unsigned>(p)};
-                    if (!run_exchange_may_improve<RUN1, RUN2>(vrp, pair, candidate, new1,
-                                                              choice)) {
-                        continue;
-                    }
-                    if (RUN2 > 0) {
-                        new1 = first_route_cost<RUN1, RUN2>(vrp, solution, candidate);
-                    }
-                    choice.offer(price_run_exchange<RUN1, RUN2>(vrp, solution, candidate, new1),
-                                 candidate);
-                }
+                PairRecorder<RunExchange> recorder(finding.v_kept);
+                scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
+                                          recorder);
+                finding.stamp1 = stamp1;
+                finding.stamp2 = stamp2;
             }
+            finding.offer_to(r1, r2, choice);
         }
     }
     return take_inter_choice(vrp, solution, v_changed, choice, [&](const RunExchange& chosen) {

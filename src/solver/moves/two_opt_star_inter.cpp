@@ -3,18 +3,12 @@
 
 #include "move_support.h"
 #include "piece_floors.h"
+#include "scan_memory.h"
 
 using moves::Piece;
+using moves::TailExchange;
 
 namespace {
-struct TailExchange {
-    unsigned r1 = 0;
-    unsigned r2 = 0;
-    unsigned i = 0;  // r1 keeps 0..i
-    unsigned j = 0;  // r2 keeps 0..j
-    int container_a = 0;
-    int container_b = 0;
-};
 
 // What pricing the candidates of one route pair reads, looked up once per pair.
 struct TailPair {
@@ -90,40 +84,42 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
 }
 
 // Floors of the two new routes (see piece_floors.h), taken once per candidate for both
-// vehicle-type assignments.
+// vehicle-type assignments; only what the floors are priced from, left uninitialised
+// where a route serves no client (it is then not read).
 struct TailFloors {
-    Segment a;
-    Segment b;
-    bool valid = true;
+    moves::Floor a;
+    moves::Floor b;
+    bool valid;
 };
 
-TailFloors tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
-                       const TailExchange& m)
+bool tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                 const TailExchange& m, TailFloors& floors)
 {
     const moves::VisitEnds* ends1 = ends.route(pair.r1);
     const moves::VisitEnds* ends2 = ends.route(pair.r2);
-    TailFloors floors;
+    floors.valid = true;
     if (pair.a_serves(m)) {
         floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
     }
     if (pair.b_serves(m) && floors.valid) {
         floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
     }
-    return floors;
+    return floors.valid;
 }
 
 // Whether the assignment in m could beat the choice so far, judged from the floors put
 // through the very sum that prices it; one that could not is skipped unpriced.
+template <class Chooser>
 bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailExchange& m,
-                               const TailFloors& floors, const moves::Choice<TailExchange>& choice)
+                               const TailFloors& floors, const Chooser& choice)
 {
     if (!floors.valid) {
         return true;
     }
     const double cost_a =
-        pair.a_serves(m) ? vrp.segment_cost(pair.record(m.container_a), floors.a, true) : 0.0;
+        pair.a_serves(m) ? moves::floor_cost(vrp, pair.record(m.container_a), floors.a) : 0.0;
     const double cost_b =
-        pair.b_serves(m) ? vrp.segment_cost(pair.record(m.container_b), floors.b, true) : 0.0;
+        pair.b_serves(m) ? moves::floor_cost(vrp, pair.record(m.container_b), floors.b) : 0.0;
     return choice.may_take(
         moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b, pair.cost1,
                                 pair.cost2)
@@ -132,9 +128,10 @@ bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailE
 
 // Prices the vehicle-type assignments the loads allow: between real types only the
 // first possible one, with the DUMMY type both.
+template <class Chooser>
 void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const TailPair& pair,
                          const moves::RouteEnds& ends, TailExchange m, long long load_a,
-                         long long load_b, moves::Choice<TailExchange>& choice)
+                         long long load_b, Chooser& choice)
 {
     const long long cap1 = pair.record1.capacity;
     const long long cap2 = pair.record2.capacity;
@@ -144,7 +141,8 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
         return;
     }
     const bool with_dummy = vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2);
-    const TailFloors floors = tail_floors(vrp, pair, ends, m);
+    TailFloors floors;
+    tail_floors(vrp, pair, ends, m, floors);
     if (keep) {
         m.container_a = pair.c1;
         m.container_b = pair.c2;
@@ -157,6 +155,29 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
         m.container_b = pair.c1;
         if (tail_exchange_may_improve(vrp, pair, m, floors, choice)) {
             choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
+        }
+    }
+}
+
+// Every split (i, j) of one route pair but (0, 0), in scan order.
+template <class Chooser>
+void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::RouteEnds& ends,
+                    unsigned r1, unsigned r2, Chooser& choice)
+{
+    const TailPair pair(vrp, solution, r1, r2);
+    const unsigned n1 = pair.n1;
+    const unsigned n2 = pair.n2;
+    const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
+    const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
+    for (unsigned i = 0; i + 2 <= n1; ++i) {
+        for (unsigned j = 0; j + 2 <= n2; ++j) {
+            if (i == 0 && j == 0) {
+                continue;
+            }
+            const long long load_a = static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
+            const long long load_b = static_cast<long long>(v_cum2[j]) + v_cum1[n1 - 1] - v_cum1[i];
+            offer_tail_exchange(vrp, solution, pair, ends, TailExchange{r1, r2, i, j, 0, 0},
+                                load_a, load_b, choice);
         }
     }
 }
@@ -174,32 +195,27 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
 {
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
-    const moves::RouteEnds ends(solution);
+    moves::ScanMemory& memory = moves::prepared_scan_memory(*this, solution);
+    moves::PairFindings<TailExchange>& findings = memory.tail_findings;
+    findings.prepare(routes);
     moves::Choice<TailExchange> choice;
-    // Each unordered pair once; an empty route only ever comes second.
+    // Each unordered pair once; an empty route only ever comes second. Pairs whose routes
+    // did not change since the last scan offer what that scan kept (scan_memory.h).
     for (unsigned r1 = 0; r1 + 1 < routes; ++r1) {
-        const auto n1 = static_cast<unsigned>(solution.routes[r1].visits.size());
-        if (n1 < 3) {
+        if (solution.routes[r1].visits.size() < 3) {
             continue;
         }
-        const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
+        const std::uint64_t stamp1 = moves::route_stamp(solution, r1);
         for (unsigned r2 = r1 + 1; r2 < routes; ++r2) {
-            const TailPair pair(*this, solution, r1, r2);
-            const unsigned n2 = pair.n2;
-            const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
-            for (unsigned i = 0; i + 2 <= n1; ++i) {
-                for (unsigned j = 0; j + 2 <= n2; ++j) {
-                    if (i == 0 && j == 0) {
-                        continue;
-                    }
-                    const long long load_a =
-                        static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
-                    const long long load_b =
-                        static_cast<long long>(v_cum2[j]) + v_cum1[n1 - 1] - v_cum1[i];
-                    offer_tail_exchange(*this, solution, pair, ends,
-                                        TailExchange{r1, r2, i, j, 0, 0}, load_a, load_b, choice);
-                }
+            moves::PairFinding<TailExchange>& finding = findings.at(r1, r2);
+            const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
+            if (!finding.current(stamp1, stamp2)) {
+                moves::PairRecorder<TailExchange> recorder(finding.v_kept);
+                scan_tail_pair(*this, solution, memory.ends, r1, r2, recorder);
+                finding.stamp1 = stamp1;
+                finding.stamp2 = stamp2;
             }
+            finding.offer_to(r1, r2, choice);
         }
     }
     return moves::take_inter_choice(

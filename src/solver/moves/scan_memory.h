@@ -1,0 +1,131 @@
+#pragma once
+// What the inter-route scans found last time, per move and route pair, so that a scan
+// rescans only the pairs in which a route changed since (a route's stamp changes with
+// its content) and offers the kept candidates of the others again, in scan order.
+//
+// A pair keeps, in scan order, every candidate that could be chosen after whatever the
+// earlier pairs offered. The choice starts at 0.0 and only falls, so a candidate that is
+// not is_less than 0.0 is never chosen. Nor is one at least 0.02 above a candidate kept
+// before it: once that one was offered, the best is at most 0.01 above it, so the later
+// one is above the best and fails is_less. Offering the kept candidates of every pair in
+// scan order therefore chooses what a full scan chooses, near-ties included.
+
+#include "inter_candidates.h"
+#include "move_support.h"
+#include "piece_floors.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace moves {
+
+template <class Candidate>
+struct KeptCandidate {
+    Priced price;
+    Candidate candidate;
+};
+
+// What the last scan of one route pair kept, and the stamps of the two routes it saw.
+template <class Candidate>
+struct PairFinding {
+    std::uint64_t stamp1 = 0;
+    std::uint64_t stamp2 = 0;
+    std::vector<KeptCandidate<Candidate>> v_kept;
+
+    bool current(std::uint64_t s1, std::uint64_t s2) const
+    {
+        return s1 != 0 && s2 != 0 && stamp1 == s1 && stamp2 == s2;
+    }
+    // Offers the kept candidates again for routes r1 and r2.
+    void offer_to(unsigned r1, unsigned r2, Choice<Candidate>& choice) const
+    {
+        for (const KeptCandidate<Candidate>& kept : v_kept) {
+            Candidate candidate = kept.candidate;
+            candidate.r1 = r1;
+            candidate.r2 = r2;
+            choice.offer(kept.price, candidate);
+        }
+    }
+};
+
+// The findings of one move, by route pair (r1, r2).
+template <class Candidate>
+class PairFindings {
+public:
+    void prepare(unsigned routes)
+    {
+        if (routes > stride) {
+            stride = routes + routes / 2 + 4;
+            v_pairs.assign(static_cast<std::size_t>(stride) * stride, PairFinding<Candidate>{});
+        }
+    }
+    PairFinding<Candidate>& at(unsigned r1, unsigned r2)
+    {
+        return v_pairs[static_cast<std::size_t>(r1) * stride + r2];
+    }
+
+private:
+    unsigned stride = 0;
+    std::vector<PairFinding<Candidate>> v_pairs;
+};
+
+// Stands in for the choice while one pair is rescanned: takes what the pair keeps (see
+// above), and tells the cost floors which candidates need no pricing.
+template <class Candidate>
+class PairRecorder {
+public:
+    explicit PairRecorder(std::vector<KeptCandidate<Candidate>>& v_kept_) : v_kept(v_kept_)
+    {
+        v_kept.clear();
+    }
+    bool may_take(double floor_delta) const
+    {
+        return is_less(floor_delta, 0.0) && floor_delta < bar + 0.02;
+    }
+    void offer(const Priced& price, const Candidate& candidate)
+    {
+        if (may_take(price.delta)) {
+            v_kept.push_back(KeptCandidate<Candidate>{price, candidate});
+            bar = std::min(bar, price.delta);
+        }
+    }
+
+private:
+    std::vector<KeptCandidate<Candidate>>& v_kept;
+    double bar = 0.0;
+};
+
+inline std::uint64_t route_stamp(const VRP::Solution& solution, unsigned r)
+{
+    return r < solution.route_stamp.size() ? solution.route_stamp[r] : 0;
+}
+
+class ScanMemory {
+public:
+    RouteEnds ends;
+    // Relocations and exchanges by RUN1 * 3 + RUN2.
+    std::array<PairFindings<RunExchange>, 9> v_run_findings;
+    PairFindings<TailExchange> tail_findings;
+    std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+
+    // Before a scan: forgets everything when the vehicle types or the solver's weights
+    // differ from what the findings were priced with (a caller may edit them between
+    // scans; the routes' stamps cannot tell), then refreshes the route ends.
+    void prepare(const VRP& vrp, const VRP::Solution& solution);
+
+private:
+    std::vector<double> v_priced_with;
+    std::vector<double> v_now;
+};
+
+// The solver's memory, ready for a scan of the solution.
+inline ScanMemory& prepared_scan_memory(VRP& vrp, const VRP::Solution& solution)
+{
+    ScanMemory& memory = vrp.scan_memory();
+    memory.prepare(vrp, solution);
+    return memory;
+}
+
+}  // namespace moves
