@@ -51,7 +51,7 @@ void run_pass(CoordinateJob& job, const PassShape& shape)
             return;
         }
         pause_if(pause && shape.report_before_pause, shape.pause);
-        if (job.token->stop_requested()) {
+        if (job.token->stop_requested() || job.context->stopped()) {
             return;
         }
     }

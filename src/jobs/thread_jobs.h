@@ -2,7 +2,8 @@
 // Long work off the GUI thread: the instance check with matrix collection, the
 // optimisation and the coordinate searches. Each job runs on Qt's global thread pool
 // with copies of its arguments and reports only through the signals below, which the
-// windows receive queued on the GUI thread. Nothing waits for a job.
+// windows receive queued on the GUI thread. Only a closing window waits for its jobs,
+// briefly, after asking them all to stop.
 
 #include "lat_long_status.h"
 #include "text_table.h"
