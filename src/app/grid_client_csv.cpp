@@ -21,13 +21,14 @@ const std::vector<std::string> k_english_tail = {"Begin time window", "End time 
 const std::vector<std::string> k_german_tail = {"Begginzeitfenster", "Endzeitfenster", "Lieferzeit",
                                                 "Nachfrage", "Notizen"};
 
+// Time windows written as the import reads them, so that the template imports as it stands.
 const TextTable k_template_rows = {
     {"Depot", "Rua XV de Novembro", "824", "Centro", "Curitiba", "Parana", "Brasil", "", "",
-     "12/02/2021  08:00:00", "", "0", "1"},
+     "12/02/2021 08:00", "12/02/2021 18:00", "0", "1"},
     {"Cliente 1", "Avenida Sete de Setembro", "4121", "Batel", "Curitiba", "Parana", "Brasil", "",
-     "", "", "", "0", "1"},
+     "", "12/02/2021 08:00", "12/02/2021 18:00", "0", "1"},
     {"Mercado Central", "Rua Mateus Leme", "420", "Sao Francisco", "Curitiba", "Parana", "Brasil",
-     "", "", "12/02/2021  08:00:00", "12/02/2021  08:30:00", "0", "1"}};
+     "", "", "12/02/2021 08:00", "12/02/2021 08:30", "0", "1"}};
 
 QString cell_text(const TextTable& vv_table, size_t row, int32_t column)
 {
@@ -86,6 +87,22 @@ std::vector<std::vector<QVariant>> grid_csv_rows(const TextTable& vv_table)
         vv_rows.push_back(v_row);
     }
     return vv_rows;
+}
+
+bool first_unreadable_time_window(const TextTable& vv_table, size_t rows, size_t& row,
+                                  int& column)
+{
+    for (size_t r = 1; r < vv_table.size() && r <= rows; ++r) {
+        for (const int32_t time_column : {9, 10}) {
+            const QString s_cell = cell_text(vv_table, r, time_column);
+            if (!s_cell.isEmpty() && !QDateTime::fromString(s_cell, k_csv_date_format).isValid()) {
+                row = r;
+                column = time_column;
+                return true;
+            }
+        }
+    }
+    return false;
 }
 
 std::vector<std::string> grid_csv_row(const QAbstractItemModel& model, int row)

@@ -29,5 +29,10 @@ TextTable grid_csv_template(const std::string& s_language);
 // "dd/MM/yyyy HH:mm"), the notes only when the header row has exactly 14 cells.
 std::vector<std::vector<QVariant>> grid_csv_rows(const TextTable& vv_table);
 
+// The first non-empty time-window cell among the first `rows` data rows that does not read
+// as "dd/MM/yyyy HH:mm": its table row (the header is row 0) and its column (9 or 10).
+bool first_unreadable_time_window(const TextTable& vv_table, size_t rows, size_t& row,
+                                  int& column);
+
 // The 14 cells of one client-grid row as the export writes them.
 std::vector<std::string> grid_csv_row(const QAbstractItemModel& model, int row);

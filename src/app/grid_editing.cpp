@@ -26,6 +26,14 @@ void write_row_texts(QStandardItemModel& model, int row, const std::vector<QStri
     }
 }
 
+// Every cell from the row on holds its display text, as if the rows had been rewritten.
+void rows_to_texts(QStandardItemModel& model, int first_row)
+{
+    for (int row = first_row; row < model.rowCount(); ++row) {
+        write_row_texts(model, row, row_texts(model, row));
+    }
+}
+
 }  // namespace
 
 void erase_selected_rows(QStandardItemModel& model, const QModelIndexList& selection)
@@ -47,33 +55,31 @@ void insert_empty_row(QStandardItemModel& model, int row)
     if (row < 0 || row >= model.rowCount()) {
         return;
     }
-    std::vector<QString> v_carried = row_texts(model, row);
-    for (int next = row + 1; next < model.rowCount(); ++next) {
-        std::vector<QString> v_next = row_texts(model, next);
-        write_row_texts(model, next, v_carried);
-        v_carried = std::move(v_next);
-    }
+    // The model rows themselves move, so that what follows a row (an answer the coordinate
+    // search still owes it) moves with it.
+    model.removeRow(model.rowCount() - 1);
+    model.insertRow(row);
     clear_grid_row(model, row);
+    rows_to_texts(model, row + 1);
 }
 
 void remove_selected_rows(QStandardItemModel& model, const QModelIndexList& selection)
 {
     std::set<int> removed;
     for (const QModelIndex& index : selection) {
-        removed.insert(index.row());
-    }
-    TextTable vv_kept;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (removed.count(row) != 0) {
-            continue;
+        if (index.isValid() && index.row() < model.rowCount()) {
+            removed.insert(index.row());
         }
-        std::vector<std::string> v_row;
-        for (const QString& s_text : row_texts(model, row)) {
-            v_row.push_back(s_text.toStdString());
-        }
-        vv_kept.push_back(v_row);
     }
-    load_table_into_grid(model, vv_kept);
+    for (auto row = removed.rbegin(); row != removed.rend(); ++row) {
+        model.removeRow(*row);
+    }
+    const int kept = model.rowCount();
+    model.insertRows(kept, static_cast<int>(removed.size()));
+    for (int row = kept; row < model.rowCount(); ++row) {
+        clear_grid_row(model, row);
+    }
+    rows_to_texts(model, 0);
 }
 
 TextTable selected_cells_table(const QAbstractItemModel& model, const QModelIndexList& selection)

@@ -1,6 +1,7 @@
 #pragma once
-// Editing of the fixed-size grids from the selection and the clipboard. Rows are
-// never added to or removed from a model: inserting and removing move cell texts.
+// Editing of the fixed-size grids from the selection and the clipboard. A grid keeps its
+// number of rows: inserting and removing move whole model rows (so that whatever follows
+// a row moves with it), and every moved cell ends up holding its text.
 
 #include "text_table.h"
 
@@ -17,12 +18,12 @@ class QStandardItemModel;
 void erase_selected_rows(QStandardItemModel& model, const QModelIndexList& selection);
 void erase_selected_cells(QStandardItemModel& model, const QModelIndexList& selection);
 
-// Moves rows row..last-1 one row down as texts and empties the row; the last row's
-// content falls off the grid.
+// Moves rows row..last-1 one row down and empties the row; the last row's content falls
+// off the grid.
 void insert_empty_row(QStandardItemModel& model, int row);
 
-// Removes the rows that hold a selected cell; the rows below move up as texts and the
-// freed rows at the bottom end empty.
+// Removes the rows that hold a selected cell; the rows below move up and the freed rows at
+// the bottom end empty.
 void remove_selected_rows(QStandardItemModel& model, const QModelIndexList& selection);
 
 // The selected cells' texts, one line per grid row in row order, each line packed with

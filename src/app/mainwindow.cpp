@@ -11,6 +11,13 @@
 #include <QFileDialog>
 #include <QtCharts/QChart>
 
+namespace {
+
+// How long a close waits for the stopped jobs to end.
+constexpr std::chrono::milliseconds k_close_wait{1000};
+
+}  // namespace
+
 MainWindow::MainWindow(Database* shared_database, QWidget* parent)
     : QMainWindow(parent), database(shared_database), ui(new Ui::MainWindow)
 {
@@ -106,5 +113,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
                                tr("An operation is still running (optimizing problem), would you "
                                   "like to cancel it?"))) {
         event->ignore();
+    }
+    if (event->isAccepted()) {
+        // The window goes, so does its work: nothing may hold the process open afterwards.
+        thread_jobs.stop_every_job();
+        thread_jobs.wait_for_jobs(k_close_wait);
     }
 }

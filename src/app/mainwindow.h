@@ -3,6 +3,7 @@
 // and coordinate-search roads to the background jobs, and the results area.
 
 #include "lat_long_status.h"
+#include "searched_rows.h"
 #include "text_table.h"
 #include "thread_jobs.h"
 
@@ -182,6 +183,11 @@ private:
 
     // Clients of the grid stored in the database.
     void save_clients_from_grid_on_database();
+    // Tells the planner how many client rows did not fit into the client grid.
+    void report_client_rows_left_out(int rows_left_out);
+
+    // The routes grid's rows when it is built; a longer result makes it grow.
+    static constexpr int k_routes_grid_rows = 300;
 
     Database* database = nullptr;
     rapidjson::Document instance_document;
@@ -212,6 +218,7 @@ private:
     AnalysisWindow* analysis_window = nullptr;
     Ui::MainWindow* ui = nullptr;
     ThreadJobs thread_jobs;
+    SearchedRows searched_rows;
     bool lat_long_search_running = false;
     bool optimization_running = false;
 

@@ -42,7 +42,22 @@ void MainWindow::export_client_csv_template(std::string s_file_name)
 void MainWindow::load_client_csv_into_grid(const TextTable& vv_table)
 {
     clear_grid(client_model);
-    write_grid_rows(*client_model, grid_csv_rows(vv_table));
+    const std::vector<std::vector<QVariant>> vv_rows = grid_csv_rows(vv_table);
+    write_grid_rows(*client_model, vv_rows);
+    const int grid_rows = client_model->rowCount();
+    size_t table_row = 0;
+    int column = 0;
+    if (first_unreadable_time_window(vv_table, static_cast<size_t>(grid_rows), table_row, column)) {
+        // Named here, the cell is not left empty without a word until the grid check.
+        information(tr("Input data error"),
+                    tr("The date and time on row %1, column '%2' could not be read; write it as "
+                       "dd/MM/yyyy HH:mm")
+                        .arg(table_row - 1)
+                        .arg(client_model->headerData(column, Qt::Horizontal).toString()));
+    }
+    if (static_cast<int>(vv_rows.size()) > grid_rows) {
+        report_client_rows_left_out(static_cast<int>(vv_rows.size()) - grid_rows);
+    }
 }
 
 void MainWindow::on_btnImportClientData_clicked()

@@ -18,6 +18,7 @@ void MainWindow::add_client_from_db(std::vector<std::string> v_clients)
 {
     const int row = first_empty_row(client_model);
     if (row < 0) {
+        report_client_rows_left_out(1);
         return;
     }
     // Fields 0 to 8: name and address parts, then the coordinates; the code stays out.
@@ -25,6 +26,14 @@ void MainWindow::add_client_from_db(std::vector<std::string> v_clients)
         client_model->setData(client_model->index(row, static_cast<int>(field)),
                               QString::fromStdString(v_clients[field]), Qt::EditRole);
     }
+}
+
+void MainWindow::report_client_rows_left_out(int rows_left_out)
+{
+    information(tr("Input data error"),
+                tr("The client grid holds %1 rows; client rows left out: %2")
+                    .arg(client_model->rowCount())
+                    .arg(rows_left_out));
 }
 
 void MainWindow::add_vehicle_from_db(std::vector<std::string> v_vehicles)

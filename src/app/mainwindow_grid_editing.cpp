@@ -65,6 +65,44 @@ void add_shortcut(MainWindow* window, QTableView* view, QKeySequence::StandardKe
     QObject::connect(action, &QAction::triggered, window, slot);
 }
 
+// The selected and current cells by place: moved rows would take the selection with them,
+// while the planner goes on where the rows were edited.
+class SelectedPlaces {
+public:
+    explicit SelectedPlaces(QTableView& grid_view) : view(grid_view)
+    {
+        const QItemSelectionModel* selection = view.selectionModel();
+        if (selection) {
+            for (const QModelIndex& index : selection->selectedIndexes()) {
+                v_places.emplace_back(index.row(), index.column());
+            }
+            current = {selection->currentIndex().row(), selection->currentIndex().column()};
+        }
+    }
+
+    void select_again() const
+    {
+        QItemSelectionModel* selection = view.selectionModel();
+        if (!selection) {
+            return;
+        }
+        const QAbstractItemModel* model = view.model();
+        selection->setCurrentIndex(model->index(current.first, current.second),
+                                   QItemSelectionModel::NoUpdate);
+        QItemSelection cells;
+        for (const auto& place : v_places) {
+            const QModelIndex index = model->index(place.first, place.second);
+            cells.select(index, index);
+        }
+        selection->select(cells, QItemSelectionModel::ClearAndSelect);
+    }
+
+private:
+    QTableView& view;
+    std::vector<std::pair<int, int>> v_places;
+    std::pair<int, int> current{-1, -1};
+};
+
 void show_menu(QMenu* menu, const QTableView* view, const QPoint& pos)
 {
     menu->popup(view->viewport()->mapToGlobal(pos));
@@ -171,13 +209,17 @@ void MainWindow::add_row_client_table()
     // Without a selected cell there is no place to insert at: nothing happens.
     const QModelIndexList selection = selected_cells(ui->TableViewDataInput);
     if (!selection.isEmpty()) {
+        const SelectedPlaces places(*ui->TableViewDataInput);
         insert_empty_row(*client_model, selection.first().row());
+        places.select_again();
     }
 }
 
 void MainWindow::remove_client_table_row()
 {
+    const SelectedPlaces places(*ui->TableViewDataInput);
     remove_selected_rows(*client_model, selected_cells(ui->TableViewDataInput));
+    places.select_again();
 }
 
 void MainWindow::copy_client_table_row()

@@ -26,21 +26,23 @@ void MainWindow::on_actionImport_instance_triggered()
         report_unreadable_file(this, s_path);
         return;
     }
+    // Checked whole before it replaces anything: a refused file keeps the current instance.
     rapidjson::Document document = load_json_file(s_path.toStdString());
-    instance_document.Swap(document);
-    if (check_json_error(instance_document)) {
-        fill_grids_from_instance_json();
+    if (!check_json_error(document)) {
+        report_unreadable_file(this, s_path);
+        return;
     }
+    instance_document.Swap(document);
+    fill_grids_from_instance_json();
 }
 
 void MainWindow::update_json_from_database(std::string s_instance_json)
 {
-    const rapidjson::Document document = string_to_json(s_instance_json);
+    rapidjson::Document document = string_to_json(s_instance_json);
     if (!check_json_error(document)) {
         return;
     }
-    instance_document.SetNull();
-    instance_document.CopyFrom(document, instance_document.GetAllocator());
+    instance_document.Swap(document);  // the previous document is freed with `document`
     fill_grids_from_instance_json();
 }
 

@@ -60,6 +60,8 @@ void MainWindow::collect_lat_long_grid_threaded(TextTable& vv_search)
     const std::string s_email = setting("email");
     const std::string s_google_api_key = setting("google_api_key");
     progress_bar->setMaximum(static_cast<int>(vv_search.size()));
+    // Answers follow their rows, wherever grid edits move them meanwhile.
+    searched_rows.start(*client_model, vv_search);
     if (setting("lat_long_database_search") == "1") {
         thread_jobs.collect_lat_long_grid_database_search(vv_search, s_email, s_google_api_key,
                                                           s_lat_long_api);
@@ -77,13 +79,17 @@ void MainWindow::get_add_client_from_grid_status(Geoservices::LAT_LONG_STATUS st
     }
     QString s_box;
     switch (status) {
-    case Geoservices::LAT_LONG_OK:
+    case Geoservices::LAT_LONG_OK: {
         status_label->setText(tr("OK"));
-        client_model->setData(client_model->index(client_number, 7), QString::fromStdString(lat),
-                              Qt::EditRole);
-        client_model->setData(client_model->index(client_number, 8), QString::fromStdString(lon),
-                              Qt::EditRole);
+        const int row = searched_rows.grid_row(client_number);
+        if (row >= 0) {
+            client_model->setData(client_model->index(row, 7), QString::fromStdString(lat),
+                                  Qt::EditRole);
+            client_model->setData(client_model->index(row, 8), QString::fromStdString(lon),
+                                  Qt::EditRole);
+        }
         break;
+    }
     case Geoservices::LAT_LONG_NOT_FOUND:
         status_label->setText(tr("Value not found"));
         break;

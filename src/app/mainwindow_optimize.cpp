@@ -102,6 +102,8 @@ InstanceOptions MainWindow::instance_options()
 
 void MainWindow::collect_distance_matrices_threaded(rapidjson::Document& document)
 {
+    // The matrix collection is part of the optimisation: a second one is refused from here.
+    optimization_running = true;
     status_label->setText(tr("Collecting distance matrices..."));
     const std::string s_distance_matrix_api = setting("distance_matrix_api");
     const std::string s_google_api_key = setting("google_api_key");
@@ -116,6 +118,7 @@ void MainWindow::get_end_check_json(std::string s_input_json_checked, bool json_
         optimize_threaded(s_input_json_checked);
         return;
     }
+    optimization_running = false;
     status_label->setText(QString());
     check_json_error(document);
 }

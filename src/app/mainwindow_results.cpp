@@ -18,6 +18,8 @@
 #include <QtCharts/QChart>
 #include <QtCharts/QHorizontalStackedBarSeries>
 
+#include <algorithm>
+
 void MainWindow::get_end_optimize(std::string s_output_json)
 {
     qDebug() << "get_end_optimize()";
@@ -25,9 +27,9 @@ void MainWindow::get_end_optimize(std::string s_output_json)
     information(tr("Optimization"), tr("Optimization ended!"));
     status_label->setText(QString());
     progress_bar->setValue(0);
-    const rapidjson::Document document = string_to_json(s_output_json);
-    instance_document.SetNull();
-    instance_document.CopyFrom(document, instance_document.GetAllocator());
+    // The new document takes the place of the old one, whose memory goes with it.
+    rapidjson::Document document = string_to_json(s_output_json);
+    instance_document.Swap(document);
     fill_routes_grid();
     optimization_running = false;
     if (setting("automatic_client_save") == "1") {
@@ -56,7 +58,9 @@ void MainWindow::fill_routes_grid()
     }
     clear_grid(routes_model);
     const std::vector<RoutesGridRow> v_rows = routes_grid_rows(instance_document);
-    const int rows = std::min(static_cast<int>(v_rows.size()), routes_model->rowCount());
+    const int rows = static_cast<int>(v_rows.size());
+    // The grid grows to hold every row of the result.
+    routes_model->setRowCount(std::max(k_routes_grid_rows, rows));
     for (int row = 0; row < rows; ++row) {
         const RoutesGridRow& v_row = v_rows[static_cast<size_t>(row)];
         for (int column = 0; column < static_cast<int>(v_row.size()); ++column) {

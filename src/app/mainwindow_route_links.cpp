@@ -5,6 +5,7 @@
 
 #include "file_reports.h"
 #include "map_page.h"
+#include "message_box.h"
 #include "route_links.h"
 #include "solution_view.h"
 #include "whole_number.h"
@@ -27,6 +28,19 @@ bool write_text_file(const std::string& s_path, const std::string& s_text)
     file << s_text;
     file.close();
     return !file.fail();
+}
+
+// Without a browser the planner still gets the link, to copy into one.
+void open_or_show(MainWindow* window, const std::function<bool(const QUrl&)>& open_url,
+                  const QUrl& url)
+{
+    if (open_url(url)) {
+        return;
+    }
+    message_box::information_to_copy(
+        window, MainWindow::tr("Web browser"),
+        MainWindow::tr("No web browser could be opened. Copy this link into one:") + "\n" +
+            url.toString(QUrl::FullyEncoded));
 }
 
 }  // namespace
@@ -57,7 +71,7 @@ void MainWindow::on_btnOpenRoute_clicked()
     const QString s_current = ui->cbWebLinks->currentText();
     if (setting("map_display") == "google_free") {
         if (!s_current.isEmpty()) {
-            open_url(QUrl::fromUserInput(s_current));
+            open_or_show(this, open_url, QUrl::fromUserInput(s_current));
         }
         return;
     }
@@ -68,6 +82,7 @@ void MainWindow::on_btnOpenRoute_clicked()
     std::remove(k_map_page_file);
     build_map_html();
     if (QFileInfo(k_map_page_file).isFile()) {
-        open_url(QUrl::fromLocalFile(QDir::current().absoluteFilePath(k_map_page_file)));
+        open_or_show(this, open_url,
+                     QUrl::fromLocalFile(QDir::current().absoluteFilePath(k_map_page_file)));
     }
 }

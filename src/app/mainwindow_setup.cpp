@@ -96,7 +96,7 @@ void MainWindow::setup_vehicle_grid()
 
 void MainWindow::setup_routes_grid()
 {
-    routes_model = make_grid(this, ui->TableViewRoutes, 300,
+    routes_model = make_grid(this, ui->TableViewRoutes, k_routes_grid_rows,
                              {
                                  {QT_TR_NOOP("Route"), 20, QT_TR_NOOP("Route number")},
                                  {QT_TR_NOOP("Vehicle"), 0, QT_TR_NOOP("Vehicle used on route")},

@@ -1,8 +1,8 @@
 #include "map_page.h"
 
 #include "route_stops.h"
+#include "url_encoding.h"
 
-#include <cctype>
 #include <cstdio>
 #include <regex>
 
@@ -81,24 +81,6 @@ std::string script_number(std::string s_text)
     return s_text;
 }
 
-// The key as a URL query value: unreserved characters stay, the rest is percent-encoded.
-std::string query_value(const std::string& s_text)
-{
-    static const char hex[] = "0123456789ABCDEF";
-    std::string s_encoded;
-    for (const char c : s_text) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        if (std::isalnum(u) || c == '-' || c == '_' || c == '.' || c == '~') {
-            s_encoded += c;
-        } else {
-            s_encoded += '%';
-            s_encoded += hex[u >> 4];
-            s_encoded += hex[u & 0x0F];
-        }
-    }
-    return s_encoded;
-}
-
 std::string station(const rapidjson::Value& client)
 {
     return "{lat: " + script_number(member_text(client, "lat")) +
@@ -116,6 +98,7 @@ std::string map_page_html(const rapidjson::Value& document, const rapidjson::Val
         s_page += station(*client);
     }
     s_page += k_page_script;
-    s_page += k_maps_script_start + query_value(s_google_key) + k_maps_script_end;
+    s_page += k_maps_script_start + url_encode(s_google_key, BlankEncoding::percent) +
+              k_maps_script_end;
     return s_page;
 }

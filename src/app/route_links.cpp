@@ -2,17 +2,25 @@
 
 #include "route_stops.h"
 #include "solution_view.h"
+#include "url_encoding.h"
 
 const char k_directions_base[] = "https://www.google.com/maps/dir/";
 
 namespace {
 
+// One address part as a piece of a path segment: a "/", "#", "?", "&" or "+" in it
+// cannot cut the link or change the stop; a blank reads as the "+" between parts.
+std::string stop_part(const rapidjson::Value& address, const char* name)
+{
+    return url_encode(member_text(address, name), BlankEncoding::plus);
+}
+
 // The stop as the directions path takes it; neighbourhood and state are left out.
 std::string stop_text(const rapidjson::Value& client)
 {
     const rapidjson::Value& address = member_object(client, "address");
-    return member_text(address, "address") + "+" + member_text(address, "number") + "+" +
-           member_text(address, "city") + "+" + member_text(address, "country") + "/";
+    return stop_part(address, "address") + "+" + stop_part(address, "number") + "+" +
+           stop_part(address, "city") + "+" + stop_part(address, "country") + "/";
 }
 
 std::string link_label(rapidjson::SizeType route, int part)

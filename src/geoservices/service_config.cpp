@@ -1,5 +1,8 @@
 #include "service_config.h"
 
+#include "request_abort.h"
+
+#include <algorithm>
 #include <mutex>
 #include <utility>
 #include <thread>
@@ -71,10 +74,22 @@ void pause(std::chrono::milliseconds duration)
         std::lock_guard<std::mutex> lock(config_mutex());
         function = current_pause();
     }
+    if (abort_requested()) {
+        return;  // a stopped job does not wait for its next request
+    }
     if (function) {
         function(duration);
-    } else {
-        std::this_thread::sleep_for(duration);  // resumes after interruptions for the rest
+        return;
+    }
+    // Short slices, so that a stop request ends the pause soon.
+    const auto end = std::chrono::steady_clock::now() + duration;
+    while (!abort_requested()) {
+        const auto left = end - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) {
+            return;
+        }
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(
+            left, std::chrono::milliseconds(20)));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "web_transfer.h"
 
+#include "request_abort.h"
 #include "service_config.h"
 #include "web_requests.h"
 
@@ -83,6 +84,11 @@ WebTransfer perform_get(const std::string& s_url, TransportSecurity security,
         return transfer;
     }
     transfer.has_handle = true;
+    if (Geoservices::abort_requested()) {
+        transfer.curl_code = CURLE_ABORTED_BY_CALLBACK;  // its job was stopped: send nothing
+        return transfer;
+    }
+    Geoservices::watch_abort_request(handle.get());
     if (security == TransportSecurity::verified_tls) {
         set_tls_verification(handle.get());
     }

@@ -2,6 +2,7 @@
 
 #include "client_code.h"
 #include "job_context.h"
+#include "request_abort.h"
 #include "service_config.h"
 #include "stop_token.h"
 #include "thread_jobs.h"
@@ -32,9 +33,11 @@ void pause_if(bool wanted, std::chrono::milliseconds duration)
 void run_pass(CoordinateJob& job, const PassShape& shape)
 {
     // Unlike a shared flag cleared at the start, the token keeps a stop pressed early.
-    if (job.token->stop_requested()) {
+    if (job.token->stop_requested() || job.context->stopped()) {
         return;
     }
+    // A stop of every job (the window closing) ends the lookup in flight and the pause.
+    const Geoservices::AbortScope abort_scope(job.context->stop_request());
     bool all_ok = true;
     for (size_t i = shape.first_row; i < job.vv_table.size(); ++i) {
         const RowOutcome outcome = shape.resolve(job.vv_table[i]);
@@ -48,7 +51,7 @@ void run_pass(CoordinateJob& job, const PassShape& shape)
             return;
         }
         pause_if(pause && shape.report_before_pause, shape.pause);
-        if (job.token->stop_requested()) {
+        if (job.token->stop_requested() || job.context->stopped()) {
             return;
         }
     }

@@ -5,14 +5,18 @@
 #include "json_access.h"
 #include "json_document.h"
 #include "output_writer.h"
+#include "request_abort.h"
 #include "solver_entry.h"
 #include "thread_jobs.h"
 
 namespace {
 
+constexpr int k_plain_search_method = 3;
+constexpr int k_variant_search_method = 4;
+
 // The solved document, or the parsed one with an error record when it lacks the parts
-// the solver entries need.
-rapidjson::Document solved(rapidjson::Document document)
+// the solver entries need. A stop request ends the search early.
+rapidjson::Document solved(rapidjson::Document document, const std::atomic<bool>* stop_request)
 {
     const rapidjson::Value* input = find_member(document, "input");
     const rapidjson::Value* meta_info = input ? find_member(*input, "meta_info") : nullptr;
@@ -21,8 +25,9 @@ rapidjson::Document solved(rapidjson::Document document)
                          input ? "missing 'meta_info' field" : "missing 'input' field");
         return document;
     }
-    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document)
-                                                : run_vrp_ils_variant(document);
+    const int method =
+        solves_with_plain_search(*meta_info) ? k_plain_search_method : k_variant_search_method;
+    return run_vrp_method(document, method, nullptr, stop_request);
 }
 
 // The document as text. One holding a number no text can carry (a number beyond the
@@ -53,9 +58,11 @@ bool solves_with_plain_search(const rapidjson::Value& meta_info)
 void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_json,
                         std::string distance_matrix_api, std::string google_api_key)
 {
-    if (!context->alive()) {
-        return;  // its window is gone: nobody would read the result
+    if (!context->alive() || context->stopped()) {
+        return;  // its window is gone or closing: nobody would read the result
     }
+    // A stop ends the matrix requests at once; the job then reports nothing.
+    const Geoservices::AbortScope abort_scope(context->stop_request());
     rapidjson::Document document = string_to_json(input_json);
     const bool checked = check_instance_json(document, distance_matrix_api, google_api_key);
     bool written = false;
@@ -68,10 +75,11 @@ void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_j
 
 void run_optimize_job(std::shared_ptr<JobContext> context, std::string input_json)
 {
-    if (!context->alive()) {
+    if (!context->alive() || context->stopped()) {
         return;
     }
     bool written = false;
-    const std::string s_output_json = result_text(solved(string_to_json(input_json)), written);
+    const std::string s_output_json =
+        result_text(solved(string_to_json(input_json), context->stop_request()), written);
     context->report(nullptr, [&](ThreadJobs& jobs) { emit jobs.on_end_optimize(s_output_json); });
 }

@@ -1,6 +1,7 @@
 #include "job_context.h"
 
 #include "database.h"
+#include "request_abort.h"
 #include "stop_token.h"
 
 void JobContext::detach()
@@ -22,10 +23,20 @@ bool JobContext::alive() const
     return owner != nullptr;
 }
 
+void JobContext::stop_every_job()
+{
+    {
+        // Under the lock: a report already past its check finishes before this returns.
+        std::lock_guard<std::mutex> lock(mutex);
+        stop_flag.store(true);
+    }
+    Geoservices::wake_requests(&stop_flag);
+}
+
 bool JobContext::report(const StopToken* token, const std::function<void(ThreadJobs&)>& report)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    if (owner == nullptr || (token != nullptr && token->withdrawn())) {
+    if (owner == nullptr || stop_flag.load() || (token != nullptr && token->withdrawn())) {
         return false;
     }
     report(*owner);

@@ -6,6 +6,7 @@
 
 #include "text_table.h"
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -23,8 +24,14 @@ public:
     void set_database(Database* database);
 
     bool alive() const;
-    // Runs report on the owner (a signal emission) while it is alive and the token, when
-    // given, was not withdrawn. False when nothing was reported.
+    // Asks every job of the owner to end as soon as it can; from then on none reports.
+    // Transfers in flight are ended at once.
+    void stop_every_job();
+    bool stopped() const { return stop_flag.load(); }
+    // What a job hands to the solver and installs for its web requests.
+    const std::atomic<bool>* stop_request() const { return &stop_flag; }
+    // Runs report on the owner (a signal emission) while it is alive, no stop of every job
+    // was asked, and the token, when given, was not withdrawn. False when nothing was reported.
     bool report(const StopToken* token, const std::function<void(ThreadJobs&)>& report);
     // Withdraws the token under the lock, so that a report already past its check
     // finishes before the caller goes on.
@@ -36,4 +43,5 @@ private:
     mutable std::mutex mutex;
     ThreadJobs* owner;
     Database* database = nullptr;
+    std::atomic<bool> stop_flag{false};
 };

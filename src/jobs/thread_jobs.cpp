@@ -6,9 +6,22 @@
 #include "stop_token.h"
 
 #include <QMetaType>
+#include <QThread>
 #include <QtConcurrent>
 
+#include <algorithm>
 #include <utility>
+
+namespace {
+
+void drop_finished(std::vector<QFuture<void>>& v_jobs)
+{
+    v_jobs.erase(std::remove_if(v_jobs.begin(), v_jobs.end(),
+                                [](const QFuture<void>& job) { return job.isFinished(); }),
+                 v_jobs.end());
+}
+
+}  // namespace
 
 ThreadJobs::ThreadJobs(QObject* parent)
     : QObject(parent), context(std::make_shared<JobContext>(this)),
@@ -19,6 +32,8 @@ ThreadJobs::ThreadJobs(QObject* parent)
 
 ThreadJobs::~ThreadJobs()
 {
+    // Nobody is left to read a result: the work would only hold the process open.
+    context->stop_every_job();
     context->withdraw(*coordinate_token);
     context->detach();
 }
@@ -38,13 +53,13 @@ void ThreadJobs::set_database(Database* database)
 QFuture<void> ThreadJobs::check_json(std::string input_json, std::string distance_matrix_api,
                                      std::string google_api_key)
 {
-    return QtConcurrent::run(&run_check_json_job, context, std::move(input_json),
-                             std::move(distance_matrix_api), std::move(google_api_key));
+    return track(QtConcurrent::run(&run_check_json_job, context, std::move(input_json),
+                                   std::move(distance_matrix_api), std::move(google_api_key)));
 }
 
 QFuture<void> ThreadJobs::optimize(std::string input_json)
 {
-    return QtConcurrent::run(&run_optimize_job, context, std::move(input_json));
+    return track(QtConcurrent::run(&run_optimize_job, context, std::move(input_json)));
 }
 
 QFuture<void> ThreadJobs::collect_lat_long_database(TextTable vv_table, std::string email,
@@ -53,7 +68,7 @@ QFuture<void> ThreadJobs::collect_lat_long_database(TextTable vv_table, std::str
 {
     CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
                                            std::move(google_api_key), std::move(lat_long_api));
-    return QtConcurrent::run(&run_database_job, std::move(job));
+    return track(QtConcurrent::run(&run_database_job, std::move(job)));
 }
 
 QFuture<void> ThreadJobs::collect_lat_long_grid(TextTable vv_table, std::string email,
@@ -62,7 +77,7 @@ QFuture<void> ThreadJobs::collect_lat_long_grid(TextTable vv_table, std::string 
 {
     CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
                                            std::move(google_api_key), std::move(lat_long_api));
-    return QtConcurrent::run(&run_grid_job, std::move(job), false);
+    return track(QtConcurrent::run(&run_grid_job, std::move(job), false));
 }
 
 QFuture<void> ThreadJobs::collect_lat_long_grid_database_search(TextTable vv_table,
@@ -72,12 +87,39 @@ QFuture<void> ThreadJobs::collect_lat_long_grid_database_search(TextTable vv_tab
 {
     CoordinateJob job = new_coordinate_job(std::move(vv_table), std::move(email),
                                            std::move(google_api_key), std::move(lat_long_api));
-    return QtConcurrent::run(&run_grid_job, std::move(job), true);
+    return track(QtConcurrent::run(&run_grid_job, std::move(job), true));
 }
 
 void ThreadJobs::stop_processing()
 {
     coordinate_token->request_stop();
+}
+
+void ThreadJobs::stop_every_job()
+{
+    context->stop_every_job();
+}
+
+bool ThreadJobs::wait_for_jobs(std::chrono::milliseconds limit)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    for (;;) {
+        drop_finished(v_running);
+        if (v_running.empty()) {
+            return true;
+        }
+        if (std::chrono::steady_clock::now() >= end) {
+            return false;
+        }
+        QThread::msleep(5);
+    }
+}
+
+QFuture<void> ThreadJobs::track(QFuture<void> future)
+{
+    drop_finished(v_running);
+    v_running.push_back(future);
+    return future;
 }
 
 CoordinateJob ThreadJobs::new_coordinate_job(TextTable vv_table, std::string email,

@@ -2,7 +2,8 @@
 // Long work off the GUI thread: the instance check with matrix collection, the
 // optimisation and the coordinate searches. Each job runs on Qt's global thread pool
 // with copies of its arguments and reports only through the signals below, which the
-// windows receive queued on the GUI thread. Nothing waits for a job.
+// windows receive queued on the GUI thread. Only a closing window waits for its jobs,
+// briefly, after asking them all to stop.
 
 #include "lat_long_status.h"
 #include "text_table.h"
@@ -10,6 +11,7 @@
 #include <QFuture>
 #include <QObject>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <vector>
@@ -30,8 +32,7 @@ public:
     using vector = std::vector<T>;
 
     explicit ThreadJobs(QObject* parent = nullptr);
-    // Running jobs go on, but report nothing more and no longer reach the database;
-    // a coordinate job ends after its current row.
+    // Running jobs are asked to stop, report nothing more and no longer reach the database.
     ~ThreadJobs() override;
     ThreadJobs(const ThreadJobs&) = delete;
     ThreadJobs& operator=(const ThreadJobs&) = delete;
@@ -60,6 +61,13 @@ public:
     // still reported, the end signal is not). Kept even when the job has not begun yet.
     void stop_processing();
 
+    // Asks every job started here to end as soon as it can: the solver at its next check,
+    // a web request in flight at once, a pause at once. A stopped job reports nothing, and
+    // jobs started afterwards end before they begin.
+    void stop_every_job();
+    // Waits up to the limit for the jobs started here to end; true when none runs.
+    bool wait_for_jobs(std::chrono::milliseconds limit);
+
     // Registers the signals' argument types under the names they are declared with.
     static void register_meta_types();
 
@@ -77,6 +85,10 @@ private:
     CoordinateJob new_coordinate_job(TextTable vv_table, std::string email,
                                      std::string google_api_key, std::string lat_long_api);
 
+    // Keeps the future so that wait_for_jobs can see when the job has ended.
+    QFuture<void> track(QFuture<void> future);
+
     std::shared_ptr<JobContext> context;
     std::shared_ptr<StopToken> coordinate_token;
+    std::vector<QFuture<void>> v_running;
 };

@@ -18,6 +18,17 @@ void information(QWidget* parent, const QString& s_title, const QString& s_text)
     QMessageBox::information(parent, s_title, s_text, QMessageBox::Ok);
 }
 
+void information_to_copy(QWidget* parent, const QString& s_title, const QString& s_text)
+{
+    if (installed_handler()) {
+        installed_handler()(s_title, s_text, false);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, s_title, s_text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
 bool question(QWidget* parent, const QString& s_title, const QString& s_text)
 {
     if (installed_handler()) {

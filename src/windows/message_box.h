@@ -13,6 +13,8 @@ namespace message_box {
 
 // Shows an information box with the single button OK.
 void information(QWidget* parent, const QString& s_title, const QString& s_text);
+// The same with a text the planner can select and copy (a link to paste elsewhere).
+void information_to_copy(QWidget* parent, const QString& s_title, const QString& s_text);
 // Asks a Yes/No question; true when the answer is Yes.
 bool question(QWidget* parent, const QString& s_title, const QString& s_text);
 

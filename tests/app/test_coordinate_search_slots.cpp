@@ -12,6 +12,14 @@ namespace {
 struct SearchFixture : WindowFixture {
     SearchFixture()
     {
+        TextTable vv_search;
+        for (int row = 0; row < 3; ++row) {
+            const QString s_name = QString("C%1").arg(row);
+            set_row(probe.clients(), row, client_row(s_name, "", "", at(1, 8), at(1, 18), 0, 0));
+            vv_search.push_back({s_name.toStdString(), "Rua A", "10", "Centro", "Curitiba", "PR",
+                                 "Brasil", "", ""});
+        }
+        probe.searched_rows().start(probe.clients(), vv_search);
         probe.lat_long_search_running() = true;
         probe.progress_bar().setMaximum(3);
         probe.stop_button().setEnabled(true);

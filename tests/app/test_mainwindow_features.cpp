@@ -110,12 +110,13 @@ private slots:
         f.trigger("actionSave_instance_on_database_tvl");
         QCOMPARE(f.texts(), QStringList({k_no_instance, k_no_instance}));
 
-        // A file with only an input part becomes the current instance without results.
+        // A file with only an input part is refused and replaces nothing.
         write_file(f.path("input.tvl"), "{\"input\":{}}");
         f.s_open_path = f.path("input.tvl");
         f.trigger("actionImport_instance");
+        QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("input.tvl"));
         f.trigger("actionExportinstance");
-        QCOMPARE(f.texts().last(), QString(k_bad_instance));
+        QCOMPARE(f.texts().last(), QString(k_no_instance));
         QVERIFY(!QFile::exists(f.path("plan.tvl")));
 
         f.load_solved_instance();
@@ -193,7 +194,7 @@ private slots:
         f.click("btnOpenRoute");
         QCOMPARE(f.v_opened.size(), size_t(1));
         QCOMPARE(f.v_opened[0], QUrl::fromUserInput(links.itemText(1)));
-        QVERIFY(links.itemText(1).contains("Rua C+3+Curitiba+Brasil/"));
+        QVERIFY(links.itemText(1).contains("Rua+C+3+Curitiba+Brasil/"));
 
         f.folder.database->update_setting("map_display", "google_payed");
         f.folder.database->update_setting("google_api_key", "KEY");

@@ -28,7 +28,7 @@ rapidjson::Document route_of(int stops, const char* s_problem_type)
 std::string stop(int i)
 {
     const std::string s_i = std::to_string(i);
-    return "Street " + s_i + "+" + s_i + "+Town+Land/";
+    return "Street+" + s_i + "+" + s_i + "+Town+Land/";
 }
 
 std::string stops(int first, int last)

@@ -1,0 +1,355 @@
+// The main window in daily use, with real jobs on the pool and the loopback stand-in:
+// coordinate answers that follow their rows, one optimisation at a time, a close that
+// ends the work, a document that does not pile up, refused files that change nothing,
+// links that reach the browser whole, a template that imports, and no row lost unsaid.
+#include "app_test_support.h"
+
+#include "csv_files.h"
+#include "geostub_process.h"
+#include "grid_operations.h"
+#include "route_links.h"
+#include "service_config.h"
+
+#include <QTableView>
+#include <QThreadPool>
+#include <QtTest>
+
+#include <condition_variable>
+#include <mutex>
+
+namespace {
+
+// Holds the job in its first pause between lookups until released.
+class PauseGate {
+public:
+    PauseGate()
+    {
+        Geoservices::set_pause_function([this](std::chrono::milliseconds) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (++pauses == 1) {
+                released_signal.wait(lock, [this] { return released; });
+            }
+        });
+    }
+    ~PauseGate()
+    {
+        release();
+        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
+    }
+    PauseGate(const PauseGate&) = delete;
+    PauseGate& operator=(const PauseGate&) = delete;
+
+    bool held()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        return pauses >= 1;
+    }
+    void release()
+    {
+        std::lock_guard<std::mutex> lock(mutex);
+        released = true;
+        released_signal.notify_all();
+    }
+
+private:
+    std::mutex mutex;
+    std::condition_variable released_signal;
+    int pauses = 0;
+    bool released = false;
+};
+
+std::string found(const char* s_lat, const char* s_lon)
+{
+    return std::string(R"({"json":[{"lat":")") + s_lat + R"(","lon":")" + s_lon + R"("}]})";
+}
+
+void write_file(const QString& s_path, const std::string& s_bytes)
+{
+    QFile file(s_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
+}
+
+QString cell(QStandardItemModel& model, int row, int column)
+{
+    return grid_cell_text(model, row, column);
+}
+
+// A solved document of `routes` closed routes of five clients each (7 visits a route).
+std::string solved_routes_text(int routes)
+{
+    std::string s_clients = R"({"id":"Depot","address":{}})";
+    std::string s_routes;
+    for (int r = 0; r < routes; ++r) {
+        std::string s_visits = R"({"index":0})";
+        for (int k = 1; k <= 5; ++k) {
+            const int client = r * 5 + k;
+            s_clients += R"(,{"id":"C)" + std::to_string(client) + R"(","address":{}})";
+            s_visits += R"(,{"index":)" + std::to_string(client) + "}";
+        }
+        s_routes += std::string(r ? "," : "") + R"({"container_id":"V","visits":[)" + s_visits +
+                    R"(,{"index":0}]})";
+    }
+    return R"({"input":{"data":{"clients":[)" + s_clients +
+           R"(],"operation_start_date":"01/03/2024 08:00"},"meta_info":{"prob_type":"VRPTW"}},)"
+           R"("output":{"data":{"routes":[)" + s_routes + R"(],"unrouted_clients":[]}}})";
+}
+
+}  // namespace
+
+class MainWindowDailyUseTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(stub.start());  // its folder, with the test CA, is the working directory
+        point_services_at(stub);
+        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
+    }
+
+    void cleanupTestCase()
+    {
+        Geoservices::set_pause_function(nullptr);
+        Geoservices::set_endpoints(Geoservices::default_endpoints());
+        stub.stop();
+    }
+
+    void init()
+    {
+        QFile::remove("tovalo.db");
+        database = std::make_unique<Database>("tovalo.db");
+        database->open_database();
+        database->update_setting("lat_long_api", "osrm_relaxed");
+        database->update_setting("distance_matrix_api", "osrm");
+        database->update_setting("open_routes", "0");
+        window = std::make_unique<MainWindow>(database.get());
+        probe = std::make_unique<MainWindowProbe>(*window);
+        boxes = std::make_unique<MessageRecorder>(&probe->status_label());
+    }
+
+    void cleanup()
+    {
+        boxes.reset();
+        probe.reset();
+        window.reset();
+        database.reset();
+        QThreadPool::globalInstance()->waitForDone();
+    }
+
+    void coordinate_answers_follow_their_rows()
+    {
+        stub.set_script(R"({"routes":{"/search":[)" + found("1", "1") + "," + found("2", "2") +
+                        "," + found("3", "3") + "]}}");
+        PauseGate gate;
+        set_row(probe->clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe->clients(), 1, client_row("Xavier", "9", "9", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe->clients(), 2, client_row("Ana", "", "", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe->clients(), 3, client_row("Bia", "", "", at(5, 8), at(5, 18), 0, 0));
+        probe->widget<QPushButton>("btnSearchLatLong").click();
+        QTRY_VERIFY(gate.held());
+        QTRY_COMPARE(cell(probe->clients(), 0, 7), QString("1"));
+
+        // Xavier, above Ana, and Bia leave the grid before their answers arrive.
+        QItemSelectionModel& selection =
+            *probe->widget<QTableView>("TableViewDataInput").selectionModel();
+        selection.select(probe->clients().index(1, 0), QItemSelectionModel::Select);
+        selection.select(probe->clients().index(3, 2), QItemSelectionModel::Select);
+        window->remove_client_table_row();
+        gate.release();
+        QTRY_VERIFY_WITH_TIMEOUT(!probe->lat_long_search_running(), 20000);
+
+        QCOMPARE(stub.requests().size(), size_t(3));
+        QCOMPARE(cell(probe->clients(), 1, 0), QString("Ana"));
+        QCOMPARE(cell(probe->clients(), 1, 7), QString("2"));
+        QCOMPARE(cell(probe->clients(), 0, 7), QString("1"));
+        QCOMPARE(first_empty_row(probe->clients()), 2);
+    }
+
+    void optimisation_runs_from_its_matrix_collection_and_a_close_ends_it()
+    {
+        fill_small_instance();
+        // A failed check ends the optimisation: the next Optimize is taken.
+        stub.set_script(R"({"routes":{"/table":[{"json":{"code":"InvalidQuery"}}]}})");
+        trigger_optimize();
+        QVERIFY(probe->optimization_running());
+        QTRY_VERIFY(!probe->optimization_running());
+        QCOMPARE(boxes->v_boxes.size(), size_t(1));
+
+        stub.set_script(R"({"routes":{"/table":[{"stall":30}]}})");
+        trigger_optimize();
+        QTRY_COMPARE(stub.requests().size(), size_t(1));
+        trigger_optimize();
+        QCOMPARE(boxes->v_boxes.back().s_title, QString("Instance already running"));
+        QCOMPARE(stub.requests().size(), size_t(1));
+
+        close_during_work();
+        QCOMPARE(boxes->v_boxes.back().s_text,
+                 QString("An operation is still running (optimizing problem), would you like "
+                         "to cancel it?"));
+    }
+
+    void close_ends_a_long_optimisation()
+    {
+        fill_small_instance();
+        probe->widget<QSpinBox>("spOptTime").setValue(60);
+        stub.set_script(R"({"routes":{"/table":[{"generate":"osrm_table"}]}})");
+        trigger_optimize();
+        QTRY_COMPARE(probe->status_label().text(), QString("Optimizing problem..."));
+        close_during_work();
+        QVERIFY(probe->instance_document().IsNull());
+    }
+
+    void one_current_document_whatever_the_number_of_results()
+    {
+        const std::string s_solved = solved_instance_text();
+        auto capacity = [this] {
+            auto& document = const_cast<rapidjson::Document&>(probe->instance_document());
+            return document.GetAllocator().Capacity();
+        };
+        probe->show_solution(s_solved);
+        const size_t one_result = capacity();
+        for (int i = 0; i < 20; ++i) {
+            probe->show_solution(s_solved);
+            window->update_json_from_database(s_solved);
+        }
+        QCOMPARE(capacity(), one_result);
+    }
+
+    void a_refused_instance_file_keeps_the_current_instance()
+    {
+        window->update_json_from_database(solved_instance_text());
+        write_file("broken.tvl", "{\"input\":");
+        window->open_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString("broken.tvl");
+        };
+        probe->widget<QAction>("actionImport_instance").trigger();
+        QCOMPARE(texts(), QStringList({"The file could not be read: broken.tvl"}));
+        QVERIFY(probe->instance_document().IsObject() && probe->instance_document().HasMember("output"));
+        QCOMPARE(cell(probe->clients(), 1, 0), QString("Ana \"A\""));
+    }
+
+    void links_carry_every_stop_and_show_when_no_browser_opens()
+    {
+        rapidjson::Document document = string_to_json(solved_instance_text());
+        rapidjson::Value& address = document["input"]["data"]["clients"][1]["address"];
+        address["address"].SetString("Rua A&B?");
+        address["number"].SetString("12/3 #B");
+        address["city"].SetString("S+J");
+        const std::string s_link = route_direction_links(document)[0][1];
+        QCOMPARE(s_link, std::string("https://www.google.com/maps/dir/Rua+XV+100+Curitiba+Brasil/"
+                                     "Rua+A%26B%3F+12%2F3+%23B+S%2BJ+Brasil/Rua+B+2+Curitiba+Brasil/"
+                                     "Rua+XV+100+Curitiba+Brasil/"));
+        QCOMPARE(QUrl::fromUserInput(QString::fromStdString(s_link)).toString(QUrl::FullyEncoded),
+                 QString::fromStdString(s_link));
+
+        database->update_setting("map_display", "google_free");
+        window->update_json_from_database(json_to_string(document));
+        window->open_url = [](const QUrl&) { return false; };
+        probe->widget<QPushButton>("btnOpenRoute").click();
+        QCOMPARE(boxes->v_boxes.size(), size_t(1));
+        QCOMPARE(boxes->v_boxes.back().s_title, QString("Web browser"));
+        QVERIFY(boxes->v_boxes.back().s_text.endsWith(QString::fromStdString(s_link)));
+    }
+
+    void the_template_imports_back_and_an_unreadable_time_is_named()
+    {
+        database->update_setting("language", "ENG");
+        QString s_open = "wrong.csv";
+        window->open_file_dialog = [&s_open](QWidget*, const QString&, const QString&,
+                                             const QString&) { return s_open; };
+        window->save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString("template");
+        };
+        write_file("wrong.csv", "Nome;Endereco\n");
+        boxes->answers = {true};
+        probe->widget<QPushButton>("btnImportClientData").click();
+        s_open = "template.csv";
+        probe->widget<QPushButton>("btnImportClientData").click();
+        QCOMPARE(boxes->v_boxes.size(), size_t(1));  // the template question only
+        for (int row = 0; row < 3; ++row) {
+            probe->clients().setData(probe->clients().index(row, 7), QString("-25.4"));
+            probe->clients().setData(probe->clients().index(row, 8), QString("-49.2"));
+        }
+        TextTable vv_client;
+        int max_demand = 0;
+        QVERIFY(probe->check_client_grid(vv_client, max_demand));
+
+        TextTable vv_file = read_csv_file("template.csv");
+        vv_file[2][10] = "12/02/2021  08:00:00";
+        write_csv(vv_file, "template.csv");
+        probe->widget<QPushButton>("btnImportClientData").click();
+        QCOMPARE(boxes->v_boxes.back().s_text,
+                 QString("The date and time on row 1, column 'Late tw' could not be read; write "
+                         "it as dd/MM/yyyy HH:mm"));
+    }
+
+    void grids_hold_every_result_row_and_tell_what_was_left_out()
+    {
+        probe->show_solution(solved_routes_text(50));
+        QCOMPARE(probe->routes().rowCount(), 350);
+        QCOMPARE(cell(probe->routes(), 348, 2), QString("C250"));
+        QCOMPARE(cell(probe->routes(), 349, 2), QString("Depot"));
+
+        database->update_setting("language", "ENG");
+        std::string s_file = "Name;Address;Number;Neighborhood;City;State;Country;lat;long;"
+                             "Begin time window;End time window;Service time;Demand\n";
+        for (int i = 0; i < 252; ++i) {
+            s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
+        }
+        write_file("many.csv", s_file);
+        window->open_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
+            return QString("many.csv");
+        };
+        probe->widget<QPushButton>("btnImportClientData").click();
+        window->add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
+        QCOMPARE(texts().mid(1), QStringList({"The client grid holds 250 rows; client rows left out: 2",
+                                              "The client grid holds 250 rows; client rows left out: 1"}));
+        QCOMPARE(cell(probe->clients(), 249, 0), QString("C249"));
+    }
+
+private:
+    void fill_small_instance()
+    {
+        set_row(probe->clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe->clients(), 1, client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 3));
+        set_row(probe->clients(), 2, client_row("B", "-25.42", "-49.22", at(5, 8), at(5, 18), 5, 4));
+        set_row(probe->vehicles(), 0, {"V1", 10, 2, 10, 1});
+    }
+
+    void trigger_optimize() { probe->widget<QAction>("actionOptimize").trigger(); }
+
+    // Closes with Yes while a job runs: when the close returns the jobs have ended, and
+    // nothing reaches the window afterwards.
+    void close_during_work()
+    {
+        boxes->answers = {true};
+        const size_t boxes_before = boxes->v_boxes.size();
+        const size_t requests_before = stub.requests().size();
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window.get(), &close);
+        QVERIFY(close.isAccepted());
+        QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
+        QTest::qWait(200);
+        QCOMPARE(boxes->v_boxes.size(), boxes_before + 1);  // the close question only
+        QCOMPARE(stub.requests().size(), requests_before);
+    }
+
+    QStringList texts() const
+    {
+        QStringList v_texts;
+        for (const auto& box : boxes->v_boxes) {
+            v_texts << box.s_text;
+        }
+        return v_texts;
+    }
+
+    GeoStub stub;
+    std::unique_ptr<Database> database;
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<MainWindowProbe> probe;
+    std::unique_ptr<MessageRecorder> boxes;
+};
+
+QTEST_MAIN(MainWindowDailyUseTest)
+#include "test_mainwindow_daily_use.moc"
