@@ -11,9 +11,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,8 +22,6 @@
 
 #include <deque>
 #include <memory>
-#include <string>
-#include <vector>
 
 // Every box the code under test shows, answered without a person.
 class MessageRecorder {
@@ -42,11 +37,8 @@ public:
     {
         message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
             v_boxes.push_back({s_title, s_text, is_question, status_label ? status_label->text() : QString()});
-            if (!is_question || answers.empty()) {
-                return false;
-            }
-            const bool answer = answers.front();
-            answers.pop_front();
+            const bool answer = is_question && !answers.empty() && answers.front();
+            if (is_question && !answers.empty()) answers.pop_front();
             return answer;
         });
     }
@@ -92,27 +84,16 @@ public:
     bool& optimization_running() { return window.optimization_running; }
     bool& lat_long_search_running() { return window.lat_long_search_running; }
     const rapidjson::Document& instance_document() { return window.instance_document; }
-
-    bool check_client_grid(TextTable& vv_client, int& max_demand)
-    {
-        return window.check_client_grid(vv_client, max_demand);
-    }
-    bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity)
-    {
-        return window.check_vehicle_grid(vv_vehicle, min_capacity);
-    }
+    bool check_client_grid(TextTable& vv_client, int& max_demand) { return window.check_client_grid(vv_client, max_demand); }
+    bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity) { return window.check_vehicle_grid(vv_vehicle, min_capacity); }
     rapidjson::Document build_instance_json(const TextTable& vv_client, const TextTable& vv_vehicle)
     {
         return window.build_instance_json(vv_client, vv_vehicle);
     }
     bool check_json_error(const rapidjson::Value& document) { return window.check_json_error(document); }
     void show_solution(const std::string& s_json) { window.get_end_optimize(s_json); }
-
     template <typename T>
-    T& widget(const char* s_name)
-    {
-        return *window.findChild<T*>(s_name);
-    }
+    T& widget(const char* s_name) { return *window.findChild<T*>(s_name); }
 
 private:
     MainWindow& window;
@@ -124,9 +105,7 @@ struct WindowFixture {
     QStringList texts() const
     {
         QStringList v_texts;
-        for (const auto& box : messages.v_boxes) {
-            v_texts << box.s_text;
-        }
+        for (const auto& box : messages.v_boxes) v_texts << box.s_text;
         return v_texts;
     }
 
@@ -139,24 +118,19 @@ struct WindowFixture {
 // One grid row from its cells; a QDateTime cell is stored as such, like the date editor.
 inline void set_row(QStandardItemModel& model, int row, const std::vector<QVariant>& v_cells)
 {
-    for (int column = 0; column < static_cast<int>(v_cells.size()); ++column) {
-        model.setData(model.index(row, column), v_cells[static_cast<size_t>(column)], Qt::EditRole);
+    for (size_t column = 0; column < v_cells.size(); ++column) {
+        model.setData(model.index(row, static_cast<int>(column)), v_cells[column], Qt::EditRole);
     }
 }
 
-inline QDateTime at(int day, int hour, int minute = 0)
-{
-    return QDateTime(QDate(2024, 3, day), QTime(hour, minute));
-}
+inline QDateTime at(int day, int hour, int minute = 0) { return QDateTime(QDate(2024, 3, day), QTime(hour, minute)); }
 
 // A complete client row of the grid.
-inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat,
-                                        const QString& s_lon, const QDateTime& early,
-                                        const QDateTime& late, const QVariant& service,
+inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat, const QString& s_lon,
+                                        const QDateTime& early, const QDateTime& late, const QVariant& service,
                                         const QVariant& demand)
 {
-    return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
-            early, late, service, demand, ""};
+    return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon, early, late, service, demand, ""};
 }
 
 inline QString test_data_path(const QString& s_name)
@@ -171,10 +145,7 @@ inline std::string read_bytes(const QString& s_path)
 }
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
-inline std::string solved_instance_text()
-{
-    return read_bytes(test_data_path("solved_instance.json"));
-}
+inline std::string solved_instance_text() { return read_bytes(test_data_path("solved_instance.json")); }
 
 // Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
 inline void compare_golden(const std::string& s_actual, const QString& s_name)

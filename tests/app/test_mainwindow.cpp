@@ -1,0 +1,312 @@
+// The main window's frame: start-up (theme, catalogue, stored settings read and written),
+// closing while jobs run, its single dialogs, the instance document from the grids, the
+// gate in front of every use of a document's output part, and the results area.
+#include "app_test_support.h"
+
+#include "start_up.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QTextBrowser>
+#include <QTranslator>
+#include <QtCharts/QBarSet>
+#include <QtCharts/QChart>
+#include <QtCharts/QHorizontalStackedBarSeries>
+
+namespace {
+
+// Routes V1: depot-A-B-depot and V2: depot-C-depot, D and E unrouted.
+std::string solved_document(const std::string& s_prob_type)
+{
+    std::string s_document = read_bytes(test_data_path("results_document.json"));
+    return s_document.replace(s_document.find("\"VRPTW\""), 7, '"' + s_prob_type + '"');
+}
+
+// The first columns of rows first..last, each row's cells joined by spaces.
+QStringList rows_of(QStandardItemModel& model, int first, int last, int columns = 3)
+{
+    QStringList v_rows;
+    for (int row = first; row <= last; ++row) {
+        QStringList v_cells;
+        for (int column = 0; column < columns; ++column) v_cells << model.index(row, column).data().toString();
+        v_rows << v_cells.join(' ');
+    }
+    return v_rows;
+}
+
+// Total time, distance, load, unrouted clients and used vehicles.
+QString summary(MainWindowProbe& probe)
+{
+    QStringList v_texts;
+    for (const char* s_label :
+         {"lblTotalTime", "lblTotalDistance", "lblTotalLoad", "lblUnroutedClients", "lblUsedVehicles"}) {
+        v_texts << probe.widget<QLabel>(s_label).text();
+    }
+    return v_texts.join(", ");
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void style_sheet_resource_has_no_placeholder_left()
+    {
+        const QString s_sheet = application_style_sheet();
+        QVERIFY(s_sheet.contains("QToolTip") && !s_sheet.contains('$'));
+    }
+
+    // As the program does: the catalogue of the stored language, then the window.
+    void language_setting_translates_the_window_data()
+    {
+        QTest::addColumn<QString>("s_language");
+        QTest::addColumn<QString>("s_optimize");
+        QTest::newRow("POR") << "POR" << "Otimizar";
+        QTest::newRow("GER, catalogue still empty") << "GER" << "Optimize";
+        QTest::newRow("ger is no language") << "ger" << "Optimize";
+    }
+    void language_setting_translates_the_window()
+    {
+        QFETCH(QString, s_language);
+        QFETCH(QString, s_optimize);
+        WorkFolder work;
+        QTranslator translator;
+        const QString s_catalogue = translation_catalogue(s_language.toStdString());
+        QCOMPARE(!s_catalogue.isEmpty() && translator.load(s_catalogue), s_language != "ger");
+        QCoreApplication::installTranslator(&translator);
+        {
+            MainWindow window(work.database.get());
+            QCOMPARE(MainWindowProbe(window).widget<QAction>("actionOptimize").text(), s_optimize);
+        }
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    void route_kind_and_time_limit_are_read_and_stored_data()
+    {
+        QTest::addColumn<QString>("s_open_routes");
+        QTest::addColumn<QString>("s_opt_time");
+        QTest::addColumn<bool>("open");
+        QTest::addColumn<int>("time");
+        QTest::newRow("open, 10") << "1" << "10" << true << 10;
+        QTest::newRow("closed, leading number") << "0" << "25s" << false << 25;
+        QTest::newRow("other text, no number") << "yes" << "soon" << false << 1;
+    }
+    void route_kind_and_time_limit_are_read_and_stored()
+    {
+        QFETCH(QString, s_open_routes);
+        QFETCH(QString, s_opt_time);
+        QFETCH(bool, open);
+        QFETCH(int, time);
+        WorkFolder work;
+        work.database->update_setting("open_routes", s_open_routes.toStdString());
+        work.database->update_setting("opt_time", s_opt_time.toStdString());
+        work.database->update_setting("map_display", "google_payed");
+        {
+            MainWindow window(work.database.get());
+            MainWindowProbe probe(window);
+            QCOMPARE(probe.widget<QLabel>("lblWeblink").text(), QString("Web link (google PAYED)"));
+            QCOMPARE(probe.widget<QRadioButton>("rdbOpenRoutes").isChecked(), open);
+            QCOMPARE(probe.widget<QSpinBox>("spOptTime").value(), time);
+            probe.widget<QRadioButton>(open ? "btnClosedRoutes" : "rdbOpenRoutes").setChecked(true);
+            probe.widget<QSpinBox>("spOptTime").setValue(time + 1);
+        }
+        QCOMPARE(work.database->setting_value("open_routes"), std::string(open ? "0" : "1"));
+        QCOMPARE(work.database->setting_value("opt_time"), std::to_string(time + 1));
+    }
+
+    void close_asks_while_jobs_run()
+    {
+        WindowFixture f;
+        QCloseEvent idle;
+        QCoreApplication::sendEvent(&f.window, &idle);
+        QVERIFY(idle.isAccepted() && f.messages.v_boxes.empty());
+
+        f.probe.lat_long_search_running() = f.probe.optimization_running() = true;
+        f.messages.answers = {false, true};
+        QCloseEvent refused;
+        QCoreApplication::sendEvent(&f.window, &refused);
+        QVERIFY(!refused.isAccepted() && f.probe.lat_long_search_running());
+        QCOMPARE(f.messages.v_boxes[0].s_title, QString("Action required"));
+        QCOMPARE(f.texts(), QStringList({"An operation is still running (lat/long), would you like to cancel it?",
+                                         "An operation is still running (optimizing problem), would you like to "
+                                         "cancel it?"}));
+        f.messages.answers = {true, true};
+        QCloseEvent accepted;
+        QCoreApplication::sendEvent(&f.window, &accepted);
+        QVERIFY(accepted.isAccepted() && !f.probe.lat_long_search_running());
+    }
+
+    // One help dialog showing the page of the stored language (empty when missing); one analysis window.
+    void dialogs_are_made_once_and_follow_the_language()
+    {
+        WorkFolder work;
+        QDir().mkdir("help");
+        for (const QString s_page : {"contato_br", "contato_en", "map_display_en"}) {
+            QFile file("help/" + s_page + ".html");
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(("<p>" + s_page + "</p>").toUtf8());
+        }
+        work.database->update_setting("language", "ENG");
+        MainWindow window(work.database.get());
+        MainWindowProbe probe(window);
+        probe.widget<QAction>("actionOpen").trigger();
+        auto* help = window.findChild<QDialog*>("HelpWindow");
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString("contato_en"));
+        probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
+        QCOMPARE(window.findChildren<QDialog*>("HelpWindow").size(), 1);
+        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString("map_display_en"));
+        QFile::remove("help/map_display_en.html");
+        probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
+        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString());
+
+        probe.widget<QAction>("actionAnalysis").trigger();
+        QWidget* analysis = window.findChild<QMainWindow*>("AnalysisWindow");
+        QVERIFY(analysis && analysis->isVisible());
+        analysis->hide();
+        probe.widget<QAction>("actionAnalysis").trigger();
+        QVERIFY(analysis->isVisible() && window.findChildren<QMainWindow*>("AnalysisWindow").size() == 1);
+    }
+
+    void document_from_the_grids_is_the_golden_text()
+    {
+        WindowFixture f;
+        MainWindowProbe& probe = f.probe;
+        probe.widget<QSpinBox>("spOptTime").setValue(10);
+        probe.widget<QRadioButton>("btnClosedRoutes").setChecked(true);
+        set_row(probe.clients(), 0, {"Depósito", "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", "-25,43",
+                                     "-49.27", at(5, 8), at(5, 18), 0, 0, ""});
+        set_row(probe.clients(), 1, {"Café \"Bom\" 100%", "Rua São José", "7", "Água Verde", "Curitiba", "PR",
+                                     "Brasil", "-25.44", "-49.28", at(5, 9, 30), at(5, 12), 15, 3, "tocar duas vezes"});
+        // Opens before the operation start: negative seconds.
+        set_row(probe.clients(), 2, {"Early", "Rua B", "1", "Batel", "Curitiba", "PR", "Brasil", "-25.45", "-49.29",
+                                     at(5, 7), at(6, 8), "5", "0", "ção"});
+        set_row(probe.vehicles(), 0, {"V1", 100, 3, "12.5", 2});
+        set_row(probe.vehicles(), 1, {"V2", "40", "1", "0", "1"});
+        TextTable vv_client;
+        TextTable vv_vehicle;
+        int max_demand = 0;
+        int min_capacity = 0;
+        QVERIFY(probe.check_client_grid(vv_client, max_demand) && probe.check_vehicle_grid(vv_vehicle, min_capacity));
+        QVERIFY(f.messages.v_boxes.empty());
+        QCOMPARE(QPair(max_demand, min_capacity), QPair(3, 40));
+        compare_golden(json_to_string(probe.build_instance_json(vv_client, vv_vehicle)), "instance_from_grids.json");
+
+        // Open routes, the time limit and the stored email as they are when the document is built.
+        f.folder.database->update_setting("email", "me@x.org");
+        probe.widget<QSpinBox>("spOptTime").setValue(37);
+        probe.widget<QRadioButton>("rdbOpenRoutes").setChecked(true);
+        const rapidjson::Document document = probe.build_instance_json({}, {});
+        const rapidjson::Value& meta_info = document["input"]["meta_info"];
+        QCOMPARE(meta_info["max_time"].GetInt(), 37);
+        QCOMPARE(std::string(meta_info["prob_type"].GetString()) + meta_info["email"].GetString(),
+                 std::string("OVRPTWme@x.org"));
+        QVERIFY(!meta_info.HasMember("solution_method") && !document["input"]["data"].HasMember("Mdij"));
+    }
+
+    void error_code_shows_its_texts_data()
+    {
+        QTest::addColumn<QString>("s_error");
+        QTest::addColumn<QString>("s_status");
+        QTest::addColumn<QString>("s_box");
+        const QString s_problem = "Problem generating input file...";
+        const QString s_general = "Problem generating the input data file (json)";
+        QTest::newRow("known code") << R"("missing_matrix")" << s_problem << "Distance matrix problem (json)";
+        QTest::newRow("google limit") << R"("over_query_limit_google")" << "Exceding google request allowed..."
+                                      << "Exceding google request allowed for time period, please check your "
+                                         "google API configurations";
+        QTest::newRow("other letter case") << R"("Missing_Matrix")" << s_problem << s_general;
+        QTest::newRow("error that is no text") << "42" << s_problem << s_general;
+    }
+    void error_code_shows_its_texts()
+    {
+        QFETCH(QString, s_error);
+        QFETCH(QString, s_status);
+        QFETCH(QString, s_box);
+        WindowFixture f;
+        f.probe.status_label().setText("busy");
+        QVERIFY(!f.probe.check_json_error(
+            string_to_json(R"({"output":{"meta_info":{"error":)" + s_error.toStdString() + R"(,"message":"x"}}})")));
+        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f.messages.v_boxes[0].s_title + '|' + f.messages.v_boxes[0].s_text, "Input data error|" + s_box);
+        QCOMPARE(f.messages.v_boxes[0].s_status, s_status);
+        QCOMPARE(f.probe.status_label().text(), QString());
+    }
+
+    void documents_without_error_record_data()
+    {
+        QTest::addColumn<QString>("s_json");
+        QTest::addColumn<bool>("solved");
+        QTest::newRow("empty text") << "" << false;
+        QTest::newRow("built from the grids") << R"({"input":{"data":{}}})" << false;
+        QTest::newRow("output that is no object") << R"({"output":[1]})" << false;
+        QTest::newRow("solved") << R"({"output":{"data":{"routes":[]},"summary":{}}})" << true;
+        QTest::newRow("meta_info without error") << R"({"output":{"meta_info":{"message":"x"}}})" << true;
+    }
+    void documents_without_error_record()
+    {
+        QFETCH(QString, s_json);
+        QFETCH(bool, solved);
+        WindowFixture f;
+        QCOMPARE(f.probe.check_json_error(string_to_json(s_json.toStdString())), solved);
+        QVERIFY(f.messages.v_boxes.empty());
+    }
+
+    void closed_routes_fill_grid_chart_and_summary()
+    {
+        WindowFixture f;
+        f.folder.database->update_setting("map_display", "google_payed");
+        f.probe.optimization_running() = true;
+        f.probe.show_solution(solved_document("VRPTW"));
+        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
+        const MessageRecorder::Box& box = f.messages.v_boxes[0];
+        QCOMPARE(box.s_title + '|' + box.s_text + '|' + box.s_status,
+                 QString("Optimization|Optimization ended!|Optimization ended!"));
+        QVERIFY(f.probe.status_label().text().isEmpty() && !f.probe.optimization_running());
+
+        QStandardItemModel& routes = f.probe.routes();
+        QCOMPARE(rows_of(routes, 0, 9), QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "0 V1 Depot", "1 V2 Depot",
+                                                     "1 V2 C", "1 V2 Depot", "- unrouted D", "- unrouted E", "  "}));
+        QCOMPARE(routes.index(0, 0).data().type(), QVariant::UInt);
+        QCOMPARE(rows_of(routes, 1, 1, 13)[0], QString("0 V1 A Rua B 2 N C 05/03/2024 09:00 05/03/2024 10:00 "
+                                                       "05/03/2024 08:59 06/03/2024 08:00 100 gate"));
+        QCOMPARE(rows_of(routes, 7, 7, 13)[0],
+                 QString("- unrouted D Rua E 5 N C 05/03/2024 08:00 05/03/2024 18:00 - - 7 late"));
+        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").count(), 2);
+        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").itemText(1), QString("1"));
+        QCOMPARE(summary(f.probe), QString("90.50 min, 12.50 km, 180, 2, 2"));
+        QCOMPARE(f.probe.load_chart().series().size(), 1);
+        auto* series = qobject_cast<QtCharts::QHorizontalStackedBarSeries*>(f.probe.load_chart().series()[0]);
+        QVERIFY(series);
+        QCOMPARE(QPair(series->barSets()[0]->at(0), series->barSets()[0]->at(1)), QPair(75.0, 30.0));
+    }
+
+    // Open routes leave out the return to the depot; a second result replaces the first
+    // whole, and a refused one changes nothing.
+    void second_result_replaces_the_first_and_a_refused_one_changes_nothing()
+    {
+        WindowFixture f;
+        f.probe.show_solution(solved_document("VRPTW"));
+        f.probe.show_solution(solved_document("OVRPTW"));
+        QCOMPARE(f.probe.load_chart().series().size(), 1);
+        QCOMPARE(rows_of(f.probe.routes(), 0, 7), QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "1 V2 Depot",
+                                                               "1 V2 C", "- unrouted D", "- unrouted E", "  "}));
+        f.probe.show_solution("not json");
+        QVERIFY(f.probe.instance_document().IsNull());
+        QCOMPARE(rows_of(f.probe.routes(), 6, 6)[0], QString("- unrouted E"));
+        QCOMPARE(f.probe.widget<QLabel>("lblUsedVehicles").text(), QString("2"));
+        f.window.update_map_display_label("google_free");
+        QCOMPARE(f.probe.widget<QLabel>("lblWeblink").text(), QString("Web link (google free)"));
+        QCOMPARE(f.messages.v_boxes.size(), size_t(3));  // only the three end-of-optimisation boxes
+
+        f.probe.show_solution(R"({"input":{"data":{"operation_start_date":"x"}},)"
+                              R"("output":{"data":{"routes":[],"unrouted_clients":[]}}})");
+        QCOMPARE(summary(f.probe), QString("0.00 min, 0.00 km, 0, 0, 0"));
+        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").count(), 0);
+        QCOMPARE(rows_of(f.probe.routes(), 0, 0)[0], QString("  "));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
