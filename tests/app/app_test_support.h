@@ -5,6 +5,7 @@
 
 #include "test_environment.h"
 #include "database.h"
+#include "grid_operations.h"
 #include "json_document.h"
 #include "mainwindow.h"
 #include "message_box.h"
@@ -131,6 +132,14 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
                                         const QVariant& demand)
 {
     return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon, early, late, service, demand, ""};
+}
+
+// The texts of these (row, column) cells, as the grids read them.
+inline QStringList cell_texts(const QStandardItemModel& model, const std::vector<std::pair<int, int>>& v_cells)
+{
+    QStringList v_texts;
+    for (const auto& [row, column] : v_cells) v_texts << grid_cell_text(model, row, column);
+    return v_texts;
 }
 
 inline QString test_data_path(const QString& s_name)

@@ -4,7 +4,6 @@
 #include "app_test_support.h"
 
 #include "geostub_process.h"
-#include "grid_operations.h"
 #include "service_config.h"
 
 class JobsRoadTest : public QObject {
@@ -48,13 +47,9 @@ private slots:
         QVERIFY(!f->probe.optimization_running());
         QVERIFY(QString::fromStdString(stub.requests().at(0)).contains("/table/v1/driving/-49.20,-25.40;"));
         // A closed route: depot, the three clients, depot.
-        QStringList v_names;
-        for (int row = 0; row < 5; ++row) {
-            v_names << f->probe.routes().index(row, 2).data().toString();
-        }
-        QCOMPARE(v_names[0] + v_names[4], QString("DepotDepot"));
+        QStringList v_names = cell_texts(f->probe.routes(), {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}});
+        QCOMPARE(v_names[0] + v_names[4] + f->probe.widget<QLabel>("lblTotalLoad").text(), QString("DepotDepot9"));
         QCOMPARE(QSet<QString>(v_names.begin() + 1, v_names.end() - 1), (QSet<QString>{"A", "B", "C"}));
-        QCOMPARE(f->probe.widget<QLabel>("lblTotalLoad").text(), QString("9"));
         QVERIFY(f->probe.instance_document()["input"]["data"].HasMember("Mdij"));
     }
 
@@ -98,7 +93,7 @@ private slots:
         QVERIFY(f->probe.lat_long_search_running() && !search_button().isEnabled() && f->probe.stop_button().isEnabled());
         QCOMPARE(f->probe.progress_bar().maximum(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
-        QCOMPARE(QStringList({cell(0, 7), cell(0, 8), cell(1, 7), cell(2, 7), cell(4, 7)}),
+        QCOMPARE(cell_texts(f->probe.clients(), {{0, 7}, {0, 8}, {1, 7}, {2, 7}, {4, 7}}),
                  QStringList({"48.85", "2.35", "-25.4", "", ""}));
         QCOMPARE(stub.requests().size(), size_t(2));
         verify_search_ended();
@@ -117,20 +112,8 @@ private slots:
         QVERIFY(!f->probe.lat_long_search_running());
     }
 
-    void a_job_fault_is_shown_once_and_ends_the_search()
-    {
-        pretend_search_started();
-        report(Geoservices::LAT_LONG_INVALID_EMAIL, 0);
-        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
-        QCOMPARE(f->messages.v_boxes[0].s_title, QString("API error"));
-        QCOMPARE(f->messages.v_boxes[0].s_status, QString("Missing or invalid email"));
-        QVERIFY(f->messages.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
-        verify_search_ended();
-        report(Geoservices::LAT_LONG_OK, 1);  // a report already queued changes nothing
-        QCOMPARE(cell(1, 7), QString());
-    }
-
-    void reports_after_the_stop_button_are_ignored()
+    // A report still on its way after a job fault or the stop button changes nothing.
+    void a_job_fault_or_the_stop_button_ends_the_search()
     {
         pretend_search_started();
         f->probe.stop_button().click();
@@ -138,6 +121,16 @@ private slots:
         report(Geoservices::LAT_LONG_OK, 0);
         QCOMPARE(cell(0, 7), QString());
         QCOMPARE(f->probe.progress_bar().value(), -1);
+
+        pretend_search_started();
+        report(Geoservices::LAT_LONG_INVALID_EMAIL, 0);
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f->messages.v_boxes[0].s_title + '|' + f->messages.v_boxes[0].s_status,
+                 QString("API error|Missing or invalid email"));
+        QVERIFY(f->messages.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
+        verify_search_ended();
+        report(Geoservices::LAT_LONG_OK, 1);
+        QCOMPARE(cell(1, 7), QString());
     }
 
 private:

@@ -137,29 +137,21 @@ private slots:
         QVERIFY(accepted.isAccepted() && !f.probe.lat_long_search_running());
     }
 
-    // One help dialog showing the page of the stored language (empty when missing); one analysis window.
-    void dialogs_are_made_once_and_follow_the_language()
+    // One help dialog, showing the page of the stored language; one analysis window.
+    void dialogs_are_made_once()
     {
         WorkFolder work;
         QDir().mkdir("help");
-        for (const QString s_page : {"contato_br", "contato_en", "map_display_en"}) {
-            QFile file("help/" + s_page + ".html");
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(("<p>" + s_page + "</p>").toUtf8());
-        }
+        QFile page("help/contato_en.html");
+        QVERIFY(page.open(QIODevice::WriteOnly) && page.write("<p>contact</p>") && page.flush());
         work.database->update_setting("language", "ENG");
         MainWindow window(work.database.get());
         MainWindowProbe probe(window);
         probe.widget<QAction>("actionOpen").trigger();
-        auto* help = window.findChild<QDialog*>("HelpWindow");
-        QVERIFY(help && help->isVisible());
-        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString("contato_en"));
         probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
+        probe.widget<QAction>("actionOpen").trigger();
         QCOMPARE(window.findChildren<QDialog*>("HelpWindow").size(), 1);
-        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString("map_display_en"));
-        QFile::remove("help/map_display_en.html");
-        probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
-        QCOMPARE(help->findChild<QTextBrowser*>()->toPlainText(), QString());
+        QCOMPARE(window.findChild<QDialog*>("HelpWindow")->findChild<QTextBrowser*>()->toPlainText(), QString("contact"));
 
         probe.widget<QAction>("actionAnalysis").trigger();
         QWidget* analysis = window.findChild<QMainWindow*>("AnalysisWindow");
@@ -205,52 +197,42 @@ private slots:
         QVERIFY(!meta_info.HasMember("solution_method") && !document["input"]["data"].HasMember("Mdij"));
     }
 
-    void error_code_shows_its_texts_data()
-    {
-        QTest::addColumn<QString>("s_error");
-        QTest::addColumn<QString>("s_status");
-        QTest::addColumn<QString>("s_box");
-        const QString s_problem = "Problem generating input file...";
-        const QString s_general = "Problem generating the input data file (json)";
-        QTest::newRow("known code") << R"("missing_matrix")" << s_problem << "Distance matrix problem (json)";
-        QTest::newRow("google limit") << R"("over_query_limit_google")" << "Exceding google request allowed..."
-                                      << "Exceding google request allowed for time period, please check your "
-                                         "google API configurations";
-        QTest::newRow("other letter case") << R"("Missing_Matrix")" << s_problem << s_general;
-        QTest::newRow("error that is no text") << "42" << s_problem << s_general;
-    }
-    void error_code_shows_its_texts()
-    {
-        QFETCH(QString, s_error);
-        QFETCH(QString, s_status);
-        QFETCH(QString, s_box);
-        WindowFixture f;
-        f.probe.status_label().setText("busy");
-        QVERIFY(!f.probe.check_json_error(
-            string_to_json(R"({"output":{"meta_info":{"error":)" + s_error.toStdString() + R"(,"message":"x"}}})")));
-        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
-        QCOMPARE(f.messages.v_boxes[0].s_title + '|' + f.messages.v_boxes[0].s_text, "Input data error|" + s_box);
-        QCOMPARE(f.messages.v_boxes[0].s_status, s_status);
-        QCOMPARE(f.probe.status_label().text(), QString());
-    }
-
-    void documents_without_error_record_data()
+    // The box and the status text of an error record; documents without one show nothing.
+    void error_record_shows_its_texts_data()
     {
         QTest::addColumn<QString>("s_json");
         QTest::addColumn<bool>("solved");
-        QTest::newRow("empty text") << "" << false;
-        QTest::newRow("built from the grids") << R"({"input":{"data":{}}})" << false;
-        QTest::newRow("output that is no object") << R"({"output":[1]})" << false;
-        QTest::newRow("solved") << R"({"output":{"data":{"routes":[]},"summary":{}}})" << true;
-        QTest::newRow("meta_info without error") << R"({"output":{"meta_info":{"message":"x"}}})" << true;
+        QTest::addColumn<QString>("s_box");
+        QTest::addColumn<QString>("s_status");
+        const QString s_problem = "Problem generating input file...";
+        const QString s_general = "Problem generating the input data file (json)";
+        const auto error = [](const char* s_error) { return R"({"output":{"meta_info":{"error":)" + QString(s_error) + "}}}"; };
+        QTest::newRow("known code") << error(R"("missing_matrix")") << false << "Distance matrix problem (json)" << s_problem;
+        QTest::newRow("google limit") << error(R"("over_query_limit_google")") << false
+                                      << "Exceding google request allowed for time period, please check your google "
+                                         "API configurations" << "Exceding google request allowed...";
+        QTest::newRow("other letter case") << error(R"("Missing_Matrix")") << false << s_general << s_problem;
+        QTest::newRow("error that is no text") << error("42") << false << s_general << s_problem;
+        QTest::newRow("empty text") << "" << false << "" << "";
+        QTest::newRow("built from the grids") << R"({"input":{"data":{}}})" << false << "" << "";
+        QTest::newRow("output that is no object") << R"({"output":[1]})" << false << "" << "";
+        QTest::newRow("solved") << R"({"output":{"data":{"routes":[]},"summary":{}}})" << true << "" << "";
+        QTest::newRow("meta_info without error") << R"({"output":{"meta_info":{"message":"x"}}})" << true << "" << "";
     }
-    void documents_without_error_record()
+    void error_record_shows_its_texts()
     {
         QFETCH(QString, s_json);
         QFETCH(bool, solved);
+        QFETCH(QString, s_box);
+        QFETCH(QString, s_status);
         WindowFixture f;
+        f.probe.status_label().setText("busy");
         QCOMPARE(f.probe.check_json_error(string_to_json(s_json.toStdString())), solved);
-        QVERIFY(f.messages.v_boxes.empty());
+        QCOMPARE(f.texts(), s_box.isEmpty() ? QStringList() : QStringList({s_box}));
+        if (!s_box.isEmpty()) {
+            QCOMPARE(f.messages.v_boxes[0].s_title + '|' + f.messages.v_boxes[0].s_status, "Input data error|" + s_status);
+            QCOMPARE(f.probe.status_label().text(), QString());
+        }
     }
 
     void closed_routes_fill_grid_chart_and_summary()

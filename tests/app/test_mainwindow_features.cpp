@@ -19,16 +19,9 @@ namespace {
 struct Fixture : WindowFixture {
     Fixture()
     {
-        window.open_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return s_open_path;
-        };
-        window.save_file_dialog = [this](QWidget*, const QString&, const QString&, const QString&) {
-            return s_save_path;
-        };
-        window.open_url = [this](const QUrl& url) {
-            v_opened.push_back(url);
-            return true;
-        };
+        window.open_file_dialog = [this](auto&&...) { return s_open_path; };
+        window.save_file_dialog = [this](auto&&...) { return s_save_path; };
+        window.open_url = [this](const QUrl& url) { return v_opened.push_back(url), true; };
     }
 
     QString path(const QString& s_name) const { return folder.folder.path() + "/" + s_name; }
@@ -155,7 +148,8 @@ private slots:
         QCOMPARE(f.texts().last(), QString("There are no client data"));
     }
 
-    void routes_csv_file()
+    // The routes CSV file, the direction links and the map page of a solved instance.
+    void routes_csv_route_links_and_map_page()
     {
         Fixture f;
         f.click("btnExportRoutesCsv");  // no instance: nothing at all
@@ -165,12 +159,7 @@ private slots:
         f.s_save_path = f.path("routes");
         f.click("btnExportRoutesCsv");
         compare_golden(read_bytes(f.path("routes.csv")), "routes_ENG.csv");
-    }
 
-    void route_links_and_map_page()
-    {
-        Fixture f;
-        f.load_solved_instance();
         QComboBox& links = f.probe.widget<QComboBox>("cbWebLinks");
         links.setCurrentIndex(1);
         f.click("btnOpenRoute");
