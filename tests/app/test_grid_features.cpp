@@ -46,73 +46,63 @@ void change_cells(QStandardItemModel& model, const QVariantList& v_changes)
     }
 }
 
-// A solved document with one route through the depot and `stops` - 1 clients.
-rapidjson::Document route_of(int stops, const char* s_problem_type)
-{
-    std::string s_clients;
-    std::string s_visits;
-    for (int i = 0; i < stops; ++i) {
-        const std::string s_i = std::to_string(i);
-        s_clients += std::string(i ? "," : "") + "{\"id\":\"C" + s_i + "\",\"lat\":\"1." + s_i +
-                     "\",\"long\":\"2\",\"address\":{\"address\":\"Street " + s_i + "\",\"number\":\"" + s_i +
-                     "\",\"city\":\"Town\",\"country\":\"Land\"}}";
-        s_visits += std::string(i ? "," : "") + "{\"index\":" + s_i + "}";
-    }
-    return string_to_json("{\"input\":{\"data\":{\"clients\":[" + s_clients + "]},\"meta_info\":{\"prob_type\":\"" +
-                          s_problem_type + "\"}},\"output\":{\"data\":{\"routes\":[{\"visits\":[" + s_visits + "]}]}}}");
-}
-
-// The link of the stops first..last of such a route.
-std::string link(int first, int last)
-{
-    std::string s_link = "https://www.google.com/maps/dir/";
-    for (int i = first; i <= last; ++i) {
-        s_link += "Street " + std::to_string(i) + "+" + std::to_string(i) + "+Town+Land/";
-    }
-    return s_link;
-}
-
 }  // namespace
 
 class GridFeaturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void client_fault_gives_its_message_data()
+    // The first fault of a grid gives the start of its message; a vehicle grid that passes hands
+    // on its rows and the smallest capacity.
+    void grid_fault_gives_its_message_data()
     {
+        QTest::addColumn<bool>("clients");
         QTest::addColumn<QVariantList>("v_changes");
         QTest::addColumn<QString>("s_message");
         QVariantList v_empty;
         for (int cell = 0; cell < 4 * 14; ++cell) v_empty << cell / 14 << cell % 14 << QString();
-        QTest::newRow("empty grid") << v_empty << "There are no client data";
-        QTest::newRow("depot without start")
-            << QVariantList{0, 9, "x"}
-            << "Invalid initial or end operation date (depot time window). \nYou can automatically fill this data by "
-               "clicking button 'Automatic writing', the information is colelcted based on the settings window "
-               "configuration";
-        QTest::newRow("city missing") << QVariantList{3, 4, ""} << "Missing client 'City' value on row 3";
+        QTest::newRow("no clients") << true << v_empty << "There are no client data";
+        QTest::newRow("depot without start") << true << QVariantList{0, 9, "x"}
+                                             << "Invalid initial or end operation date (depot time window). ";
+        QTest::newRow("city missing") << true << QVariantList{3, 4, ""} << "Missing client 'City' value on row 3";
         QTest::newRow("name only accents, before the time window")
-            << QVariantList{2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"} << "Missing client 'Name(ID)' value on row 2";
-        QTest::newRow("latitude out of range")
-            << QVariantList{1, 7, "91"}
-            << "Missing or invalid client 'lat/lon' value on row1\nThe search for lat/long values is better performed "
-               "when the addresses dont have diacritics.\nAlso, the search method can be changed on the settings window.";
-        QTest::newRow("late before early") << QVariantList{1, 10, at(5, 8, 59)}
+            << true << QVariantList{2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"} << "Missing client 'Name(ID)' value on row 2";
+        QTest::newRow("latitude out of range") << true << QVariantList{1, 7, "91"}
+                                               << "Missing or invalid client 'lat/lon' value on row1\nThe search";
+        QTest::newRow("late before early") << true << QVariantList{1, 10, at(5, 8, 59)}
                                            << "Late time window is earlier than earlier time window on row 1";
-        QTest::newRow("opens after the operation end") << QVariantList{2, 9, at(5, 18, 1), 2, 10, at(5, 19)}
+        QTest::newRow("opens after the operation end") << true << QVariantList{2, 9, at(5, 18, 1), 2, 10, at(5, 19)}
                                                        << "Early time window is later than begin operation time on row 2";
-        QTest::newRow("depot demand empty") << QVariantList{0, 12, ""} << "Empty client demand value on row 0";
-        QTest::newRow("service time not a number") << QVariantList{3, 11, "-"} << "Invalid client service time on row 3";
+        QTest::newRow("depot demand empty") << true << QVariantList{0, 12, ""} << "Empty client demand value on row 0";
+        QTest::newRow("service time not a number") << true << QVariantList{3, 11, "-"} << "Invalid client service time on row 3";
+        QTest::newRow("no vehicles") << false << QVariantList{0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}
+                                     << "There are no vehicle data";
+        QTest::newRow("available before capacity") << false << QVariantList{1, 1, "", 1, 2, ""}
+                                                   << "Missing vehicle 'Available' value on row 1";
+        QTest::newRow("variable cost") << false << QVariantList{1, 4, ""} << "Missing vehicle 'Var. cost' value on row 1";
+        QTest::newRow("capacity not a number") << false << QVariantList{0, 1, "big"} << "Invalid vehicle 'Capacity' value on row 0";
+        QTest::newRow("vehicles pass") << false << QVariantList{1, 3, "12.5"} << "";
     }
-    void client_fault_gives_its_message()
+    void grid_fault_gives_its_message()
     {
+        QFETCH(bool, clients);
         QFETCH(QVariantList, v_changes);
         QFETCH(QString, s_message);
-        auto model = valid_clients();
+        std::unique_ptr<QStandardItemModel> model = valid_clients();
+        if (!clients) {
+            model = std::make_unique<QStandardItemModel>(20, 5);
+            set_row(*model, 0, {"V1", 50, 2, 10, 1});
+            set_row(*model, 1, {"V2", 30, 1, 10, 1});
+        }
         change_cells(*model, v_changes);
-        TextTable vv_client;
-        int max_demand = 0;
-        QCOMPARE(check_client_rows(*model, vv_client, max_demand), s_message);
+        TextTable vv_rows;
+        int figure = 0;
+        const QString s_fault = clients ? check_client_rows(*model, vv_rows, figure) : check_vehicle_rows(*model, vv_rows, figure);
+        QVERIFY2(s_message.isEmpty() ? s_fault.isEmpty() : s_fault.startsWith(s_message), qPrintable(s_fault));
+        if (s_message.isEmpty()) {
+            QCOMPARE(figure, 30);
+            QCOMPARE(vv_rows[1], (std::vector<std::string>{"V2", "30", "1", "12.5", "1"}));
+        }
     }
 
     // Accents dropped, decimal commas made points; opening before the operation start or exactly
@@ -136,35 +126,6 @@ private slots:
         vv_client.clear();
         QCOMPARE(check_client_rows(*model, vv_client, max_demand), QString());
         QCOMPARE(QPair(vv_client.size(), max_demand), QPair(size_t(1), 4));
-    }
-
-    void vehicle_fault_gives_its_message_data()
-    {
-        QTest::addColumn<QVariantList>("v_changes");
-        QTest::addColumn<QString>("s_message");
-        QTest::newRow("empty grid") << QVariantList{0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}
-                                    << "There are no vehicle data";
-        QTest::newRow("available before capacity") << QVariantList{1, 1, "", 1, 2, ""}
-                                                   << "Missing vehicle 'Available' value on row 1";
-        QTest::newRow("variable cost") << QVariantList{1, 4, ""} << "Missing vehicle 'Var. cost' value on row 1";
-        QTest::newRow("capacity not a number") << QVariantList{0, 1, "big"} << "Invalid vehicle 'Capacity' value on row 0";
-        QTest::newRow("passes, smallest capacity") << QVariantList{1, 3, "12.5"} << "";
-    }
-    void vehicle_fault_gives_its_message()
-    {
-        QFETCH(QVariantList, v_changes);
-        QFETCH(QString, s_message);
-        QStandardItemModel model(20, 5);
-        set_row(model, 0, {"V1", 50, 2, 10, 1});
-        set_row(model, 1, {"V2", 30, 1, 10, 1});
-        change_cells(model, v_changes);
-        TextTable vv_vehicle;
-        int min_capacity = 0;
-        QCOMPARE(check_vehicle_rows(model, vv_vehicle, min_capacity), s_message);
-        if (s_message.isEmpty()) {
-            QCOMPARE(min_capacity, 30);
-            QCOMPARE(vv_vehicle[1], (std::vector<std::string>{"V2", "30", "1", "12.5", "1"}));
-        }
     }
 
     // Texts copied as they are; numbers read as leading integers, 0 when there is none.
@@ -219,32 +180,20 @@ private slots:
         QVERIFY(selected_cells_table(model, {}).empty());
     }
 
-    // Only empty cells of the filled rows; the depot's demand is 0; time windows from the depot's
-    // start, or from the fallback; minutes that are no number leave the time windows alone.
-    void automatic_data_fills_only_empty_cells_of_filled_rows()
+    // Time windows start at the depot's start when it has one; minutes that are no number leave
+    // them alone.
+    void automatic_time_windows_from_the_depot_start()
     {
-        QStandardItemModel model(4, 14);
-        fill(model, 3);
-        change_cells(model, {0, 4, "", 2, 4, "", 1, 11, "", 1, 9, "", 0, 10, ""});
+        QStandardItemModel grid(3, 14);
+        grid.setData(grid.index(0, 0), "Depot");
+        grid.setData(grid.index(1, 0), "Ana");
         const QDateTime depot_start(QDate(2026, 12, 5), QTime(7, 30));
-        model.setData(model.index(0, 9), depot_start);
-        const std::map<std::string, std::string> settings = {
-            {"auto_city", "1"}, {"auto_city_value", "Curitiba"}, {"auto_state", "yes"}, {"auto_state_value", "XX"},
-            {"auto_demand", "1"}, {"auto_demand_value", "2"}, {"auto_tw", "1"}, {"auto_tw_value", "600"},
-            {"auto_service_time", "1"}, {"auto_service_time_value", "15"}};
-        fill_automatic_client_data(model, 2, settings, QDateTime(QDate(2000, 1, 1), QTime(8, 0)));
-        QCOMPARE(cell_texts(model, {{0, 4}, {1, 4}, {2, 4}, {0, 5}, {1, 12}, {1, 11}, {0, 12}}),
-                 QStringList({"Curitiba", "r1c4", "", "r0c5", "r1c12", "15", "0"}));
-        QCOMPARE(model.index(1, 9).data().toDateTime(), depot_start);
-        QCOMPARE(model.index(0, 10).data().toDateTime(), depot_start.addSecs(600 * 60));
-
-        QStandardItemModel depot(2, 14);
-        depot.setData(depot.index(0, 0), "Depot");
-        const QDateTime fallback(QDate(2026, 1, 2), QTime(8, 0));
-        fill_automatic_client_data(depot, 1, {{"auto_tw", "1"}, {"auto_tw_value", "abc"}}, fallback);
-        QCOMPARE(grid_cell_text(depot, 0, 9), QString());
-        fill_automatic_client_data(depot, 1, {{"auto_tw", "1"}, {"auto_tw_value", "60"}}, fallback);
-        QCOMPARE(depot.index(0, 10).data().toDateTime(), fallback.addSecs(3600));
+        grid.setData(grid.index(0, 9), depot_start);
+        fill_automatic_client_data(grid, 2, {{"auto_tw", "1"}, {"auto_tw_value", "abc"}}, QDateTime());
+        QCOMPARE(grid_cell_text(grid, 1, 9), QString());
+        fill_automatic_client_data(grid, 2, {{"auto_tw", "1"}, {"auto_tw_value", "60"}}, QDateTime());
+        QCOMPARE(grid.index(1, 9).data().toDateTime(), depot_start);
+        QCOMPARE(grid.index(1, 10).data().toDateTime(), depot_start.addSecs(3600));
     }
 
     void client_csv_template_by_language()
@@ -272,15 +221,6 @@ private slots:
         QCOMPARE(vv_rows[0][0], QVariant(QString("short")));
         QCOMPARE(vv_rows[0][13], QVariant(QString()));
         QCOMPARE(vv_rows[0][12], QVariant(QString()));
-    }
-
-    void client_csv_row_of_the_grid()
-    {
-        QStandardItemModel model(1, 14);
-        set_row(model, 0, {"S\u00e3o", "R", "1", "B", "C", "S", "P", "-25.43", "-49",
-                           QDateTime(QDate(2024, 3, 1), QTime(8, 5, 59)), QString(), 5, "2", "a;b"});
-        QCOMPARE(grid_csv_row(model, 0), std::vector<std::string>({"Sao", "R", "1", "B", "C", "S", "P", "-25,43",
-                                                                   "-49", "01/03/2024 08:05", "", "5", "2", "a;b"}));
     }
 
     void file_names_end_with_one_extension()
@@ -328,9 +268,16 @@ private slots:
     // route leaves out the return to the depot.
     void links_split_every_22_stops_with_overlap()
     {
-        QCOMPARE(route_direction_links(route_of(30, "VRPTW")), TextTable({{"R-0-0", link(0, 21)}, {"R-0-1", link(21, 29)}}));
-        QCOMPARE(route_direction_links(route_of(22, "VRPTW")), TextTable({{"R-0-0", link(0, 21)}, {"R-0-1", link(21, 21)}}));
-        QCOMPARE(route_direction_links(route_of(3, "OVRPTW")), TextTable({{"R-0-0", link(0, 1)}}));
+        rapidjson::Document document = string_to_json(read_bytes(test_data_path("route_30_stops.json")));
+        compare_golden(table_to_tsv(route_direction_links(document)), "route_links_30_stops.tsv");
+        rapidjson::Value& visits = document["output"]["data"]["routes"][0]["visits"];
+        visits.Erase(visits.Begin() + 22, visits.End());
+        const std::string s_base = "https://www.google.com/maps/dir/";
+        QCOMPARE(route_direction_links(document).at(1), (std::vector<std::string>{"R-0-1", s_base + "Street 21+21+Town+Land/"}));
+        visits.Erase(visits.Begin() + 3, visits.End());
+        document["input"]["meta_info"]["prob_type"] = "OVRPTW";
+        QCOMPARE(route_direction_links(document),
+                 TextTable({{"R-0-0", s_base + "Street 0+0+Town+Land/Street 1+1+Town+Land/"}}));
         for (const char* s_json : {"null", "{}", "{\"output\":{\"data\":{}}}", "{\"output\":{\"data\":{\"routes\":{}}}}"}) {
             QVERIFY(route_direction_links(string_to_json(s_json)).empty());
         }

@@ -241,19 +241,22 @@ private slots:
 
     }
 
+    // Only empty cells of the filled rows, each group as its stored switch says; the depot's demand
+    // is 0; time windows from 08:00 today when the depot has no start.
     void automatic_data_button_uses_the_stored_switches()
     {
         Fixture f;
         QStandardItemModel& clients = f.probe.clients();
         set_row(clients, 0, {"Depot", "", "", "", "", "", "", "", "", QVariant(), QVariant(), "", "4"});
-        clients.setData(clients.index(1, 0), QString("Ana"));
+        set_row(clients, 1, {"Ana", "", "", "", "Lapa"});
+        clients.setData(clients.index(2, 0), QString("Bia"));
         f.folder.database->update_setting("auto_state", "0");
         f.click("btnClientAutomatedInfo");
-        QCOMPARE(QStringList({cell(clients, 1, 4), cell(clients, 1, 5), cell(clients, 0, 12), cell(clients, 1, 12)}),
-                 QStringList({"Curitiba", "", "0", "1"}));
+        QCOMPARE(cell_texts(clients, {{1, 4}, {2, 4}, {2, 5}, {0, 12}, {2, 12}, {3, 4}}),
+                 QStringList({"Lapa", "Curitiba", "", "0", "1", ""}));
         const QDateTime start(QDate::currentDate(), QTime(8, 0));
-        QCOMPARE(clients.index(1, 9).data().toDateTime(), start);
-        QCOMPARE(clients.index(1, 10).data().toDateTime(), start.addSecs(600 * 60));
+        QCOMPARE(clients.index(2, 9).data().toDateTime(), start);
+        QCOMPARE(clients.index(2, 10).data().toDateTime(), start.addSecs(600 * 60));
     }
 };
 
