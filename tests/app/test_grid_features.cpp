@@ -146,7 +146,7 @@ private slots:
                  QList<int>({2147483647, -2, 3, 0}));
     }
 
-    void rows_inserted_removed_and_erased_move_texts()
+    void rows_inserted_removed_erased_and_pasted()
     {
         QStandardItemModel model(5, 2);
         fill(model, 5);
@@ -167,18 +167,16 @@ private slots:
         erase_selected_cells(grid, {grid.index(2, 0), grid.index(3, 1)});
         QCOMPARE(first_empty_row(grid), 1);
         QCOMPARE(cell_texts(grid, {{2, 0}, {2, 1}, {3, 1}}), QStringList({"", "r2c1", ""}));
+
+        QStandardItemModel pasted(4, 14);  // what falls beyond the edges is dropped
+        paste_text(pasted, 3, 12, "a\tb\tc\nd\n");
+        paste_text(pasted, 0, 0, "X\n\nY\n");
+        paste_text(pasted, 0, 1, "2024-03-01T08:00:00\r\n");
+        QCOMPARE(cell_texts(pasted, {{3, 12}, {3, 13}, {0, 0}, {1, 0}, {2, 0}, {0, 1}}),
+                 QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));
+        QVERIFY(selected_cells_table(pasted, {}).empty());
     }
 
-    void paste_is_clipped_at_the_grid_edges()
-    {
-        QStandardItemModel model(4, 14);
-        paste_text(model, 3, 12, "a\tb\tc\nd\n");
-        paste_text(model, 0, 0, "X\n\nY\n");
-        paste_text(model, 0, 1, "2024-03-01T08:00:00\r\n");
-        QCOMPARE(cell_texts(model, {{3, 12}, {3, 13}, {0, 0}, {1, 0}, {2, 0}, {0, 1}}),
-                 QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));
-        QVERIFY(selected_cells_table(model, {}).empty());
-    }
 
     // Time windows start at the depot's start when it has one; minutes that are no number leave
     // them alone.
@@ -230,24 +228,8 @@ private slots:
         QCOMPARE(normalised_file_name("plan.tvl.old", ".tvl"), std::string("plan.old.tvl"));
     }
 
-    // Odd members of a hand-edited file leave their cells empty instead of failing.
-    void instance_rows_for_the_grids()
-    {
-        rapidjson::Document document = string_to_json(solved_instance_text());
-        QCOMPARE(instance_client_rows(document)[1][10].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
-        rapidjson::Value& client = document["input"]["data"]["clients"][1];
-        client["demand"] = "five";
-        client["service_time"] = 1e300;
-        client.RemoveMember("address");
-        document["input"]["data"]["operation_start_date"] = "2024-03-01";
-        const std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(document);
-        QCOMPARE(vv_clients.size(), size_t(5));
-        QCOMPARE(vv_clients[1][12].toString() + vv_clients[1][11].toString() + vv_clients[1][1].toString(), QString());
-        QVERIFY(!vv_clients[1][9].toDateTime().isValid());
-        QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}")).empty());
-    }
-
-    // Members missing or of another type, indexes out of range: no crash, empty cells.
+    // Members missing or of another type, indexes out of range: no crash, empty cells; odd
+    // members of a hand-edited file leave their grid cells empty instead of failing.
     void odd_documents_show_what_they_hold()
     {
         const rapidjson::Document document = string_to_json(
@@ -262,6 +244,19 @@ private slots:
         QCOMPARE(v_loads[0].percent, 0.0);
         QCOMPARE(v_loads[1].s_category, QString("1 - "));
         QCOMPARE(solution_summary(document).s_total_load, QString("0"));
+
+        rapidjson::Document solved = string_to_json(solved_instance_text());
+        QCOMPARE(instance_client_rows(solved)[1][10].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        rapidjson::Value& client = solved["input"]["data"]["clients"][1];
+        client["demand"] = "five";
+        client["service_time"] = 1e300;
+        client.RemoveMember("address");
+        solved["input"]["data"]["operation_start_date"] = "2024-03-01";
+        const std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(solved);
+        QCOMPARE(vv_clients.size(), size_t(5));
+        QCOMPARE(vv_clients[1][12].toString() + vv_clients[1][11].toString() + vv_clients[1][1].toString(), QString());
+        QVERIFY(!vv_clients[1][9].toDateTime().isValid());
+        QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}")).empty());
     }
 
     // Links of at most 22 stops, each starting at the last stop of the one before; an open

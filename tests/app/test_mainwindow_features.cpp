@@ -212,8 +212,10 @@ private slots:
         QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
     }
 
-    // Picked records go to the first empty rows; the clipboard copies and pastes cells.
-    void picked_records_and_clipboard()
+    // Picked records go to the first empty rows; the clipboard copies, pastes and erases cells;
+    // the automatic data fills only empty cells of the filled rows, each group as its stored
+    // switch says, the depot's demand 0 and time windows from 08:00 today.
+    void picked_records_clipboard_and_automatic_data()
     {
         Fixture f;
         QStandardItemModel& clients = f.probe.clients();
@@ -221,11 +223,9 @@ private slots:
         const std::vector<std::string> v_client = {"C1", "Rua", "1", "B", "City", "S", "P", "1.5", "2.5", "code"};
         f.window.add_client_from_db(v_client);
         f.window.add_client_from_db(v_client);
-        QCOMPARE(QStringList({cell(clients, 1, 0), cell(clients, 2, 8), cell(clients, 1, 9)}),
-                 QStringList({"C1", "2.5", ""}));
+        QCOMPARE(cell_texts(clients, {{1, 0}, {2, 8}, {1, 9}}), QStringList({"C1", "2.5", ""}));
         f.window.add_vehicle_from_db({"V", "100", "3", "12.5", "0.75"});
-        QCOMPARE(f.probe.vehicles().index(0, 3).data(), QVariant(12));
-        QCOMPARE(f.probe.vehicles().index(0, 4).data(), QVariant(0));
+        QCOMPARE(cell_texts(f.probe.vehicles(), {{0, 3}, {0, 4}}), QStringList({"12", "0"}));
 
         QItemSelectionModel& selection = *f.probe.widget<QTableView>("TableViewDataInput").selectionModel();
         for (const auto& [row, column] : {std::pair{2, 0}, {1, 0}, {1, 2}}) {
@@ -235,28 +235,16 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("C1\t1\nC1\n"));
         selection.setCurrentIndex(clients.index(249, 12), QItemSelectionModel::NoUpdate);
         f.window.paste_client_table_row();
-        QCOMPARE(cell(clients, 249, 12) + cell(clients, 249, 13), QString("C11"));
         f.window.erase_client_table_item();
-        QCOMPARE(cell(clients, 1, 0) + '|' + cell(clients, 1, 1), QString("|Rua"));
+        QCOMPARE(cell_texts(clients, {{249, 12}, {249, 13}, {1, 0}, {1, 1}}), QStringList({"C1", "1", "", "Rua"}));
 
-    }
-
-    // Only empty cells of the filled rows, each group as its stored switch says; the depot's demand
-    // is 0; time windows from 08:00 today when the depot has no start.
-    void automatic_data_button_uses_the_stored_switches()
-    {
-        Fixture f;
-        QStandardItemModel& clients = f.probe.clients();
-        set_row(clients, 0, {"Depot", "", "", "", "", "", "", "", "", QVariant(), QVariant(), "", "4"});
-        set_row(clients, 1, {"Ana", "", "", "", "Lapa"});
-        clients.setData(clients.index(2, 0), QString("Bia"));
         f.folder.database->update_setting("auto_state", "0");
         f.click("btnClientAutomatedInfo");
-        QCOMPARE(cell_texts(clients, {{1, 4}, {2, 4}, {2, 5}, {0, 12}, {2, 12}, {3, 4}}),
-                 QStringList({"Lapa", "Curitiba", "", "0", "1", ""}));
+        QCOMPARE(cell_texts(clients, {{0, 4}, {0, 5}, {1, 4}, {0, 12}, {1, 12}, {3, 4}}),
+                 QStringList({"Curitiba", "", "City", "0", "1", ""}));
         const QDateTime start(QDate::currentDate(), QTime(8, 0));
-        QCOMPARE(clients.index(2, 9).data().toDateTime(), start);
-        QCOMPARE(clients.index(2, 10).data().toDateTime(), start.addSecs(600 * 60));
+        QCOMPARE(clients.index(1, 9).data().toDateTime(), start);
+        QCOMPARE(clients.index(1, 10).data().toDateTime(), start.addSecs(600 * 60));
     }
 };
 
