@@ -105,29 +105,6 @@ private slots:
         }
     }
 
-    // Accents dropped, decimal commas made points; opening before the operation start or exactly
-    // at its end passes; a demand's leading whole number counts; a row below a gap is left out.
-    void passing_client_grid_hands_on_clean_cells()
-    {
-        auto model = valid_clients();
-        change_cells(*model, {1, 1, QString::fromUtf8("Rua São José"), 1, 7, "10,5", 1, 8, "-20,25", 1, 13,
-                              QString::fromUtf8("não"), 2, 9, at(5, 6), 2, 12, "7.9", 3, 9, at(5, 18), 3, 10, at(5, 18)});
-        set_row(*model, 5, client_row("Below a gap", "", "", QDateTime(), QDateTime(), "", ""));
-        TextTable vv_client;
-        int max_demand = 0;
-        QCOMPARE(check_client_rows(*model, vv_client, max_demand), QString());
-        QCOMPARE(QPair(vv_client.size(), max_demand), QPair(size_t(4), 7));
-        QCOMPARE(vv_client[1], (std::vector<std::string>{"C1", "Rua Sao Jose", "10", "Centro", "Curitiba", "PR",
-                                                         "Brasil", "10.5", "-20.25", "2024-05-03 09:00:00",
-                                                         "2024-05-03 12:00:00", "10", "1", "nao"}));
-        QCOMPARE(vv_client[2][12], std::string("7.9"));
-        model = std::make_unique<QStandardItemModel>(250, 14);
-        set_row(*model, 0, client_row("Depot", "1", "1", at(5, 8), at(5, 8), 0, 4));
-        vv_client.clear();
-        QCOMPARE(check_client_rows(*model, vv_client, max_demand), QString());
-        QCOMPARE(QPair(vv_client.size(), max_demand), QPair(size_t(1), 4));
-    }
-
     // Texts copied as they are; numbers read as leading integers, 0 when there is none.
     void builder_copies_texts_and_reads_numbers_as_leading_integers()
     {
@@ -176,7 +153,6 @@ private slots:
                  QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));
         QVERIFY(selected_cells_table(pasted, {}).empty());
     }
-
 
     // Time windows start at the depot's start when it has one; minutes that are no number leave
     // them alone.

@@ -152,6 +152,10 @@ private slots:
         // Opens before the operation start: negative seconds.
         set_row(probe.clients(), 2, {"Early", "Rua B", "1", "Batel", "Curitiba", "PR", "Brasil", "-25.45", "-49.29",
                                      at(5, 7), at(6, 8), "5", "0", "ção"});
+        // Opens at the operation end; the leading whole number of its demand counts; the row
+        // below the gap is left out.
+        set_row(probe.clients(), 3, client_row("End", "-25.46", "-49.3", at(5, 18), at(5, 18), 0, "7.9"));
+        set_row(probe.clients(), 5, client_row("Below a gap", "", "", QDateTime(), QDateTime(), "", ""));
         set_row(probe.vehicles(), 0, {"V1", 100, 3, "12.5", 2});
         set_row(probe.vehicles(), 1, {"V2", "40", "1", "0", "1"});
         TextTable vv_client;
@@ -160,7 +164,7 @@ private slots:
         int min_capacity = 0;
         QVERIFY(probe.check_client_grid(vv_client, max_demand) && probe.check_vehicle_grid(vv_vehicle, min_capacity));
         QVERIFY(f.messages.v_boxes.empty());
-        QCOMPARE(QPair(max_demand, min_capacity), QPair(3, 40));
+        QCOMPARE(QPair(max_demand, min_capacity), QPair(7, 40));
         compare_golden(json_to_string(probe.build_instance_json(vv_client, vv_vehicle)), "instance_from_grids.json");
         f.folder.database->update_setting("email", "me@x.org");
         probe.widget<QSpinBox>("spOptTime").setValue(37);
