@@ -27,11 +27,10 @@
 // Every box the code under test shows, answered without a person.
 class MessageRecorder {
 public:
-    struct Box {
-        QString s_title;
-        QString s_text;
+    struct Box {  // s_status: the status-bar text while the box was open
+        QString s_title, s_text;
         bool is_question;
-        QString s_status;  // the status-bar text while the box was open
+        QString s_status;
     };
 
     explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)

@@ -1,8 +1,6 @@
 // The plain helpers behind the main window: the grid checks and the instance document
-// builder, grid editing, the automatic client data, the client CSV rows, file names, the
-// grid rows of an instance document, the results of odd documents, and the direction
-// links, map page and routes CSV table of a solved instance.
-#include "automatic_client_data.h"
+// builder, grid editing, the client CSV rows, file names, odd documents in the grids and
+// results, and the direction links, map page and routes CSV table of a solved instance.
 #include "app_test_support.h"
 #include "file_names.h"
 #include "grid_checks.h"
@@ -52,8 +50,7 @@ class GridFeaturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The first fault of a grid gives the start of its message; a vehicle grid that passes hands
-    // on its rows and the smallest capacity.
+    // The first fault of a grid gives the start of its message.
     void grid_fault_gives_its_message_data()
     {
         QTest::addColumn<bool>("clients");
@@ -81,7 +78,6 @@ private slots:
                                                    << "Missing vehicle 'Available' value on row 1";
         QTest::newRow("variable cost") << false << QVariantList{1, 4, ""} << "Missing vehicle 'Var. cost' value on row 1";
         QTest::newRow("capacity not a number") << false << QVariantList{0, 1, "big"} << "Invalid vehicle 'Capacity' value on row 0";
-        QTest::newRow("vehicles pass") << false << QVariantList{1, 3, "12.5"} << "";
     }
     void grid_fault_gives_its_message()
     {
@@ -98,11 +94,7 @@ private slots:
         TextTable vv_rows;
         int figure = 0;
         const QString s_fault = clients ? check_client_rows(*model, vv_rows, figure) : check_vehicle_rows(*model, vv_rows, figure);
-        QVERIFY2(s_message.isEmpty() ? s_fault.isEmpty() : s_fault.startsWith(s_message), qPrintable(s_fault));
-        if (s_message.isEmpty()) {
-            QCOMPARE(figure, 30);
-            QCOMPARE(vv_rows[1], (std::vector<std::string>{"V2", "30", "1", "12.5", "1"}));
-        }
+        QVERIFY2(s_fault.startsWith(s_message), qPrintable(s_fault));
     }
 
     // Texts copied as they are; numbers read as leading integers, 0 when there is none.
@@ -152,22 +144,6 @@ private slots:
         QCOMPARE(cell_texts(pasted, {{3, 12}, {3, 13}, {0, 0}, {1, 0}, {2, 0}, {0, 1}}),
                  QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));
         QVERIFY(selected_cells_table(pasted, {}).empty());
-    }
-
-    // Time windows start at the depot's start when it has one; minutes that are no number leave
-    // them alone.
-    void automatic_time_windows_from_the_depot_start()
-    {
-        QStandardItemModel grid(3, 14);
-        grid.setData(grid.index(0, 0), "Depot");
-        grid.setData(grid.index(1, 0), "Ana");
-        const QDateTime depot_start(QDate(2026, 12, 5), QTime(7, 30));
-        grid.setData(grid.index(0, 9), depot_start);
-        fill_automatic_client_data(grid, 2, {{"auto_tw", "1"}, {"auto_tw_value", "abc"}}, QDateTime());
-        QCOMPARE(grid_cell_text(grid, 1, 9), QString());
-        fill_automatic_client_data(grid, 2, {{"auto_tw", "1"}, {"auto_tw_value", "60"}}, QDateTime());
-        QCOMPARE(grid.index(1, 9).data().toDateTime(), depot_start);
-        QCOMPARE(grid.index(1, 10).data().toDateTime(), depot_start.addSecs(3600));
     }
 
     void client_csv_template_by_language()
