@@ -181,9 +181,6 @@ private slots:
         f.click("btnOpenRoute");
         QCOMPARE(f.v_opened.size(), size_t(2));
         QCOMPARE(f.texts().last(), QString("The file could not be written: routes.html"));
-        links.clear();
-        f.click("btnOpenRoute");
-        QCOMPARE(f.v_opened.size(), size_t(2));
     }
 
     void grid_clients_saved_on_the_database()
