@@ -56,25 +56,24 @@ private slots:
         QTest::addColumn<bool>("clients");
         QTest::addColumn<QVariantList>("v_changes");
         QTest::addColumn<QString>("s_message");
+        const auto row = [](const char* s_name, bool clients, const QVariantList& v_changes, const char* s_message) {
+            QTest::newRow(s_name) << clients << v_changes << QString(s_message);
+        };
         QVariantList v_empty;
         for (int cell = 0; cell < 4 * 14; ++cell) v_empty << cell / 14 << cell % 14 << QString();
-        QTest::newRow("no clients") << true << v_empty << "There are no client data";
-        QTest::newRow("depot without start") << true << QVariantList{0, 9, "x"}
-                                             << "Invalid initial or end operation date (depot time window). ";
-        QTest::newRow("city missing") << true << QVariantList{3, 4, ""} << "Missing client 'City' value on row 3";
-        QTest::newRow("name only accents, before the time window")
-            << true << QVariantList{2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"} << "Missing client 'Name(ID)' value on row 2";
-        QTest::newRow("latitude out of range") << true << QVariantList{1, 7, "91"}
-                                               << "Missing or invalid client 'lat/lon' value on row1\nThe search";
-        QTest::newRow("opens after the operation end") << true << QVariantList{2, 9, at(5, 18, 1), 2, 10, at(5, 19)}
-                                                       << "Early time window is later than begin operation time on row 2";
-        QTest::newRow("depot demand empty") << true << QVariantList{0, 12, ""} << "Empty client demand value on row 0";
-        QTest::newRow("service time not a number") << true << QVariantList{3, 11, "-"} << "Invalid client service time on row 3";
-        QTest::newRow("no vehicles") << false << QVariantList{0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}
-                                     << "There are no vehicle data";
-        QTest::newRow("available before capacity") << false << QVariantList{1, 1, "", 1, 2, ""}
-                                                   << "Missing vehicle 'Available' value on row 1";
-        QTest::newRow("capacity not a number") << false << QVariantList{0, 1, "big"} << "Invalid vehicle 'Capacity' value on row 0";
+        row("no clients", true, v_empty, "There are no client data");
+        row("depot without start", true, {0, 9, "x"}, "Invalid initial or end operation date (depot time window). ");
+        row("city missing", true, {3, 4, ""}, "Missing client 'City' value on row 3");
+        row("name only accents, before the time window", true, {2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"},
+            "Missing client 'Name(ID)' value on row 2");
+        row("latitude out of range", true, {1, 7, "91"}, "Missing or invalid client 'lat/lon' value on row1\nThe search");
+        row("opens after the operation end", true, {2, 9, at(5, 18, 1), 2, 10, at(5, 19)},
+            "Early time window is later than begin operation time on row 2");
+        row("depot demand empty", true, {0, 12, ""}, "Empty client demand value on row 0");
+        row("service time not a number", true, {3, 11, "-"}, "Invalid client service time on row 3");
+        row("no vehicles", false, {0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}, "There are no vehicle data");
+        row("available before capacity", false, {1, 1, "", 1, 2, ""}, "Missing vehicle 'Available' value on row 1");
+        row("capacity not a number", false, {0, 1, "big"}, "Invalid vehicle 'Capacity' value on row 0");
     }
     void grid_fault_gives_its_message()
     {
@@ -200,25 +199,8 @@ private slots:
         QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}")).empty());
     }
 
-    // Links of at most 22 stops, each starting at the last stop of the one before; an open
-    // route leaves out the return to the depot.
-    void links_split_every_22_stops_with_overlap()
-    {
-        rapidjson::Document document = string_to_json(read_bytes(test_data_path("route_30_stops.json")));
-        compare_golden(table_to_tsv(route_direction_links(document)), "route_links_30_stops.tsv");
-        rapidjson::Value& visits = document["output"]["data"]["routes"][0]["visits"];
-        visits.Erase(visits.Begin() + 22, visits.End());
-        const std::string s_base = "https://www.google.com/maps/dir/";
-        QCOMPARE(route_direction_links(document).at(1), (std::vector<std::string>{"R-0-1", s_base + "Street 21+21+Town+Land/"}));
-        visits.Erase(visits.Begin() + 3, visits.End());
-        document["input"]["meta_info"]["prob_type"] = "OVRPTW";
-        QCOMPARE(route_direction_links(document),
-                 TextTable({{"R-0-0", s_base + "Street 0+0+Town+Land/Street 1+1+Town+Land/"}}));
-        for (const char* s_json : {"null", "{}", "{\"output\":{\"data\":{}}}", "{\"output\":{\"data\":{\"routes\":{}}}}"}) {
-            QVERIFY(route_direction_links(string_to_json(s_json)).empty());
-        }
-    }
-
+    // The texts of the solved instance are the golden files; links hold at most 22 stops, each
+    // starting at the last stop of the one before; open routes leave out the return to the depot.
     void texts_of_the_solved_instance_are_the_golden_files()
     {
         rapidjson::Document document = string_to_json(solved_instance_text());
@@ -232,6 +214,20 @@ private slots:
         const TextTable vv_table = routes_csv_table(document, "ENG");
         QCOMPARE(vv_table.size(), size_t(1 + 5 + 1 + 1 + 1 + 2));
         QCOMPARE(vv_table[4][2] + ' ' + vv_table[5][2], std::string("Depot Carla"));
+
+        document = string_to_json(read_bytes(test_data_path("route_30_stops.json")));
+        compare_golden(table_to_tsv(route_direction_links(document)), "route_links_30_stops.tsv");
+        rapidjson::Value& visits = document["output"]["data"]["routes"][0]["visits"];
+        visits.Erase(visits.Begin() + 22, visits.End());
+        const std::string s_base = "https://www.google.com/maps/dir/";
+        QCOMPARE(route_direction_links(document).at(1), (std::vector<std::string>{"R-0-1", s_base + "Street 21+21+Town+Land/"}));
+        visits.Erase(visits.Begin() + 3, visits.End());
+        document["input"]["meta_info"]["prob_type"] = "OVRPTW";
+        QCOMPARE(route_direction_links(document),
+                 TextTable({{"R-0-0", s_base + "Street 0+0+Town+Land/Street 1+1+Town+Land/"}}));
+        for (const char* s_json : {"null", "{}", "{\"output\":{\"data\":{}}}", "{\"output\":{\"data\":{\"routes\":{}}}}"}) {
+            QVERIFY(route_direction_links(string_to_json(s_json)).empty());
+        }
     }
 
     void map_page_keeps_document_texts_inside_the_script()

@@ -76,8 +76,8 @@ private slots:
     }
 
     // Found rows get coordinates, rows with them are not searched; a row lacking an address
-    // part is named and starts no search.
-    void coordinate_search_writes_found_rows()
+    // part is named and starts no search; a stop or a job fault ends the search.
+    void coordinate_search_road()
     {
         stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
         set_row(f->probe.clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
@@ -100,16 +100,14 @@ private slots:
         QCOMPARE(f->messages.v_boxes[0].s_title + '|' + f->messages.v_boxes[0].s_text,
                  QString("Input data error|Missing 'City' value on row2"));
         QVERIFY(!f->probe.lat_long_search_running());
-    }
+        f->messages.v_boxes.clear();
 
-    // A report still on its way after a job fault or the stop button changes nothing.
-    void a_job_fault_or_the_stop_button_ends_the_search()
-    {
+        // A report still on its way after the stop button or a job fault changes nothing.
         pretend_search_started();
         f->probe.stop_button().click();
         verify_search_ended();
-        report(Geoservices::LAT_LONG_OK, 0);
-        QCOMPARE(grid_cell_text(f->probe.clients(), 0, 7), QString());
+        report(Geoservices::LAT_LONG_OK, 3);
+        QCOMPARE(grid_cell_text(f->probe.clients(), 3, 7), QString());
         QCOMPARE(f->probe.progress_bar().value(), -1);
 
         pretend_search_started();
@@ -119,8 +117,8 @@ private slots:
                  QString("API error|Missing or invalid email"));
         QVERIFY(f->messages.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
         verify_search_ended();
-        report(Geoservices::LAT_LONG_OK, 1);
-        QCOMPARE(grid_cell_text(f->probe.clients(), 1, 7), QString());
+        report(Geoservices::LAT_LONG_OK, 2);
+        QCOMPARE(grid_cell_text(f->probe.clients(), 2, 7), QString());
     }
 
 private:

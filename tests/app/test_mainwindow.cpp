@@ -51,7 +51,8 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // As the program does: the style sheet, the catalogue of the stored language, then the window.
+    // As the program does: the style sheet, the catalogue of the stored language, then the window,
+    // which reads the route kind and time limit (its leading number) and stores them when it ends.
     void start_up_translates_the_window_data()
     {
         QTest::addColumn<QString>("s_language");
@@ -67,34 +68,24 @@ private slots:
         const QString s_sheet = application_style_sheet();
         QVERIFY(s_sheet.contains("QToolTip") && !s_sheet.contains('$'));
         WorkFolder work;
+        work.database->update_setting("open_routes", "0");
+        work.database->update_setting("opt_time", "25s");
         QTranslator translator;
         const QString s_catalogue = translation_catalogue(s_language.toStdString());
         QCOMPARE(!s_catalogue.isEmpty() && translator.load(s_catalogue), s_language != "ger");
         QCoreApplication::installTranslator(&translator);
         {
             MainWindow window(work.database.get());
-            QCOMPARE(MainWindowProbe(window).widget<QAction>("actionOptimize").text(), s_optimize);
-        }
-        QCoreApplication::removeTranslator(&translator);
-    }
-
-    // Read at construction (the time limit from its leading number), written at destruction.
-    void route_kind_and_time_limit_are_read_and_stored()
-    {
-        WorkFolder work;
-        work.database->update_setting("open_routes", "0");
-        work.database->update_setting("opt_time", "25s");
-        work.database->update_setting("map_display", "google_payed");
-        {
-            MainWindow window(work.database.get());
             MainWindowProbe probe(window);
-            QCOMPARE(probe.widget<QLabel>("lblWeblink").text(), QString("Web link (google PAYED)"));
+            QCOMPARE(probe.widget<QAction>("actionOptimize").text(), s_optimize);
             QVERIFY(probe.widget<QRadioButton>("btnClosedRoutes").isChecked());
             QCOMPARE(probe.widget<QSpinBox>("spOptTime").value(), 25);
             probe.widget<QRadioButton>("rdbOpenRoutes").setChecked(true);
             probe.widget<QSpinBox>("spOptTime").setValue(26);
         }
-        QCOMPARE(work.database->setting_value("open_routes") + work.database->setting_value("opt_time"), std::string("126"));
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(work.database->setting_value("open_routes") + work.database->setting_value("opt_time"),
+                 std::string("126"));
     }
 
     // Closing asks while jobs run; one help dialog, showing the page of the stored language; one
