@@ -84,8 +84,14 @@ public:
     bool& optimization_running() { return window.optimization_running; }
     bool& lat_long_search_running() { return window.lat_long_search_running; }
     const rapidjson::Document& instance_document() { return window.instance_document; }
-    bool check_client_grid(TextTable& vv_client, int& max_demand) { return window.check_client_grid(vv_client, max_demand); }
-    bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity) { return window.check_vehicle_grid(vv_vehicle, min_capacity); }
+    bool check_client_grid(TextTable& vv_client, int& max_demand)
+    {
+        return window.check_client_grid(vv_client, max_demand);
+    }
+    bool check_vehicle_grid(TextTable& vv_vehicle, int& min_capacity)
+    {
+        return window.check_vehicle_grid(vv_vehicle, min_capacity);
+    }
     rapidjson::Document build_instance_json(const TextTable& vv_client, const TextTable& vv_vehicle)
     {
         return window.build_instance_json(vv_client, vv_vehicle);
@@ -130,7 +136,8 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
                                         const QDateTime& early, const QDateTime& late, const QVariant& service,
                                         const QVariant& demand)
 {
-    return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon, early, late, service, demand, ""};
+    return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
+            early, late, service, demand, ""};
 }
 
 // The texts of these (row, column) cells, as the grids read them.

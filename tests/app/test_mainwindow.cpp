@@ -35,14 +35,12 @@ QStringList rows_of(QStandardItemModel& model, int first, int last, int columns 
 }
 
 // Total time, distance, load, unrouted clients and used vehicles.
-QString summary(MainWindowProbe& probe)
+QString summary(MainWindowProbe& p)
 {
-    QStringList v_texts;
-    for (const char* s_label :
-         {"lblTotalTime", "lblTotalDistance", "lblTotalLoad", "lblUnroutedClients", "lblUsedVehicles"}) {
-        v_texts << probe.widget<QLabel>(s_label).text();
-    }
-    return v_texts.join(", ");
+    return QStringList({p.widget<QLabel>("lblTotalTime").text(), p.widget<QLabel>("lblTotalDistance").text(),
+                        p.widget<QLabel>("lblTotalLoad").text(), p.widget<QLabel>("lblUnroutedClients").text(),
+                        p.widget<QLabel>("lblUsedVehicles").text()})
+        .join(", ");
 }
 
 }  // namespace
@@ -172,7 +170,9 @@ private slots:
         QTest::addColumn<QString>("s_status");
         const QString s_problem = "Problem generating input file...";
         const QString s_general = "Problem generating the input data file (json)";
-        const auto error = [](const char* s_code) { return R"({"output":{"meta_info":{"error":)" + QString(s_code) + "}}}"; };
+        const auto error = [](const char* s_code) {
+            return R"({"output":{"meta_info":{"error":)" + QString(s_code) + "}}}";
+        };
         QTest::newRow("known code") << error(R"("missing_matrix")") << false << "Distance matrix problem (json)"
                                     << s_problem;
         QTest::newRow("google limit") << error(R"("over_query_limit_google")") << false
