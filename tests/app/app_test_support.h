@@ -1,7 +1,6 @@
 #pragma once
-// Shared pieces of the main window tests: a working folder with a fresh database, a
-// recorder that answers the message boxes, grid fillers, a probe into the window, and the
-// test documents and golden texts.
+// Shared pieces of the main window tests: a working folder with a fresh database, a recorder that
+// answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
 
 #include "test_environment.h"
 #include "database.h"

@@ -1,6 +1,5 @@
-// The plain helpers behind the main window: the grid checks and the instance document
-// builder, grid editing, the client CSV rows, odd documents in the grids and
-// results, and the direction links, map page and routes CSV table of a solved instance.
+// The plain helpers behind the main window: grid checks, document builder, grid editing, client
+// CSV rows, odd documents, and the direction links, map page and routes CSV of a solved instance.
 #include "app_test_support.h"
 #include "grid_checks.h"
 #include "grid_client_csv.h"
@@ -21,25 +20,6 @@ void fill(QStandardItemModel& model, int rows)
         const int row = cell / model.columnCount();
         const int column = cell % model.columnCount();
         model.setData(model.index(row, column), QString("r%1c%2").arg(row).arg(column));
-    }
-}
-
-// Depot and three clients, all valid.
-std::unique_ptr<QStandardItemModel> valid_clients()
-{
-    auto model = std::make_unique<QStandardItemModel>(250, 14);
-    set_row(*model, 0, client_row("Depot", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 2));
-    for (int row = 1; row <= 3; ++row) {
-        set_row(*model, row, client_row(QString("C%1").arg(row), "-25.5", "-49.3", at(5, 9), at(5, 12), 10, row));
-    }
-    return model;
-}
-
-// Cells to change as (row, column, value) triples.
-void change_cells(QStandardItemModel& model, const QVariantList& v_changes)
-{
-    for (int i = 0; i + 2 < v_changes.size(); i += 3) {
-        model.setData(model.index(v_changes[i].toInt(), v_changes[i + 1].toInt()), v_changes[i + 2], Qt::EditRole);
     }
 }
 
@@ -79,16 +59,22 @@ private slots:
         QFETCH(bool, clients);
         QFETCH(QVariantList, v_changes);
         QFETCH(QString, s_message);
-        std::unique_ptr<QStandardItemModel> model = valid_clients();
-        if (!clients) {
-            model = std::make_unique<QStandardItemModel>(20, 5);
-            set_row(*model, 0, {"V1", 50, 2, 10, 1});
-            set_row(*model, 1, {"V2", 30, 1, 10, 1});
+        QStandardItemModel model(250, 14);  // depot and three clients, or two vehicles, all valid
+        if (clients) {
+            set_row(model, 0, client_row("Depot", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 2));
+            for (int row = 1; row <= 3; ++row) {
+                set_row(model, row, client_row(QString("C%1").arg(row), "-25.5", "-49.3", at(5, 9), at(5, 12), 10, row));
+            }
+        } else {
+            set_row(model, 0, {"V1", 50, 2, 10, 1});
+            set_row(model, 1, {"V2", 30, 1, 10, 1});
         }
-        change_cells(*model, v_changes);
+        for (int i = 0; i + 2 < v_changes.size(); i += 3) {  // (row, column, value) triples
+            model.setData(model.index(v_changes[i].toInt(), v_changes[i + 1].toInt()), v_changes[i + 2], Qt::EditRole);
+        }
         TextTable vv;
         int n = 0;
-        const QString s_fault = clients ? check_client_rows(*model, vv, n) : check_vehicle_rows(*model, vv, n);
+        const QString s_fault = clients ? check_client_rows(model, vv, n) : check_vehicle_rows(model, vv, n);
         QVERIFY2(s_fault.startsWith(s_message), qPrintable(s_fault));
     }
 

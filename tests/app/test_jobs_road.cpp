@@ -1,6 +1,5 @@
-// The main window's roads to the background jobs: an optimisation and a coordinate search
-// end to end against the loopback stand-in of the web services, and the window's side of
-// a coordinate search when the job fails or is stopped.
+// The main window's roads to the background jobs, an optimisation and a coordinate search,
+// against the loopback stand-in of the web services, with their refusals, failures and stop.
 #include "app_test_support.h"
 
 #include "geostub_process.h"

@@ -1,6 +1,5 @@
-// The main window's frame: start-up (theme, catalogue, stored settings read and written),
-// closing while jobs run, its single dialogs, the instance document from the grids, the
-// gate in front of every use of a document's output part, and the results area.
+// The main window's frame: start-up, closing while jobs run, its single dialogs, the instance
+// document from the grids, the gate in front of a document's output part, the results area.
 #include "app_test_support.h"
 
 #include "start_up.h"
@@ -147,10 +146,8 @@ private slots:
         set_row(probe.clients(), 5, client_row("Below a gap", "", "", QDateTime(), QDateTime(), "", ""));
         set_row(probe.vehicles(), 0, {"V1", 100, 3, "12.5", 2});
         set_row(probe.vehicles(), 1, {"V2", "40", "1", "0", "1"});
-        TextTable vv_client;
-        TextTable vv_vehicle;
-        int max_demand = 0;
-        int min_capacity = 0;
+        TextTable vv_client, vv_vehicle;
+        int max_demand = 0, min_capacity = 0;
         QVERIFY(probe.check_client_grid(vv_client, max_demand) && probe.check_vehicle_grid(vv_vehicle, min_capacity));
         QVERIFY(f.messages.v_boxes.empty());
         QCOMPARE(QPair(max_demand, min_capacity), QPair(7, 40));

@@ -1,6 +1,5 @@
-// The main window's feature slots wired to their grids, files, database and browser
-// hook: instance files, client and routes CSV files, route links and the map page,
-// grid clients saved, records picked, the clipboard and the automatic data.
+// The main window's feature slots wired to their grids, files, database and browser hook: instance
+// files, CSV files, links and map page, grid clients saved, picks, clipboard, automatic data.
 #include "app_test_support.h"
 
 #include "csv_files.h"
