@@ -42,10 +42,7 @@ struct TestDatabase {
         return vv_rows.empty() ? "<no row>" : vv_rows.front().at(1);
     }
 
-    std::string path(const QString& s_name) const
-    {
-        return QDir(folder.path()).filePath(s_name).toStdString();
-    }
+    std::string path(const QString& s_name) const { return QDir(folder.path()).filePath(s_name).toStdString(); }
 
     QTemporaryDir folder;
     std::unique_ptr<Database> database;
@@ -62,16 +59,12 @@ class BoxRecorder {
 public:
     BoxRecorder()
     {
-        message_box::set_handler(
-            [this](const QString& s_title, const QString& s_text, bool is_question) {
-                boxes.push_back({s_title, s_text, is_question});
-                if (!is_question || answers.empty()) {
-                    return false;
-                }
-                const bool answer = answers.front();
-                answers.pop_front();
-                return answer;
-            });
+        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
+            boxes.push_back({s_title, s_text, is_question});
+            const bool answer = is_question && !answers.empty() && answers.front();
+            if (is_question && !answers.empty()) answers.pop_front();
+            return answer;
+        });
     }
     ~BoxRecorder() { message_box::set_handler({}); }
     BoxRecorder(const BoxRecorder&) = delete;
@@ -81,18 +74,14 @@ public:
     QStringList texts() const
     {
         QStringList v_texts;
-        for (const ShownBox& box : boxes) {
-            v_texts.append(box.s_text);
-        }
+        for (const ShownBox& box : boxes) v_texts.append(box.s_text);
         return v_texts;
     }
     // "title | text" of every box.
     QStringList titled() const
     {
         QStringList v_texts;
-        for (const ShownBox& box : boxes) {
-            v_texts.append(box.s_title + " | " + box.s_text);
-        }
+        for (const ShownBox& box : boxes) v_texts.append(box.s_title + " | " + box.s_text);
         return v_texts;
     }
 
