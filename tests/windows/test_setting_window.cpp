@@ -1,53 +1,40 @@
-// The settings window against a real database file: what it shows, stores, refuses and announces.
+// The settings window against a real database file (what it shows, stores, refuses and
+// announces) and the help pages it and the main window open.
 
+#include "help_window.h"
 #include "setting_window.h"
+#include "test_environment.h"
 #include "window_test_support.h"
-#include "whole_number_check.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <map>
-#include <memory>
-
-Q_DECLARE_METATYPE(WholeNumberCheck)
 
 namespace {
-QRadioButton* radio(QWidget& window, const QString& s_name)
-{
-    return window.findChild<QRadioButton*>(s_name);
-}
+QRadioButton* radio(QWidget& window, const QString& s_name) { return window.findChild<QRadioButton*>(s_name); }
+QLineEdit* line_edit(QWidget& window, const QString& s_name) { return window.findChild<QLineEdit*>(s_name); }
+QString page_text(QWidget& window) { return window.findChild<QTextBrowser*>("textBrowser")->toPlainText(); }
 
-QLineEdit* line_edit(QWidget& window, const QString& s_name)
+// Names of the checked radio buttons among these (all of them when none are given).
+QStringList checked(QWidget& window, QStringList v_names = {})
 {
-    return window.findChild<QLineEdit*>(s_name);
-}
-
-// Names of the checked radio buttons among these.
-QStringList checked(QWidget& window, const QStringList& v_names)
-{
+    if (v_names.isEmpty()) {
+        for (const QRadioButton* button : window.findChildren<QRadioButton*>()) v_names << button->objectName();
+        v_names.sort();
+    }
     QStringList v_checked;
     for (const auto& s_name : v_names) {
-        if (radio(window, s_name)->isChecked()) {
-            v_checked << s_name;
-        }
+        if (radio(window, s_name)->isChecked()) v_checked << s_name;
     }
     return v_checked;
 }
 
-const QStringList v_all_radios = {
-    "rdbEnglish", "rdbPortuguese", "rdbGerman", "rdbDistanceORSM", "rdbDistanceORSMGoogle",
-    "rdbDistanceGoogle", "rdbLatLongOSRMrelaxed", "rdbLatLongOSRM", "rdbLatLongOSRMGoogle",
-    "rdbLatLongGoogle", "rdbMapDisplayGoogleFree", "rdbMapDisplayGooglePayed",
-    "rdbAutomaticClientSaveNo", "rdbAutomaticClientSaveYes", "rdbLatLongDatabaseSearchNo",
-    "rdbLatLongDatabaseSearchYes", "rdbCityManual", "rdbCityAuto", "rdbStateManual",
-    "rdbStateAuto", "rdbCountryManual", "rdbCountryAuto", "rdbServiceTimeManual",
-    "rdbServiceTimeAuto", "rdbDemandManual", "rdbDemandAuto", "rdbTWManual", "rdbTWAuto"};
-
-const char* const six_value_keys[] = {"auto_city_value",         "auto_state_value",
-                                      "auto_country_value",      "auto_service_time_value",
-                                      "auto_demand_value",       "auto_tw_value"};
+const std::initializer_list<const char*> k_pages = {"distance_matrix", "lat_long_search", "map_display", "contato"};
 }  // namespace
 
 class TestSettingWindow : public QObject {
@@ -55,51 +42,35 @@ class TestSettingWindow : public QObject {
 private slots:
     void init()
     {
-        // The number check needs no database file.
-        if (QByteArray(QTest::currentTestFunction()) != "whole_numbers") {
-            folder = std::make_unique<SettingsFolder>();
-        }
+        s_previous_folder = QDir::currentPath();
+        folder = std::make_unique<SettingsFolder>();
+        QVERIFY(QDir::setCurrent(folder->folder.path()));
     }
-    void cleanup() { folder.reset(); }
-
-    void the_stored_values_are_shown_data()
+    void cleanup()
     {
-        QTest::addColumn<QVariantMap>("stored");
-        QTest::addColumn<QStringList>("checked_radios");
-        QTest::addColumn<QVariantMap>("texts");
-        QTest::newRow("changed")
-            << QVariantMap{{"language", "ENG"}, {"email", "ana@example.org"},
-                           {"distance_matrix_api", "osrm_google"}, {"lat_long_api", "google"},
-                           {"map_display", "google_payed"}, {"google_api_key", "k'ey"},
-                           {"lat_long_database_search", "1"}, {"automatic_client_save", "1"},
-                           {"auto_city", "0"}, {"auto_state", "1"}, {"auto_country", "0"},
-                           {"auto_service_time", "0"}, {"auto_demand", "1"}, {"auto_tw", "0"},
-                           {"auto_city_value", QString::fromUtf8("São José")},
-                           {"auto_tw_value", "480"}}
-            << QStringList{"rdbEnglish", "rdbDistanceORSMGoogle", "rdbLatLongGoogle",
-                           "rdbMapDisplayGooglePayed", "rdbAutomaticClientSaveYes",
-                           "rdbLatLongDatabaseSearchYes", "rdbCityManual", "rdbStateAuto",
-                           "rdbCountryManual", "rdbServiceTimeManual", "rdbDemandAuto",
-                           "rdbTWManual"}
-            << QVariantMap{{"lnEmail", "ana@example.org"}, {"lnGoogleAPIKey", "k'ey"},
-                           {"lnCityAuto", QString::fromUtf8("São José")}, {"lnTWAuto", "480"}};
+        QDir::setCurrent(s_previous_folder);
+        folder.reset();
     }
 
     void the_stored_values_are_shown()
     {
-        QFETCH(QVariantMap, stored);
-        QFETCH(QStringList, checked_radios);
-        QFETCH(QVariantMap, texts);
-        for (auto setting = stored.cbegin(); setting != stored.cend(); ++setting) {
-            QVERIFY(!folder->database->update_setting(setting.key().toStdString(),
-                                                      setting.value().toString().toStdString()));
-        }
+        const std::map<std::string, std::string> v_stored = {
+            {"language", "ENG"}, {"email", "ana@example.org"}, {"distance_matrix_api", "osrm_google"},
+            {"lat_long_api", "google"}, {"map_display", "google_payed"}, {"google_api_key", "k'ey"},
+            {"lat_long_database_search", "1"}, {"automatic_client_save", "1"}, {"auto_city", "0"},
+            {"auto_state", "1"}, {"auto_country", "0"}, {"auto_service_time", "0"}, {"auto_demand", "1"},
+            {"auto_tw", "0"}, {"auto_city_value", "S\xc3\xa3o Jos\xc3\xa9"}, {"auto_tw_value", "480"}};
+        for (const auto& [s_key, s_value] : v_stored) QVERIFY(!folder->database->update_setting(s_key, s_value));
         SettingWindow window(folder->database.get());
         QVERIFY(window.isHidden());
-        QCOMPARE(checked(window, v_all_radios), checked_radios);
-        for (auto text = texts.cbegin(); text != texts.cend(); ++text) {
-            QCOMPARE(line_edit(window, text.key())->text(), text.value().toString());
-        }
+        QCOMPARE(checked(window), QStringList({"rdbAutomaticClientSaveYes", "rdbCityManual", "rdbCountryManual",
+                                               "rdbDemandAuto", "rdbDistanceORSMGoogle", "rdbEnglish",
+                                               "rdbLatLongDatabaseSearchYes", "rdbLatLongGoogle",
+                                               "rdbMapDisplayGooglePayed", "rdbServiceTimeManual", "rdbStateAuto",
+                                               "rdbTWManual"}));
+        QCOMPARE(QStringList({line_edit(window, "lnEmail")->text(), line_edit(window, "lnGoogleAPIKey")->text(),
+                              line_edit(window, "lnCityAuto")->text(), line_edit(window, "lnTWAuto")->text()}),
+                 QStringList({"ana@example.org", "k'ey", QString::fromUtf8("São José"), "480"}));
         QCOMPARE(line_edit(window, "lnGoogleAPIKey")->echoMode(), QLineEdit::Password);
     }
 
@@ -110,27 +81,21 @@ private slots:
         QTest::addColumn<QStringList>("radios");
         QTest::addColumn<QStringList>("checked_radios");
         QTest::addColumn<QString>("stored_after_close");
-        const QStringList v_distance = {"rdbDistanceORSM", "rdbDistanceORSMGoogle", "rdbDistanceGoogle"};
-        const QStringList v_lat_long = {"rdbLatLongOSRMrelaxed", "rdbLatLongOSRM",
-                                        "rdbLatLongOSRMGoogle", "rdbLatLongGoogle"};
-        const QStringList v_language = {"rdbEnglish", "rdbPortuguese", "rdbGerman"};
-        const QStringList v_map = {"rdbMapDisplayGoogleFree", "rdbMapDisplayGooglePayed"};
-        QTest::newRow("distance other") << "distance_matrix_api" << "here" << v_distance
+        QTest::newRow("distance other") << "distance_matrix_api" << "here"
+                                        << QStringList{"rdbDistanceORSM", "rdbDistanceORSMGoogle", "rdbDistanceGoogle"}
                                         << QStringList{"rdbDistanceGoogle"} << "google";
-        QTest::newRow("lat/long other") << "lat_long_api" << "here" << v_lat_long << QStringList{}
-                                        << "here";
-        QTest::newRow("German kept") << "language" << "GER" << v_language << QStringList{} << "GER";
-        QTest::newRow("map other") << "map_display" << "osm" << v_map << QStringList{}
-                                   << "google_payed";
-        QTest::newRow("flag other") << "lat_long_database_search" << "yes"
-                                    << QStringList{"rdbLatLongDatabaseSearchNo",
-                                                   "rdbLatLongDatabaseSearchYes"}
-                                    << QStringList{"rdbLatLongDatabaseSearchNo"} << "0";
-        QTest::newRow("switch other") << "auto_tw" << "true"
-                                      << QStringList{"rdbTWManual", "rdbTWAuto"}
+        QTest::newRow("lat/long other") << "lat_long_api" << "here"
+                                        << QStringList{"rdbLatLongOSRMrelaxed", "rdbLatLongOSRM", "rdbLatLongOSRMGoogle",
+                                                       "rdbLatLongGoogle"}
+                                        << QStringList{} << "here";
+        QTest::newRow("German kept") << "language" << "GER" << QStringList{"rdbEnglish", "rdbPortuguese", "rdbGerman"}
+                                     << QStringList{} << "GER";
+        QTest::newRow("map other") << "map_display" << "osm"
+                                   << QStringList{"rdbMapDisplayGoogleFree", "rdbMapDisplayGooglePayed"}
+                                   << QStringList{} << "google_payed";
+        QTest::newRow("switch other") << "auto_tw" << "true" << QStringList{"rdbTWManual", "rdbTWAuto"}
                                       << QStringList{"rdbTWManual"} << "0";
     }
-
     void unknown_stored_words()
     {
         QFETCH(QString, key);
@@ -145,44 +110,39 @@ private slots:
         QCOMPARE(QString::fromStdString(folder->stored(key.toStdString())), stored_after_close);
     }
 
+    // Every edited setting is stored on close, and only those change.
     void closing_stores_every_edited_setting()
     {
         SettingWindow window(folder->database.get());
         window.show();
-        for (const char* s_name :
-             {"rdbEnglish", "rdbDistanceORSMGoogle", "rdbLatLongOSRM", "rdbMapDisplayGooglePayed",
-              "rdbAutomaticClientSaveYes", "rdbLatLongDatabaseSearchYes", "rdbCityManual",
-              "rdbStateManual", "rdbCountryManual", "rdbServiceTimeManual", "rdbDemandManual",
-              "rdbTWManual"}) {
+        for (const char* s_name : {"rdbEnglish", "rdbDistanceORSMGoogle", "rdbLatLongOSRM", "rdbMapDisplayGooglePayed",
+                                   "rdbAutomaticClientSaveYes", "rdbLatLongDatabaseSearchYes", "rdbCityManual",
+                                   "rdbStateManual", "rdbCountryManual", "rdbServiceTimeManual", "rdbDemandManual",
+                                   "rdbTWManual"}) {
             radio(window, s_name)->setChecked(true);
         }
         const std::map<QString, QString> v_texts = {
-            {"lnEmail", "o'brien@example.org"}, {"lnGoogleAPIKey", "AIza-key"},
-            {"lnCityAuto", QString::fromUtf8("São Paulo")}, {"lnStateAuto", "SP"},
-            {"lnCountryAuto", "Brazil"}, {"lnServiceTimeAuto", "15"}, {"lnDemandAuto", "0"},
+            {"lnEmail", "o'brien@example.org"}, {"lnGoogleAPIKey", "AIza-key"}, {"lnCityAuto", "S\xc3\xa3o Paulo"},
+            {"lnStateAuto", "SP"}, {"lnCountryAuto", "Brazil"}, {"lnServiceTimeAuto", "15"}, {"lnDemandAuto", "0"},
             {"lnTWAuto", "720"}};
-        for (const auto& text : v_texts) {
-            line_edit(window, text.first)->setText(text.second);
-        }
-        QVERIFY(window.close());
-        QVERIFY(window.isHidden());
+        for (const auto& [s_edit, s_text] : v_texts) line_edit(window, s_edit)->setText(s_text);
+        QVERIFY(window.close() && window.isHidden());
         QVERIFY(folder->boxes.titled().isEmpty());
-        const std::map<std::string, std::string> v_expected = {
-            {"language", "ENG"}, {"email", "o'brien@example.org"},
-            {"distance_matrix_api", "osrm_google"}, {"lat_long_api", "osrm_exact"},
-            {"map_display", "google_payed"}, {"google_api_key", "AIza-key"},
-            {"lat_long_database_search", "1"}, {"automatic_client_save", "1"}, {"auto_city", "0"},
-            {"auto_state", "0"}, {"auto_country", "0"}, {"auto_service_time", "0"},
-            {"auto_demand", "0"}, {"auto_tw", "0"}, {"auto_city_value", "S\xc3\xa3o Paulo"},
-            {"auto_state_value", "SP"}, {"auto_country_value", "Brazil"},
-            {"auto_service_time_value", "15"}, {"auto_demand_value", "0"},
-            {"auto_tw_value", "720"}, {"open_routes", "1"}, {"opt_time", "10"},
-            {"solution_method", "normal"}};
-        for (const auto& setting : v_expected) {
-            QCOMPARE(folder->stored(setting.first), setting.second);
-        }
+        std::map<std::string, std::string> v_all;
+        for (const auto& row : folder->database->select_all_settings()) v_all[row.at(0)] = row.at(1);
+        std::string s_all;
+        for (const auto& [s_key, s_value] : v_all) s_all += s_key + '=' + s_value + ';';
+        QCOMPARE(QString::fromStdString(s_all),
+                 QString("auto_city=0;auto_city_value=São Paulo;auto_country=0;auto_country_value=Brazil;auto_demand=0;"
+                         "auto_demand_value=0;auto_service_time=0;auto_service_time_value=15;auto_state=0;"
+                         "auto_state_value=SP;auto_tw=0;auto_tw_value=720;automatic_client_save=1;"
+                         "distance_matrix_api=osrm_google;email=o'brien@example.org;google_api_key=AIza-key;"
+                         "language=ENG;lat_long_api=osrm_exact;lat_long_database_search=1;map_display=google_payed;"
+                         "open_routes=1;opt_time=10;solution_method=normal;"));
     }
 
+    // A default that is no whole number, or a negative one, refuses the close and keeps every
+    // default value as stored; the choices are stored all the same.
     void a_bad_default_number_refuses_the_close_data()
     {
         QTest::addColumn<QString>("service_time");
@@ -190,23 +150,21 @@ private slots:
         QTest::addColumn<QString>("time_window");
         QTest::addColumn<QString>("message");
         QTest::newRow("empty service") << "" << "1" << "600" << "Service time must be an integer number";
-        QTest::newRow("negative service") << "-1" << "1" << "600" << "Negative service time";
-        QTest::newRow("letters demand") << "0" << "x" << "600" << "Demand must be an integer number";
-        QTest::newRow("negative demand") << "0" << "-3" << "600" << "Negative demand value";
+        QTest::newRow("negative service") << "-1" << "+7" << "600" << "Negative service time";
+        QTest::newRow("fraction demand") << "0" << "3.5" << "600" << "Demand must be an integer number";
+        QTest::newRow("negative demand") << "0" << "-3" << "2147483647" << "Negative demand value";
+        QTest::newRow("window beyond int") << "0" << "1" << "2147483648" << "Time window must be an integer number";
         QTest::newRow("negative window") << "0" << "1" << "-600" << "Negative time window value";
-        QTest::newRow("empty window") << "0" << "1" << "" << "Time window must be an integer number";
+        QTest::newRow("window with a unit") << "0" << "1" << "10 min" << "Time window must be an integer number";
     }
-
     void a_bad_default_number_refuses_the_close()
     {
         QFETCH(QString, service_time);
         QFETCH(QString, demand);
         QFETCH(QString, time_window);
         QFETCH(QString, message);
-        std::map<std::string, std::string> v_before;
-        for (const char* s_key : six_value_keys) {
-            v_before[s_key] = folder->stored(s_key);
-        }
+        const std::string s_before = folder->stored("auto_city_value") + folder->stored("auto_service_time_value") +
+                                     folder->stored("auto_demand_value") + folder->stored("auto_tw_value");
         SettingWindow window(folder->database.get());
         window.show();
         line_edit(window, "lnCityAuto")->setText("Londrina");
@@ -215,20 +173,18 @@ private slots:
         line_edit(window, "lnTWAuto")->setText(time_window);
         line_edit(window, "lnGoogleAPIKey")->setText("new key");
         radio(window, "rdbTWManual")->setChecked(true);
-
-        QVERIFY(!window.close());
-        QVERIFY(window.isVisible());
+        QVERIFY(!window.close() && window.isVisible());
         QCOMPARE(folder->boxes.titled(), QStringList{"Invalid data | " + message});
         QCOMPARE(line_edit(window, "lnServiceTimeAuto")->text(), service_time);
-        for (const char* s_key : six_value_keys) {
-            QCOMPARE(folder->stored(s_key), v_before[s_key]);
-        }
-        // The choices are stored all the same.
-        QCOMPARE(folder->stored("google_api_key"), std::string("new key"));
-        QCOMPARE(folder->stored("auto_tw"), std::string("0"));
+        QCOMPARE(folder->stored("auto_city_value") + folder->stored("auto_service_time_value") +
+                     folder->stored("auto_demand_value") + folder->stored("auto_tw_value"),
+                 s_before);
+        QCOMPARE(folder->stored("google_api_key") + folder->stored("auto_tw"), std::string("new key0"));
     }
 
-    void the_map_display_is_stored_and_announced_at_once()
+    // The map display is stored and announced at each click; a language click only tells that it
+    // applies after a restart, and is stored on close.
+    void map_display_and_language_clicks()
     {
         SettingWindow window(folder->database.get());
         QStringList v_heard;
@@ -238,23 +194,15 @@ private slots:
         radio(window, "rdbMapDisplayGooglePayed")->click();
         radio(window, "rdbMapDisplayGooglePayed")->click();
         radio(window, "rdbMapDisplayGoogleFree")->click();
-        QCOMPARE(v_heard, QStringList({"google_payed stored google_payed",
-                                       "google_payed stored google_payed",
+        QCOMPARE(v_heard, QStringList({"google_payed stored google_payed", "google_payed stored google_payed",
                                        "google_free stored google_free"}));
         QVERIFY(folder->boxes.titled().isEmpty());
-    }
-
-    void a_language_click_only_tells_when_it_applies()
-    {
-        SettingWindow window(folder->database.get());
         radio(window, "rdbEnglish")->click();
         radio(window, "rdbGerman")->click();
         radio(window, "rdbEnglish")->click();
-        const QString s_message =
-            "Language | The language will be updated when the application is restarted";
+        const QString s_message = "Language | The language will be updated when the application is restarted";
         QCOMPARE(folder->boxes.titled(), QStringList({s_message, s_message, s_message}));
-        QCOMPARE(checked(window, {"rdbEnglish", "rdbPortuguese", "rdbGerman"}),
-                 QStringList{"rdbEnglish"});
+        QCOMPARE(checked(window, {"rdbEnglish", "rdbPortuguese", "rdbGerman"}), QStringList{"rdbEnglish"});
         QCOMPARE(folder->stored("language"), std::string("POR"));
         QVERIFY(window.close());
         QCOMPARE(folder->stored("language"), std::string("ENG"));
@@ -264,8 +212,7 @@ private slots:
     {
         folder->run_sql("DELETE FROM settings WHERE setting = 'email'");
         SettingWindow window(folder->database.get());
-        QCOMPARE(line_edit(window, "lnEmail")->text().toStdString(),
-                 folder->database->setting_value("email"));
+        QCOMPARE(line_edit(window, "lnEmail")->text().toStdString(), folder->database->setting_value("email"));
         line_edit(window, "lnEmail")->setText("planner@example.org");
         QVERIFY(window.close());
         QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
@@ -288,35 +235,69 @@ private slots:
         QCOMPARE(folder->stored("map_display"), std::string("google_free"));
     }
 
-    void whole_numbers_data()
+    // One page at a time, read-only, links opened outside; a page is read up to a NUL byte.
+    void the_help_dialog_shows_one_page_at_a_time()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<WholeNumberCheck>("check");
-        const struct {
-            const char* s_text;
-            WholeNumberCheck check;
-        } v_cases[] = {{"0", WholeNumberCheck::valid},
-                       {"+7", WholeNumberCheck::valid},
-                       {"2147483647", WholeNumberCheck::valid},
-                       {"-1", WholeNumberCheck::negative},
-                       {"", WholeNumberCheck::not_integer},
-                       {"+-1", WholeNumberCheck::not_integer},
-                       {"2147483648", WholeNumberCheck::not_integer},
-                       {"3.5", WholeNumberCheck::not_integer},
-                       {"10 min", WholeNumberCheck::not_integer}};
-        for (const auto& test_case : v_cases) {
-            QTest::newRow(test_case.s_text) << QString(test_case.s_text) << test_case.check;
+        HelpWindow window;
+        QVERIFY(window.findChild<QTextBrowser*>("textBrowser")->openExternalLinks());
+        QVERIFY(window.findChild<QTextBrowser*>("textBrowser")->isReadOnly());
+        window.set_help_html("<p>Ajuda em portugu\xc3\xaas: configura\xc3\xa7\xc3\xb5\x65s</p>");
+        QCOMPARE(page_text(window), QString::fromUtf8("Ajuda em português: configurações"));
+        QVERIFY(window.isHidden());
+        const char with_nul[] = "<p>kept</p>\0<p>dropped</p>";
+        window.set_help_html(std::string(with_nul, sizeof with_nul - 1));
+        QCOMPARE(page_text(window), QString("kept"));
+    }
+
+    // Each help button opens one dialog with its topic's page in the stored language (a language
+    // picked but not stored yet does not count); without the help folder the page is empty.
+    void the_help_buttons_open_the_page_of_the_stored_language_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("suffix");
+        QTest::newRow("Portuguese") << "POR" << "br";
+        QTest::newRow("German") << "GER" << "en";
+        QTest::newRow("no help folder") << "ENG" << "";
+    }
+    void the_help_buttons_open_the_page_of_the_stored_language()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, suffix);
+        for (const char* s_page : suffix.isEmpty() ? std::initializer_list<const char*>{} : k_pages) {
+            for (const char* s_suffix : {"br", "en"}) {
+                QFile file(QString("help/%1_%2.html").arg(s_page, s_suffix));
+                QVERIFY(QDir().mkpath("help") && file.open(QIODevice::WriteOnly));
+                file.write(QString("<p>%1_%2</p>").arg(s_page, s_suffix).toUtf8());
+            }
+        }
+        QVERIFY(!folder->database->update_setting("language", language.toStdString()));
+        SettingWindow window(folder->database.get());
+        window.findChild<QRadioButton*>(language == "POR" ? "rdbEnglish" : "rdbPortuguese")->click();
+        for (const auto& [s_button, s_page] : {std::pair{"btn_helpLatLongFetching", "lat_long_search"},
+                                               {"btn_helpDistanceMatrixFetching", "distance_matrix"},
+                                               {"btn_helpMapDisplay", "map_display"}}) {
+            window.findChild<QPushButton*>(s_button)->click();
+            QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
+            QVERIFY(window.findChild<HelpWindow*>()->isVisible());
+            QCOMPARE(page_text(*window.findChild<HelpWindow*>()), suffix.isEmpty() ? "" : s_page + ('_' + suffix));
         }
     }
 
-    void whole_numbers()
+    void the_shipped_pages_cover_every_topic_in_both_languages()
     {
-        QFETCH(QString, text);
-        QFETCH(WholeNumberCheck, check);
-        QCOMPARE(check_whole_number(text.toStdString()), check);
+        const QDir help_folder(QString::fromStdString(test_data_dir()) + "/../../help");
+        for (const char* s_page : k_pages) {
+            for (const char* s_suffix : {"_br.html", "_en.html"}) {
+                QFile file(help_folder.filePath(QString(s_page) + s_suffix));
+                QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+                const QByteArray content = file.readAll();
+                QVERIFY(content.contains("<h2>") && QString::fromUtf8(content).toUtf8() == content);
+            }
+        }
     }
 
 private:
+    QString s_previous_folder;
     std::unique_ptr<SettingsFolder> folder;
 };
 
