@@ -1,5 +1,5 @@
 // The analysis window's data side without widgets: reading the instances rows and the
-// stored documents, the sums per period, the counting of texts and the axis ranges.
+// stored documents, the sums per period and the axis ranges.
 
 #include "analysis_data.h"
 #include "chart_ranges.h"
@@ -8,8 +8,6 @@
 #include <QtTest>
 
 #include <clocale>
-
-Q_DECLARE_METATYPE(std::vector<double>)
 
 namespace {
 
@@ -59,37 +57,20 @@ class TestAnalysisData : public QObject {
 
 private slots:
     // A Qt application takes the user's locale, whose decimal separator may be a comma: the
-    // stored texts are read with a point all the same.
-    void reads_decimal_texts_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<double>("value");
-        QTest::newRow("stored real") << "1234.5" << true << 1234.5;
-        QTest::newRow("number prefix") << "-3.5km" << true << -3.5;
-        QTest::newRow("empty") << "" << false << 0.0;
-        QTest::newRow("two signs") << "+-1" << false << 0.0;
-    }
+    // stored texts are read with a point all the same, their leading number only.
     void reads_decimal_texts()
     {
-        QFETCH(QString, text);
-        QFETCH(bool, ok);
-        QFETCH(double, value);
         const std::string s_previous = std::setlocale(LC_NUMERIC, nullptr);
         if (std::setlocale(LC_NUMERIC, "pt_BR.utf8") == nullptr) {
             qWarning("no pt_BR locale here: read under the C locale only");
         }
-        double read = -99.0;
-        const bool read_ok = read_decimal(text.toStdString(), read);
+        double values[3] = {-99.0, -99.0, -99.0};
+        const bool ok[3] = {read_decimal("1234.5", values[0]), read_decimal("-3.5km", values[1]),
+                            read_decimal("+-1", values[2])};
         std::setlocale(LC_NUMERIC, s_previous.c_str());
-        QCOMPARE(read_ok, ok);
-        QCOMPARE(read, ok ? value : -99.0);
-    }
-
-    void reads_stored_dates()
-    {
-        QCOMPARE(stored_date("2024-03-05"), QDateTime(QDate(2024, 3, 5), QTime(0, 0), Qt::LocalTime));
-        QVERIFY(!stored_date("05/03/2024").isValid() && !stored_date("").isValid());
+        QCOMPARE(QString("%1 %2 %3 %4 %5").arg(ok[0]).arg(values[0]).arg(ok[1]).arg(values[1]).arg(ok[2]),
+                 QString("1 1234.5 1 -3.5 0"));
+        QCOMPARE(values[2], -99.0);
     }
 
     void reads_route_lists_data()
@@ -163,83 +144,46 @@ private slots:
         QCOMPARE(v_distance.size(), size_t{4});
     }
 
+    // Sums per day, ISO week (keyed by its Thursday) or month (keyed by its 15th), in date order;
+    // records without a date share the first bucket; the input is left as it was.
     void aggregates_by_period_data()
     {
         QTest::addColumn<QString>("period");
-        QTest::addColumn<QStringList>("records");
-        QTest::addColumn<QStringList>("sums");
-        QTest::newRow("day sums a date, sorts the dates")
-            << "day" << QStringList{"2024-03-07=5", "2024-03-05=1", "2024-03-07=2"}
-            << QStringList{"2024-03-05=1", "2024-03-07=7"};
-        QTest::newRow("week 1 begins in December") << "week"
-                                                   << QStringList{"2024-12-30=1", "2025-01-01=2", "2024-01-03=4"}
-                                                   << QStringList{"2024-01-04=4", "2025-01-02=3"};
-        QTest::newRow("week 53 ends in January")
-            << "week" << QStringList{"2021-01-01=1", "2020-12-31=2"} << QStringList{"2020-12-31=3"};
-        QTest::newRow("week 53 whose Thursday is 30 December")
-            << "week" << QStringList{"2004-12-31=1", "2005-01-02=1"} << QStringList{"2004-12-30=2"};
-        QTest::newRow("months in year order") << "month"
-                                              << QStringList{"2025-01-31=1", "2024-12-01=2", "2024-02-29=3"}
-                                              << QStringList{"2024-02-15=3", "2024-12-15=2", "2025-01-15=1"};
-        QTest::newRow("invalid dates share the first bucket")
-            << "month" << QStringList{"2024-01-01=1", "bad=2", "bad=3"} << QStringList{"bad=5", "2024-01-15=1"};
-        QTest::newRow("any other text is a day")
-            << "Month" << QStringList{"2024-03-05=1", "2024-03-28=1"} << QStringList{"2024-03-05=1", "2024-03-28=1"};
+        QTest::addColumn<QString>("records");
+        QTest::addColumn<QString>("sums");
+        const auto row = [](const char* s_name, const char* s_period, const char* s_records, const char* s_sums) {
+            QTest::newRow(s_name) << s_period << s_records << s_sums;
+        };
+        row("days", "day", "2024-03-07=5 2024-03-05=1 2024-03-07=2", "2024-03-05=1 2024-03-07=7");
+        row("week 1 begins in December", "week", "2024-12-30=1 2025-01-01=2 2024-01-03=4", "2024-01-04=4 2025-01-02=3");
+        row("week 53 ends in January", "week", "2021-01-01=1 2020-12-31=2", "2020-12-31=3");
+        row("week 53 whose Thursday is 30 December", "week", "2004-12-31=1 2005-01-02=1", "2004-12-30=2");
+        row("months in year order", "month", "2025-01-31=1 2024-12-01=2 2024-02-29=3", "2024-02-15=3 2024-12-15=2 2025-01-15=1");
+        row("invalid dates", "month", "2024-01-01=1 bad=2 bad=3", "bad=5 2024-01-15=1");
+        row("any other text is a day", "Month", "2024-03-05=1 2024-03-28=1", "2024-03-05=1 2024-03-28=1");
     }
     void aggregates_by_period()
     {
         QFETCH(QString, period);
-        QFETCH(QStringList, records);
-        QFETCH(QStringList, sums);
-        const std::vector<DatedValue> v_records = records_from(records);
-        QCOMPARE(texts_from(aggregate_by_period(v_records, period_from_text(period))), sums);
-        QCOMPARE(texts_from(v_records), records);  // the input is left as it was
+        QFETCH(QString, records);
+        QFETCH(QString, sums);
+        const std::vector<DatedValue> v_records = records_from(records.split(' '));
+        QCOMPARE(texts_from(aggregate_by_period(v_records, period_from_text(period))).join(' '), sums);
+        QCOMPARE(texts_from(v_records).join(' '), records);
     }
 
-    // Sorted by bytes (upper case first, UTF-8 after ASCII); the loaders' counts are not read.
-    void counts_frequencies()
-    {
-        std::vector<KeyCount> v_records;
-        for (const char* s_key : {"b", "a", "b", "B", "\u00e9", "z"}) v_records.push_back({s_key, 9});
-        QCOMPARE(keys_of(count_frequencies(v_records)), (QStringList{"B:1", "a:1", "b:2", "z:1", "\u00e9:1"}));
-    }
-
-    void works_out_value_ranges_data()
-    {
-        QTest::addColumn<bool>("cost");
-        QTest::addColumn<std::vector<double>>("values");
-        QTest::addColumn<QString>("range");
-        QTest::newRow("cost empty") << true << std::vector<double>{} << "none";
-        QTest::newRow("cost well above zero") << true << std::vector<double>{100, 200} << "90 230";
-        QTest::newRow("cost near zero") << true << std::vector<double>{10, 100} << "0 127";
-        QTest::newRow("cost 0.3 rule wins") << true << std::vector<double>{10, 50} << "0 62";
-        QTest::newRow("cost all equal") << true << std::vector<double>{150, 150} << "0 195";
-        QTest::newRow("cost all zero") << true << std::vector<double>{0} << "0 1";
-        QTest::newRow("bars 1 1 4") << false << std::vector<double>{1, 1, 4} << "0 4.9";
-        QTest::newRow("bars equal") << false << std::vector<double>{3, 3} << "0 3";
-    }
+    // The value axes of the cost line (none without values) and of the bar charts.
     void works_out_value_ranges()
     {
-        QFETCH(bool, cost);
-        QFETCH(std::vector<double>, values);
-        QFETCH(QString, range);
-        const std::optional<AxisRange> result = cost ? cost_value_range(values) : bar_value_range(values);
-        QCOMPARE(result ? QString("%1 %2").arg(result->min).arg(result->max) : QString("none"), range);
-    }
-
-    // Five days around a single date, five days around the first and last of several.
-    void works_out_date_axis_range()
-    {
-        QVERIFY(!date_axis_range({}));
-        QVERIFY(!date_axis_range(records_from({"bad=1"})));
-        const auto day = [](const std::optional<AxisRange>& range, bool max) {
-            const qint64 msecs = static_cast<qint64>(max ? range->max : range->min);
-            return QDateTime::fromMSecsSinceEpoch(msecs).toString("yyyy-MM-dd hh:mm");
+        const auto text = [](const std::optional<AxisRange>& range) {
+            return range ? QString("%1 %2").arg(range->min).arg(range->max) : QString("none");
         };
-        const std::optional<AxisRange> single = date_axis_range(records_from({"2024-03-10=1", "bad=1"}));
-        QCOMPARE(day(single, false) + ' ' + day(single, true), QString("2024-03-05 00:00 2024-03-15 00:00"));
-        const std::optional<AxisRange> two = date_axis_range(records_from({"2024-03-30=1", "2024-02-02=1"}));
-        QCOMPARE(day(two, false) + ' ' + day(two, true), QString("2024-01-28 00:00 2024-04-04 00:00"));
+        QCOMPARE(text(cost_value_range({})), QString("none"));
+        QCOMPARE(text(cost_value_range({100, 200})), QString("90 230"));
+        QCOMPARE(text(cost_value_range({10, 100})), QString("0 127"));
+        QCOMPARE(text(cost_value_range({150, 150})), QString("0 195"));
+        QCOMPARE(text(cost_value_range({0})), QString("0 1"));
+        QCOMPARE(text(bar_value_range({1, 1, 4})) + ", " + text(bar_value_range({3, 3})), QString("0 4.9, 0 3"));
     }
 };
 

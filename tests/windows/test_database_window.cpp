@@ -1,8 +1,6 @@
 // The database window's tabs (what the buttons, finders and grid menus store in the database
-// and show in the grids), the client and vehicle pickers, the save-instance dialog, and the
-// widget-free rules of the client CSV files.
+// and show in the grids), the client and vehicle pickers and the save-instance dialog.
 
-#include "client_csv.h"
 #include "clientaddwindow.h"
 #include "database_records.h"
 #include "databasewindow.h"
@@ -15,13 +13,10 @@
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QListView>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStringListModel>
 #include <QTableView>
-
-Q_DECLARE_METATYPE(TextTable)
 
 namespace {
 
@@ -74,12 +69,26 @@ private slots:
     void init() { store = std::make_unique<TestDatabase>(); }
     void cleanup() { store.reset(); }
 
-    // A quote stays as typed, accents are dropped and a decimal comma kept on add; a change keeps
-    // accents and touches only the record of that name; a stored name is refused, fields kept.
+    // The form check works on copies and names the first fault; a quote stays as typed, accents are
+    // dropped and a decimal comma kept on add; a change keeps accents and touches only the record
+    // of that name; a stored name is refused, the fields kept.
     void client_add_change_delete_reach_database_and_grid()
     {
         BoxRecorder boxes;
         DatabaseWindow window(store->database.get());
+        for (const auto& [field, s_value, s_fault] : {std::tuple{0, "", "Missing client name."},
+                                                      {4, "", "Missing client city."}, {8, "", "Missing client long."},
+                                                      {7, "-95", "Invalid lat/long values."},
+                                                      {7, "north", "Invalid lat/long values."}}) {
+            QStringList v_fields = k_curitiba;
+            v_fields[field] = s_value;
+            fill_client_form(window, v_fields);
+            click(window, "btnAddClient");
+            QCOMPARE(boxes.titled().takeLast(), "Input info | " + QString(s_fault));
+            QCOMPARE(client_form(window), v_fields);
+        }
+        QVERIFY(store->database->search_clients("").empty());
+        boxes.boxes.clear();
         fill_client_form(window, {"O'Brien \"Shop\"", "São José", "7", "Batel", "Curitiba", "PR", "Brasil", "-25,43", "-49.2"});
         click(window, "btnAddClient");
         Rows vv_rows = store->database->select_client_by_id("O'Brien \"Shop\"");
@@ -102,34 +111,6 @@ private slots:
         click(window, "btnDeleteClient");
         QVERIFY(store->database->search_clients("").empty());
         QVERIFY(cell(window, "TableViewClientDatabase", 0, 0).isEmpty());
-    }
-
-    // The check works on copies of the fields and names the first fault.
-    void client_form_check_names_the_first_fault_data()
-    {
-        QTest::addColumn<int>("field");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("fault");
-        QTest::newRow("name") << 0 << "" << "Missing client name.";
-        QTest::newRow("city") << 4 << "" << "Missing client city.";
-        QTest::newRow("longitude") << 8 << "" << "Missing client long.";
-        QTest::newRow("latitude beyond 90") << 7 << "-95" << "Invalid lat/long values.";
-        QTest::newRow("latitude not a number") << 7 << "north" << "Invalid lat/long values.";
-    }
-    void client_form_check_names_the_first_fault()
-    {
-        QFETCH(int, field);
-        QFETCH(QString, value);
-        QFETCH(QString, fault);
-        BoxRecorder boxes;
-        DatabaseWindow window(store->database.get());
-        QStringList v_fields = k_curitiba;
-        v_fields[field] = value;
-        fill_client_form(window, v_fields);
-        click(window, "btnAddClient");
-        QCOMPARE(boxes.titled(), QStringList({"Input info | " + fault}));
-        QVERIFY(store->database->search_clients("").empty());
-        QCOMPARE(client_form(window), v_fields);
     }
 
     // The finder filters the grid; a row is fetched into the form; several cells of two rows
@@ -256,17 +237,6 @@ private slots:
         QVERIFY(cell(window, "TableViewInstance", 0, 0).isEmpty());
     }
 
-    void grid_menu_is_built_once()
-    {
-        DatabaseWindow window(store->database.get());
-        window.pop_menu_client_grid(QPoint(1, 1));
-        window.pop_menu_client_grid(QPoint(2, 2));
-        const QList<QMenu*> v_menus = window.findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
-        QCOMPARE(v_menus.size(), 1);
-        QCOMPARE(v_menus[0]->actions().size(), 2);
-        v_menus[0]->close();
-    }
-
     // The filter looks at id, address, neighborhood, city and state, ignoring ASCII case; showing
     // the picker again reads the database again; Add sends the whole current record, and nothing
     // when no entry is current or the record was deleted since.
@@ -341,76 +311,35 @@ private slots:
         click(window, "btnLoadInstance");
         QCOMPARE(v_loaded, std::vector<std::string>({vv_rows[0][5]}));
 
-        SaveInstanceWindow empty(store->database.get(), string_to_json(R"({"output":{"summary":[]}})"));
-        QCOMPARE(child<QDoubleSpinBox>(&empty, "spTotalDistance")->value() + child<QDoubleSpinBox>(&empty, "spTotalTime")->value(), 0.0);
-        empty.show();
-        click(empty, "btnCancel");
-        QVERIFY(!empty.isVisible() && store->database->select_all_instances().size() == 1);
-    }
-
-    // A stored name is replaced only after Yes; a replacement the database refuses (a trigger,
-    // as a full disk would) keeps the stored instance and the dialog open.
-    void save_dialog_replaces_a_stored_name_only_after_yes()
-    {
-        QVERIFY(!store->database->insert_instance("run", "2024-01-01", "20240101", 1, 2, "{}", 3));
-        store->run_sql("CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = 99 BEGIN SELECT RAISE(ABORT, 'refused'); END;");
-        const rapidjson::Document document = string_to_json(k_solved);
-        SaveInstanceWindow dialog(store->database.get(), document);
-        dialog.show();
-        set_text(dialog, "lnName", "run");
-        child<QDoubleSpinBox>(&dialog, "spCost")->setValue(99);
-        BoxRecorder boxes;
-        boxes.answer({false, true});
-        click(dialog, "btnSave");
-        click(dialog, "btnSave");
-        QCOMPARE(boxes.boxes.at(0).s_title + '|' + boxes.boxes.at(2).s_title, QString("Duplicate name|Database info"));
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(store->database->select_instance_by_id("run").at(0)[5], std::string("{}"));
-
-        child<QDoubleSpinBox>(&dialog, "spCost")->setValue(98);
-        boxes.answer({true});
-        click(dialog, "btnSave");
+        // Cancel saves nothing; a stored name is replaced only after Yes; a replacement the database
+        // refuses (a trigger, as a full disk would) keeps the stored instance and the dialog open.
+        const rapidjson::Document other = string_to_json(R"({"output":{"summary":[]}})");
+        SaveInstanceWindow again(store->database.get(), other);
+        QCOMPARE(child<QDoubleSpinBox>(&again, "spTotalDistance")->value() + child<QDoubleSpinBox>(&again, "spTotalTime")->value(), 0.0);
+        again.show();
+        click(again, "btnCancel");
+        QVERIFY(!again.isVisible() && store->database->select_all_instances().size() == 1);
+        store->run_sql("CREATE TRIGGER refuse BEFORE INSERT ON instances WHEN NEW.cost = 99 "
+                       "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
+        again.show();
+        set_text(again, "lnName", "Monday's run");
+        child<QDoubleSpinBox>(&again, "spCost")->setValue(99);
+        boxes.answer({false, true, true});
+        click(again, "btnSave");
+        click(again, "btnSave");
+        QVERIFY(again.isVisible());
+        QCOMPARE(store->database->select_instance_by_id("Monday's run").at(0)[5], vv_rows[0][5]);
+        child<QDoubleSpinBox>(&again, "spCost")->setValue(98);
+        click(again, "btnSave");
+        QStringList v_titles;
+        for (const ShownBox& box : boxes.boxes) v_titles << box.s_title;
+        QCOMPARE(v_titles.mid(1), QStringList({"Duplicate name", "Duplicate name", "Database info", "Duplicate name",
+                                               boxes.boxes[0].s_title}));
         QCOMPARE(boxes.texts().last(), QString("Instance sucessfully updated!"));
-        QVERIFY(!dialog.isVisible());
-        const Rows vv_rows = store->database->select_instance_by_id("run");
-        QCOMPARE(vv_rows.size(), size_t(1));
-        QCOMPARE(vv_rows[0][5], json_to_string(document));
-    }
-
-    // A header needs the nine words of the language, exactly (a tenth column may follow); the
-    // template passes its own checks; rows lacking a name or address part are listed.
-    void csv_header_template_and_problem_rows_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<TextTable>("table");
-        QTest::addColumn<bool>("ok");
-        const std::vector<std::string> v_english = client_csv_header_words("ENG");
-        std::vector<std::string> v_lon = v_english;
-        v_lon[8] = "lon";
-        std::vector<std::string> v_tenth = v_english;
-        v_tenth.push_back("Note");
-        QTest::newRow("tenth column") << "ENG" << TextTable{v_tenth} << true;
-        QTest::newRow("lon for long") << "ENG" << TextTable{v_lon} << false;
-        QTest::newRow("short header") << "ENG" << TextTable{{"Name", "Address"}} << false;
-        QTest::newRow("empty file") << "ENG" << TextTable{} << false;
-        QTest::newRow("unknown language") << "FRA" << TextTable{v_english} << false;
-        for (const char* s_language : {"POR", "ENG", "GER"}) {
-            QTest::newRow(s_language) << s_language << client_csv_template(s_language) << true;
-        }
-    }
-    void csv_header_template_and_problem_rows()
-    {
-        QFETCH(QString, language);
-        QFETCH(TextTable, table);
-        QFETCH(bool, ok);
-        QCOMPARE(client_csv_header_ok(table, language.toStdString()), ok);
-        if (table.size() > 1) {
-            QVERIFY(client_csv_problem_rows(table).empty());
-            std::vector<std::string> v_no_city = table[1];
-            v_no_city[4].clear();
-            table.insert(table.end(), {v_no_city, {}, {"A", "Rua"}});
-            QCOMPARE(client_csv_problem_rows(table), std::vector<std::string>({"4", "5", "6"}));
-        }
+        QVERIFY(!again.isVisible());
+        const Rows vv_replaced = store->database->select_instance_by_id("Monday's run");
+        QCOMPARE(vv_replaced.size(), size_t(1));
+        QCOMPARE(vv_replaced[0][5], json_to_string(other));
     }
 
 private:
