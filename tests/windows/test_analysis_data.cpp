@@ -1,8 +1,7 @@
 // The analysis window's data side without widgets: reading the instances rows and the
-// stored documents, the sums per period and the axis ranges.
+// stored documents, and the sums per period.
 
 #include "analysis_data.h"
-#include "chart_ranges.h"
 #include "period_aggregation.h"
 
 #include <QtTest>
@@ -170,20 +169,6 @@ private slots:
         const std::vector<DatedValue> v_records = records_from(records.split(' '));
         QCOMPARE(texts_from(aggregate_by_period(v_records, period_from_text(period))).join(' '), sums);
         QCOMPARE(texts_from(v_records).join(' '), records);
-    }
-
-    // The value axes of the cost line (none without values) and of the bar charts.
-    void works_out_value_ranges()
-    {
-        const auto text = [](const std::optional<AxisRange>& range) {
-            return range ? QString("%1 %2").arg(range->min).arg(range->max) : QString("none");
-        };
-        QCOMPARE(text(cost_value_range({})), QString("none"));
-        QCOMPARE(text(cost_value_range({100, 200})), QString("90 230"));
-        QCOMPARE(text(cost_value_range({10, 100})), QString("0 127"));
-        QCOMPARE(text(cost_value_range({150, 150})), QString("0 195"));
-        QCOMPARE(text(cost_value_range({0})), QString("0 1"));
-        QCOMPARE(text(bar_value_range({1, 1, 4})) + ", " + text(bar_value_range({3, 3})), QString("0 4.9, 0 3"));
     }
 };
 

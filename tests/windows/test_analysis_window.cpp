@@ -35,10 +35,7 @@ std::string solved_document(const QString& s_neighborhood, const QStringList& v_
 
 QChart* chart_of(AnalysisWindow& window, const char* s_view) { return window.findChild<QChartView*>(s_view)->chart(); }
 QValueAxis* value_axis_of(QChart* chart) { return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0)); }
-QBarCategoryAxis* category_axis_of(QChart* chart)
-{
-    return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
-}
+QBarCategoryAxis* category_axis_of(QChart* chart) { return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0]); }
 QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
 {
     return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
@@ -47,11 +44,10 @@ QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
 // "category=value" for every bar of the chart.
 QStringList bars_of(QChart* chart)
 {
-    const QStringList v_categories = category_axis_of(chart)->categories();
     const QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
     QStringList v_bars;
     for (int bar = 0; bar < set->count(); ++bar) {
-        v_bars.append(v_categories.value(bar, "?") + '=' + QString::number(set->at(bar)));
+        v_bars.append(category_axis_of(chart)->categories().value(bar, "?") + '=' + QString::number(set->at(bar)));
     }
     return v_bars;
 }
@@ -86,9 +82,9 @@ void finish_date_edit(AnalysisWindow& window, const char* s_name, const QDate& d
 
 void choose_period(AnalysisWindow& window, const QString& s_period)
 {
-    widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate")->setCurrentText(s_period);
-    QMetaObject::invokeMethod(widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate"), "activated",
-                              Q_ARG(QString, s_period));
+    auto* combo = widget_of<QComboBox>(window, "cbCostLinePlotPeriodAgregate");
+    combo->setCurrentText(s_period);
+    QMetaObject::invokeMethod(combo, "activated", Q_ARG(QString, s_period));
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include "message_box.h"
 
 #include <QDir>
-#include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -49,8 +48,7 @@ struct TestDatabase {
 };
 
 struct ShownBox {
-    QString s_title;
-    QString s_text;
+    QString s_title, s_text;
     bool is_question;
 };
 
@@ -98,8 +96,6 @@ template <typename T>
 T* child(QObject* parent, const char* s_name)
 {
     T* widget = parent->findChild<T*>(s_name);
-    if (!widget) {
-        qFatal("no child %s", s_name);
-    }
+    if (!widget) qFatal("no child %s", s_name);
     return widget;
 }
