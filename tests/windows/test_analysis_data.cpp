@@ -1,8 +1,7 @@
-// The analysis window's data side without widgets: reading the instances rows and the
-// stored documents, and the sums per period.
+// The analysis window's data side without widgets: reading the instances rows and the stored
+// documents (the sums per period and the axes are checked through the window's charts).
 
 #include "analysis_data.h"
-#include "period_aggregation.h"
 
 #include <QtTest>
 
@@ -10,17 +9,7 @@
 
 namespace {
 
-// "yyyy-MM-dd=value" texts (or "bad=value" for an invalid date) to records, and back.
-std::vector<DatedValue> records_from(const QStringList& v_texts)
-{
-    std::vector<DatedValue> v_records;
-    for (const QString& s_text : v_texts) {
-        v_records.push_back({QDateTime::fromString(s_text.section('=', 0, 0), "yyyy-MM-dd"),
-                             s_text.section('=', 1).toDouble()});
-    }
-    return v_records;
-}
-
+// "yyyy-MM-dd=value" (or "bad=value" for an invalid date) of each record.
 QStringList texts_from(const std::vector<DatedValue>& v_records)
 {
     QStringList v_texts;
@@ -141,34 +130,6 @@ private slots:
         append_instance_rows(vv_rows, v_cost, v_distance, nullptr);
         QCOMPARE(v_cost.size(), size_t{4});
         QCOMPARE(v_distance.size(), size_t{4});
-    }
-
-    // Sums per day, ISO week (keyed by its Thursday) or month (keyed by its 15th), in date order;
-    // records without a date share the first bucket; the input is left as it was.
-    void aggregates_by_period_data()
-    {
-        QTest::addColumn<QString>("period");
-        QTest::addColumn<QString>("records");
-        QTest::addColumn<QString>("sums");
-        const auto row = [](const char* s_name, const char* s_period, const char* s_records, const char* s_sums) {
-            QTest::newRow(s_name) << s_period << s_records << s_sums;
-        };
-        row("days", "day", "2024-03-07=5 2024-03-05=1 2024-03-07=2", "2024-03-05=1 2024-03-07=7");
-        row("week 1 begins in December", "week", "2024-12-30=1 2025-01-01=2 2024-01-03=4", "2024-01-04=4 2025-01-02=3");
-        row("week 53 ends in January", "week", "2021-01-01=1 2020-12-31=2", "2020-12-31=3");
-        row("week 53 whose Thursday is 30 December", "week", "2004-12-31=1 2005-01-02=1", "2004-12-30=2");
-        row("months in year order", "month", "2025-01-31=1 2024-12-01=2 2024-02-29=3", "2024-02-15=3 2024-12-15=2 2025-01-15=1");
-        row("invalid dates", "month", "2024-01-01=1 bad=2 bad=3", "bad=5 2024-01-15=1");
-        row("any other text is a day", "Month", "2024-03-05=1 2024-03-28=1", "2024-03-05=1 2024-03-28=1");
-    }
-    void aggregates_by_period()
-    {
-        QFETCH(QString, period);
-        QFETCH(QString, records);
-        QFETCH(QString, sums);
-        const std::vector<DatedValue> v_records = records_from(records.split(' '));
-        QCOMPARE(texts_from(aggregate_by_period(v_records, period_from_text(period))).join(' '), sums);
-        QCOMPARE(texts_from(v_records).join(' '), records);
     }
 };
 

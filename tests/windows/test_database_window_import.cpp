@@ -13,7 +13,6 @@
 #include <QStatusBar>
 #include <QThreadPool>
 
-#include <chrono>
 #include <fstream>
 #include <sstream>
 
@@ -116,24 +115,6 @@ private slots:
         QCOMPARE(read_text(store->path("done.csv.csv")),
                  s_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27;gate 2\n"
                             "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n");
-    }
-
-    // A client without coordinates that the search cannot find stores none and offers the table.
-    void import_with_clients_not_found_stores_none()
-    {
-        BoxRecorder boxes;
-        boxes.answer({true});
-        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
-        QVERIFY(!store->database->update_setting("lat_long_api", "none"));  // finds nothing
-        const std::string s_rows = "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\nShop;Oak Road;7;Batel;Curitiba;PR;BR;;\n";
-        write_text(s_open_name, k_english_header + s_rows);
-        s_save_name = store->path("Sao José.csv");
-        import_button()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
-        Geoservices::set_pause_function({});
-        QCOMPARE(boxes.boxes[0].s_title, QString("Action required"));
-        QVERIFY(store->database->search_clients("").empty());
-        QCOMPARE(read_text(store->path("Sao Jose.csv.csv")), k_english_header + s_rows);
     }
 
     // Nothing to export and a file that cannot be written are reported; the export imports back

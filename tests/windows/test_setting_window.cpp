@@ -1,24 +1,18 @@
-// The settings window against a real database file (what it shows, stores, refuses and
-// announces) and the help pages it opens.
+// The settings window against a real database file: what it shows, stores, refuses and announces.
 
-#include "help_window.h"
 #include "setting_window.h"
 #include "window_test_support.h"
 
-#include <QFile>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QRegularExpression>
-#include <QTextBrowser>
 
 #include <map>
 
 namespace {
 QRadioButton* radio(QWidget& window, const QString& s_name) { return window.findChild<QRadioButton*>(s_name); }
 QLineEdit* line_edit(QWidget& window, const QString& s_name) { return window.findChild<QLineEdit*>(s_name); }
-QString page_text(QWidget& window) { return window.findChild<QTextBrowser*>("textBrowser")->toPlainText(); }
 
 // Names of the checked radio buttons, in name order.
 QStringList checked(QWidget& window)
@@ -31,23 +25,13 @@ QStringList checked(QWidget& window)
     return v_checked;
 }
 
-const std::initializer_list<const char*> k_pages = {"distance_matrix", "lat_long_search", "map_display", "contato"};
 }  // namespace
 
 class TestSettingWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        s_previous_folder = QDir::currentPath();
-        folder = std::make_unique<SettingsFolder>();
-        QVERIFY(QDir::setCurrent(folder->folder.path()));
-    }
-    void cleanup()
-    {
-        QDir::setCurrent(s_previous_folder);
-        folder.reset();
-    }
+    void init() { folder = std::make_unique<SettingsFolder>(); }
+    void cleanup() { folder.reset(); }
 
     // The stored values are shown (a missing row as its default, an unknown distance service as
     // Google, an unknown map display as none); on close every edited setting is stored, the
@@ -181,42 +165,7 @@ private slots:
         QCOMPARE(folder->stored("map_display"), std::string("google_free"));
     }
 
-    // Each help button opens one dialog with its topic's page in the stored language (a language
-    // picked but not stored yet does not count); without the help folder the page is empty.
-    void the_help_buttons_open_the_page_of_the_stored_language_data()
-    {
-        QTest::addColumn<QString>("language");
-        QTest::addColumn<QString>("suffix");
-        QTest::newRow("Portuguese") << "POR" << "br";
-        QTest::newRow("German") << "GER" << "en";
-        QTest::newRow("no help folder") << "ENG" << "";
-    }
-    void the_help_buttons_open_the_page_of_the_stored_language()
-    {
-        QFETCH(QString, language);
-        QFETCH(QString, suffix);
-        for (const char* s_page : suffix.isEmpty() ? std::initializer_list<const char*>{} : k_pages) {
-            for (const char* s_suffix : {"br", "en"}) {
-                QFile file(QString("help/%1_%2.html").arg(s_page, s_suffix));
-                QVERIFY(QDir().mkpath("help") && file.open(QIODevice::WriteOnly));
-                file.write(QString("<p>%1_%2</p>").arg(s_page, s_suffix).toUtf8());
-            }
-        }
-        QVERIFY(!folder->database->update_setting("language", language.toStdString()));
-        SettingWindow window(folder->database.get());
-        window.findChild<QRadioButton*>(language == "POR" ? "rdbEnglish" : "rdbPortuguese")->click();
-        for (const auto& [s_button, s_page] : {std::pair{"btn_helpLatLongFetching", "lat_long_search"},
-                                               {"btn_helpDistanceMatrixFetching", "distance_matrix"},
-                                               {"btn_helpMapDisplay", "map_display"}}) {
-            window.findChild<QPushButton*>(s_button)->click();
-            QCOMPARE(window.findChildren<HelpWindow*>().size(), 1);
-            QVERIFY(window.findChild<HelpWindow*>()->isVisible());
-            QCOMPARE(page_text(*window.findChild<HelpWindow*>()), suffix.isEmpty() ? "" : s_page + ('_' + suffix));
-        }
-    }
-
 private:
-    QString s_previous_folder;
     std::unique_ptr<SettingsFolder> folder;
 };
 
