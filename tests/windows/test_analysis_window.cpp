@@ -33,9 +33,14 @@ std::string solved_document(const QString& s_neighborhood, const QStringList& v_
         .toStdString();
 }
 
-QChart* chart_of(AnalysisWindow& window, const char* s_view) { return window.findChild<QChartView*>(s_view)->chart(); }
+template <typename Widget>
+Widget* widget_of(AnalysisWindow& window, const char* s_name) { return window.findChild<Widget*>(s_name); }
+QChart* chart_of(AnalysisWindow& window, const char* s_view) { return widget_of<QChartView>(window, s_view)->chart(); }
 QValueAxis* value_axis_of(QChart* chart) { return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0)); }
-QBarCategoryAxis* category_axis_of(QChart* chart) { return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal)[0]); }
+QBarCategoryAxis* category_axis_of(QChart* chart)
+{
+    return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
+}
 QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
 {
     return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
@@ -57,7 +62,8 @@ QStringList cost_points_of(AnalysisWindow& window)
 {
     QCategoryAxis* axis = cost_date_axis_of(window);
     QStringList v_points;
-    for (const QPointF& point : qobject_cast<QLineSeries*>(chart_of(window, "graphicsView")->series().at(0))->points()) {
+    const auto* line = qobject_cast<QLineSeries*>(chart_of(window, "graphicsView")->series().at(0));
+    for (const QPointF& point : line->points()) {
         QString s_label = "?";
         for (const QString& s_category : axis->categoriesLabels()) {
             if (axis->endValue(s_category) == point.x()) s_label = s_category;
@@ -65,12 +71,6 @@ QStringList cost_points_of(AnalysisWindow& window)
         v_points.append(s_label + '=' + QString::number(point.y()));
     }
     return v_points;
-}
-
-template <typename Widget>
-Widget* widget_of(AnalysisWindow& window, const char* s_name)
-{
-    return window.findChild<Widget*>(s_name);
 }
 
 // Sets a date edit and finishes its edit, as the planner leaving the field.
