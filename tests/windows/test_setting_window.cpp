@@ -114,23 +114,6 @@ private slots:
         QCOMPARE(folder->stored("google_api_key") + folder->stored("auto_tw"), std::string("new key0"));
     }
 
-    // The map display is stored and announced at each click; a language click only tells that it
-    // applies after a restart.
-    void map_display_and_language_clicks()
-    {
-        SettingWindow window(folder->database.get());
-        QStringList v_heard;
-        connect(&window, &SettingWindow::display_map_changed, [&](std::string s_value) {
-            v_heard << QString::fromStdString(s_value + " stored " + folder->stored("map_display"));
-        });
-        radio(window, "rdbMapDisplayGooglePayed")->click();
-        radio(window, "rdbGerman")->click();
-        QCOMPARE(v_heard, QStringList({"google_payed stored google_payed"}));
-        QCOMPARE(folder->boxes.titled(),
-                 QStringList({"Language | The language will be updated when the application is restarted"}));
-        QCOMPARE(folder->stored("language"), std::string("POR"));
-    }
-
     void a_failed_write_is_reported()
     {
         folder->run_sql(
