@@ -99,11 +99,7 @@ private slots:
         database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
         QVERIFY(!database->open_database());
     }
-    void cleanup()
-    {
-        database.reset();
-        folder.reset();
-    }
+    void cleanup() { database.reset(); folder.reset(); }
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();

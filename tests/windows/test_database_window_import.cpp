@@ -51,11 +51,7 @@ private slots:
         window->save_file_dialog = [this](auto&&...) { return QString::fromStdString(s_save_name); };
         s_open_name = store->path("clients.csv");
     }
-    void cleanup()
-    {
-        window.reset();
-        store.reset();
-    }
+    void cleanup() { window.reset(); store.reset(); }
 
     // A wrong header offers the template, which is written whole; rows with missing values are
     // all listed; neither file stores anything.
@@ -107,9 +103,9 @@ private slots:
                             "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n");
     }
 
-    // Nothing to export and a file that cannot be written are reported; the export imports back
-    // unchanged but for the accents, which every file read drops.
-    void export_round_trips_through_import()
+    // Nothing to export and a file that cannot be written are reported; the export writes the
+    // listed clients with decimal commas.
+    void export_writes_the_listed_clients()
     {
         BoxRecorder boxes;
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
@@ -117,7 +113,6 @@ private slots:
         Database& db = *store->database;
         QVERIFY(!db.insert_client("Depot", "Rua XV", "10", "Centro", "Curitiba", "PR", "BR", "-25.43", "-49.27"));
         QVERIFY(!db.insert_client("O'Brien's", "Praça", "7", "Batel", "Curitiba", "PR", "BR", "-25.44", "-49.29"));
-        const Rows vv_before = db.search_clients("");
         child<QLineEdit>(window.get(), "lnClientSearch")->setText("x");
         child<QLineEdit>(window.get(), "lnClientSearch")->clear();
         s_save_name = store->path("no such folder/clients");
@@ -129,15 +124,6 @@ private slots:
         QCOMPARE(read_text(store->path("export.csv")), k_english_header +
                                                            "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
                                                            "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
-        QVERIFY(!db.delete_clients({"Depot", "O'Brien's"}));
-        s_open_name = store->path("export.csv");
-        import_button()->click();
-        QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), size_t(3), 10000);
-        Rows vv_after = db.search_clients("");
-        QCOMPARE(vv_after.at(1).at(1), std::string("Praca"));
-        vv_after[1][1] = vv_before[1][1];
-        vv_after[1][9] = vv_before[1][9];
-        QVERIFY(vv_after == vv_before);
     }
 
     // An ending status ends the import in the window; closing while importing asks, and Yes
@@ -151,7 +137,8 @@ private slots:
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_ALREADY_EXISTS, 1);
         QCOMPARE(child<QLabel>(status_bar, "")->text(), QString("lat/long already exists"));
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_NO_INTERNET, 1);
-        QVERIFY(child<QLabel>(status_bar, "")->text().isEmpty() && status_bar->findChild<QProgressBar*>()->value() == -1);
+        QVERIFY(child<QLabel>(status_bar, "")->text().isEmpty());
+        QCOMPARE(status_bar->findChild<QProgressBar*>()->value(), -1);
         QCOMPARE(boxes.titled(), QStringList({"API error | No internet connection"}));
         QVERIFY(import_button()->isEnabled());
         deliver_job_reports();
