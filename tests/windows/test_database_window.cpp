@@ -1,11 +1,12 @@
 // The database window's tabs (what the buttons, finders and grid menus store in the database
-// and show in the grids), the client picker and the save-instance dialog.
+// and show in the grids), the grids' number editor, the client picker and the save-instance dialog.
 
 #include "clientaddwindow.h"
 #include "database_records.h"
 #include "databasewindow.h"
 #include "json_document.h"
 #include "saveinstancewindow.h"
+#include "spin_box_delegate.h"
 #include "window_test_support.h"
 
 #include <QDateEdit>
@@ -14,6 +15,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QStringListModel>
 #include <QTableView>
 
@@ -288,6 +290,40 @@ private slots:
                  QString("Duplicate name|Database info|Instance sucessfully updated!"));
         QVERIFY(!again.isVisible());
         QCOMPARE(store->database->select_instance_by_id("Monday's run").at(0)[5], json_to_string(other));
+    }
+
+    // The grids' number cells open at their whole value, the fraction dropped, within the editor's
+    // range; a typed sixth key is refused, a minus sign too.
+    void a_number_cell_opens_at_its_whole_value_data()
+    {
+        QTest::addColumn<QVariant>("cell");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("integer") << QVariant(42) << "" << 42;
+        QTest::newRow("letters") << QVariant(QString("abc")) << "" << 0;
+        QTest::newRow("decimal text") << QVariant(QString("12.5")) << "" << 12;
+        QTest::newRow("double") << QVariant(250.75) << "" << 250;
+        QTest::newRow("huge text") << QVariant(QString("1e300")) << "" << 50000;
+        QTest::newRow("not a number") << QVariant(qQNaN()) << "" << 0;
+        QTest::newRow("typed beyond the range") << QVariant(10) << "-60000" << 6000;
+    }
+    void a_number_cell_opens_at_its_whole_value()
+    {
+        QFETCH(QVariant, cell);
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
+        SpinBoxDelegate delegate;
+        QStandardItemModel model(1, 1);
+        QWidget parent;
+        model.setData(model.index(0, 0), cell, Qt::EditRole);
+        std::unique_ptr<QWidget> editor(delegate.createEditor(&parent, QStyleOptionViewItem(), model.index(0, 0)));
+        delegate.setEditorData(editor.get(), model.index(0, 0));
+        auto* spin = qobject_cast<QSpinBox*>(editor.get());
+        QCOMPARE(spin->value(), typed.isEmpty() ? stored : 10);
+        spin->selectAll();
+        QTest::keyClicks(spin, typed);
+        delegate.setModelData(editor.get(), &model, model.index(0, 0));
+        QCOMPARE(model.data(model.index(0, 0), Qt::EditRole), QVariant(stored));
     }
 
 private:
