@@ -107,6 +107,9 @@ private slots:
         fill_client_form(window, {s_name, "Praça Tiradentes", "9", "Centro", "Curitiba", "PR", "Brasil", "1", "1"});
         click(window, "btnChangeClient");
         QCOMPARE(stored(1) + '|' + cell(window, "TableViewClientDatabase", 0, 2), QString("Praça Tiradentes|9"));
+        fill_client_form(window, {"Nobody", "Rua", "1", "B", "C", "S", "P", "1", "1"});
+        click(window, "btnChangeClient");  // a name that is not stored changes nothing
+        QCOMPARE(store->database->search_clients("").size(), size_t(1));
         fill_client_form(window, {s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"});
         click(window, "btnAddClient");
         QCOMPARE(boxes.texts().last(), QString("Client already exist, change the 'name' field."));

@@ -63,7 +63,9 @@ private slots:
         s_save_name = store->path("tem.csvplate.csv");
         import_button()->click();
         QCOMPARE(boxes.titled().join('|').left(11), QString(".csv error "));
-        QVERIFY(read_csv_file(QString::fromStdString(store->path("template.csv"))) == client_csv_template("ENG"));
+        const TextTable vv_template = read_csv_file(QString::fromStdString(store->path("template.csv")));
+        QVERIFY(vv_template == client_csv_template("ENG") && client_csv_header_ok(vv_template, "ENG"));
+        QVERIFY(client_csv_problem_rows(vv_template).empty());  // the template imports as it is
         write_text(s_open_name, k_english_header + "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
                                                    "E;Rua;5;B;;S;P;1;1\n");
         import_button()->click();
