@@ -1,19 +1,16 @@
 #pragma once
-// Shared pieces of the main window tests: a working folder with a fresh database, a
-// recorder that answers the message boxes, grid fillers, a probe into the window, and the
-// test documents and golden texts.
+// Shared pieces of the main window tests: a working folder with a fresh database, a recorder that
+// answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
 
 #include "test_environment.h"
 #include "database.h"
+#include "grid_operations.h"
 #include "json_document.h"
 #include "mainwindow.h"
 #include "message_box.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -25,28 +22,22 @@
 
 #include <deque>
 #include <memory>
-#include <string>
-#include <vector>
 
 // Every box the code under test shows, answered without a person.
 class MessageRecorder {
 public:
-    struct Box {
-        QString s_title;
-        QString s_text;
+    struct Box {  // s_status: the status-bar text while the box was open
+        QString s_title, s_text;
         bool is_question;
-        QString s_status;  // the status-bar text while the box was open
+        QString s_status;
     };
 
     explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)
     {
         message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
             v_boxes.push_back({s_title, s_text, is_question, status_label ? status_label->text() : QString()});
-            if (!is_question || answers.empty()) {
-                return false;
-            }
-            const bool answer = answers.front();
-            answers.pop_front();
+            const bool answer = is_question && !answers.empty() && answers.front();
+            if (is_question && !answers.empty()) answers.pop_front();
             return answer;
         });
     }
@@ -93,7 +84,6 @@ public:
     bool& lat_long_search_running() { return window.lat_long_search_running; }
     const rapidjson::Document& instance_document() { return window.instance_document; }
     SearchedRows& searched_rows() { return window.searched_rows; }
-
     bool check_client_grid(TextTable& vv_client, int& max_demand)
     {
         return window.check_client_grid(vv_client, max_demand);
@@ -108,12 +98,8 @@ public:
     }
     bool check_json_error(const rapidjson::Value& document) { return window.check_json_error(document); }
     void show_solution(const std::string& s_json) { window.get_end_optimize(s_json); }
-
     template <typename T>
-    T& widget(const char* s_name)
-    {
-        return *window.findChild<T*>(s_name);
-    }
+    T& widget(const char* s_name) { return *window.findChild<T*>(s_name); }
 
 private:
     MainWindow& window;
@@ -125,9 +111,7 @@ struct WindowFixture {
     QStringList texts() const
     {
         QStringList v_texts;
-        for (const auto& box : messages.v_boxes) {
-            v_texts << box.s_text;
-        }
+        for (const auto& box : messages.v_boxes) v_texts << box.s_text;
         return v_texts;
     }
 
@@ -140,24 +124,28 @@ struct WindowFixture {
 // One grid row from its cells; a QDateTime cell is stored as such, like the date editor.
 inline void set_row(QStandardItemModel& model, int row, const std::vector<QVariant>& v_cells)
 {
-    for (int column = 0; column < static_cast<int>(v_cells.size()); ++column) {
-        model.setData(model.index(row, column), v_cells[static_cast<size_t>(column)], Qt::EditRole);
+    for (size_t column = 0; column < v_cells.size(); ++column) {
+        model.setData(model.index(row, static_cast<int>(column)), v_cells[column], Qt::EditRole);
     }
 }
 
-inline QDateTime at(int day, int hour, int minute = 0)
-{
-    return QDateTime(QDate(2024, 3, day), QTime(hour, minute));
-}
+inline QDateTime at(int day, int hour, int minute = 0) { return QDateTime(QDate(2024, 3, day), QTime(hour, minute)); }
 
 // A complete client row of the grid.
-inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat,
-                                        const QString& s_lon, const QDateTime& early,
-                                        const QDateTime& late, const QVariant& service,
+inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat, const QString& s_lon,
+                                        const QDateTime& early, const QDateTime& late, const QVariant& service,
                                         const QVariant& demand)
 {
     return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
             early, late, service, demand, ""};
+}
+
+// The texts of these (row, column) cells, as the grids read them.
+inline QStringList cell_texts(const QStandardItemModel& model, const std::vector<std::pair<int, int>>& v_cells)
+{
+    QStringList v_texts;
+    for (const auto& [row, column] : v_cells) v_texts << grid_cell_text(model, row, column);
+    return v_texts;
 }
 
 inline QString test_data_path(const QString& s_name)
@@ -172,10 +160,7 @@ inline std::string read_bytes(const QString& s_path)
 }
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
-inline std::string solved_instance_text()
-{
-    return read_bytes(test_data_path("solved_instance.json"));
-}
+inline std::string solved_instance_text() { return read_bytes(test_data_path("solved_instance.json")); }
 
 // Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
 inline void compare_golden(const std::string& s_actual, const QString& s_name)

@@ -1,49 +1,25 @@
-// Grid editing, the clipboard table, the automatic client data, the grid's client
-// records, the client CSV rows and the grid rows of an instance document.
-#include "automatic_client_data.h"
+// The plain helpers behind the main window: grid checks, document builder, grid editing, client
+// CSV rows, odd documents, and the direction links, map page and routes CSV of a solved instance.
 #include "app_test_support.h"
-#include "file_names.h"
+#include "grid_checks.h"
 #include "grid_client_csv.h"
-#include "grid_clients_table.h"
 #include "grid_editing.h"
-#include "grid_operations.h"
+#include "instance_builder.h"
 #include "instance_grids.h"
-
-#include <QStandardItemModel>
-#include <QtTest>
+#include "map_page.h"
+#include "route_links.h"
+#include "routes_csv.h"
+#include "solution_view.h"
 
 namespace {
-
-QString text(const QStandardItemModel& model, int row, int column)
-{
-    return grid_cell_text(model, row, column);
-}
-
-QModelIndexList cells(const QStandardItemModel& model, const std::vector<std::pair<int, int>>& v_cells)
-{
-    QModelIndexList indexes;
-    for (const auto& cell : v_cells) {
-        indexes << model.index(cell.first, cell.second);
-    }
-    return indexes;
-}
 
 // Rows 0..rows-1 hold "r<row>c<column>" texts.
 void fill(QStandardItemModel& model, int rows)
 {
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < model.columnCount(); ++column) {
-            model.setData(model.index(row, column), QString("r%1c%2").arg(row).arg(column));
-        }
-    }
-}
-
-void set_address_row(QStandardItemModel& model, int row, const QString& s_lat, const QString& s_lon)
-{
-    const QStringList v_cells = {"Jos\u00e9", "Rua \u00c1", "1", "Centro", "Curitiba", "PR", "Brasil",
-                                 s_lat, s_lon};
-    for (int column = 0; column < v_cells.size(); ++column) {
-        model.setData(model.index(row, column), v_cells[column]);
+    for (int cell = 0; cell < rows * model.columnCount(); ++cell) {
+        const int row = cell / model.columnCount();
+        const int column = cell % model.columnCount();
+        model.setData(model.index(row, column), QString("r%1c%2").arg(row).arg(column));
     }
 }
 
@@ -53,149 +29,94 @@ class GridFeaturesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void inserting_a_row_moves_the_rows_below_and_drops_the_last()
+    // The first fault of a grid gives the start of its message.
+    void grid_fault_gives_its_message_data()
+    {
+        QTest::addColumn<bool>("clients");
+        QTest::addColumn<QVariantList>("v_changes");
+        QTest::addColumn<QString>("s_message");
+        const auto row = [](const char* s_name, bool clients, const QVariantList& v_changes, const char* s_message) {
+            QTest::newRow(s_name) << clients << v_changes << QString(s_message);
+        };
+        QVariantList v_empty;
+        for (int cell = 0; cell < 4 * 14; ++cell) v_empty << cell / 14 << cell % 14 << QString();
+        row("no clients", true, v_empty, "There are no client data");
+        row("depot without start", true, {0, 9, "x"}, "Invalid initial or end operation date (depot time window). ");
+        row("city missing", true, {3, 4, ""}, "Missing client 'City' value on row 3");
+        row("name only accents, before the time window", true, {2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"},
+            "Missing client 'Name(ID)' value on row 2");
+        row("latitude out of range", true, {1, 7, "91"}, "Missing or invalid client 'lat/lon' value on row1\n");
+        row("opens after the operation end", true, {2, 9, at(5, 18, 1), 2, 10, at(5, 19)},
+            "Early time window is later than begin operation time on row 2");
+        row("depot demand empty", true, {0, 12, ""}, "Empty client demand value on row 0");
+        row("service time not a number", true, {3, 11, "-"}, "Invalid client service time on row 3");
+        row("no vehicles", false, {0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}, "There are no vehicle data");
+        row("available before capacity", false, {1, 1, "", 1, 2, ""}, "Missing vehicle 'Available' value on row 1");
+        row("capacity not a number", false, {0, 1, "big"}, "Invalid vehicle 'Capacity' value on row 0");
+    }
+    void grid_fault_gives_its_message()
+    {
+        QFETCH(bool, clients);
+        QFETCH(QVariantList, v_changes);
+        QFETCH(QString, s_message);
+        QStandardItemModel model(250, 14);  // depot and three clients, or two vehicles, all valid
+        if (clients) {
+            set_row(model, 0, client_row("Depot", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 2));
+            for (int row = 1; row <= 3; ++row) {
+                set_row(model, row, client_row(QString("C%1").arg(row), "-25.5", "-49.3", at(5, 9), at(5, 12), 10, row));
+            }
+        } else {
+            set_row(model, 0, {"V1", 50, 2, 10, 1});
+            set_row(model, 1, {"V2", 30, 1, 10, 1});
+        }
+        for (int i = 0; i + 2 < v_changes.size(); i += 3) {  // (row, column, value) triples
+            model.setData(model.index(v_changes[i].toInt(), v_changes[i + 1].toInt()), v_changes[i + 2], Qt::EditRole);
+        }
+        TextTable vv;
+        int n = 0;
+        const QString s_fault = clients ? check_client_rows(model, vv, n) : check_vehicle_rows(model, vv, n);
+        QVERIFY2(s_fault.startsWith(s_message), qPrintable(s_fault));
+    }
+
+    // Texts copied as they are; numbers read as leading integers (clamped), 0 when there is none.
+    void builder_copies_texts_and_reads_numbers_as_leading_integers()
+    {
+        const TextTable vv_client = {{"A", "Rua", "", "N", "C", "S", "P", "1.5", "2,5", "2024-05-03 09:00:00",
+                                      "garbage", " 7min", "x", ""}};
+        const TextTable vv_vehicle = {{"V", "99999999999", "-2", "3.9", ""}};
+        compare_golden(json_to_string(build_instance_document(vv_client, vv_vehicle, at(5, 8), InstanceOptions())),
+                       "instance_from_odd_rows.json");
+    }
+
+    void rows_inserted_removed_erased_and_pasted()
     {
         QStandardItemModel model(5, 2);
         fill(model, 5);
         model.setData(model.index(1, 1), QDateTime(QDate(2024, 3, 1), QTime(8, 0)));
-        insert_empty_row(model, 1);
-        QCOMPARE(text(model, 0, 0), QString("r0c0"));
-        QCOMPARE(text(model, 1, 0), QString());
+        insert_empty_row(model, 1);  // the last row falls off; moved cells become texts
+        QCOMPARE(cell_texts(model, {{0, 0}, {1, 0}, {2, 1}, {4, 0}}),
+                 QStringList({"r0c0", "", "2024-03-01T08:00:00.000", "r3c0"}));
         QCOMPARE(model.index(2, 1).data().userType(), int(QMetaType::QString));
-        QCOMPARE(text(model, 2, 1), QString("2024-03-01T08:00:00.000"));
-        QCOMPARE(text(model, 4, 0), QString("r3c0"));
         insert_empty_row(model, 4);
-        QCOMPARE(text(model, 4, 0), QString());
-        QCOMPARE(text(model, 3, 0), QString("r2c0"));
-    }
+        QCOMPARE(cell_texts(model, {{3, 0}, {4, 0}}), QStringList({"r2c0", ""}));
 
-    void removing_rows_closes_the_gaps()
-    {
-        QStandardItemModel model(10, 2);
-        fill(model, 10);
-        remove_selected_rows(model, cells(model, {{3, 0}, {7, 1}, {3, 1}}));
-        QCOMPARE(text(model, 3, 0), QString("r4c0"));
-        QCOMPARE(text(model, 6, 1), QString("r8c1"));
-        QCOMPARE(text(model, 7, 0), QString("r9c0"));
-        QCOMPARE(first_empty_row(model), 8);
-    }
+        QStandardItemModel grid(10, 3);
+        fill(grid, 10);
+        remove_selected_rows(grid, {grid.index(3, 0), grid.index(7, 1), grid.index(3, 1)});
+        QCOMPARE(cell_texts(grid, {{3, 0}, {6, 1}, {7, 0}}), QStringList({"r4c0", "r8c1", "r9c0"}));
+        QCOMPARE(first_empty_row(grid), 8);
+        erase_selected_rows(grid, {grid.index(1, 2)});
+        erase_selected_cells(grid, {grid.index(2, 0), grid.index(3, 1)});
+        QCOMPARE(first_empty_row(grid), 1);
+        QCOMPARE(cell_texts(grid, {{2, 0}, {2, 1}, {3, 1}}), QStringList({"", "r2c1", ""}));
 
-    void erasing_rows_and_cells_keeps_the_rows_in_place()
-    {
-        QStandardItemModel model(4, 3);
-        fill(model, 4);
-        erase_selected_rows(model, cells(model, {{1, 2}}));
-        erase_selected_cells(model, cells(model, {{2, 0}, {3, 1}}));
-        QCOMPARE(first_empty_row(model), 1);
-        QCOMPARE(text(model, 2, 0), QString());
-        QCOMPARE(text(model, 2, 1), QString("r2c1"));
-        QCOMPARE(text(model, 3, 1), QString());
-    }
-
-    void copied_cells_pack_each_row_in_column_order()
-    {
-        QStandardItemModel model(6, 4);
-        model.setData(model.index(2, 1), "A");
-        model.setData(model.index(2, 3), "B");
-        model.setData(model.index(5, 0), "C");
-        const TextTable vv_table = selected_cells_table(model, cells(model, {{5, 0}, {2, 3}, {2, 1}, {2, 3}}));
-        QCOMPARE(table_to_tsv(vv_table), std::string("A\tB\nC\n"));
-        QVERIFY(selected_cells_table(model, {}).empty());
-    }
-
-    void paste_is_clipped_at_the_grid_edges()
-    {
-        QStandardItemModel model(4, 14);
-        paste_text(model, 3, 12, "a\tb\tc\nd\n");
-        QCOMPARE(text(model, 3, 12), QString("a"));
-        QCOMPARE(text(model, 3, 13), QString("b"));
-        QCOMPARE(first_empty_row(model), 0);
-        paste_text(model, 0, 0, "X\n\nY\n");
-        QCOMPARE(text(model, 0, 0), QString("X"));
-        QCOMPARE(text(model, 1, 0), QString());
-        QCOMPARE(text(model, 2, 0), QString("Y"));
-        paste_text(model, 0, 1, "2024-03-01T08:00:00\r\n");
-        QCOMPARE(text(model, 0, 1), QString("2024-03-01T08:00:00\r"));
-    }
-
-    void automatic_data_fills_only_empty_cells_of_filled_rows()
-    {
-        QStandardItemModel model(4, 14);
-        fill(model, 3);
-        for (int row = 0; row < 3; ++row) {
-            for (int column : {4, 9, 10, 11, 12}) {
-                model.setData(model.index(row, column), QString());
-            }
-        }
-        model.setData(model.index(1, 4), "Lapa");
-        model.setData(model.index(1, 12), "7");
-        const QDateTime depot_start(QDate(2026, 12, 5), QTime(7, 30));
-        model.setData(model.index(0, 9), depot_start);
-        const std::map<std::string, std::string> settings = {
-            {"auto_city", "1"},   {"auto_city_value", "Curitiba"}, {"auto_state", "yes"},
-            {"auto_state_value", "XX"}, {"auto_demand", "1"}, {"auto_demand_value", "2"},
-            {"auto_tw", "1"},     {"auto_tw_value", "600"},        {"auto_service_time", "1"},
-            {"auto_service_time_value", "15"}};
-        model.setData(model.index(0, 12), "9");
-        fill_automatic_client_data(model, 2, settings, QDateTime(QDate(2000, 1, 1), QTime(8, 0)));
-        QCOMPARE(text(model, 0, 4), QString("Curitiba"));
-        QCOMPARE(text(model, 1, 4), QString("Lapa"));
-        QCOMPARE(text(model, 2, 4), QString());  // below the filled rows
-        QCOMPARE(text(model, 0, 5), QString("r0c5"));
-        QCOMPARE(model.index(0, 12).data(), QVariant(0));
-        QCOMPARE(text(model, 1, 12), QString("7"));
-        QCOMPARE(text(model, 1, 11), QString("15"));
-        QCOMPARE(model.index(1, 9).data().toDateTime(), depot_start);
-        QCOMPARE(model.index(0, 10).data().toDateTime(), depot_start.addSecs(600 * 60));
-    }
-
-    void automatic_time_windows_without_depot_start_or_minutes()
-    {
-        QStandardItemModel model(2, 14);
-        model.setData(model.index(0, 0), "Depot");
-        const QDateTime fallback(QDate(2026, 1, 2), QTime(8, 0));
-        fill_automatic_client_data(model, 1, {{"auto_tw", "1"}, {"auto_tw_value", "abc"}}, fallback);
-        QCOMPARE(text(model, 0, 9), QString());
-        fill_automatic_client_data(model, 1, {{"auto_tw", "1"}, {"auto_tw_value", "60"}}, fallback);
-        QCOMPARE(model.index(0, 9).data().toDateTime(), fallback);
-        QCOMPARE(model.index(0, 10).data().toDateTime(), fallback.addSecs(3600));
-    }
-
-    void grid_clients_become_records_or_name_their_first_fault()
-    {
-        QStandardItemModel model(5, 14);
-        TextTable vv_records;
-        QCOMPARE(grid_clients_table(model, vv_records), QString("There are no client data"));
-        set_address_row(model, 0, "10,5", "-49.2");
-        set_address_row(model, 1, "-25.4", "-49.2");
-        QCOMPARE(grid_clients_table(model, vv_records), QString());
-        QCOMPARE(vv_records.size(), size_t(3));
-        QVERIFY(vv_records[0].empty());
-        QCOMPARE(vv_records[1], std::vector<std::string>({"Jose", "Rua A", "1", "Centro", "Curitiba",
-                                                          "PR", "Brasil", "10.5", "-49.2"}));
-        set_address_row(model, 2, "1", "2");
-        model.setData(model.index(2, 3), "");
-        QCOMPARE(grid_clients_table(model, vv_records),
-                 QString("Missing client 'Neighborhood' value on row 2"));
-        model.setData(model.index(2, 3), "Centro");
-        model.setData(model.index(2, 8), "181");
-        QVERIFY(grid_clients_table(model, vv_records).startsWith(
-            "Missing or invalid client 'lat/lon' value on row2\n"));
-    }
-
-    void client_csv_header_needs_the_13_texts_of_the_language()
-    {
-        TextTable vv_file = {grid_csv_header("POR")};
-        QVERIFY(grid_csv_header_matches(vv_file, "POR"));
-        QVERIFY(!grid_csv_header_matches(vv_file, "ENG"));
-        vv_file[0].resize(13);
-        QVERIFY(grid_csv_header_matches(vv_file, "POR"));
-        vv_file[0].resize(12);
-        QVERIFY(!grid_csv_header_matches(vv_file, "POR"));
-        vv_file[0] = grid_csv_header("GER");
-        vv_file[0][0] = "name";
-        QVERIFY(!grid_csv_header_matches(vv_file, "GER"));
-        QVERIFY(!grid_csv_header_matches({}, "GER"));
+        QStandardItemModel pasted(4, 14);  // what falls beyond the edges is dropped
+        paste_text(pasted, 3, 12, "a\tb\tc\nd\n");
+        paste_text(pasted, 0, 0, "X\n\nY\n");
+        paste_text(pasted, 0, 1, "2024-03-01T08:00:00\r\n");
+        QCOMPARE(cell_texts(pasted, {{3, 12}, {3, 13}, {0, 0}, {1, 0}, {2, 0}, {0, 1}}),
+                 QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));
+        QVERIFY(selected_cells_table(pasted, {}).empty());
     }
 
     void client_csv_template_by_language()
@@ -225,57 +146,79 @@ private slots:
         QCOMPARE(vv_rows[0][12], QVariant(QString()));
     }
 
-    void client_csv_row_of_the_grid()
+    // Members missing or of another type, indexes out of range: no crash, empty cells; odd
+    // members of a hand-edited file leave their grid cells empty instead of failing.
+    void odd_documents_show_what_they_hold()
     {
-        QStandardItemModel model(1, 14);
-        const std::vector<QVariant> v_cells = {"S\u00e3o", "R", "1", "B", "C", "S", "P", "-25.43", "-49",
-                                               QDateTime(QDate(2024, 3, 1), QTime(8, 5, 59)), QString(),
-                                               5, "2", "a;b"};
-        for (int column = 0; column < 14; ++column) {
-            model.setData(model.index(0, column), v_cells[static_cast<size_t>(column)]);
-        }
-        QCOMPARE(grid_csv_row(model, 0),
-                 std::vector<std::string>({"Sao", "R", "1", "B", "C", "S", "P", "-25,43", "-49",
-                                           "01/03/2024 08:05", "", "5", "2", "a;b"}));
-    }
+        const rapidjson::Document document = string_to_json(
+            R"({"input":{"data":{"operation_start_date":"bad","clients":[{"id":7}],"containers":[{"container_dim":0}]},)"
+            R"("meta_info":{}},"output":{"data":{"routes":[{"container_index":5,"total_load":"x","visits":)"
+            R"([{"index":9,"arrival":1}]},{"visits":3}],"unrouted_clients":["x",0]}}})");
+        const std::vector<RoutesGridRow> v_rows = routes_grid_rows(document);
+        QCOMPARE(v_rows.size(), size_t(3));
+        QCOMPARE(v_rows[0][2].toString() + v_rows[0][9].toString(), QString());  // invalid start: empty time cells
+        const std::vector<RouteLoad> v_loads = route_loads(document);
+        QCOMPARE(v_loads.size(), size_t(2));
+        QCOMPARE(v_loads[0].percent, 0.0);
+        QCOMPARE(v_loads[1].s_category, QString("1 - "));
+        QCOMPARE(solution_summary(document).s_total_load, QString("0"));
 
-    void file_names_end_with_one_extension()
-    {
-        const std::vector<std::pair<std::string, std::string>> v_cases = {
-            {"clients", "clients.csv"},         {"clients.csv", "clients.csv"},
-            {"my.csvfile", "myfile.csv"}, {"/tmp/x.csv/plan", "/tmp/x.csv/plan.csv"}};
-        for (const auto& test_case : v_cases) {
-            QCOMPARE(normalised_file_name(test_case.first, ".csv"), test_case.second);
-        }
-        QCOMPARE(normalised_file_name("plan.tvl.old", ".tvl"), std::string("plan.old.tvl"));
-    }
-
-    void instance_rows_for_the_grids()
-    {
-        rapidjson::Document document = string_to_json(solved_instance_text());
-        std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(document);
-        QCOMPARE(vv_clients.size(), size_t(5));
-        QCOMPARE(vv_clients[1][0], QVariant(QString("Ana \"A\"")));
-        QCOMPARE(vv_clients[1][9].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(9, 0)));
-        QCOMPARE(vv_clients[1][10].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
-        QCOMPARE(vv_clients[0][9].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(8, 0)));
-        QCOMPARE(vv_clients[1][11], QVariant(10));
-        QCOMPARE(vv_clients[2][5], QVariant(QString("PR")));
-        QCOMPARE(instance_vehicle_rows(document)[0],
-                 std::vector<QVariant>({QString("V1"), 100, 2, 50, 2}));
-
-        // Odd members of a hand-edited file leave their cells empty instead of failing.
-        rapidjson::Value& client = document["input"]["data"]["clients"][1];
+        rapidjson::Document solved = string_to_json(solved_instance_text());
+        QCOMPARE(instance_client_rows(solved)[1][10].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        rapidjson::Value& client = solved["input"]["data"]["clients"][1];
         client["demand"] = "five";
         client["service_time"] = 1e300;
         client.RemoveMember("address");
-        document["input"]["data"]["operation_start_date"] = "2024-03-01";
-        vv_clients = instance_client_rows(document);
-        QCOMPARE(vv_clients[1][12], QVariant(QString()));
-        QCOMPARE(vv_clients[1][11], QVariant(QString()));
-        QCOMPARE(vv_clients[1][1], QVariant(QString()));
+        solved["input"]["data"]["operation_start_date"] = "2024-03-01";
+        const std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(solved);
+        QCOMPARE(vv_clients.size(), size_t(5));
+        QCOMPARE(vv_clients[1][12].toString() + vv_clients[1][11].toString() + vv_clients[1][1].toString(), QString());
         QVERIFY(!vv_clients[1][9].toDateTime().isValid());
         QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}")).empty());
+    }
+
+    // The texts of the solved instance are the golden files; links hold at most 22 stops, each
+    // starting at the last stop of the one before; open routes leave out the return to the depot.
+    void texts_of_the_solved_instance_are_the_golden_files()
+    {
+        rapidjson::Document document = string_to_json(solved_instance_text());
+        compare_golden(table_to_tsv(route_direction_links(document)), "route_links.tsv");
+        compare_golden(map_page_html(document, document["output"]["data"]["routes"][0], "KEY-1_a"), "routes_page.html");
+        for (const char* s_lang : {"POR", "GER", "XYZ"}) {
+            compare_golden(table_to_tsv(routes_csv_table(document, s_lang)), "routes_" + QString(s_lang) + ".tsv");
+        }
+        // Open routes: header, 3 + 2 visits, one unrouted client, the empty line, links header, two links.
+        document["input"]["meta_info"]["prob_type"] = "OVRPTW";
+        const TextTable vv_table = routes_csv_table(document, "ENG");
+        QCOMPARE(vv_table.size(), size_t(1 + 5 + 1 + 1 + 1 + 2));
+        QCOMPARE(vv_table[4][2] + ' ' + vv_table[5][2], std::string("Depot Carla"));
+
+        document = string_to_json(read_bytes(test_data_path("route_30_stops.json")));
+        compare_golden(table_to_tsv(route_direction_links(document)), "route_links_30_stops.tsv");
+        rapidjson::Value& visits = document["output"]["data"]["routes"][0]["visits"];
+        visits.Erase(visits.Begin() + 22, visits.End());
+        const std::string s_base = "https://www.google.com/maps/dir/";
+        QCOMPARE(route_direction_links(document).at(1).at(1), s_base + "Street+21+21+Town+Land/");
+        visits.Erase(visits.Begin() + 3, visits.End());
+        document["input"]["meta_info"]["prob_type"] = "OVRPTW";
+        QCOMPARE(route_direction_links(document),
+                 TextTable({{"R-0-0", s_base + "Street+0+0+Town+Land/Street+1+1+Town+Land/"}}));
+        for (const char* s_json : {"null", "{}", R"({"output":{"data":{}}})", R"({"output":{"data":{"routes":{}}}})"}) {
+            QVERIFY(route_direction_links(string_to_json(s_json)).empty());
+        }
+    }
+
+    void map_page_keeps_document_texts_inside_the_script()
+    {
+        const rapidjson::Document document = string_to_json(
+            "{\"input\":{\"data\":{\"clients\":[{\"id\":\"x\\\"</script><script>alert(1)//\\\\\\n\","
+            "\"lat\":\"1,5\",\"long\":\"0}];alert(2);//\"}]}},"
+            "\"output\":{\"data\":{\"routes\":[{\"visits\":[{\"index\":0}]}]}}}");
+        const std::string s_page = map_page_html(document, document["output"]["data"]["routes"][0], "k\"><script>");
+        QVERIFY(s_page.find("{lat: 1.5, lng: NaN, name: \"x\\\"\\u003c/script\\u003e\\u003cscript"
+                            "\\u003ealert(1)//\\\\\\u000a\"},") != std::string::npos);
+        QVERIFY(s_page.find("key=k%22%3E%3Cscript%3E&callback=initMap") != std::string::npos);
+        QVERIFY(s_page.find("alert(2)") == std::string::npos);
     }
 };
 

@@ -1,5 +1,5 @@
 // The analysis window over a real database file: what a load draws into the four
-// charts, what each control changes, and stored documents of the wrong shape.
+// charts and what each control changes.
 
 #include "analysiswindow.h"
 #include "database.h"
@@ -33,47 +33,28 @@ std::string solved_document(const QString& s_neighborhood, const QStringList& v_
         .toStdString();
 }
 
-QChart* chart_of(AnalysisWindow& window, const char* s_view)
-{
-    auto* view = window.findChild<QChartView*>(s_view);
-    return view == nullptr ? nullptr : view->chart();
-}
-
-QValueAxis* value_axis_of(QChart* chart)
-{
-    return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
-}
-
+template <typename Widget>
+Widget* widget_of(AnalysisWindow& window, const char* s_name) { return window.findChild<Widget*>(s_name); }
+QChart* chart_of(AnalysisWindow& window, const char* s_view) { return widget_of<QChartView>(window, s_view)->chart(); }
+QValueAxis* value_axis_of(QChart* chart) { return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0)); }
 QBarCategoryAxis* category_axis_of(QChart* chart)
 {
     return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
 }
-
-QBarSeries* bar_series_of(QChart* chart)
+QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
 {
-    return qobject_cast<QBarSeries*>(chart->series().at(0));
+    return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
 }
 
 // "category=value" for every bar of the chart.
 QStringList bars_of(QChart* chart)
 {
-    const QStringList v_categories = category_axis_of(chart)->categories();
-    const QBarSet* set = bar_series_of(chart)->barSets().at(0);
+    const QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
     QStringList v_bars;
     for (int bar = 0; bar < set->count(); ++bar) {
-        v_bars.append(v_categories.value(bar, "?") + '=' + QString::number(set->at(bar)));
+        v_bars.append(category_axis_of(chart)->categories().value(bar, "?") + '=' + QString::number(set->at(bar)));
     }
     return v_bars;
-}
-
-QLineSeries* cost_series_of(AnalysisWindow& window)
-{
-    return qobject_cast<QLineSeries*>(chart_of(window, "graphicsView")->series().at(0));
-}
-
-QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
-{
-    return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
 }
 
 // "label=value" for every point of the cost line, the label read from the date axis.
@@ -81,32 +62,22 @@ QStringList cost_points_of(AnalysisWindow& window)
 {
     QCategoryAxis* axis = cost_date_axis_of(window);
     QStringList v_points;
-    for (const QPointF& point : cost_series_of(window)->points()) {
+    const auto* line = qobject_cast<QLineSeries*>(chart_of(window, "graphicsView")->series().at(0));
+    for (const QPointF& point : line->points()) {
         QString s_label = "?";
         for (const QString& s_category : axis->categoriesLabels()) {
-            if (axis->endValue(s_category) == point.x()) {
-                s_label = s_category;
-            }
+            if (axis->endValue(s_category) == point.x()) s_label = s_category;
         }
         v_points.append(s_label + '=' + QString::number(point.y()));
     }
     return v_points;
 }
 
-template <typename Widget>
-Widget* widget_of(AnalysisWindow& window, const char* s_name)
-{
-    auto* widget = window.findChild<Widget*>(s_name);
-    Q_ASSERT(widget != nullptr);
-    return widget;
-}
-
 // Sets a date edit and finishes its edit, as the planner leaving the field.
 void finish_date_edit(AnalysisWindow& window, const char* s_name, const QDate& date)
 {
-    auto* edit = widget_of<QDateEdit>(window, s_name);
-    edit->setDate(date);
-    QMetaObject::invokeMethod(edit, "editingFinished");
+    widget_of<QDateEdit>(window, s_name)->setDate(date);
+    QMetaObject::invokeMethod(widget_of<QDateEdit>(window, s_name), "editingFinished");
 }
 
 void choose_period(AnalysisWindow& window, const QString& s_period)
@@ -122,57 +93,41 @@ class TestAnalysisWindow : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanup();
+    void init()
+    {
+        folder = std::make_unique<QTemporaryDir>();
+        database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
+        QVERIFY(!database->open_database());
+    }
+    void cleanup() { database.reset(); folder.reset(); }
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();
 
 private:
-    void insert(const std::string& s_id, const QDate& date, double distance, double cost,
-                const std::string& s_json);
-    std::unique_ptr<AnalysisWindow> march_and_april_window();
+    void insert(const std::string& s_id, const QDate& date, double distance, double cost, const std::string& s_json)
+    {
+        QVERIFY(!database->insert_instance(s_id, date.toString("yyyy-MM-dd").toStdString(),
+                                           date.toString("yyyyMMdd").toStdString(), distance, 3600.0, s_json, cost));
+    }
+
+    // Four instances over March and April 2024 and one in May; the window shows March to April.
+    std::unique_ptr<AnalysisWindow> march_and_april_window()
+    {
+        insert("mar-a", QDate(2024, 3, 5), 40.5, 100.0, solved_document("Centro", {"depot", "depot"}));
+        insert("mar-b", QDate(2024, 3, 28), 10.0, 50.0, solved_document("Batel", {"north"}));
+        insert("apr-a", QDate(2024, 4, 10), 20.0, 70.0, solved_document("Centro", {"depot"}));
+        insert("apr-b", QDate(2024, 4, 30), 5.0, 5.0, solved_document("Centro", {}));
+        insert("may-a", QDate(2024, 5, 1), 99.0, 99.0, solved_document("Far", {"far"}));
+        auto window = std::make_unique<AnalysisWindow>(database.get());
+        finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 3, 1));
+        finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
+        return window;
+    }
 
     std::unique_ptr<QTemporaryDir> folder;
     std::unique_ptr<Database> database;
 };
-
-void TestAnalysisWindow::init()
-{
-    folder = std::make_unique<QTemporaryDir>();
-    QVERIFY(folder->isValid());
-    database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
-    QVERIFY(!database->open_database());
-}
-
-void TestAnalysisWindow::cleanup()
-{
-    database.reset();
-    folder.reset();
-}
-
-void TestAnalysisWindow::insert(const std::string& s_id, const QDate& date, double distance,
-                                double cost, const std::string& s_json)
-{
-    const QString s_date = date.toString("yyyy-MM-dd");
-    QVERIFY(!database->insert_instance(s_id, s_date.toStdString(),
-                                       date.toString("yyyyMMdd").toStdString(), distance, 3600.0,
-                                       s_json, cost));
-}
-
-// Four instances over March and April 2024 and one in May; the window shows March to April.
-std::unique_ptr<AnalysisWindow> TestAnalysisWindow::march_and_april_window()
-{
-    insert("mar-a", QDate(2024, 3, 5), 40.5, 100.0, solved_document("Centro", {"depot", "depot"}));
-    insert("mar-b", QDate(2024, 3, 28), 10.0, 50.0, solved_document("Batel", {"north"}));
-    insert("apr-a", QDate(2024, 4, 10), 20.0, 70.0, solved_document("Centro", {"depot"}));
-    insert("apr-b", QDate(2024, 4, 30), 5.0, 5.0, solved_document("Centro", {}));
-    insert("may-a", QDate(2024, 5, 1), 99.0, 99.0, solved_document("Far", {"far"}));
-    auto window = std::make_unique<AnalysisWindow>(database.get());
-    finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 3, 1));
-    finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
-    return window;
-}
 
 void TestAnalysisWindow::opens_on_the_last_thirty_days()
 {

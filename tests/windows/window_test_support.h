@@ -6,7 +6,6 @@
 #include "message_box.h"
 
 #include <QDir>
-#include <QString>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -42,18 +41,14 @@ struct TestDatabase {
         return vv_rows.empty() ? "<no row>" : vv_rows.front().at(1);
     }
 
-    std::string path(const QString& s_name) const
-    {
-        return QDir(folder.path()).filePath(s_name).toStdString();
-    }
+    std::string path(const QString& s_name) const { return QDir(folder.path()).filePath(s_name).toStdString(); }
 
     QTemporaryDir folder;
     std::unique_ptr<Database> database;
 };
 
 struct ShownBox {
-    QString s_title;
-    QString s_text;
+    QString s_title, s_text;
     bool is_question;
 };
 
@@ -62,16 +57,12 @@ class BoxRecorder {
 public:
     BoxRecorder()
     {
-        message_box::set_handler(
-            [this](const QString& s_title, const QString& s_text, bool is_question) {
-                boxes.push_back({s_title, s_text, is_question});
-                if (!is_question || answers.empty()) {
-                    return false;
-                }
-                const bool answer = answers.front();
-                answers.pop_front();
-                return answer;
-            });
+        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
+            boxes.push_back({s_title, s_text, is_question});
+            const bool answer = is_question && !answers.empty() && answers.front();
+            if (is_question && !answers.empty()) answers.pop_front();
+            return answer;
+        });
     }
     ~BoxRecorder() { message_box::set_handler({}); }
     BoxRecorder(const BoxRecorder&) = delete;
@@ -81,18 +72,14 @@ public:
     QStringList texts() const
     {
         QStringList v_texts;
-        for (const ShownBox& box : boxes) {
-            v_texts.append(box.s_text);
-        }
+        for (const ShownBox& box : boxes) v_texts.append(box.s_text);
         return v_texts;
     }
     // "title | text" of every box.
     QStringList titled() const
     {
         QStringList v_texts;
-        for (const ShownBox& box : boxes) {
-            v_texts.append(box.s_title + " | " + box.s_text);
-        }
+        for (const ShownBox& box : boxes) v_texts.append(box.s_title + " | " + box.s_text);
         return v_texts;
     }
 
@@ -109,8 +96,6 @@ template <typename T>
 T* child(QObject* parent, const char* s_name)
 {
     T* widget = parent->findChild<T*>(s_name);
-    if (!widget) {
-        qFatal("no child %s", s_name);
-    }
+    if (!widget) qFatal("no child %s", s_name);
     return widget;
 }
