@@ -1,5 +1,5 @@
 #pragma once
-// Small helpers shared by the instance tests: test data, scratch files, column maps.
+// What the instance tests share: test data, scratch files, column maps, document edits.
 
 #include "test_environment.h"
 #include "csv_to_instance.h"
@@ -9,17 +9,13 @@
 #include <rapidjson/pointer.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-inline std::string data_path(const std::string& s_name)
-{
-    return test_data_dir() + "/" + s_name;
-}
+inline std::string data_path(const std::string& s_name) { return test_data_dir() + "/" + s_name; }
 
-// The process id keeps parallel runs of the test binaries out of each other's files.
+// The process id keeps parallel runs of the test programs out of each other's files.
 inline std::string temp_path(const std::string& s_name)
 {
     return testing::TempDir() + "tovalo_" + std::to_string(getpid()) + "_" + s_name;
@@ -46,8 +42,8 @@ inline ColumnMap header_columns(const TextTable& vv_table)
     return columns;
 }
 
-// Sets the value at a JSON pointer to the parsed text, kept exactly as parsed (7.0
-// stays a double); a null text erases the member.
+// Sets the value at a JSON pointer to the parsed text, kept exactly as parsed (7.0 stays a
+// double); a null text erases the member.
 inline void set_value(rapidjson::Document& document, const char* s_pointer, const char* s_json)
 {
     if (s_json == nullptr) {
@@ -56,6 +52,5 @@ inline void set_value(rapidjson::Document& document, const char* s_pointer, cons
     }
     rapidjson::Document fragment(&document.GetAllocator());
     fragment.Parse(s_json);
-    rapidjson::SetValueByPointer(document, rapidjson::Pointer(s_pointer),
-                                 rapidjson::Value(fragment, document.GetAllocator()));
+    rapidjson::Pointer(s_pointer).Set(document, rapidjson::Value(fragment, document.GetAllocator()));
 }

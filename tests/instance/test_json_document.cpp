@@ -44,6 +44,23 @@ TEST(JsonDocument, FilesRoundTripWholeAndFailQuietly)
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Invalid JSON...\nInvalid JSON...\n");
 }
 
+// The parser, writer and copies recurse once per level: text nested beyond 512 levels is a
+// parse error at the first bracket too deep, not a stack overflow. Brackets in texts do
+// not count.
+TEST(JsonDocument, NestingBeyond512LevelsIsRefused)
+{
+    const auto nested = [](size_t depth, const std::string& s_inner) {
+        return std::string(depth, '[') + s_inner + std::string(depth, ']');
+    };
+    const std::string s_text = nested(512, "\"\\\"" + std::string(600, '{') + "\"");
+    EXPECT_EQ(json_to_string(string_to_json(s_text)), s_text);
+    for (const size_t depth : {size_t{513}, size_t{1000000}}) {
+        const auto document = string_to_json(nested(depth, ""));
+        EXPECT_TRUE(document.HasParseError());
+        EXPECT_EQ(document.GetErrorOffset(), 512u);
+    }
+}
+
 TEST(JsonDocument, ReadJsonFileGivesTheInvalidFileRecord)
 {
     const std::string s_record =
