@@ -20,13 +20,20 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <random>
 
 namespace {
 
 using rapidjson::Document;
 using rapidjson::Value;
-using Sources = std::vector<std::pair<std::string, Document>>;
+// A named input; s_reader, when set, is the instance reader's exact refusal ("" = read).
+struct Source {
+    std::string s_name;
+    Document document;
+    std::optional<std::string> s_reader;
+};
+using Sources = std::vector<Source>;
 
 std::string read_text(const std::string& s_path)
 {
@@ -275,10 +282,10 @@ std::string corpus(const std::string& s_name) { return test_data_dir() + "/malfo
 Sources edited_instances()
 {
     Sources v_sources;
-    v_sources.emplace_back("base", load_json_file(corpus("base.json")));
+    v_sources.push_back({"base", load_json_file(corpus("base.json")), ""});
     const Document edits = load_json_file(corpus("edits.json"));
     for (const Value& edit : edits.GetArray()) {
-        Document document = copy_of(v_sources[0].second);
+        Document document = copy_of(v_sources[0].document);
         auto& allocator = document.GetAllocator();
         const Value k_none(rapidjson::kObjectType);
         for (const auto& set : (edit.HasMember("set") ? edit["set"] : k_none).GetObject()) {
@@ -287,7 +294,9 @@ Sources edited_instances()
         for (const auto& erased : (edit.HasMember("erase") ? edit["erase"] : k_none).GetObject()) {
             rapidjson::Pointer(erased.name.GetString()).Erase(document);
         }
-        v_sources.emplace_back(edit["name"].GetString(), std::move(document));
+        const auto reader = edit.FindMember("reader");
+        v_sources.push_back({edit["name"].GetString(), std::move(document), std::nullopt});
+        if (reader != edit.MemberEnd()) v_sources.back().s_reader = reader->value.GetString();
     }
     return v_sources;
 }
@@ -319,15 +328,38 @@ TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
         if (s_name.rfind("clients_", 0) == 0 || s_name.rfind("vehicles_", 0) == 0) {
             const bool clients = s_name[0] == 'c';
             run_csv(clients ? s_text : s_clients, clients ? s_vehicles : s_text, s_name);
-        } else if (s_name != "edits.json") {
+        } else {
             run_text(s_text, s_name);
         }
     }
     ASSERT_GT(v_edited.size(), 30u);
     for (int method = 0; method <= 4; ++method) {  // the base instance is solved by every method
-        EXPECT_TRUE(run_vrp_method(v_edited[0].second, method, nullptr)["output"].HasMember("data"));
+        EXPECT_TRUE(run_vrp_method(v_edited[0].document, method, nullptr)["output"].HasMember("data"));
     }
-    for (const auto& [s_name, document] : v_edited) run_document(document, s_name);
+    for (const Source& source : v_edited) {
+        Instance instance;
+        const InstanceReader reader(&instance, 0, source.document);
+        EXPECT_EQ(reader.error_message(), source.s_reader.value_or(reader.error_message())) << source.s_name;
+        run_document(source.document, source.s_name);
+    }
+}
+
+// A faulty cell of the CSV test tables gives the record naming the first fault.
+TEST_F(MalformedInput, CsvCellEditsGiveTheRecordOfTheirFault)
+{
+    const Document cell_edits = load_json_file(corpus("csv_cells.json"));
+    for (const Value& edit : cell_edits.GetArray()) {
+        TextTable vv_tables[] = {read_csv(test_data_dir() + "/csv_clients.csv"),
+                                 read_csv(test_data_dir() + "/csv_vehicles.csv")};
+        ColumnMap columns[] = {padded_header(vv_tables[0], ""), padded_header(vv_tables[1], "")};
+        const size_t table = edit["table"] == "vehicles" ? 1 : 0;
+        const auto column = static_cast<size_t>(columns[table].at(edit["key"].GetString()));
+        vv_tables[table].at(edit["row"].GetUint()).at(column) = edit["cell"].GetString();
+        const Document document =
+            csv_databases_to_instance_json(vv_tables[0], columns[0], vv_tables[1], columns[1], true);
+        EXPECT_EQ(json_to_string(document),
+                  R"({"output":{"meta_info":)" + json_to_string(edit["record"]) + "}}") << json_to_string(edit);
+    }
 }
 
 TEST_F(MalformedInput, SeededMutantsEndInASoundResultOrOneRecord)
@@ -335,10 +367,10 @@ TEST_F(MalformedInput, SeededMutantsEndInASoundResultOrOneRecord)
     std::mt19937 rng(2026);
     for (int round = 0; round < 600; ++round) {
         // Every other round from the base instance, so that mutants also reach the search.
-        const auto& [s_name, source] = v_edited[static_cast<size_t>(round % 2 * draw(rng, v_edited.size()))];
-        const std::string s_case = "round " + std::to_string(round) + " from " + s_name;
-        Document document = copy_of(source);
-        std::string s_text = json_to_string(source);
+        const Source& source = v_edited[static_cast<size_t>(round % 2 * draw(rng, v_edited.size()))];
+        const std::string s_case = "round " + std::to_string(round) + " from " + source.s_name;
+        Document document = copy_of(source.document);
+        std::string s_text = json_to_string(source.document);
         std::string s_client_text = s_clients;
         std::string s_vehicle_text = s_vehicles;
         for (int k = draw(rng, 3); k >= 0; --k) {
