@@ -27,5 +27,5 @@ inline void write_bytes(const std::string& s_path, const std::string& s_bytes)
 inline std::string read_bytes(const std::string& s_path)
 {
     std::ifstream file(s_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

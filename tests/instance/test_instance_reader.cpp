@@ -53,27 +53,22 @@ TEST(InstanceReader, MatricesProblemTypeAndTimeLimit)
 {
     const char* const k_type = "/input/meta_info/prob_type";
     const char* const k_time = "/input/meta_info/max_time";
-    const struct {
-        const char* s_pointer;
-        const char* s_json;
-        bool open;
-        double max_time;
-    } cases[] = {
+    const std::tuple<const char*, const char*, bool, double> cases[] = {
         {nullptr, nullptr, false, 45}, {k_type, "\"OVRPTW\"", true, 45},
         {k_type, "\"ovrptw\"", false, 45}, {k_type, "\"OVRPTW \"", false, 45},
         {k_time, nullptr, false, 10}, {k_time, "0", false, 0}, {k_time, "2.5", false, 2.5},
         {k_time, "3e1", false, 30}, {k_time, "4294967296", false, 4294967296.0},
         {"/input/data/Mdij", R"([["x",10,20,"extra"],[11,null,21.5,9],[12,22,{},null]])", false, 45},
     };
-    for (const auto& c : cases) {
-        const Edited read(c.s_pointer, c.s_json);
-        const std::string s_case = c.s_json ? c.s_json : "absent";
+    for (const auto& [s_pointer, s_json, open, max_time] : cases) {
+        const Edited read(s_pointer, s_json);
+        const std::string s_case = s_json ? s_json : "absent";
         ASSERT_FALSE(read.reader.failed()) << read.reader.error_message();
-        EXPECT_EQ(read.instance.Mdij, (Matrix{{k, 10, 20}, {c.open ? 0 : 11., k, 21.5},
-                                              {c.open ? 0 : 12., 22, k}})) << s_case;
-        EXPECT_EQ(read.instance.Mtij, (Matrix{{k, 100, 200}, {c.open ? 0 : 110., k, 210},
-                                              {c.open ? 0 : 120., 220, k}})) << s_case;
-        EXPECT_EQ(read.instance.max_time, c.max_time) << s_case;
+        EXPECT_EQ(read.instance.Mdij, (Matrix{{k, 10, 20}, {open ? 0 : 11., k, 21.5},
+                                              {open ? 0 : 12., 22, k}})) << s_case;
+        EXPECT_EQ(read.instance.Mtij, (Matrix{{k, 100, 200}, {open ? 0 : 110., k, 210},
+                                              {open ? 0 : 120., 220, k}})) << s_case;
+        EXPECT_EQ(read.instance.max_time, max_time) << s_case;
     }
 }
 
@@ -87,7 +82,6 @@ TEST(InstanceReader, BadRootsFailAndReadingAgainStartsAfresh)
         EXPECT_EQ(reader.error_message(), "missing or invalid 'input' field") << s_text;
     }
     EXPECT_TRUE(InstanceReader(nullptr, 0, base_document()).failed());
-
     Edited broken("/input/data/clients/1/demand", "null");
     EXPECT_TRUE(broken.reader.failed());
     const auto document = base_document();

@@ -10,9 +10,8 @@ TEST(JsonDocument, TextRoundTripKeepsNumberKindsOrderAndDuplicates)
     EXPECT_EQ(empty.GetErrorOffset(), 3u);
     EXPECT_EQ(string_to_json("{}x").GetParseError(), rapidjson::kParseErrorDocumentRootNotSingular);
     rapidjson::Document document;
-    const std::string s_bytes("50%\0x", 5);
-    const auto value = json_string_value(s_bytes, document.GetAllocator());
-    EXPECT_EQ(std::string(value.GetString(), value.GetStringLength()), s_bytes);
+    const auto value = json_string_value(std::string("50%\0x", 5), document.GetAllocator());
+    EXPECT_EQ(std::string(value.GetString(), value.GetStringLength()), std::string("50%\0x", 5));
 }
 
 // Texts larger than a read buffer come back whole; a file that does not parse or cannot be
@@ -26,10 +25,8 @@ TEST(JsonDocument, FilesRoundTripWholeAndFailQuietly)
     ASSERT_TRUE(try_save_json_file(string_to_json(s_text), s_path));
     EXPECT_EQ(json_to_string(load_json_file(s_path)), s_text);
     EXPECT_EQ(json_to_string(read_json_file(s_path)), s_text);
-    const std::string s_no_dir = temp_path("no/such/dir/x.tvl");
-    EXPECT_FALSE(try_save_json_file(string_to_json("{}"), s_no_dir));
-    save_json_file(string_to_json("{}"), s_no_dir);  // returns normally
-
+    EXPECT_FALSE(try_save_json_file(string_to_json("{}"), temp_path("no/such/dir/x.tvl")));
+    save_json_file(string_to_json("{}"), temp_path("no/such/dir/x.tvl"));  // returns normally
     const std::string s_record =
         R"({"output":{"meta_info":{"error":"invalid_file","message":"file is not in json format"}}})";
     testing::internal::CaptureStdout();
@@ -49,13 +46,11 @@ TEST(JsonDocument, FilesRoundTripWholeAndFailQuietly)
 // not count.
 TEST(JsonDocument, NestingBeyond512LevelsIsRefused)
 {
-    const auto nested = [](size_t depth, const std::string& s_inner) {
-        return std::string(depth, '[') + s_inner + std::string(depth, ']');
-    };
-    const std::string s_text = nested(512, "\"\\\"" + std::string(600, '{') + "\"");
+    const std::string s_text = std::string(512, '[') + "\"\\\"" + std::string(600, '{') + "\"" +
+                               std::string(512, ']');
     EXPECT_EQ(json_to_string(string_to_json(s_text)), s_text);
     for (const size_t depth : {size_t{513}, size_t{1000000}}) {
-        const auto document = string_to_json(nested(depth, ""));
+        const auto document = string_to_json(std::string(depth, '[') + std::string(depth, ']'));
         EXPECT_TRUE(document.HasParseError());
         EXPECT_EQ(document.GetErrorOffset(), 512u);
     }

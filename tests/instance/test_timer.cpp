@@ -5,23 +5,18 @@
 #include <chrono>
 #include <thread>
 
-// Any named operation adds a zero record, printed in name order. Pairs add only the
-// measured spans (30 ms each); a second stop adds the whole span from the start again;
-// restart, reset and add zero the record, and a stop after restart measures from it.
+// Any named operation adds a zero record, printed in name order. Pairs add only measured
+// spans (30 ms each), a second stop the whole span from the start again; restart, reset and
+// add zero the record, and a stop after restart measures from it.
 TEST(Timer, RecordsAddMeasuredSpansAndPrintInNameOrder)
 {
-    const auto printed = [](const Timer& timer) {
-        testing::internal::CaptureStdout();
-        timer.print();
-        return testing::internal::GetCapturedStdout();
-    };
-    EXPECT_EQ(printed(Timer()), "\n");
     Timer timer("solve");
     timer.add({"read", "b"});
     EXPECT_EQ(timer.get("a"), 0.0);
     timer.reset("B");
-    EXPECT_EQ(printed(timer), "\nB 0\na 0\nb 0\nread 0\nsolve 0\n");
-
+    testing::internal::CaptureStdout();
+    timer.print();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "\nB 0\na 0\nb 0\nread 0\nsolve 0\n");
     const auto pause = [] { std::this_thread::sleep_for(std::chrono::milliseconds(30)); };
     const auto begin = std::chrono::steady_clock::now();
     for (int span = 0; span < 2; ++span) {
@@ -42,9 +37,9 @@ TEST(Timer, RecordsAddMeasuredSpansAndPrintInNameOrder)
     timer.stop("t");
     EXPECT_GE(timer.get("t"), 0.03);
     timer.reset("t");
-    EXPECT_EQ(timer.get("t"), 0.0);
+    const double reset = timer.get("t");
     timer.start("t");
     timer.stop("t");
     timer.add({"t"});
-    EXPECT_EQ(timer.get("t"), 0.0);
+    EXPECT_EQ(reset + timer.get("t"), 0.0);
 }
