@@ -333,7 +333,11 @@ TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
         }
     }
     ASSERT_GT(v_edited.size(), 30u);
-    for (int method = 0; method <= 4; ++method) {  // the base instance is solved by every method
+    // The base instance passes both checks and is solved by every method.
+    Document before = copy_of(v_edited[0].document);
+    Document full = copy_of(v_edited[0].document);
+    EXPECT_TRUE(check_instance_json(before, "no_service", "") && check_json_file(full));
+    for (int method = 0; method <= 4; ++method) {
         EXPECT_TRUE(run_vrp_method(v_edited[0].document, method, nullptr)["output"].HasMember("data"));
     }
     for (const Source& source : v_edited) {
