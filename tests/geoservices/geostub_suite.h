@@ -1,9 +1,10 @@
 #pragma once
-// A test suite that shares one running stand-in among its tests, with the endpoints
-// table pointed at it for the suite's duration.
+// A test suite that shares one running stand-in among its tests, with the endpoints table
+// pointed at it for the suite's duration, and a recorder of the pauses between requests.
 
 #include "geostub_process.h"
 #include "service_config.h"
+#include "test_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -19,18 +20,11 @@ protected:
         ASSERT_TRUE(stub_->start()) << "the loopback stand-in did not start";
         point_services_at(*stub_);
     }
-
     static void TearDownTestSuite()
     {
         delete stub_;
         stub_ = nullptr;
         Geoservices::set_endpoints(Geoservices::default_endpoints());
-    }
-
-    static std::string stub_url(const std::string& s_scheme, const std::string& s_listener,
-                                const std::string& s_path)
-    {
-        return s_scheme + "://" + stub_->host(s_listener) + s_path;
     }
 
     static inline GeoStub* stub_ = nullptr;
@@ -50,15 +44,3 @@ public:
 
     std::vector<long> v_pauses;
 };
-
-// The query part ("sources=0;1&annotations=...") of each request the stub logged.
-inline std::vector<std::string> logged_queries(const GeoStub& stub)
-{
-    std::vector<std::string> v_queries;
-    for (const std::string& s_line : stub.requests()) {
-        const size_t begin = s_line.find('?');
-        const size_t end = s_line.rfind(" HTTP/");
-        v_queries.push_back(begin < end ? s_line.substr(begin + 1, end - begin - 1) : s_line);
-    }
-    return v_queries;
-}
