@@ -111,6 +111,6 @@ std::vector<std::string> GeoStub::requests() const
 
 void point_services_at(const GeoStub& stub)
 {
-    Geoservices::set_endpoints(
-        Geoservices::Endpoints{stub.host("https"), stub.host("https"), stub.host("http"), stub.host("https")});
+    const std::string s_https = stub.host("https");
+    Geoservices::set_endpoints(Geoservices::Endpoints{s_https, s_https, stub.host("http"), s_https});
 }

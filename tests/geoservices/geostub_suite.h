@@ -44,3 +44,15 @@ public:
 
     std::vector<long> v_pauses;
 };
+
+// The query part ("sources=0;1&annotations=...") of each request the stub logged.
+inline std::vector<std::string> logged_queries(const GeoStub& stub)
+{
+    std::vector<std::string> v_queries;
+    for (const std::string& s_line : stub.requests()) {
+        const size_t begin = s_line.find('?');
+        const size_t end = s_line.rfind(" HTTP/");
+        v_queries.push_back(begin < end ? s_line.substr(begin + 1, end - begin - 1) : s_line);
+    }
+    return v_queries;
+}

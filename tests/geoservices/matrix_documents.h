@@ -25,7 +25,8 @@ inline std::string table_json(int n, int row_factor, bool half)
     std::string s_table = "[";
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j) {
-            s_table += (j == 0 ? (i == 0 ? "[" : ",[") : ",") + std::to_string(i * row_factor + j) + (half ? ".5" : "");
+            s_table += (j == 0 ? (i == 0 ? "[" : ",[") : ",") + std::to_string(i * row_factor + j) +
+                       (half ? ".5" : "");
         }
         s_table += "]";
     }
@@ -41,12 +42,13 @@ inline std::string member_json(const rapidjson::Document& document, const char* 
 // {"error":...[,"message":...]} of the output record, or "none".
 inline std::string error_record(const rapidjson::Document& document)
 {
-    return document.IsObject() && document.HasMember("output") ? json_to_string(document["output"]["meta_info"])
-                                                               : "none";
+    const bool recorded = document.IsObject() && document.HasMember("output");
+    return recorded ? json_to_string(document["output"]["meta_info"]) : "none";
 }
 
 // The text error_record gives for a record with that code (and message).
 inline std::string record(const std::string& s_code, const std::string& s_message = "")
 {
-    return R"({"error":")" + s_code + "\"" + (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") + "}";
+    return R"({"error":")" + s_code + "\"" + (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") +
+           "}";
 }

@@ -22,7 +22,8 @@ std::vector<std::string> texts(const rapidjson::Value& array)
 // requests (N: Nominatim, G: Google, in the order asked, or the exact lines).
 TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
 {
-    const TextTable::value_type v_header = {"id", "address", "number", "neighborhood", "city", "country", "lat", "long"};
+    const std::vector<std::string> v_header = {"id",      "address", "number", "neighborhood",
+                                               "city",    "country", "lat",    "long"};
     const rapidjson::Document cases = load_json_file(test_data_dir() + "/geoservices/console.json");
     ASSERT_TRUE(cases.IsArray());
     for (const rapidjson::Value& c : cases.GetArray()) {
@@ -32,7 +33,9 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
         for (size_t i = 0; i < v_header.size(); ++i) columns[v_header[i]] = static_cast<int32_t>(i);
         if (c.HasMember("columns")) {
             columns.clear();
-            for (const auto& column : c["columns"].GetObject()) columns[column.name.GetString()] = column.value.GetInt();
+            for (const auto& column : c["columns"].GetObject()) {
+                columns[column.name.GetString()] = column.value.GetInt();
+            }
         }
         TextTable vv_table = {v_header};
         for (const rapidjson::Value& v_row : c["rows"].GetArray()) vv_table.push_back(texts(v_row));
@@ -43,10 +46,10 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
         const std::string s_routine = c["routine"].GetString();
         PauseRecorder pauses;
         testing::internal::CaptureStdout();
-        const bool result =
-            s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
-            : s_routine == "osm exact" ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
-                                       : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
+        const bool result = s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
+                            : s_routine == "osm exact"
+                                ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
+                                : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
         const std::string s_console = testing::internal::GetCapturedStdout();
         EXPECT_EQ(result, c["result"].GetBool()) << s_case;
         EXPECT_EQ(s_console, c.HasMember("console") ? c["console"].GetString() : s_console) << s_case;
@@ -57,8 +60,11 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
         }
         EXPECT_EQ(pauses.v_pauses, c.HasMember("pauses") ? v_pauses : pauses.v_pauses) << s_case;
         std::string s_services;
-        for (const std::string& s_line : stub_->requests()) s_services += s_line.find(" /search?") != std::string::npos ? "N" : "G";
+        for (const std::string& s_line : stub_->requests()) {
+            s_services += s_line.find(" /search?") != std::string::npos ? "N" : "G";
+        }
         EXPECT_EQ(s_services, c.HasMember("services") ? c["services"].GetString() : s_services) << s_case;
-        EXPECT_EQ(stub_->requests(), c.HasMember("requests") ? texts(c["requests"]) : stub_->requests()) << s_case;
+        EXPECT_EQ(stub_->requests(), c.HasMember("requests") ? texts(c["requests"]) : stub_->requests())
+            << s_case;
     }
 }

@@ -16,7 +16,9 @@ TEST_F(Geocoding, EachAnswerGivesItsStatusAndWritesOnlyWhereItShould)
         const std::string s_case = json_to_string(c);
         stub_->set_script(json_to_string(c["script"]));
         std::vector<std::string> a = {"Oak Road", "10", "", "X", "", ""};
-        for (rapidjson::SizeType i = 0; c.HasMember("address") && i < a.size(); ++i) a[i] = c["address"][i].GetString();
+        for (rapidjson::SizeType i = 0; c.HasMember("address") && i < a.size(); ++i) {
+            a[i] = c["address"][i].GetString();
+        }
         const std::string s_email = c.HasMember("email") ? c["email"].GetString() : "me@x.org";
         const std::string s_key = c.HasMember("key") ? c["key"].GetString() : "KEY";
         const std::string s_lookup = c["lookup"].GetString();
@@ -24,9 +26,10 @@ TEST_F(Geocoding, EachAnswerGivesItsStatusAndWritesOnlyWhereItShould)
         std::string s_lon = "caller";
         const LAT_LONG_STATUS status =
             s_lookup == "google" ? get_lat_long_google(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_lat, s_lon)
-            : s_lookup == "both" ? get_lat_long(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_email, s_lat, s_lon)
-                                 : get_lat_long_nominatim(a[0], a[1], a[2], a[3], a[4], a[5], s_email, s_lat, s_lon,
-                                                          s_lookup == "nominatim exact");
+            : s_lookup == "both"
+                ? get_lat_long(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_email, s_lat, s_lon)
+                : get_lat_long_nominatim(a[0], a[1], a[2], a[3], a[4], a[5], s_email, s_lat, s_lon,
+                                         s_lookup == "nominatim exact");
         EXPECT_EQ(status, c["status"].GetInt()) << s_case;
         EXPECT_EQ(s_lat + " " + s_lon, c["lat_long"].GetString()) << s_case;
         std::vector<std::string> v_requests;

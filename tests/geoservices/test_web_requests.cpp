@@ -8,9 +8,9 @@
 
 class WebRequests : public GeoStubSuite {
 protected:
-    static std::string url(const std::string& s_scheme, const std::string& s_listener, const std::string& s_path)
+    static std::string url(const std::string& s_scheme, const std::string& s_host, const std::string& s_path)
     {
-        return s_scheme + "://" + stub_->host(s_listener) + s_path;
+        return s_scheme + "://" + stub_->host(s_host) + s_path;
     }
 };
 
@@ -19,10 +19,11 @@ protected:
 // system store): a failed verification, a closed port or connection all give "".
 TEST_F(WebRequests, BodiesArriveWholeAndEveryFailedConnectionGivesAnEmptyBody)
 {
-    stub_->set_script(R"({"routes":{"/ok":[{"body":"{\"a\":1}"}],"/big":[{"body":"0123456789","repeat":100000}],
-        "/closed":[{"close":true}]}})");
-    EXPECT_EQ(https_get(url("https", "https", "/ok")) + http_get(url("http", "http", "/ok")), R"({"a":1}{"a":1})");
-    EXPECT_EQ(https_get(url("https", "https", "/missing")), "<html><body><h1>404 Not Found</h1></body></html>");
+    stub_->set_script(R"({"routes":{"/ok":[{"body":"{\"a\":1}"}],
+        "/big":[{"body":"0123456789","repeat":100000}], "/closed":[{"close":true}]}})");
+    EXPECT_EQ(https_get(url("https", "https", "/ok")) + http_get(url("http", "http", "/ok")) +
+                  https_get(url("https", "https", "/missing")),
+              R"({"a":1}{"a":1}<html><body><h1>404 Not Found</h1></body></html>)");
     const std::string s_big = https_get(url("https", "https", "/big"));
     EXPECT_EQ(s_big.size(), 1000000u);
     EXPECT_EQ(s_big.find("0123456789", 999990), 999990u);
@@ -49,7 +50,9 @@ TEST_F(WebRequests, StalledServersAreDroppedAndConcurrentRequestsGetTheirOwnBodi
     std::vector<std::string> v_bodies(8);
     std::vector<std::thread> v_threads;
     for (size_t i = 0; i < v_bodies.size(); ++i) {
-        v_threads.emplace_back([&v_bodies, i] { v_bodies[i] = https_get(url("https", "https", i % 2 ? "/b" : "/a")); });
+        v_threads.emplace_back([&v_bodies, i] {
+            v_bodies[i] = https_get(url("https", "https", i % 2 ? "/b" : "/a"));
+        });
     }
     for (std::thread& thread : v_threads) thread.join();
     EXPECT_EQ(v_bodies, (std::vector<std::string>{"A", "B", "A", "B", "A", "B", "A", "B"}));
