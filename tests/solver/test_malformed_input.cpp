@@ -4,6 +4,8 @@
 // the files of tests/data/malformed, edits of its base instance and seeded mutants of both;
 // each must end in a sound result or one error record.
 
+#include "instance/instance_test_support.h"
+
 #include "csv_files.h"
 #include "csv_to_instance.h"
 #include "directory_listing.h"
@@ -15,38 +17,27 @@
 #include "solver_entry.h"
 
 #include <rapidjson/pointer.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <optional>
 #include <random>
 
 namespace {
 
 using rapidjson::Document;
 using rapidjson::Value;
-// A named input; s_reader, when set, is the instance reader's exact refusal ("" = read).
+// A named input, and the instance reader's exact refusal ("" when it reads, "?" not given).
 struct Source {
     std::string s_name;
     Document document;
-    std::optional<std::string> s_reader;
+    std::string s_reader;
 };
 using Sources = std::vector<Source>;
-
-std::string read_text(const std::string& s_path)
-{
-    std::ifstream file(s_path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // A scratch file of this process holding the text.
 std::string scratch(const std::string& s_name, const std::string& s_text)
 {
-    const std::string s_path = testing::TempDir() + std::to_string(getpid()) + s_name;
-    std::ofstream(s_path, std::ios::binary | std::ios::trunc) << s_text;
-    return s_path;
+    write_bytes(temp_path(s_name), s_text);
+    return temp_path(s_name);
 }
 
 Document copy_of(const Value& value)
@@ -295,8 +286,8 @@ Sources edited_instances()
             rapidjson::Pointer(erased.name.GetString()).Erase(document);
         }
         const auto reader = edit.FindMember("reader");
-        v_sources.push_back({edit["name"].GetString(), std::move(document), std::nullopt});
-        if (reader != edit.MemberEnd()) v_sources.back().s_reader = reader->value.GetString();
+        v_sources.push_back({edit["name"].GetString(), std::move(document),
+                             reader != edit.MemberEnd() ? reader->value.GetString() : "?"});
     }
     return v_sources;
 }
@@ -314,8 +305,8 @@ protected:
         Geoservices::set_endpoints(Geoservices::default_endpoints());
         Geoservices::set_pause_function(nullptr);
     }
-    const std::string s_clients = read_text(test_data_dir() + "/csv_clients.csv");
-    const std::string s_vehicles = read_text(test_data_dir() + "/csv_vehicles.csv");
+    const std::string s_clients = read_bytes(test_data_dir() + "/csv_clients.csv");
+    const std::string s_vehicles = read_bytes(test_data_dir() + "/csv_vehicles.csv");
     const Sources v_edited = edited_instances();
 };
 
@@ -324,7 +315,7 @@ protected:
 TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
 {
     for (const std::string& s_name : list_directory(test_data_dir() + "/malformed")) {
-        const std::string s_text = read_text(corpus(s_name));
+        const std::string s_text = read_bytes(corpus(s_name));
         if (s_name.rfind("clients_", 0) == 0 || s_name.rfind("vehicles_", 0) == 0) {
             const bool clients = s_name[0] == 'c';
             run_csv(clients ? s_text : s_clients, clients ? s_vehicles : s_text, s_name);
@@ -343,7 +334,7 @@ TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
     for (const Source& source : v_edited) {
         Instance instance;
         const InstanceReader reader(&instance, 0, source.document);
-        EXPECT_EQ(reader.error_message(), source.s_reader.value_or(reader.error_message())) << source.s_name;
+        EXPECT_EQ(source.s_reader == "?" ? "?" : reader.error_message(), source.s_reader) << source.s_name;
         run_document(source.document, source.s_name);
     }
 }
