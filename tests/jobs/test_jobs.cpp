@@ -181,10 +181,10 @@ private slots:
     void stops_and_new_starts_end_the_running_search()
     {
         stub.set_script(script(k_found));
+        Watched queued;  // before the pool thread starts, for ThreadSanitizer
         QThreadPool::globalInstance()->setMaxThreadCount(1);
         QSemaphore busy;
         const QFuture<void> blocker = QtConcurrent::run([&] { busy.acquire(); });
-        Watched queued;
         const QFuture<void> job = queued.jobs.collect_lat_long_grid(TextTable(3, row("c")), "", "", k_grid);
         queued.jobs.stop_processing();
         busy.release();
