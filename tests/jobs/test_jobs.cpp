@@ -93,8 +93,7 @@ Strings row(const std::string& s_name, const std::string& s_lat = "", const std:
 // The lookups answered in turn, the last answer repeating.
 std::string script(const std::string& s_answers) { return R"({"routes":{"/search":[)" + s_answers + "]}}"; }
 
-const std::string k_found = R"({"json":[{"lat":"48.85","lon":"2.35"}]})";
-const std::string k_grid = "osrm_relaxed";
+const std::string k_found = R"({"json":[{"lat":"48.85","lon":"2.35"}]})", k_grid = "osrm_relaxed";
 std::atomic<bool> queue_warning{false};
 QtMessageHandler previous_handler = nullptr;
 
@@ -146,10 +145,9 @@ private slots:
                 !solves_with_plain_search(string_to_json(R"({"solution_method":"Normal"})")));
     }
 
-    // Rows [valid coordinates, found, not found, valid]: their statuses in order, then the end
-    // with the table, and a pause after each lookup. An unknown service is a failed lookup
-    // without a request; empty tables end at once; a closed connection at row 3 of 10 ends
-    // the search there, without its end signal.
+    // Rows [valid coordinates, found, not found, valid]: their statuses, then the end with the
+    // table, a pause after each lookup. An unknown service is a failed lookup without a request;
+    // empty tables end at once; a closed connection at row 3 of 10 ends the search there.
     void grid_reports_each_row_then_its_end()
     {
         Pauses pauses;
@@ -162,17 +160,20 @@ private slots:
         finish(watched.jobs.collect_lat_long_grid({row("a")}, "", "KEY", "here"));
         finish(watched.jobs.collect_lat_long_grid({}, "", "", k_grid));
         finish(watched.jobs.collect_lat_long_database({row("id", "lat", "long")}, "", "", k_grid));
+        const TextTable vv_database{row("id"), row("a", "1", "2"), row("b"), row("c")};
+        finish(watched.jobs.collect_lat_long_database(vv_database, "", "", k_grid));
         QCOMPARE(watched.v_events, (Strings{"grid 6 0 -25,43 -49,27", "grid 0 1 48.85 2.35", "grid 2 2 95 10",
                                             "grid 6 3 1.5 2.5", "end grid 0", "grid 2 0  ", "end grid 0",
-                                            "end grid 1", "end database 1"}));
-        QCOMPARE(stub.requests().size(), size_t(2));
+                                            "end grid 1", "end database 1", "database 6 1", "database 2 2",
+                                            "database 2 3", "end database 0"}));
+        QCOMPARE(stub.requests().size(), size_t(4));
         Watched closed;
         stub.set_script(script(k_found + "," + k_found + "," + k_found + R"(,{"close":true})"));
         finish(closed.jobs.collect_lat_long_grid(TextTable(10, row("c")), "", "", k_grid));
-        QCOMPARE(closed.v_events,
-                 (Strings{"grid 0 0 48.85 2.35", "grid 0 1 48.85 2.35", "grid 0 2 48.85 2.35", "grid 1 3  "}));
-        QCOMPARE(stub.requests().size() * 10 + pauses.list().size(), size_t(45));
-        QCOMPARE(pauses.list().front(), 800L);
+        QCOMPARE(closed.v_events, (Strings{"grid 0 0 48.85 2.35", "grid 0 1 48.85 2.35", "grid 0 2 48.85 2.35",
+                                           "grid 1 3  "}));
+        QCOMPARE(stub.requests().size(), size_t(4));
+        QCOMPARE(pauses.list(), (std::vector<long>{800, 800, 1200, 1200, 800, 800, 800}));
     }
 
     // A stop before the job begins (queued behind another) is kept; a stop during a row (the
@@ -215,9 +216,8 @@ private slots:
 
     // Stored clients are found by their code (any case, accents), used only when their
     // coordinates are valid, and only reported; short rows read as empty cells. A ThreadJobs
-    // object and its database destroyed while the search waits (on a stalled answer or in a
-    // pause, after reporting its first row): the job ends without touching them (under
-    // AddressSanitizer in test.sh).
+    // object and its database destroyed while the search waits (on a stalled answer or in its
+    // pause after row 0): the job ends without touching them (AddressSanitizer in test.sh).
     void searches_use_stored_clients_and_outlive_their_objects()
     {
         stub.set_script(script(k_found));
