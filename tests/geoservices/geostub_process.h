@@ -1,8 +1,8 @@
 #pragma once
 // Runs tools/geostub/geostub.py, the loopback stand-in for the web services, for one test
-// program. start() makes a fresh temporary folder the working directory, so that the
-// stub's "cacert.pem" is the one the requests find; stop() (or the destructor) ends the
-// stub and goes back to the previous working directory.
+// program. start() makes a fresh temporary folder the working directory, so that the stub's
+// "cacert.pem" is the one the requests find; stop() (or the destructor) ends the stub and
+// goes back to the previous working directory.
 
 #include <sys/types.h>
 
@@ -17,25 +17,19 @@ public:
     GeoStub& operator=(const GeoStub&) = delete;
     ~GeoStub() { stop(); }
 
-    // False when the stub did not come up within a few seconds.
-    bool start();
+    bool start();  // false when the stub did not come up within a few seconds
     void stop();
-
-    // Listeners: "http", "https", "https_foreign_ca", "https_wrong_host", and "closed"
-    // (a loopback port nobody listens on). 0 for an unknown name.
-    int port(const std::string& s_listener) const;
-    // "127.0.0.1:PORT" of the listener.
+    // "127.0.0.1:PORT" of a listener: "http", "https", "https_foreign_ca", "https_wrong_host",
+    // or "closed" (a loopback port nobody listens on).
     std::string host(const std::string& s_listener) const;
-
     // Replaces the answers (see tools/geostub/README.md) and forgets the logged requests.
     void set_script(const std::string& s_json);
     // "listener GET /path?query HTTP/1.1" for each request since the last set_script.
     std::vector<std::string> requests() const;
-
+    // The stub's folder: its "cacert.pem" for tests that run elsewhere.
     const std::string& folder() const { return s_folder_; }
 
 private:
-    bool read_ports();
     std::string path(const std::string& s_name) const { return s_folder_ + "/" + s_name; }
 
     pid_t pid_ = -1;

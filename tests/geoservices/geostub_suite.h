@@ -1,9 +1,10 @@
 #pragma once
-// A test suite that shares one running stand-in among its tests, with the endpoints
-// table pointed at it for the suite's duration.
+// A test suite that shares one running stand-in among its tests, with the endpoints table
+// pointed at it for the suite's duration, and a recorder of the pauses between requests.
 
 #include "geostub_process.h"
 #include "service_config.h"
+#include "test_environment.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +20,6 @@ protected:
         ASSERT_TRUE(stub_->start()) << "the loopback stand-in did not start";
         point_services_at(*stub_);
     }
-
     static void TearDownTestSuite()
     {
         delete stub_;
@@ -27,6 +27,7 @@ protected:
         Geoservices::set_endpoints(Geoservices::default_endpoints());
     }
 
+    // A URL of the stand-in: the scheme, one of its listeners ("http", "https", "closed"...), the path.
     static std::string stub_url(const std::string& s_scheme, const std::string& s_listener,
                                 const std::string& s_path)
     {

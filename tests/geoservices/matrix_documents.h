@@ -4,28 +4,19 @@
 
 #include "json_document.h"
 
-#include <rapidjson/document.h>
-
 #include <string>
 
-inline std::string clients_json(int n)
-{
-    std::string s_clients = "[";
-    for (int i = 0; i < n; ++i) {
-        s_clients += (i == 0 ? "" : ",") + std::string(R"({"id":"c)") + std::to_string(i) +
-                     R"(","lat":")" + std::to_string(i) + R"(","long":"-46.6"})";
-    }
-    return s_clients + "]";
-}
-
-// {"input":{"data":{"clients":...,"containers":[]<extra>},"meta_info":{...}}}
+// {"input":{"data":{"clients":[n clients],"containers":[]<extra>},"meta_info":<meta_info>}}
 inline rapidjson::Document instance_document(int n, const std::string& s_extra_data = "",
-                                             const std::string& s_meta_info =
-                                                 R"({"prob_type":"VRPTW"})")
+                                             const std::string& s_meta_info = R"({"prob_type":"VRPTW"})")
 {
-    return string_to_json(R"({"input":{"data":{"clients":)" + clients_json(n) +
-                          R"(,"containers":[])" + s_extra_data + R"(},"meta_info":)" +
-                          s_meta_info + "}}");
+    std::string s_clients;
+    for (int i = 0; i < n; ++i) {
+        s_clients += (i == 0 ? R"({"id":"c)" : R"(,{"id":"c)") + std::to_string(i) + R"(","lat":")" +
+                     std::to_string(i) + R"(","long":"-46.6"})";
+    }
+    return string_to_json(R"({"input":{"data":{"clients":[)" + s_clients + R"(],"containers":[])" +
+                          s_extra_data + R"(},"meta_info":)" + s_meta_info + "}}");
 }
 
 // n x n table of row * row_factor + column (+ 0.5 when half is set), as JSON text.
@@ -33,10 +24,9 @@ inline std::string table_json(int n, int row_factor, bool half)
 {
     std::string s_table = "[";
     for (int i = 0; i < n; ++i) {
-        s_table += i == 0 ? "[" : ",[";
         for (int j = 0; j < n; ++j) {
-            const int value = i * row_factor + j;
-            s_table += (j == 0 ? "" : ",") + std::to_string(value) + (half ? ".5" : "");
+            s_table += (j == 0 ? (i == 0 ? "[" : ",[") : ",") + std::to_string(i * row_factor + j) +
+                       (half ? ".5" : "");
         }
         s_table += "]";
     }
@@ -52,15 +42,13 @@ inline std::string member_json(const rapidjson::Document& document, const char* 
 // {"error":...[,"message":...]} of the output record, or "none".
 inline std::string error_record(const rapidjson::Document& document)
 {
-    if (!document.IsObject() || !document.HasMember("output")) {
-        return "none";
-    }
-    return json_to_string(document["output"]["meta_info"]);
+    const bool recorded = document.IsObject() && document.HasMember("output");
+    return recorded ? json_to_string(document["output"]["meta_info"]) : "none";
 }
 
 // The text error_record gives for a record with that code (and message).
 inline std::string record(const std::string& s_code, const std::string& s_message = "")
 {
-    return R"({"error":")" + s_code + "\"" +
-           (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") + "}";
+    return R"({"error":")" + s_code + "\"" + (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") +
+           "}";
 }

@@ -64,15 +64,4 @@ TEST(HandEditedCsv, ADateNoCalendarHasIsUnreadable)
         EXPECT_EQ(minutes_between(s_start, s_date, ok, k_format), -1) << s_date;
         EXPECT_FALSE(ok) << s_date;
     }
-
-    const TextTable vv_clients = {{"id", "early_tw", "late_tw", "lat", "long"},
-                                  {"depot", "01/02/2021 08:00", "", "1", "2"},
-                                  {"c1", "31/02/2021 08:00", "", "1", "2"}};
-    const TextTable vv_vehicles = {{"container_dim"}, {"10"}};
-    ColumnMap client_columns = header_columns(vv_clients);
-    ColumnMap vehicle_columns = header_columns(vv_vehicles);
-    EXPECT_EQ(json_to_string(csv_databases_to_instance_json(vv_clients, client_columns,
-                                                            vv_vehicles, vehicle_columns, false)),
-              R"({"output":{"meta_info":{"error":"csv_client_database",)"
-              R"("message":"wrong data formatting"}}})");
 }
