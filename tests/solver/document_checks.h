@@ -1,7 +1,7 @@
 #pragma once
-// What every solved document and every changed solution must hold: all clients served
-// once within capacity; the tables and costs of a fresh rebuild; for a move, the priced
-// change and the choice its candidate list implies. And the test documents of tests/data.
+// What every solved document and every changed solution must hold: all clients served once
+// within capacity; the tables and costs of a fresh rebuild. And the test documents and
+// recorded texts.
 
 #include "json_document.h"
 #include "move_candidates.h"
@@ -30,12 +30,10 @@ inline std::string read_text(const std::string& s_path, bool recorded = false)
     return recorded && !s_text.empty() && s_text.back() == '\n' ? s_text.substr(0, s_text.size() - 1) : s_text;
 }
 
-// Every client served exactly once by a real route leaving and ending at the depot or
-// listed as unrouted, and no route above its vehicle's capacity. The savings methods
-// never leave a client unrouted, so a client no vehicle left can take may stay alone on
-// a route over capacity: lone_overload_allowed lets such routes through.
-inline void expect_complete_and_within_capacity(const rapidjson::Value& document,
-                                                bool lone_overload_allowed = false,
+// Every client once, on a real route from and to the depot or listed as unrouted, and no route
+// above its vehicle's capacity; savings never leave a client unrouted, so a client no vehicle
+// left can take may stay alone over capacity when lone_overload_allowed.
+inline void expect_complete_and_within_capacity(const rapidjson::Value& document, bool lone_overload_allowed = false,
                                                 const std::string& s_case = "")
 {
     const rapidjson::Value& clients = document["input"]["data"]["clients"];
@@ -71,23 +69,6 @@ inline void expect_complete_and_within_capacity(const rapidjson::Value& document
     EXPECT_EQ(containers.Size(), output["summary"]["remaining_vehicles"].Size()) << s_case;
 }
 
-// Calls body(vrp, solution) on random instances of 3 to 12 clients, each adjusted by
-// prepare(rng, instance), in routes of up to max_length clients on both vehicle types.
-template <class Prepare, class Body>
-void for_random_solutions(unsigned seed, int rounds, int max_length, Prepare prepare, Body body)
-{
-    std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> size(4, 13);
-    for (int round = 0; round < rounds; ++round) {
-        Instance instance = random_instance(rng, size(rng));
-        prepare(rng, instance);
-        VRP vrp(&instance);
-        VRP::Solution solution = random_routes(vrp, rng, max_length, 2);
-        body(vrp, solution);
-        ASSERT_FALSE(::testing::Test::HasFailure()) << "round " << round;
-    }
-}
-
 // Every table, load figure, cost, distance and the total equal those of a fresh rebuild;
 // returns the rebuilt total.
 inline double expect_matches_rebuild(const VRP& vrp, const VRP::Solution& s)
@@ -95,8 +76,7 @@ inline double expect_matches_rebuild(const VRP& vrp, const VRP::Solution& s)
     VRP::Solution fresh = s;
     refresh_solution(vrp, fresh);
     EXPECT_TRUE(s.route_load == fresh.route_load && s.cumulative_load == fresh.cumulative_load &&
-                s.route_min_demand == fresh.route_min_demand &&
-                s.route_max_demand == fresh.route_max_demand);
+                s.route_min_demand == fresh.route_min_demand && s.route_max_demand == fresh.route_max_demand);
     EXPECT_TRUE(s.seg_duration == fresh.seg_duration && s.seg_earliest == fresh.seg_earliest &&
                 s.seg_latest == fresh.seg_latest && s.seg_time_warp == fresh.seg_time_warp &&
                 s.seg_distance == fresh.seg_distance);
@@ -108,18 +88,6 @@ inline double expect_matches_rebuild(const VRP& vrp, const VRP::Solution& s)
     return fresh.total_cost;
 }
 
-// Applies every candidate to its own copy: the priced delta is the change of the
-// recomputed total cost, and the tables equal a fresh rebuild.
-inline void expect_candidates_priced_exactly(const VRP& vrp, const VRP::Solution& s,
-                                             const Candidates& v_all)
-{
-    for (const Candidate& candidate : v_all) {
-        VRP::Solution moved = s;
-        candidate.apply(moved);
-        EXPECT_NEAR(expect_matches_rebuild(vrp, moved) - s.total_cost, candidate.delta, 1e-6);
-    }
-}
-
 // The vehicle type (or the load), then the clients, of every route.
 inline std::vector<std::vector<int>> shapes(const VRP::Solution& solution, bool loads = false)
 {
@@ -128,29 +96,6 @@ inline std::vector<std::vector<int>> shapes(const VRP::Solution& solution, bool 
         vv_shapes[r].insert(vv_shapes[r].begin(), loads ? solution.route_load[r] : solution.routes[r].container);
     }
     return vv_shapes;
-}
-
-// One step of a move against the reference choice: the move applies exactly when some
-// candidate improves, and then ends as that candidate's applier does. Returns whether
-// it applied.
-template <class RunMove>
-bool expect_reference_step(const VRP& vrp, VRP::Solution& solution, const Candidates& v_all,
-                           RunMove run_move)
-{
-    int chosen = -1;  // the first candidate that improves most, by more than 0.01
-    for (std::size_t k = 0; k < v_all.size(); ++k) {
-        chosen = is_less(v_all[k].delta, chosen < 0 ? 0.0 : v_all[chosen].delta) ? static_cast<int>(k) : chosen;
-    }
-    VRP::Solution expected = solution;
-    if (chosen >= 0) {
-        v_all[static_cast<std::size_t>(chosen)].apply(expected);
-    }
-    const bool applied = run_move();
-    EXPECT_EQ(chosen >= 0, applied);
-    EXPECT_EQ(shapes(expected), shapes(solution));
-    EXPECT_EQ(expected.total_cost, solution.total_cost);
-    expect_matches_rebuild(vrp, solution);
-    return applied;
 }
 
 }  // namespace test_support

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <numeric>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace test_support {
@@ -68,11 +69,8 @@ inline int add_dummy_record(VRP& vrp)
     return vrp.dummy_container;
 }
 
-struct PlannedRoute {
-    int container;
-    std::vector<int> v_clients;
-};
-using RoutePlan = std::vector<PlannedRoute>;
+// Routes to build: each one's vehicle type and clients.
+using RoutePlan = std::vector<std::pair<int, std::vector<int>>>;
 
 // Tables, costs, loads and distances of every route, as a construction leaves them.
 inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
@@ -96,12 +94,12 @@ inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool f
         solution.fleet_unlimited = vrp.fleet_unlimited;
         vrp.init_solution(solution);
     }
-    for (const PlannedRoute& planned : plan) {
+    for (const auto& [container, v_clients] : plan) {
         if (from_fleet) {
-            vrp.take_vehicle(solution, planned.container);
+            vrp.take_vehicle(solution, container);
         }
-        solution.routes.push_back(vrp.init_route(planned.container));
-        for (int c : planned.v_clients) {
+        solution.routes.push_back(vrp.init_route(container));
+        for (int c : v_clients) {
             solution.routes.back().visits.insert(solution.routes.back().visits.end() - 1, Visit{c, 0, 0, 0});
         }
     }
