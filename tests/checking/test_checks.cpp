@@ -213,7 +213,7 @@ TEST_F(Checks, EachFaultOfTheDocumentAndItsFieldsIsNamed)
          "invalid 'distance_matrix_api' field'"},
         {{{"/meta_info/distance_matrix_api", R"("google")"}}, k_missing, "missing 'google_api_key' field'"},
     }, k_no_matrices);
-    // The triangle inequality over the distances: integers and doubles mixed pass; a ragged, a wrong or no matrix fails.
+    // Triangle inequality of the distances: mixed integers and doubles pass; a ragged, wrong or no matrix fails.
     for (const auto& [s_distances, triangular] : std::vector<std::pair<const char*, bool>>{
              {"[[0,1,5],[1,0,1],[5,1,0]]", false}, {"[[0,1.5,2],[1.5,0,0.5],[2,0.5,0]]", true},
              {"[[0,1,2],[1,0],[2,1,0]]", false}, {"{}", false}, {nullptr, false}}) {

@@ -84,9 +84,9 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
             std::vector<int> v_loads;  // name, load, name, load
             const auto vv_ample = run_move(vrp, start, kInterMoveFns[move], &v_loads);
             zero_applied[move] += round % 3 == 0 && !vv_ample.empty() ? 1 : 0;
-            // A relocation tests only the route that receives.
+            // A relocation tests only the route that receives. Route r runs on type r.
             for (std::size_t k = move <= kRelocatePair ? 2 : 0; !vv_ample.empty() && k < 4; k += 2, ++checked[move]) {
-                int& capacity = instance.containers[static_cast<std::size_t>(start.routes[v_loads[k]].container)].capacity;
+                int& capacity = instance.containers[static_cast<std::size_t>(v_loads[k])].capacity;
                 capacity = v_loads[k + 1];
                 EXPECT_EQ(move == kTwoOptStar, vv_ample == run_move(vrp, start, kInterMoveFns[move])) << move;
                 capacity = v_loads[k + 1] + 1;
@@ -97,13 +97,13 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
     }
     EXPECT_GT(*std::min_element(checked, checked + 6), 10);
     EXPECT_GT(*std::min_element(zero_applied, zero_applied + 5), 5);  // moves 0 to 4 still apply
-    Instance huge = flat_instance({2000000000, 2000000000, 2000000000}, {Container{"huge", 2147483647, 5}});
+    Instance huge = flat_instance({2000000000, 2000000000, 2000000000}, {{"huge", 2147483647, 5}});
     VRP wide(&huge);
     for (InterMoveFn move : kInterMoveFns) {
         EXPECT_TRUE(run_move(wide, make_solution(wide, {{0, {1}}, {0, {2}}, {0, {3}}}), move).empty());
     }
     // A client of demand 0 fits a route with room for less than its smallest non-zero demand.
-    Instance zero = flat_instance({0, 5, 7}, {Container{"van", 10, 5, 100.0, 1.0}});
+    Instance zero = flat_instance({0, 5, 7}, {{"van", 10, 5, 100.0, 1.0}});
     zero.Mdij[1][2] = zero.Mdij[2][1] = 50.0;  // client 1 is far from client 2
     zero.Mdij[1][3] = zero.Mdij[3][1] = 1.0;   // and next to client 3
     VRP tight(&zero);
@@ -111,7 +111,7 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
               run_move(tight, make_solution(tight, {{0, {2, 1}}, {0, {3}}}), &VRP::relocate_inter));
     // The last two clients of a route are never a pair: a route of two offers none, though
     // emptying it pays; moving (2, 3) would pay as much as moving (1, 2), which alone moves.
-    Instance five = flat_instance({1, 1, 1, 1, 1}, {Container{"dear", 100, 5, 100.0, 10.0}, Container{"cheap", 100, 5, 100.0, 1.0}});
+    Instance five = flat_instance({1, 1, 1, 1, 1}, {{"dear", 100, 5, 100.0, 10.0}, {"cheap", 100, 5, 100.0, 1.0}});
     VRP pairs(&five);
     for (InterMoveFn move : {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
         EXPECT_TRUE(run_move(pairs, make_solution(pairs, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}}), move).empty());
@@ -127,7 +127,7 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
 // leave the DUMMY route leaves at once; on random limited fleets no move ever fills it.
 TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
 {
-    Instance instance = flat_instance({10, 10, 10, 10}, {Container{"truck", 35, 1, 100.0, 1.0}});
+    Instance instance = flat_instance({10, 10, 10, 10}, {{"truck", 35, 1, 100.0, 1.0}});
     VRP vrp(&instance);
     add_dummy_record(vrp);
     const VRP::Solution stuck = make_solution(vrp, {{0, {1, 2, 3}}, {1, {4}}});
@@ -175,8 +175,8 @@ TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
 // in type order after the routes there were; the DUMMY record gets none.
 TEST(EmptyRoutes, EveryTypeButTheDummyKeepsExactlyOneEmptyRoute)
 {
-    Instance instance = flat_instance({1, 1, 1, 1}, {Container{"a", 10, 4, 100.0, 1.0}, Container{"b", 10, 4, 120.0, 1.0},
-                                                     Container{"c", 10, 4, 140.0, 1.0}});
+    Instance instance = flat_instance({1, 1, 1, 1}, {{"a", 10, 4, 100.0, 1.0}, {"b", 10, 4, 120.0, 1.0},
+                                                     {"c", 10, 4, 140.0, 1.0}});
     VRP vrp(&instance);
     VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {1, {}}, {2, {3, 4}}});
     const double total = solution.total_cost;
