@@ -1,178 +1,192 @@
-// The ten moves on random solutions: every candidate priced exactly, each step taking the
-// first of the best candidates, the changed-route list, and the smallest routes.
+// The ten moves: every candidate priced exactly, the load tests, the DUMMY and empty routes.
 
-#include "move_checks.h"
+#include "document_checks.h"
 
-#include <gtest/gtest.h>
-
-#include <set>
+#include <cfloat>
 
 using namespace test_support;
 
 namespace {
 
-void as_built(std::mt19937&, Instance&) {}
-
-// Capacities near the route loads and many zero demands, so that the load tests both
-// pass and fail.
-void tighten(std::mt19937& rng, Instance& instance)
+// Applies the move to a copy: the clients of every route afterwards (none when it did not
+// apply), and the names and new loads of the routes it changed.
+std::vector<std::vector<int>> run_move(VRP& vrp, VRP::Solution solution, InterMoveFn move,
+                                       std::vector<int>* v_changed_loads = nullptr)
 {
-    std::uniform_int_distribution<int> capacity(15, 90);
-    std::bernoulli_distribution zero(0.3);
-    for (std::size_t c = 1; c < instance.clients.size(); ++c) {
-        instance.clients[c].demand = zero(rng) ? 0 : instance.clients[c].demand;
+    std::vector<int> v_changed;
+    if (!(vrp.*move)(solution, v_changed)) {
+        EXPECT_EQ((std::vector<int>{-1, -1}), v_changed);
+        return {};
     }
-    instance.containers[0].capacity = capacity(rng);
-    instance.containers[1].capacity = capacity(rng);
-}
-
-// The routes the move changed are among the two it names; a relocation names the route
-// the client left first.
-void expect_changed_names(const VRP::Solution& before, const VRP::Solution& after, int move,
-                          const std::vector<int>& v_changed)
-{
-    ASSERT_EQ(2u, v_changed.size());
-    EXPECT_NE(v_changed[0], v_changed[1]);
-    const auto v_old = shapes(before);
-    const auto v_new = shapes(after);
-    for (std::size_t r = 0; r < v_old.size(); ++r) {
-        const auto name = static_cast<int>(r);
-        EXPECT_TRUE(v_old[r] == v_new[r] || name == v_changed[0] || name == v_changed[1]) << r;
+    for (std::size_t k = 0; v_changed_loads != nullptr && k < 2; ++k) {
+        v_changed_loads->insert(v_changed_loads->end(),
+                                {v_changed[k], solution.route_load[static_cast<std::size_t>(v_changed[k])]});
     }
-    if (move == kRelocate) {
-        const auto from = static_cast<std::size_t>(v_changed[0]);
-        EXPECT_EQ(v_old[from].v_clients.size(), v_new[from].v_clients.size() + 1);
-    }
+    return route_clients(solution);
 }
 
 }  // namespace
 
+// Every candidate of the ten moves is priced as the rebuilt routes' cost change: long routes
+// with ample capacities, short ones with capacities near their loads and zero demands.
 TEST(Moves, EveryCandidateIsPricedAsTheRebuiltRoutesCost)
 {
-    std::size_t intra = 0;
-    for_random_solutions(11, 60, 9, as_built, [&](VRP& vrp, VRP::Solution& solution) {
-        for (int move = kRelocateIntra; move <= kOrOptIntra; ++move) {
-            for (unsigned r = 0; r < solution.routes.size(); ++r) {
-                const Candidates v_all = intra_candidates(vrp, solution, move, r);
-                expect_candidates_priced_exactly(vrp, solution, v_all);
-                intra += v_all.size();
+    std::size_t candidates = 0;
+    for (unsigned seed : {11u, 21u}) {
+        std::mt19937 rng(seed);
+        std::uniform_int_distribution<int> size(4, 13), capacity(15, 90);
+        std::bernoulli_distribution zero(0.3), all_zero(0.2);
+        for (int round = 0; round < 50; ++round) {
+            Instance instance = random_instance(rng, size(rng));
+            const bool none = all_zero(rng);
+            for (std::size_t c = 1; seed == 21 && c < instance.clients.size(); ++c) {
+                instance.clients[c].demand = none || zero(rng) ? 0 : instance.clients[c].demand;
             }
-        }
-    });
-    std::size_t inter = 0;
-    for_random_solutions(21, 40, 5, tighten, [&](VRP& vrp, VRP::Solution& solution) {
-        for (int move = kRelocate; move <= kTwoOptStar; ++move) {
-            const Candidates v_all = inter_candidates(vrp, solution, move);
-            expect_candidates_priced_exactly(vrp, solution, v_all);
-            inter += v_all.size();
-        }
-    });
-    EXPECT_GT(intra, 4000u);
-    EXPECT_GT(inter, 3000u);
-}
-
-TEST(Moves, IntraStepsTakeTheFirstOfTheBestCandidatesUntilNoneImproves)
-{
-    int applied_moves = 0;
-    for_random_solutions(12, 40, 9, as_built, [&](VRP& vrp, VRP::Solution& solution) {
-        for (int move = kRelocateIntra; move <= kOrOptIntra; ++move) {
-            for (unsigned r = 0; r < solution.routes.size(); ++r) {
-                unsigned route = r;
-                for (int step = 0; step < 100 && expect_reference_step(
-                    vrp, solution, intra_candidates(vrp, solution, move, r),
-                    [&]() { return (vrp.*kIntraMoveFns[move])(solution, route); });
-                     ++step) {
-                    ASSERT_FALSE(HasFailure()) << "move " << move;
-                    ++applied_moves;
+            for (int k = 0; seed == 21 && k < 2; ++k) {
+                instance.containers[static_cast<std::size_t>(k)].capacity = capacity(rng);
+            }
+            VRP vrp(&instance);
+            const VRP::Solution solution = random_routes(vrp, rng, seed == 11 ? 9 : 5, 2);
+            for (int move = 0; move < 10; ++move) {
+                for (unsigned r = 0; r < (move < 4 ? solution.routes.size() : 1); ++r) {
+                    for (const Candidate& candidate :
+                         move < 4 ? intra_candidates(vrp, solution, move, r) : inter_candidates(vrp, solution, move - 4)) {
+                        VRP::Solution moved = solution;
+                        candidate.apply(moved);
+                        EXPECT_NEAR(expect_matches_rebuild(vrp, moved) - solution.total_cost, candidate.delta, 1e-6);
+                        ++candidates;
+                    }
                 }
             }
+            ASSERT_FALSE(HasFailure()) << "seed " << seed << ", round " << round;
         }
-    });
-    EXPECT_GT(applied_moves, 100);
+    }
+    EXPECT_GT(candidates, 12000u);
 }
 
-TEST(Moves, InterStepsTakeTheFirstOfTheBestCandidatesAndNameTheirTwoRoutes)
+// Each route on a vehicle type of its own: a capacity equal to a changed route's new load
+// refuses that candidate (the tail exchange keeps it), one unit more lets it through, also
+// where every demand is zero. Sums beyond the int range fit no vehicle.
+TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPairsKeepTheLastTwo)
 {
-    int applied_moves = 0;
-    for_random_solutions(22, 60, 5, tighten, [&](VRP& vrp, VRP::Solution& solution) {
+    std::mt19937 rng(31);
+    int checked[6] = {};
+    int zero_applied[6] = {};  // in the rounds where every demand is zero
+    for (int round = 0; round < 90; ++round) {
+        Instance instance = random_instance(rng, 9);
+        instance.containers[0].capacity = instance.containers[1].capacity = 100000;
+        for (std::size_t c = 0; round % 3 == 0 && c < instance.clients.size(); ++c) {
+            instance.clients[c].demand = 0;  // a route then has no non-zero demand at all
+        }
+        VRP vrp(&instance);
+        const VRP::Solution start = make_solution(vrp, {{0, {1, 2, 3, 4}}, {1, {5, 6, 7, 8}}});
         for (int move = kRelocate; move <= kTwoOptStar; ++move) {
-            for (int step = 0; step < 200; ++step) {
-                const VRP::Solution before = solution;
-                std::vector<int> v_changed{7, 7, 7};
-                const bool applied = expect_reference_step(
-                    vrp, solution, inter_candidates(vrp, solution, move),
-                    [&]() { return (vrp.*kInterMoveFns[move])(solution, v_changed); });
-                ASSERT_FALSE(HasFailure()) << "move " << move;
-                if (!applied) {
-                    EXPECT_EQ((std::vector<int>{-1, -1}), v_changed);
-                    break;
-                }
-                expect_changed_names(before, solution, move, v_changed);
-                ++applied_moves;
+            std::vector<int> v_loads;  // name, load, name, load
+            const auto vv_ample = run_move(vrp, start, kInterMoveFns[move], &v_loads);
+            zero_applied[move] += round % 3 == 0 && !vv_ample.empty() ? 1 : 0;
+            // A relocation tests only the route that receives. Route r runs on type r.
+            for (std::size_t k = move <= kRelocatePair ? 2 : 0; !vv_ample.empty() && k < 4; k += 2, ++checked[move]) {
+                int& capacity = instance.containers[static_cast<std::size_t>(v_loads[k])].capacity;
+                capacity = v_loads[k + 1];
+                EXPECT_EQ(move == kTwoOptStar, vv_ample == run_move(vrp, start, kInterMoveFns[move])) << move;
+                capacity = v_loads[k + 1] + 1;
+                EXPECT_EQ(vv_ample, run_move(vrp, start, kInterMoveFns[move])) << "move " << move;
+                capacity = 100000;
             }
         }
-    });
-    EXPECT_GT(applied_moves, 200);
+    }
+    EXPECT_GT(*std::min_element(checked, checked + 6), 10);
+    EXPECT_GT(*std::min_element(zero_applied, zero_applied + 5), 5);  // moves 0 to 4 still apply
+    Instance huge = flat_instance({2000000000, 2000000000, 2000000000}, {{"huge", 2147483647, 5}});
+    VRP wide(&huge);
+    for (InterMoveFn move : kInterMoveFns) {
+        EXPECT_TRUE(run_move(wide, make_solution(wide, {{0, {1}}, {0, {2}}, {0, {3}}}), move).empty());
+    }
+    // A client of demand 0 fits a route with room for less than its smallest non-zero demand.
+    Instance zero = flat_instance({0, 5, 7}, {{"van", 10, 5, 100.0, 1.0}});
+    zero.Mdij[1][2] = zero.Mdij[2][1] = 50.0;  // client 1 is far from client 2
+    zero.Mdij[1][3] = zero.Mdij[3][1] = 1.0;   // and next to client 3
+    VRP tight(&zero);
+    EXPECT_EQ((std::vector<std::vector<int>>{{2}, {1, 3}}),
+              run_move(tight, make_solution(tight, {{0, {2, 1}}, {0, {3}}}), &VRP::relocate_inter));
+    // The last two clients of a route are never a pair: a route of two offers none, though
+    // emptying it pays; moving (2, 3) would pay as much as moving (1, 2), which alone moves.
+    Instance five = flat_instance({1, 1, 1, 1, 1}, {{"dear", 100, 5, 100.0, 10.0}, {"cheap", 100, 5, 100.0, 1.0}});
+    VRP pairs(&five);
+    for (InterMoveFn move : {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
+        EXPECT_TRUE(run_move(pairs, make_solution(pairs, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}}), move).empty());
+    }
+    const VRP::Solution three = make_solution(pairs, {{0, {1, 2, 3}}, {1, {4}}});
+    EXPECT_TRUE(is_less(pairs.relocate_pair_inter_delta(three, 0, 1, 2, 3, 0), 0.0));
+    EXPECT_EQ((std::vector<std::vector<int>>{{3}, {1, 2, 4}}), run_move(pairs, three, &VRP::relocate_pair_inter));
 }
 
-TEST(Moves, ShortRoutesOfferNothingAndTwoClientsOnlyTheirExchange)
+// Route (1, 2, 3) has no room for client 4 of the DUMMY route. Exchanging the tails at (1, 0)
+// with the vehicle types would put client 1 on the DUMMY route: it must pay the penalty, not
+// collect it, or relocation pulls it back and the two take turns for ever. A client that can
+// leave the DUMMY route leaves at once; on random limited fleets no move ever fills it.
+TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
 {
-    Instance instance = flat_instance({1, 1, 1, 1, 1});
-    instance.Mdij[0][2] = 100.0;  // the depot reaches client 2 only the long way
-    instance.containers.push_back(make_container("van", 10, 5, 50.0, 1.0));
+    Instance instance = flat_instance({10, 10, 10, 10}, {{"truck", 35, 1, 100.0, 1.0}});
     VRP vrp(&instance);
-    // No route, or one route, offers no inter-route move.
-    for (const auto& v_routes :
-         {RoutePlan{}, RoutePlan{{0, {1, 2, 3, 4, 5}}}}) {
-        for (InterMoveFn move : kInterMoveFns) {
-            VRP::Solution solution = make_solution(vrp, v_routes);
+    add_dummy_record(vrp);
+    const VRP::Solution stuck = make_solution(vrp, {{0, {1, 2, 3}}, {1, {4}}});
+    EXPECT_EQ(DBL_MAX, vrp.two_opt_star_inter_delta(stuck, 0, 1, 1, 0, 1, 0));
+    // Leaving the lists as they are and exchanging the types fills the DUMMY route too.
+    EXPECT_EQ(DBL_MAX, vrp.two_opt_star_inter_delta(stuck, 0, 1, 3, 1, 1, 0));
+    for (InterMoveFn move : kInterMoveFns) {
+        EXPECT_TRUE(run_move(vrp, stuck, move).empty());
+    }
+    instance.containers[0].capacity = 100;
+    VRP::Solution leaving = make_solution(vrp, {{0, {1}}, {1, {2, 3}}});
+    EXPECT_EQ(DBL_MAX, vrp.relocate_inter_delta(leaving, 0, 1, 1, 0));
+    EXPECT_EQ(-DBL_MAX, vrp.relocate_inter_delta(leaving, 1, 0, 1, 0));
+    std::vector<int> v_loads;
+    EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}, {3}}), run_move(vrp, leaving, &VRP::relocate_inter, &v_loads));
+    EXPECT_EQ((std::vector<int>{1, 10, 0, 20}), v_loads);
+
+    std::mt19937 rng(41);
+    std::uniform_int_distribution<int> capacity(20, 60);
+    for (int round = 0; round < 40; ++round) {
+        Instance fleet = random_instance(rng, 12);
+        fleet.containers[0].capacity = capacity(rng);
+        fleet.containers[1].capacity = capacity(rng);
+        VRP limited(&fleet);
+        add_dummy_record(limited);
+        VRP::Solution solution =
+            make_solution(limited, {{0, {1, 2}}, {1, {3, 4, 5}}, {0, {6}}, {0, {}}, {2, {7, 8, 9, 10, 11}}});
+        // The six moves in slot order, starting over after every applied move.
+        int applied = 0;
+        for (std::size_t slot = 0; slot < 6 && applied < 500;) {
+            const std::size_t before = route_clients(solution)[4].size();  // the DUMMY route's
             std::vector<int> v_changed;
-            EXPECT_FALSE((vrp.*move)(solution, v_changed));
-            EXPECT_EQ((std::vector<int>{-1, -1}), v_changed);
+            const bool moved = (limited.*kInterMoveFns[slot])(solution, v_changed);
+            EXPECT_LE(route_clients(solution)[4].size(), before) << "slot " << slot;
+            applied += moved ? 1 : 0;
+            slot = moved ? 0 : slot + 1;
         }
-    }
-    const VRP::Solution solution = make_solution(vrp, {{0, {1}}, {0, {2, 1}}});
-    for (IntraMoveFn move : kIntraMoveFns) {
-        VRP::Solution single = solution;
-        unsigned r = 0;
-        EXPECT_FALSE((vrp.*move)(single, r));
-    }
-    // Relocation prices both ways of writing the exchange, and applies the first.
-    EXPECT_EQ(2u, intra_candidates(vrp, solution, kRelocateIntra, 1).size());
-    unsigned pair = 1;
-    VRP::Solution swapped = solution;
-    EXPECT_FALSE(vrp.or_opt_intra(swapped, pair));
-    EXPECT_TRUE(vrp.swap_intra(swapped, pair));
-    EXPECT_EQ((std::vector<int>{1, 2}), route_clients(swapped)[1]);
-    for (IntraMoveFn move : {&VRP::relocate_intra, &VRP::two_opt_intra}) {
-        VRP::Solution other = solution;
-        EXPECT_TRUE((vrp.*move)(other, pair));
-        EXPECT_EQ(route_clients(swapped), route_clients(other));
-        EXPECT_NEAR(swapped.total_cost, other.total_cost, 1e-9);
+        EXPECT_LT(applied, 500) << "round " << round;
+        expect_matches_rebuild(limited, solution);
+        ASSERT_FALSE(HasFailure()) << "round " << round;
     }
 }
 
-// The same construction as the plain insertion (both solvers reseed alike), each route
-// then given one improving reversal at most.
-TEST(Moves, InsertionThenTwoOptImprovesTheSameConstruction)
+// With an unlimited fleet every vehicle type keeps one empty route for the moves to fill,
+// in type order after the routes there were; the DUMMY record gets none.
+TEST(EmptyRoutes, EveryTypeButTheDummyKeepsExactlyOneEmptyRoute)
 {
-    std::mt19937 rng(13);
-    Instance instance = random_instance(rng, 30);
-    Instance copy = instance;  // a construction may append the DUMMY record
-    VRP plain(&copy);
-    plain.check_instance();
-    const VRP::Solution built = plain.randomized_insertion();
-    VRP polished(&instance);
-    polished.check_instance();
-    const VRP::Solution solution = polished.insertion_then_two_opt();
-    ASSERT_EQ(built.routes.size(), solution.routes.size());
-    EXPECT_LT(solution.total_cost, built.total_cost - 0.01);
-    for (std::size_t r = 0; r < built.routes.size(); ++r) {
-        auto v_before = route_clients(built)[r];
-        auto v_after = route_clients(solution)[r];
-        std::sort(v_before.begin(), v_before.end());
-        std::sort(v_after.begin(), v_after.end());
-        EXPECT_EQ(v_before, v_after);
-    }
-    expect_matches_rebuild(polished, solution);
+    Instance instance = flat_instance({1, 1, 1, 1}, {{"a", 10, 4, 100.0, 1.0}, {"b", 10, 4, 120.0, 1.0},
+                                                     {"c", 10, 4, 140.0, 1.0}});
+    VRP vrp(&instance);
+    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {1, {}}, {2, {3, 4}}});
+    const double total = solution.total_cost;
+    vrp.add_empty_routes(solution);
+    vrp.add_empty_routes(solution);
+    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {1}, {2, 3, 4}, {0}, {2}}), shapes(solution));
+    EXPECT_EQ((std::vector<int>{9, 10, 9}), solution.remaining_vehicles);
+    EXPECT_EQ(total, expect_matches_rebuild(vrp, solution));
+    add_dummy_record(vrp);
+    VRP::Solution with_dummy = make_solution(vrp, {{0, {1, 2}}, {3, {3, 4}}});
+    vrp.add_empty_routes(with_dummy);
+    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {3, 3, 4}, {0}, {1}, {2}}), shapes(with_dummy));
 }

@@ -2,9 +2,8 @@
 // and on which matrix the triangle flag is decided for open routes.
 
 #include "document_checks.h"
-#include "instance_builder.h"
 #include "instance_reader.h"
-#include "move_fixtures.h"
+#include "solver_support.h"
 #include "vrp.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +21,7 @@ Instance unlimited_random_instance(int clients)
 {
     std::mt19937 rng(5);
     Instance instance = random_instance(rng, clients);
-    instance.containers = {make_container("van", 200, clients, 100.0, 1.0)};
+    instance.containers = {Container{"van", 200, clients, 100.0, 1.0}};
     return instance;
 }
 

@@ -1,149 +1,130 @@
-// Route evaluation, visit times, the instance checks and the small solver helpers.
+// Route evaluation, segment tables against a plain walk, instance checks and small helpers.
 
-#include "move_fixtures.h"
-#include "solver_utils.h"
+#include "document_checks.h"
 
-#include <gtest/gtest.h>
-
-#include <array>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <string>
 
 using namespace test_support;
 
 namespace {
 
-// Depot (demand 7, window 100..900, service 5) and two clients, all legs 10.
-Instance two_client_instance()
+// Drives the visits in the given order from time s: wait when early, absorb lateness as
+// time warp (the clock goes back to late_tw). {duration, time warp, distance}.
+std::vector<double> walk(const Instance& instance, const std::vector<int>& v_order, double s)
 {
-    Instance instance;
-    instance.clients = {make_client(7, 100, 900, 5), make_client(4, 0, 1000, 3),
-                        make_client(6, 200, 210, 2)};
-    set_uniform_matrices(instance, 10.0);
-    instance.containers.push_back(make_container("van", 50, 2, 80.0, 2.0));
-    return instance;
-}
-
-// {arrival, waiting, departure} of every visit, in order.
-void expect_schedule(const Route& route, const std::vector<std::array<int, 3>>& v_expected)
-{
-    ASSERT_EQ(v_expected.size(), route.visits.size());
-    for (std::size_t p = 0; p < v_expected.size(); ++p) {
-        const Visit& visit = route.visits[p];
-        EXPECT_EQ(v_expected[p], (std::array<int, 3>{visit.arrival, visit.waiting, visit.departure}))
-            << "visit " << p;
+    std::vector<double> v_result(3, 0.0);
+    for (std::size_t k = 0; k < v_order.size(); ++k) {
+        const Client& visited = instance.clients[static_cast<std::size_t>(v_order[k])];
+        const double leg = k == 0 ? 0.0 : instance.Mtij[v_order[k - 1]][v_order[k]];
+        v_result[2] += k == 0 ? 0.0 : instance.Mdij[v_order[k - 1]][v_order[k]];
+        s += leg;
+        v_result[0] += leg + visited.service_time + std::max(0.0, visited.early_tw - s);
+        s = std::max<double>(s, visited.early_tw);
+        v_result[1] += std::max(0.0, s - visited.late_tw);
+        s = std::min<double>(s, visited.late_tw) + visited.service_time;
     }
+    return v_result;
 }
 
-// n clients, every leg `leg`.
+// n clients (the depot among them), every leg `leg`.
 Instance uniform_instance(unsigned n, double leg)
 {
-    Instance instance;
-    instance.clients.assign(n, make_client(0, 0, 1000, 0));
+    Instance instance = flat_instance(std::vector<int>(n - 1, 0));
     set_uniform_matrices(instance, leg);
     return instance;
 }
 
 }  // namespace
 
-TEST(RouteEvaluation, EmptyRouteIsAFreeStartAtTheDepotWindow)
+// The depot (demand 7, window 100..900, service 5) and two clients, all legs 10: the cost is
+// fixed plus distance; the depot's demand never counts as load; an empty route is a free
+// start at the depot window whose depot-to-depot leg is no trip.
+TEST(RouteEvaluation, CostLoadsAndTheScheduleOfAnEmptyRoute)
 {
-    Instance instance = two_client_instance();
+    Instance instance;
+    instance.clients = {Client{7, "d", 100, 900, 5}, Client{4, "a", 0, 1000, 3}, Client{6, "b", 200, 210, 2}};
+    set_uniform_matrices(instance, 10.0);
+    instance.containers = {{"van", 50, 2, 80.0, 2.0}};
     VRP vrp(&instance);
-    VRP::Solution solution = make_solution(vrp, {{0, {}}});
-    const Segment whole = solution.segment(0, 0, 1);
-    EXPECT_EQ((std::array<double, 5>{0.0, 100.0, 100.0, 0.0, 0.0}),
-              (std::array<double, 5>{whole.duration, whole.earliest, whole.latest,
-                                     whole.time_warp, whole.distance}));
-    EXPECT_EQ(0.0, solution.total_cost);
-    // Nor does the depot-to-depot leg overflow the visit times.
-    vrp.compute_visit_times(solution);
-    expect_schedule(solution.routes[0], {{100, 0, 105}, {105, 0, 110}});
-    EXPECT_EQ(0.0, solution.routes[0].travel_time);
-}
-
-TEST(RouteEvaluation, CostIsFixedPlusDistancePlusTimeWarp)
-{
-    Instance instance = two_client_instance();
-    VRP vrp(&instance);
-    // Client 1 alone: 80 fixed + 2 x 20 distance, on time; then client 2 at 128: on time.
-    EXPECT_DOUBLE_EQ(120.0, make_solution(vrp, {{0, {1}}}).routes[0].cost);
-    EXPECT_DOUBLE_EQ(140.0, make_solution(vrp, {{0, {1, 2}}}).routes[0].cost);
-    // A depot opening at 215 (service 5) reaches client 2 at 230, 20 after it closes.
-    instance.clients[0].early_tw = 215;
-    VRP late(&instance);
-    const VRP::Solution solution = make_solution(late, {{0, {2}}});
-    EXPECT_DOUBLE_EQ(20.0, solution.segment(0, 0, 2).time_warp);
-    EXPECT_DOUBLE_EQ(80.0 + 40.0 + 20000.0, solution.routes[0].cost);
-}
-
-TEST(RouteEvaluation, DepotDemandNeverCountsAsLoad)
-{
-    Instance instance = two_client_instance();
-    VRP vrp(&instance);
-    const VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {0, {}}});
-    EXPECT_EQ((std::vector<int>{10, 0}), solution.route_load);
+    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {0, {}}});
+    EXPECT_TRUE(solution.routes[0].cost == 80.0 + 2 * 30.0 && solution.routes[1].cost == 0.0);
     EXPECT_EQ((std::vector<int>{0, 4, 10, 10}), solution.cumulative_load[0]);
-    EXPECT_EQ((std::vector<int>{4, 2147483647}), solution.route_min_demand);
-    EXPECT_EQ((std::vector<int>{6, 0}), solution.route_max_demand);
-    // A single-client route built for a seed leaves the depot at 0.
-    const Route route = vrp.make_client_route(2, 0);
-    EXPECT_EQ(6, route.load);
-    EXPECT_EQ(200, route.visits[1].arrival);
-    EXPECT_EQ(190, route.visits[1].waiting);
-}
-
-TEST(VisitTimes, WaitsOnlyWhereLeavingLaterCannotHelp)
-{
-    Instance instance = two_client_instance();
-    instance.clients[1].early_tw = 117;  // served at 117 sharp
-    instance.clients[1].late_tw = 117;
-    instance.clients[2].early_tw = 140;
-    VRP vrp(&instance);
-    VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {0, {2}}});
+    EXPECT_EQ((std::vector<int>{10, 0, 4, 2147483647, 6, 0}),
+              (std::vector<int>{solution.route_load[0], solution.route_load[1], solution.route_min_demand[0],
+                                solution.route_min_demand[1], solution.route_max_demand[0], solution.route_max_demand[1]}));
     vrp.compute_visit_times(solution);
-    // The depot departs at the earliest start (102), so client 1 needs no wait; client 2
-    // (reached at 130) does.
-    expect_schedule(solution.routes[0], {{102, 0, 107}, {117, 0, 120}, {130, 10, 142},
-                                         {152, 0, 157}});
-    EXPECT_EQ(30.0, solution.routes[0].travel_time);
-    EXPECT_EQ(10.0, solution.routes[0].waiting_time);
-    // Arriving exactly at early_tw waits 0.
-    expect_schedule(solution.routes[1], {{125, 0, 130}, {140, 0, 142}, {152, 0, 157}});
+    const std::vector<Visit>& v = solution.routes[1].visits;
+    EXPECT_EQ((std::vector<int>{100, 0, 105, 105, 0, 110, 0}), (std::vector<int>{v[0].arrival, v[0].waiting, v[0].departure,
+              v[1].arrival, v[1].waiting, v[1].departure, static_cast<int>(solution.routes[1].travel_time)}));
 }
 
-// The check compares its detours several at a time: a single violation must be found
-// wherever it sits (every ordered triple, every lane and the odd remainder).
-TEST(TriangleCheck, FindsOneViolationWhereverItSits)
+// Every (i, j) of every route, both ways, against walks from the start times where the slopes
+// change and on either side; and the tables updated after a change equal a fresh build.
+TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
+{
+    std::mt19937 rng(2024);
+    std::uniform_int_distribution<int> size(2, 12);
+    for (int round = 0; round < 220; ++round) {
+        Instance instance = random_instance(rng, size(rng));
+        const VRP vrp(&instance);
+        VRP::Solution solution = random_routes(vrp, rng, 4, 2);
+        // The last route is the empty one: its depot-to-depot join is no trip.
+        for (unsigned r = 0; r + 1 < solution.routes.size(); ++r) {
+            const auto n = static_cast<int>(solution.routes[r].visits.size());
+            for (int i = 0; i < n * n; ++i) {
+                std::vector<int> v_order;
+                for (int p = i / n; p != i % n + (i / n <= i % n ? 1 : -1); p += i / n <= i % n ? 1 : -1) {
+                    v_order.push_back(solution.routes[r].visits[static_cast<std::size_t>(p)].client);
+                }
+                const Segment s = solution.segment(r, static_cast<unsigned>(i / n), static_cast<unsigned>(i % n));
+                for (double start : {s.earliest, s.latest, s.earliest - 77.5, s.latest + 91.25, 0.5 * (s.earliest + s.latest)}) {
+                    const std::vector<double> v_expected = walk(instance, v_order, start);
+                    const double v_actual[] = {s.duration + std::max(0.0, s.earliest - start),
+                                               s.time_warp + std::max(0.0, start - s.latest), s.distance};
+                    for (int k = 0; k < 3; ++k) {
+                        EXPECT_NEAR(v_expected[k], v_actual[k], 1e-9 * std::max(1.0, std::fabs(v_expected[k]))) << k;
+                    }
+                }
+            }
+        }
+        // Route 0's first client to the front of the last (empty) route, the rest reversed.
+        const auto last = static_cast<unsigned>(solution.routes.size() - 1);
+        std::vector<Visit>& v_first = solution.routes[0].visits;
+        solution.routes[last].visits.insert(solution.routes[last].visits.begin() + 1, v_first[1]);
+        v_first.erase(v_first.begin() + 1);
+        std::reverse(v_first.begin() + 1, v_first.end() - 1);
+        for (unsigned r : {0u, last}) {
+            vrp.init_route_segments(solution, r);
+            vrp.update_route_segments(solution, r);
+            solution.routes[r].load = solution.route_load[r];
+            solution.routes[r].distance =
+                solution.segment(r, 0, static_cast<unsigned>(solution.routes[r].visits.size() - 1)).distance;
+        }
+        vrp.update_route_costs(solution);
+        expect_matches_rebuild(vrp, solution);
+        ASSERT_FALSE(HasFailure()) << "round " << round;
+    }
+}
+
+// The check compares detours several at a time: one violation is found wherever it sits (every
+// triple, every lane and the odd remainder); one of exactly the tolerance is none.
+TEST(TriangleCheck, FindsOneViolationWhereverItSitsBeyondTheTolerance)
 {
     Instance two = uniform_instance(2, 5.0);  // no triple at all
     EXPECT_TRUE(VRP(&two).check_triangular_inequality());
     for (unsigned n : {3u, 4u, 5u, 6u, 7u}) {
-        for (unsigned a = 0; a < n; ++a) {
-            for (unsigned b = 0; b < n; ++b) {
-                for (unsigned c = 0; c < n; ++c) {
-                    if (a == b || b == c || a == c) {
-                        continue;
-                    }
-                    // d(b,a) = d(a,c) = 0 makes the detour of (a, b, c) -1 and leaves
-                    // every other detour at 0 or more.
-                    Instance instance = uniform_instance(n, 1.0);
-                    ASSERT_TRUE(VRP(&instance).check_triangular_inequality());
-                    instance.Mdij[b][a] = 0.0;
-                    instance.Mdij[a][c] = 0.0;
-                    EXPECT_FALSE(VRP(&instance).check_triangular_inequality())
-                        << n << ": " << a << " " << b << " " << c;
-                }
-            }
+        for (unsigned k = 0; k < n * n * n; ++k) {
+            // d(b,a) = d(a,c) = 0 makes the detour of (a, b, c) -1 and leaves every other
+            // detour at 0 or more; no violation unless the three differ.
+            const unsigned a = k % n, b = k / n % n, c = k / n / n;
+            Instance instance = uniform_instance(n, 1.0);
+            ASSERT_TRUE(VRP(&instance).check_triangular_inequality());
+            instance.Mdij[b][a] = instance.Mdij[a][c] = 0.0;
+            EXPECT_EQ(a == b || b == c || a == c, VRP(&instance).check_triangular_inequality())
+                << n << ": " << a << " " << b << " " << c;
         }
     }
-}
-
-TEST(TriangleCheck, AViolationOfExactlyTheToleranceIsNoViolation)
-{
     // Every leg 0.5 but one: its detour through any third client is 1.0 less that leg.
     for (unsigned n : {3u, 4u, 5u, 8u}) {
         Instance instance = uniform_instance(n, 0.5);
@@ -154,41 +135,22 @@ TEST(TriangleCheck, AViolationOfExactlyTheToleranceIsNoViolation)
     }
 }
 
-TEST(SolverModel, FleetChecksAndSmallestContainer)
+TEST(SolverUtils, FleetChecksDrawsSaturationAndListings)
 {
-    Instance instance = two_client_instance();
+    Instance instance = flat_instance({1, 2}, {{"van", 50, 2}});
     EXPECT_TRUE(VRP(&instance).check_fleet_unlimited());  // quantity 2 >= 2 clients
-    instance.containers.push_back(make_container("bike", 5, 1, 0.0, 0.0));
+    instance.containers = {{"a", 30, 2}, {"b", 10, 1}, {"c", 10, 1}};
     EXPECT_FALSE(VRP(&instance).check_fleet_unlimited());
-    instance.containers = {make_container("a", 30, 1, 0, 0), make_container("b", 10, 1, 0, 0),
-                           make_container("c", 10, 1, 0, 0)};
     EXPECT_EQ(1, VRP(&instance).smallest_container());  // the first of equal capacities
-    instance.containers.clear();
-    EXPECT_TRUE(VRP(&instance).check_fleet_unlimited());
-    EXPECT_EQ(0, VRP(&instance).smallest_container());
-}
-
-TEST(SolverUtils, RandIntAndIsLess)
-{
     std::srand(3);
-    EXPECT_EQ(5, rand_int(5, 5));
-    const int after_one_draw = std::rand();
+    const int first = std::rand();
     std::srand(3);
     EXPECT_EQ(-1, rand_int(6, 5));  // draws nothing
-    std::rand();
-    EXPECT_EQ(after_one_draw, std::rand());
-    EXPECT_GE(rand_int(-2147483647 - 1, 2147483647), -2147483647 - 1);
-
-    EXPECT_FALSE(is_less(10.0 - 0.01, 10.0));
-    EXPECT_TRUE(is_less(10.0 - 0.02, 10.0));
-    EXPECT_TRUE(is_equal(3.0, 3.01));
-    EXPECT_EQ(0, truncate_to_int(std::nan("")));
-    EXPECT_EQ(2147483647, truncate_to_int(4e12));
-    EXPECT_EQ(-3, truncate_to_int(-3.9));
-}
-
-TEST(SolverUtils, DirectoryListingKeepsNamesThatSortBeforeTheDots)
-{
+    EXPECT_EQ(5 + first % 3, rand_int(5, 7));
+    // Huge times saturate instead of overflowing.
+    EXPECT_EQ((std::vector<int>{0, 2147483647, -3}),
+              (std::vector<int>{truncate_to_int(std::nan("")), truncate_to_int(4e12), truncate_to_int(-3.9)}));
+    // "." and ".." are dropped by name, so a name sorting before them is kept.
     const std::string s_dir = ::testing::TempDir() + "/tovalo_listing";
     std::filesystem::remove_all(s_dir);
     std::filesystem::create_directories(s_dir);
