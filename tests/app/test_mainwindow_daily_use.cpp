@@ -6,13 +6,11 @@
 
 #include "csv_files.h"
 #include "geostub_process.h"
-#include "grid_operations.h"
 #include "route_links.h"
 #include "service_config.h"
 
 #include <QTableView>
 #include <QThreadPool>
-#include <QtTest>
 
 #include <condition_variable>
 #include <mutex>
@@ -26,9 +24,7 @@ public:
     {
         Geoservices::set_pause_function([this](std::chrono::milliseconds) {
             std::unique_lock<std::mutex> lock(mutex);
-            if (++pauses == 1) {
-                released_signal.wait(lock, [this] { return released; });
-            }
+            if (++pauses == 1) released_signal.wait(lock, [this] { return released; });
         });
     }
     ~PauseGate()
@@ -36,9 +32,6 @@ public:
         release();
         Geoservices::set_pause_function([](std::chrono::milliseconds) {});
     }
-    PauseGate(const PauseGate&) = delete;
-    PauseGate& operator=(const PauseGate&) = delete;
-
     bool held()
     {
         std::lock_guard<std::mutex> lock(mutex);
@@ -58,11 +51,6 @@ private:
     bool released = false;
 };
 
-std::string found(const char* s_lat, const char* s_lon)
-{
-    return std::string(R"({"json":[{"lat":")") + s_lat + R"(","lon":")" + s_lon + R"("}]})";
-}
-
 void write_file(const QString& s_path, const std::string& s_bytes)
 {
     QFile file(s_path);
@@ -70,25 +58,17 @@ void write_file(const QString& s_path, const std::string& s_bytes)
     file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
 }
 
-QString cell(QStandardItemModel& model, int row, int column)
-{
-    return grid_cell_text(model, row, column);
-}
-
 // A solved document of `routes` closed routes of five clients each (7 visits a route).
 std::string solved_routes_text(int routes)
 {
-    std::string s_clients = R"({"id":"Depot","address":{}})";
-    std::string s_routes;
+    std::string s_clients = R"({"id":"Depot","address":{}})", s_routes;
     for (int r = 0; r < routes; ++r) {
         std::string s_visits = R"({"index":0})";
-        for (int k = 1; k <= 5; ++k) {
-            const int client = r * 5 + k;
+        for (int client = r * 5 + 1; client <= r * 5 + 5; ++client) {
             s_clients += R"(,{"id":"C)" + std::to_string(client) + R"(","address":{}})";
             s_visits += R"(,{"index":)" + std::to_string(client) + "}";
         }
-        s_routes += std::string(r ? "," : "") + R"({"container_id":"V","visits":[)" + s_visits +
-                    R"(,{"index":0}]})";
+        s_routes += std::string(r ? "," : "") + R"({"container_id":"V","visits":[)" + s_visits + R"(,{"index":0}]})";
     }
     return R"({"input":{"data":{"clients":[)" + s_clients +
            R"(],"operation_start_date":"01/03/2024 08:00"},"meta_info":{"prob_type":"VRPTW"}},)"
@@ -103,67 +83,51 @@ class MainWindowDailyUseTest : public QObject {
 private slots:
     void initTestCase()
     {
-        QVERIFY(stub.start());  // its folder, with the test CA, is the working directory
-        point_services_at(stub);
+        QVERIFY(stub.start());
         Geoservices::set_pause_function([](std::chrono::milliseconds) {});
     }
-
     void cleanupTestCase()
     {
         Geoservices::set_pause_function(nullptr);
         Geoservices::set_endpoints(Geoservices::default_endpoints());
         stub.stop();
     }
-
     void init()
     {
-        QFile::remove("tovalo.db");
-        database = std::make_unique<Database>("tovalo.db");
-        database->open_database();
-        database->update_setting("lat_long_api", "osrm_relaxed");
-        database->update_setting("distance_matrix_api", "osrm");
-        database->update_setting("open_routes", "0");
-        window = std::make_unique<MainWindow>(database.get());
-        probe = std::make_unique<MainWindowProbe>(*window);
-        boxes = std::make_unique<MessageRecorder>(&probe->status_label());
+        point_services_at(stub);
+        f = std::make_unique<WindowFixture>();
+        QVERIFY(QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem"));  // for HTTPS
     }
-
     void cleanup()
     {
-        boxes.reset();
-        probe.reset();
-        window.reset();
-        database.reset();
+        f.reset();
         QThreadPool::globalInstance()->waitForDone();
     }
 
     void coordinate_answers_follow_their_rows()
     {
-        stub.set_script(R"({"routes":{"/search":[)" + found("1", "1") + "," + found("2", "2") +
-                        "," + found("3", "3") + "]}}");
+        stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"1","lon":"1"}]},)"
+                        R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]}]}})");
         PauseGate gate;
-        set_row(probe->clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(probe->clients(), 1, client_row("Xavier", "9", "9", at(5, 8), at(5, 18), 0, 0));
-        set_row(probe->clients(), 2, client_row("Ana", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(probe->clients(), 3, client_row("Bia", "", "", at(5, 8), at(5, 18), 0, 0));
-        probe->widget<QPushButton>("btnSearchLatLong").click();
+        const char* s_lat[] = {"", "9", "", ""};
+        const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia"};
+        for (int row = 0; row < 4; ++row) {
+            set_row(clients(), row, client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
+        }
+        f->probe.widget<QPushButton>("btnSearchLatLong").click();
         QTRY_VERIFY(gate.held());
-        QTRY_COMPARE(cell(probe->clients(), 0, 7), QString("1"));
+        QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
         // Xavier, above Ana, and Bia leave the grid before their answers arrive.
-        QItemSelectionModel& selection =
-            *probe->widget<QTableView>("TableViewDataInput").selectionModel();
-        selection.select(probe->clients().index(1, 0), QItemSelectionModel::Select);
-        selection.select(probe->clients().index(3, 2), QItemSelectionModel::Select);
-        window->remove_client_table_row();
+        QItemSelectionModel& selection = *f->probe.widget<QTableView>("TableViewDataInput").selectionModel();
+        selection.select(clients().index(1, 0), QItemSelectionModel::Select);
+        selection.select(clients().index(3, 2), QItemSelectionModel::Select);
+        f->window.remove_client_table_row();
         gate.release();
-        QTRY_VERIFY_WITH_TIMEOUT(!probe->lat_long_search_running(), 20000);
-
+        QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
         QCOMPARE(stub.requests().size(), size_t(3));
-        QCOMPARE(cell(probe->clients(), 1, 0), QString("Ana"));
-        QCOMPARE(cell(probe->clients(), 1, 7), QString("2"));
-        QCOMPARE(cell(probe->clients(), 0, 7), QString("1"));
-        QCOMPARE(first_empty_row(probe->clients()), 2);
+        QCOMPARE(cell_texts(clients(), {{1, 0}, {1, 7}, {0, 7}}), QStringList({"Ana", "2", "1"}));
+        QCOMPARE(first_empty_row(clients()), 2);
     }
 
     void optimisation_runs_from_its_matrix_collection_and_a_close_ends_it()
@@ -172,61 +136,70 @@ private slots:
         // A failed check ends the optimisation: the next Optimize is taken.
         stub.set_script(R"({"routes":{"/table":[{"json":{"code":"InvalidQuery"}}]}})");
         trigger_optimize();
-        QVERIFY(probe->optimization_running());
-        QTRY_VERIFY(!probe->optimization_running());
-        QCOMPARE(boxes->v_boxes.size(), size_t(1));
+        QVERIFY(f->probe.optimization_running());
+        QTRY_VERIFY(!f->probe.optimization_running());
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
 
         stub.set_script(R"({"routes":{"/table":[{"stall":30}]}})");
         trigger_optimize();
         QTRY_COMPARE(stub.requests().size(), size_t(1));
         trigger_optimize();
-        QCOMPARE(boxes->v_boxes.back().s_title, QString("Instance already running"));
+        QCOMPARE(f->messages.v_boxes.back().s_title, QString("Instance already running"));
         QCOMPARE(stub.requests().size(), size_t(1));
-
         close_during_work();
-        QCOMPARE(boxes->v_boxes.back().s_text,
-                 QString("An operation is still running (optimizing problem), would you like "
-                         "to cancel it?"));
+        QCOMPARE(f->texts().last(), QString("An operation is still running (optimizing problem), would you like "
+                                            "to cancel it?"));
     }
 
     void close_ends_a_long_optimisation()
     {
         fill_small_instance();
-        probe->widget<QSpinBox>("spOptTime").setValue(60);
+        f->probe.widget<QSpinBox>("spOptTime").setValue(60);
         stub.set_script(R"({"routes":{"/table":[{"generate":"osrm_table"}]}})");
         trigger_optimize();
-        QTRY_COMPARE(probe->status_label().text(), QString("Optimizing problem..."));
+        QTRY_COMPARE(f->probe.status_label().text(), QString("Optimizing problem..."));
         close_during_work();
-        QVERIFY(probe->instance_document().IsNull());
+        QVERIFY(f->probe.instance_document().IsNull());
     }
 
     void one_current_document_whatever_the_number_of_results()
     {
         const std::string s_solved = solved_instance_text();
         auto capacity = [this] {
-            auto& document = const_cast<rapidjson::Document&>(probe->instance_document());
-            return document.GetAllocator().Capacity();
+            return const_cast<rapidjson::Document&>(f->probe.instance_document()).GetAllocator().Capacity();
         };
-        probe->show_solution(s_solved);
+        f->probe.show_solution(s_solved);
         const size_t one_result = capacity();
         for (int i = 0; i < 20; ++i) {
-            probe->show_solution(s_solved);
-            window->update_json_from_database(s_solved);
+            f->probe.show_solution(s_solved);
+            f->window.update_json_from_database(s_solved);
         }
         QCOMPARE(capacity(), one_result);
     }
 
     void a_refused_instance_file_keeps_the_current_instance()
     {
-        window->update_json_from_database(solved_instance_text());
+        f->window.update_json_from_database(solved_instance_text());
         write_file("broken.tvl", "{\"input\":");
-        window->open_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString("broken.tvl");
-        };
-        probe->widget<QAction>("actionImport_instance").trigger();
-        QCOMPARE(texts(), QStringList({"The file could not be read: broken.tvl"}));
-        QVERIFY(probe->instance_document().IsObject() && probe->instance_document().HasMember("output"));
-        QCOMPARE(cell(probe->clients(), 1, 0), QString("Ana \"A\""));
+        open_answers("broken.tvl");
+        f->probe.widget<QAction>("actionImport_instance").trigger();
+        QCOMPARE(f->texts(), QStringList({"The file could not be read: broken.tvl"}));
+        QVERIFY(f->probe.instance_document().IsObject() && f->probe.instance_document().HasMember("output"));
+        QCOMPARE(grid_cell_text(clients(), 1, 0), QString("Ana \"A\""));
+    }
+
+    // Saved a second time from the grid: the stored records stay and the skipped names are told.
+    void grid_clients_stored_twice_are_skipped_and_named()
+    {
+        f->window.update_json_from_database(solved_instance_text());
+        QPushButton& save = f->probe.widget<QPushButton>("btnSaveClientsFromGridOnDatabase");
+        save.click();
+        const std::string s_address = f->folder.database->select_client_by_id("Bruno")[0][1];
+        clients().setData(clients().index(2, 1), QString("New street"));
+        save.click();
+        QCOMPARE(f->texts().last(), QString("Clients stored: 0. Clients skipped because a client of that name "
+                                            "already exists: 5 (Depot, Ana \"A\", Bruno, Carla, Davi)."));
+        QCOMPARE(f->folder.database->select_client_by_id("Bruno")[0][1], s_address);
     }
 
     void links_carry_every_stop_and_show_when_no_browser_opens()
@@ -243,112 +216,99 @@ private slots:
         QCOMPARE(QUrl::fromUserInput(QString::fromStdString(s_link)).toString(QUrl::FullyEncoded),
                  QString::fromStdString(s_link));
 
-        database->update_setting("map_display", "google_free");
-        window->update_json_from_database(json_to_string(document));
-        window->open_url = [](const QUrl&) { return false; };
-        probe->widget<QPushButton>("btnOpenRoute").click();
-        QCOMPARE(boxes->v_boxes.size(), size_t(1));
-        QCOMPARE(boxes->v_boxes.back().s_title, QString("Web browser"));
-        QVERIFY(boxes->v_boxes.back().s_text.endsWith(QString::fromStdString(s_link)));
+        f->folder.database->update_setting("map_display", "google_free");
+        f->window.update_json_from_database(json_to_string(document));
+        f->window.open_url = [](const QUrl&) { return false; };
+        f->probe.widget<QPushButton>("btnOpenRoute").click();
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f->messages.v_boxes.back().s_title, QString("Web browser"));
+        QVERIFY(f->texts().last().endsWith(QString::fromStdString(s_link)));
     }
 
     void the_template_imports_back_and_an_unreadable_time_is_named()
     {
-        database->update_setting("language", "ENG");
-        QString s_open = "wrong.csv";
-        window->open_file_dialog = [&s_open](QWidget*, const QString&, const QString&,
-                                             const QString&) { return s_open; };
-        window->save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
+        f->folder.database->update_setting("language", "ENG");
+        f->window.save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
             return QString("template");
         };
         write_file("wrong.csv", "Nome;Endereco\n");
-        boxes->answers = {true};
-        probe->widget<QPushButton>("btnImportClientData").click();
-        s_open = "template.csv";
-        probe->widget<QPushButton>("btnImportClientData").click();
-        QCOMPARE(boxes->v_boxes.size(), size_t(1));  // the template question only
+        f->messages.answers = {true};
+        open_answers("wrong.csv");
+        import_clients();
+        open_answers("template.csv");
+        import_clients();
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));  // the template question only
         for (int row = 0; row < 3; ++row) {
-            probe->clients().setData(probe->clients().index(row, 7), QString("-25.4"));
-            probe->clients().setData(probe->clients().index(row, 8), QString("-49.2"));
+            clients().setData(clients().index(row, 7), QString("-25.4"));
+            clients().setData(clients().index(row, 8), QString("-49.2"));
         }
         TextTable vv_client;
         int max_demand = 0;
-        QVERIFY(probe->check_client_grid(vv_client, max_demand));
+        QVERIFY(f->probe.check_client_grid(vv_client, max_demand));
 
         TextTable vv_file = read_csv_file("template.csv");
         vv_file[2][10] = "12/02/2021  08:00:00";
         write_csv(vv_file, "template.csv");
-        probe->widget<QPushButton>("btnImportClientData").click();
-        QCOMPARE(boxes->v_boxes.back().s_text,
-                 QString("The date and time on row 1, column 'Late tw' could not be read; write "
-                         "it as dd/MM/yyyy HH:mm"));
+        import_clients();
+        QCOMPARE(f->texts().last(), QString("The date and time on row 1, column 'Late tw' could not be read; "
+                                            "write it as dd/MM/yyyy HH:mm"));
     }
 
     void grids_hold_every_result_row_and_tell_what_was_left_out()
     {
-        probe->show_solution(solved_routes_text(50));
-        QCOMPARE(probe->routes().rowCount(), 350);
-        QCOMPARE(cell(probe->routes(), 348, 2), QString("C250"));
-        QCOMPARE(cell(probe->routes(), 349, 2), QString("Depot"));
+        f->probe.show_solution(solved_routes_text(50));
+        QCOMPARE(f->probe.routes().rowCount(), 350);
+        QCOMPARE(cell_texts(f->probe.routes(), {{348, 2}, {349, 2}}), QStringList({"C250", "Depot"}));
 
-        database->update_setting("language", "ENG");
+        f->folder.database->update_setting("language", "ENG");
         std::string s_file = "Name;Address;Number;Neighborhood;City;State;Country;lat;long;"
                              "Begin time window;End time window;Service time;Demand\n";
-        for (int i = 0; i < 252; ++i) {
-            s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
-        }
+        for (int i = 0; i < 252; ++i) s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
         write_file("many.csv", s_file);
-        window->open_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString("many.csv");
-        };
-        probe->widget<QPushButton>("btnImportClientData").click();
-        window->add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
-        QCOMPARE(texts().mid(1), QStringList({"The client grid holds 250 rows; client rows left out: 2",
-                                              "The client grid holds 250 rows; client rows left out: 1"}));
-        QCOMPARE(cell(probe->clients(), 249, 0), QString("C249"));
+        open_answers("many.csv");
+        import_clients();
+        f->window.add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
+        QCOMPARE(f->texts().mid(1), QStringList({"The client grid holds 250 rows; client rows left out: 2",
+                                                 "The client grid holds 250 rows; client rows left out: 1"}));
+        QCOMPARE(grid_cell_text(clients(), 249, 0), QString("C249"));
     }
 
 private:
+    QStandardItemModel& clients() { return f->probe.clients(); }
+    void trigger_optimize() { f->probe.widget<QAction>("actionOptimize").trigger(); }
+    void import_clients() { f->probe.widget<QPushButton>("btnImportClientData").click(); }
+    void open_answers(const QString& s_name)
+    {
+        f->window.open_file_dialog = [s_name](QWidget*, const QString&, const QString&, const QString&) {
+            return s_name;
+        };
+    }
     void fill_small_instance()
     {
-        set_row(probe->clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
-        set_row(probe->clients(), 1, client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 3));
-        set_row(probe->clients(), 2, client_row("B", "-25.42", "-49.22", at(5, 8), at(5, 18), 5, 4));
-        set_row(probe->vehicles(), 0, {"V1", 10, 2, 10, 1});
+        set_row(clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
+        set_row(clients(), 1, client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 3));
+        set_row(clients(), 2, client_row("B", "-25.42", "-49.22", at(5, 8), at(5, 18), 5, 4));
+        set_row(f->probe.vehicles(), 0, {"V1", 10, 2, 10, 1});
     }
-
-    void trigger_optimize() { probe->widget<QAction>("actionOptimize").trigger(); }
 
     // Closes with Yes while a job runs: when the close returns the jobs have ended, and
     // nothing reaches the window afterwards.
     void close_during_work()
     {
-        boxes->answers = {true};
-        const size_t boxes_before = boxes->v_boxes.size();
+        f->messages.answers = {true};
+        const size_t boxes_before = f->messages.v_boxes.size();
         const size_t requests_before = stub.requests().size();
         QCloseEvent close;
-        QCoreApplication::sendEvent(window.get(), &close);
+        QCoreApplication::sendEvent(&f->window, &close);
         QVERIFY(close.isAccepted());
         QCOMPARE(QThreadPool::globalInstance()->activeThreadCount(), 0);
         QTest::qWait(200);
-        QCOMPARE(boxes->v_boxes.size(), boxes_before + 1);  // the close question only
+        QCOMPARE(f->messages.v_boxes.size(), boxes_before + 1);  // the close question only
         QCOMPARE(stub.requests().size(), requests_before);
     }
 
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const auto& box : boxes->v_boxes) {
-            v_texts << box.s_text;
-        }
-        return v_texts;
-    }
-
     GeoStub stub;
-    std::unique_ptr<Database> database;
-    std::unique_ptr<MainWindow> window;
-    std::unique_ptr<MainWindowProbe> probe;
-    std::unique_ptr<MessageRecorder> boxes;
+    std::unique_ptr<WindowFixture> f;
 };
 
 QTEST_MAIN(MainWindowDailyUseTest)

@@ -6,7 +6,17 @@
 #include <future>
 #include <thread>
 
-class WebRequests : public GeoStubSuite {};
+class WebRequests : public GeoStubSuite {
+protected:
+    void TearDown() override { Geoservices::set_transfer_limits(Geoservices::TransferLimits{}); }
+
+    // The body over both schemes, the two requests running side by side, joined by "|".
+    static std::string both_bodies(const std::string& s_path)
+    {
+        auto plain = std::async(std::launch::async, [s_path] { return http_get(stub_url("http", "http", s_path)); });
+        return https_get(stub_url("https", "https", s_path)) + "|" + plain.get();
+    }
+};
 
 // Bodies arrive whole over both schemes (a large one in many pieces), a 404 page's too;
 // the peer and the host are verified (the test CA in the working directory, else the
@@ -37,8 +47,7 @@ TEST_F(WebRequests, StalledServersAreDroppedAndConcurrentRequestsGetTheirOwnBodi
 {
     Geoservices::set_transfer_limits(Geoservices::TransferLimits{1, 1});
     stub_->set_script(R"({"routes":{"/":[{"stall":5}]}})");
-    auto plain = std::async(std::launch::async, [] { return http_get(stub_url("http", "http", "/")); });
-    EXPECT_EQ(https_get(stub_url("https", "https", "/")) + plain.get(), "");
+    EXPECT_EQ(both_bodies("/"), "|");
     Geoservices::set_transfer_limits(Geoservices::TransferLimits{});
     stub_->set_script(R"({"routes":{"/a":[{"body":"A"}],"/b":[{"body":"B"}]}})");
     std::vector<std::string> v_bodies(8);
@@ -50,6 +59,31 @@ TEST_F(WebRequests, StalledServersAreDroppedAndConcurrentRequestsGetTheirOwnBodi
     }
     for (std::thread& thread : v_threads) thread.join();
     EXPECT_EQ(v_bodies, (std::vector<std::string>{"A", "B", "A", "B", "A", "B", "A", "B"}));
+}
+
+// An answer still arriving at the deadline, one broken off (even if what arrived parses) and
+// one past the size limit (announced or not) all fail; one at the limit arrives whole.
+TEST_F(WebRequests, LateBrokenAndOversizedAnswersFail)
+{
+    Geoservices::TransferLimits limits;
+    limits.deadline_seconds = 1;
+    Geoservices::set_transfer_limits(limits);
+    stub_->set_script(R"({"routes":{"/":[{"body":"{\"a\":1}            ","drip":0.25}]}})");
+    EXPECT_EQ(both_bodies("/"), "|");
+    Geoservices::set_transfer_limits(Geoservices::TransferLimits{});
+    stub_->set_script(R"({"routes":{"/":[{"body":"{\"a\":1}    ","cut":7}]}})");
+    EXPECT_EQ(both_bodies("/"), "|");
+
+    limits = Geoservices::TransferLimits{};
+    limits.max_answer_bytes = 1000;
+    Geoservices::set_transfer_limits(limits);
+    stub_->set_script(R"({"routes":{
+        "/at":[{"body":"x","repeat":1000}], "/at_unsized":[{"body":"x","repeat":1000,"unsized":true}],
+        "/over":[{"body":"x","repeat":1001}],
+        "/over_unsized":[{"body":"0123456789","repeat":100000,"unsized":true}]}})");
+    const std::string s_whole(1000, 'x');
+    EXPECT_EQ(both_bodies("/at") + both_bodies("/at_unsized"), s_whole + "|" + s_whole + s_whole + "|" + s_whole);
+    EXPECT_EQ(both_bodies("/over") + both_bodies("/over_unsized"), "||");
 }
 
 TEST_F(WebRequests, SampleRequestsSendTheirFixedQueriesWithAPlaceholderToken)

@@ -24,6 +24,11 @@ TEST(WriteCsv, QuotesOnlyCellsThatWouldSplitAndReportsUnwritableFiles)
                                   "C4;\"line\nend\";x\n");
     EXPECT_EQ(read_csv(s_path), vv_table) << "the empty last cell comes back by padding";
     EXPECT_EQ(read_csv_file(QString::fromStdString(s_path)), vv_table);
+    const TextTable vv_edge = {{"\"", "ends in a quote\"", "\"starts;\nand breaks\r\n"},
+                               {"a\nb\";c", "\"\"", "x;"}, {"", "\n", "\"q\"\n"}};
+    ASSERT_TRUE(try_write_csv(vv_edge, s_path));
+    EXPECT_EQ(read_csv(s_path), vv_edge);
+    EXPECT_EQ(read_csv_file(QString::fromStdString(s_path)), vv_edge);
     EXPECT_FALSE(try_write_csv({{"a"}}, temp_path("no_such_dir/out.csv")));
     write_csv({{"a"}}, temp_path("no_such_dir/out.csv"));  // returns quietly
 }
@@ -45,6 +50,8 @@ TEST(ReadCsv, EachReaderSplitsLinesByItsOwnRule)
         {"a\rb;;c\n", {{"a\rb", "", "c"}}, {}},
         {"5\" tube;x\n", {{"5\" tube", "x"}}, {}},  // a quote inside a cell is ordinary text
         {"\"open;x\ny\n", {{"\"open", "x"}, {"y", ""}}, {}},  // an unclosed quote stays on its line
+        {"h\nC1;\"Oak\nC2;\"Elm;1\";Y\nC3;x\";Z\r\n", {{"h"}, {"C1", "\"Oak"}, {"C2", "Elm;1", "Y"}, {"C3", "x\"", "Z"}}, {}},
+        {"\"ab\"cd;e\n", {{"\"ab\"cd", "e"}}, {}},
         {"h1;h2;h3\na\n1;2;3;4\n\n", {{"h1", "h2", "h3"}, {"a", "", ""}, {"1", "2", "3", "4"},
                                       {"", "", ""}}, {}},
         {"a\nb;c;d\n", {{"a"}, {"b", "c", "d"}}, {}},

@@ -90,7 +90,7 @@ TEST_F(CsvToInstance, LeadingDigitsShortRowsAndUnmappedKeys)
 }
 
 // 119 s is one minute, and minus one in reverse; a text that stops short of the format's
-// last field is unreadable.
+// last field, or a date no calendar has, is unreadable.
 TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts)
 {
     const char k_format[] = "%d/%m/%Y %H:%M:%S";
@@ -100,7 +100,11 @@ TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts
         {"12/02/2021 08:02:58", "12/02/2021 08:00:59", -1, true}, {s_good, "13/02/2021 08:00:00", 1440, true},
         {s_good, "12/02/2021 08:00:59", 0, true}, {"12/02/2021 08:00:00:00", "12/02/2021 08:01:00x", 1, true},
         {"28/02/2024 00:00:00", "01/03/2024 00:00:00", 2880, true}, {"12/02/2021 8h00:00", s_good, -1, false},
-        {s_good, "", -1, false}, {"tomorrow", s_good, -1, false}, {s_good, "12/02/2021 08:00", -1, false}};
+        {s_good, "", -1, false}, {"tomorrow", s_good, -1, false}, {s_good, "12/02/2021 08:00", -1, false},
+        // Dates that no calendar has are unreadable, not carried into the next month.
+        {s_good, "29/02/2024 00:00:00", 1600800, true}, {s_good, "31/12/2021 00:00:00", 463200, true},
+        {s_good, "31/02/2021 08:00:00", -1, false}, {s_good, "29/02/2023 08:00:00", -1, false},
+        {s_good, "31/04/2021 08:00:00", -1, false}};
     for (const auto& [s_first, s_second, minutes, readable] : cases) {
         bool ok = !readable;
         EXPECT_EQ(minutes_between(s_first, s_second, ok, k_format), minutes) << s_first << s_second;

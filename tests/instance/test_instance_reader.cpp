@@ -90,6 +90,11 @@ TEST(InstanceReader, BadRootsFailAndReadingAgainStartsAfresh)
     ASSERT_TRUE(broken.reader.read_input(document));
     EXPECT_EQ(broken.instance.clients.size() + broken.instance.containers.size() +
                   broken.instance.Mdij.size(), 7u);
+    // A time limit beyond the double range parses as infinity: refused by name.
+    auto endless = base_document();
+    rapidjson::Pointer("/input/meta_info/max_time").Set(endless, string_to_json("17.7e308").GetDouble());
+    EXPECT_FALSE(broken.reader.read_input(endless));
+    EXPECT_EQ(broken.reader.error_message(), "missing or invalid 'input.meta_info.max_time' field");
 }
 
 TEST(InstanceReader, TriangularScanReportsEachStrictViolation)

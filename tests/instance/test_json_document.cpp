@@ -55,3 +55,18 @@ TEST(JsonDocument, NestingBeyond512LevelsIsRefused)
         EXPECT_EQ(document.GetErrorOffset(), 512u);
     }
 }
+
+// A number beyond the double range parses as infinity, which no JSON text carries: writing
+// such a document fails whole and leaves the file in place as it was.
+TEST(JsonDocument, InfinityIsNeverWrittenCutShort)
+{
+    const auto document = string_to_json(R"({"input":{"meta_info":{"max_time":17.7e308}}})");
+    ASSERT_TRUE(document.IsObject());
+    EXPECT_EQ(json_to_string(document), "");
+    EXPECT_EQ(json_to_string(string_to_json("[1,-1.8e308]")), "");
+    EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":[0,{"b":2,"c":1.8e308}]})")), "a[1].c");
+    const std::string s_path = temp_path("kept.tvl");
+    write_bytes(s_path, "{\"saved\":1}");
+    EXPECT_FALSE(try_save_json_file(document, s_path));
+    EXPECT_EQ(read_bytes(s_path), "{\"saved\":1}");
+}

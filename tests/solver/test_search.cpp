@@ -2,9 +2,14 @@
 // the draws of searches and disturbances, the best kept, the time limit, refusals and dumps.
 
 #include "document_checks.h"
+#include "instance_reader.h"
 #include "solver_entry.h"
+#include "solver_support.h"
+#include "vrp.h"
 
+#include <atomic>
 #include <filesystem>
+#include <random>
 #include <unistd.h>
 
 using namespace test_support;
@@ -327,4 +332,57 @@ TEST(SearchDiagnostics, PoolSolutionDumpsAndConsoleChecks)
     fleet.vrp.check_route_loads(overloaded);
     print_route_containers(overloaded);
     EXPECT_EQ("\nunfeasible load -\n0-1-", testing::internal::GetCapturedStdout());
+}
+
+// A stop requested before the search, or a limit already passed, ends the first local search
+// (fleet taking every client) at its first inter-route move: the result is the construction
+// with route 0 polished, then the final intra-route pass.
+TEST(SearchLimits, AStopOrAPassedLimitEndsTheFirstLocalSearchAtItsFirstMove)
+{
+    auto instance = [] {
+        std::mt19937 rng(5);
+        Instance made = random_instance(rng, 300);
+        made.containers = {Container{"van", 200, 300, 100.0, 1.0}};
+        return made;
+    };
+    for (const auto& [stop_first, max_time] : {std::pair{true, 1e9}, std::pair{false, 0.0}}) {
+        Instance searched = instance();
+        VRP search(&searched);
+        const std::atomic<bool> stop{stop_first};
+        search.stop_request = &stop;
+        search.check_instance();
+        const VRP::Solution result = search.multi_start_ils(max_time);
+        EXPECT_EQ(1, search.stats.restarts) << stop_first;
+
+        Instance replayed = instance();  // made after the search: the draws run in order
+        VRP replay(&replayed);
+        replay.check_instance();
+        VRP::Solution best, solution = replay.randomized_insertion();
+        int best_routes = 2147483647;
+        replay.add_empty_routes(solution);
+        replay.intra_route_search(solution, 0);
+        replay.remove_empty_routes(solution);
+        replay.keep_best(best, solution, best_routes);
+        for (unsigned r = 0; r < best.routes.size(); ++r) replay.intra_route_search(best, r);
+        EXPECT_EQ(route_clients(best), route_clients(result)) << stop_first;
+        EXPECT_EQ(best.total_cost, result.total_cost) << stop_first;
+    }
+}
+
+// Open routes get return legs of 0, which break the triangle inequality of any matrix; the
+// flag (read with a limited fleet) follows the matrix as given.
+TEST(SearchLimits, TriangularIsDecidedOnTheMatrixAsGivenForOpenRoutes)
+{
+    for (const char* s_prob_type : {"VRPTW", "OVRPTW"}) {
+        rapidjson::Document document = load_test_document("solomon_r101_25_one_vehicle.json");
+        document["input"]["meta_info"]["prob_type"].SetString(rapidjson::StringRef(s_prob_type));
+        Instance instance;
+        ASSERT_FALSE(InstanceReader(&instance, 0, document).failed());
+        VRP vrp(&instance);
+        vrp.check_instance();
+        ASSERT_FALSE(vrp.fleet_unlimited);
+        EXPECT_TRUE(vrp.triangular) << s_prob_type;
+        instance.Mdij[1][2] = instance.Mdij[1][3] + instance.Mdij[3][2] + 1.0;  // a shorter detour
+        EXPECT_FALSE(VRP(&instance).check_triangular_inequality()) << s_prob_type;
+    }
 }

@@ -294,6 +294,15 @@ private slots:
                  QString("Duplicate name|Database info|Instance sucessfully updated!"));
         QVERIFY(!again.isVisible());
         QCOMPARE(store->database->select_instance_by_id("Monday's run").at(0)[5], json_to_string(other));
+
+        // A number beyond the double range has no text: nothing half-written is stored.
+        const auto endless = string_to_json(R"({"input":{"meta_info":{"max_time":17.7e308}},"output":{}})");
+        SaveInstanceWindow third(store->database.get(), endless);
+        third.show();
+        set_text(third, "lnName", "endless");
+        click(third, "btnSave");
+        QCOMPARE(boxes.texts().last(), QString("The instance could not be saved on the database."));
+        QVERIFY(store->database->select_instance_by_id("endless").empty());
     }
 
     // The grids' number cells open at their whole value, the fraction dropped, within the editor's
