@@ -27,13 +27,28 @@ struct VisitEnds {
     double run_warp[2] = {0.0, 0.0};
 };
 
+// What any place of a route offers at best, so that one floor bounds the candidates at
+// every place of the route at once: the least distance between each client and any visit
+// of the route (both ways), the least head-plus-tail around a gap of 0, 1 or 2 clients and
+// the least run of 1 or 2 clients. Empty ranges give 0 (no candidate reads them); a NaN
+// gives minus infinity, which bounds nothing.
+struct RouteReach {
+    std::vector<double> v_to;    // entry x: least distance from client x to a visit
+    std::vector<double> v_from;  // entry x: least distance from a visit to client x
+    double gap_distance[3] = {0.0, 0.0, 0.0};
+    double gap_warp[3] = {0.0, 0.0, 0.0};
+    double run_distance[2] = {0.0, 0.0};
+    double run_warp[2] = {0.0, 0.0};
+};
+
 // VisitEnds of every visit of every route: one small record per piece end instead of
-// five table look-ups. Kept from scan to scan and rebuilt only for the routes whose
-// stamp changed, reusing their storage.
+// five table look-ups, and the route's reach. Kept from scan to scan and rebuilt only for
+// the routes whose stamp changed, reusing their storage.
 class RouteEnds {
 public:
     void refresh(const VRP& vrp, const VRP::Solution& solution);
     const VisitEnds* route(unsigned r) const { return v_routes[r].v_ends.data(); }
+    const RouteReach& reach(unsigned r) const { return v_routes[r].reach; }
     // Smallest client demand, zeros included (0 without clients), so that the quick pair
     // tests never refuse a pair holding a feasible candidate.
     long long smallest_demand(unsigned r) const { return v_routes[r].smallest; }
@@ -43,11 +58,14 @@ private:
         std::uint64_t stamp = 0;
         std::vector<VisitEnds> v_ends;
         long long smallest = 0;
+        RouteReach reach;
     };
     std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
 
     static void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
                         Figures& figures);
+    static void rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
+                              RouteReach& reach);
 };
 
 // Demand of `length` visits from `first` on.

@@ -1,6 +1,8 @@
 #include "piece_floors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace moves {
 
@@ -47,6 +49,65 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         for (unsigned p = 2; p + 1 < n; ++p) {
             figures.smallest = std::min<long long>(figures.smallest, figures.v_ends[p].demand);
         }
+    }
+    rebuild_reach(vrp, figures.v_ends, figures.reach);
+}
+
+namespace {
+// Keeps the least of the values seen; a NaN makes it minus infinity for good.
+void keep_least(double& least, double value)
+{
+    if (std::isnan(value)) {
+        least = -std::numeric_limits<double>::infinity();
+    } else if (value < least) {
+        least = value;
+    }
+}
+
+// The least of value(p) over p in [first, last]; 0 for an empty range.
+template <class Value>
+double least_over(unsigned first, unsigned last, Value value)
+{
+    if (first > last) {
+        return 0.0;
+    }
+    double least = std::numeric_limits<double>::infinity();
+    for (unsigned p = first; p <= last; ++p) {
+        keep_least(least, value(p));
+    }
+    return least;
+}
+}  // namespace
+
+void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
+                              RouteReach& reach)
+{
+    const unsigned clients = vrp.client_count();
+    const auto n = static_cast<unsigned>(v_ends.size());
+    const double far = std::numeric_limits<double>::infinity();
+    reach.v_to.assign(clients, far);
+    reach.v_from.assign(clients, far);
+    for (const VisitEnds& visit : v_ends) {
+        for (unsigned x = 0; x < clients; ++x) {
+            keep_least(reach.v_to[x], vrp.distance(x, visit.client));
+            keep_least(reach.v_from[x], vrp.distance(visit.client, x));
+        }
+    }
+    // A gap of g clients at place p: head up to p - 1, tail from p + g.
+    for (unsigned g = 0; g <= 2; ++g) {
+        const unsigned last = n >= g + 1 ? n - 1 - g : 0;
+        reach.gap_distance[g] = least_over(1, last, [&](unsigned p) {
+            return v_ends[p - 1].head_distance + v_ends[p + g].tail_distance;
+        });
+        reach.gap_warp[g] = least_over(
+            1, last, [&](unsigned p) { return v_ends[p - 1].head_warp + v_ends[p + g].tail_warp; });
+    }
+    for (unsigned length = 1; length <= 2; ++length) {
+        const unsigned last = n >= length + 1 ? n - 1 - length : 0;
+        reach.run_distance[length - 1] =
+            least_over(1, last, [&](unsigned p) { return v_ends[p].run_distance[length - 1]; });
+        reach.run_warp[length - 1] =
+            least_over(1, last, [&](unsigned p) { return v_ends[p].run_warp[length - 1]; });
     }
 }
 

@@ -8,6 +8,7 @@
 #include "scan_memory.h"
 
 #include <array>
+#include <cmath>
 
 namespace moves {
 
@@ -88,7 +89,38 @@ struct PairFloorData {
     double cost2;
     const VisitEnds* ends1;
     const VisitEnds* ends2;
+    const RouteReach& reach2;
+    bool rows_bounded;  // costs rise with distance and time warp, so row floors hold
 };
+
+// A floor of every candidate that moves the run at i, whatever r2's place: r2's pieces and
+// the legs to and from them at their least over all places (RouteReach). It is summed in
+// another order than the candidates' floors, so it is lowered by far more than any rounding.
+template <unsigned RUN1, unsigned RUN2>
+double row_floor_delta(const VRP& vrp, const PairFloorData& pair, unsigned i, double new1)
+{
+    const VisitEnds& first = pair.ends1[i];
+    const VisitEnds& last = pair.ends1[i + RUN1 - 1];
+    const RouteReach& reach = pair.reach2;
+    const double distance2 = (reach.gap_distance[RUN2] + first.run_distance[RUN1 - 1]) +
+                             (reach.v_from[first.client] + reach.v_to[last.client]);
+    const double warp2 = reach.gap_warp[RUN2] + first.run_warp[RUN1 - 1];
+    const double low2 = vrp.cost_of(pair.record2, distance2, warp2, true);
+    double low1 = new1;
+    if (RUN2 > 0) {
+        const VisitEnds& head = pair.ends1[i - 1];
+        const VisitEnds& tail = pair.ends1[i + RUN1];
+        const double distance1 =
+            (head.head_distance + tail.tail_distance) +
+            ((reach.v_to[head.client] + reach.run_distance[RUN2 - 1]) + reach.v_from[tail.client]);
+        const double warp1 = (head.head_warp + tail.tail_warp) + reach.run_warp[RUN2 - 1];
+        low1 = vrp.cost_of(pair.record1, distance1, warp1, true);
+    }
+    const double delta = price_two_routes(pair.penalty, low1, low2, pair.cost1, pair.cost2).delta;
+    const double scale = std::fabs(pair.penalty) + std::fabs(low1) + std::fabs(low2) +
+                         std::fabs(pair.cost1) + std::fabs(pair.cost2);
+    return delta - (1e-9 * scale + 1e-9);
+}
 
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
@@ -184,13 +216,21 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
                              route1.cost,
                              route2.cost,
                              ends.route(r1),
-                             ends.route(r2)};
+                             ends.route(r2),
+                             ends.reach(r2),
+                             vrp.container(route1.container).var_cost >= 0.0 &&
+                                 vrp.container(route2.container).var_cost >= 0.0 &&
+                                 vrp.time_warp_penalty >= 0.0};
     for (int i = 1; i <= last_i; ++i) {
         const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
         if (RUN2 == 0 && second.load + given >= second.capacity) {
             continue;
         }
         double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
+        if (pair.rows_bounded &&
+            !choice.may_take(row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
+            continue;
+        }
         for (int p = 1; p <= last_p; ++p) {
             if (RUN2 > 0) {
                 const long long taken = run_demand(pair.ends2, static_cast<unsigned>(p), RUN2);
