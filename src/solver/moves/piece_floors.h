@@ -62,10 +62,17 @@ private:
     };
     std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
 
-    static void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
-                        Figures& figures);
-    static void rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
-                              RouteReach& reach);
+    // Read once per problem: a NaN distance makes every reach bound nothing, and a
+    // symmetric matrix gives both ways of the reach from one pass along its rows.
+    unsigned matrix_side = 0;
+    bool matrix_has_nan = false;
+    bool matrix_symmetric = false;
+
+    void check_matrix(const VRP& vrp);
+    void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
+                 Figures& figures) const;
+    void rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
+                       RouteReach& reach) const;
 };
 
 // Demand of `length` visits from `first` on.

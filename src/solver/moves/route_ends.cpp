@@ -8,6 +8,9 @@ namespace moves {
 
 void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
 {
+    if (matrix_side != vrp.client_count()) {
+        check_matrix(vrp);
+    }
     const std::size_t routes = solution.routes.size();
     if (v_routes.size() < routes) {
         v_routes.resize(routes);
@@ -22,8 +25,21 @@ void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
     }
 }
 
+void RouteEnds::check_matrix(const VRP& vrp)
+{
+    matrix_side = vrp.client_count();
+    matrix_has_nan = false;
+    matrix_symmetric = true;
+    for (unsigned a = 0; a < matrix_side; ++a) {
+        for (unsigned b = 0; b < matrix_side; ++b) {
+            matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));
+            matrix_symmetric = matrix_symmetric && vrp.distance(a, b) == vrp.distance(b, a);
+        }
+    }
+}
+
 void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
-                        Figures& figures)
+                        Figures& figures) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
     const SquareTable& distance = solution.seg_distance[r];
@@ -80,17 +96,29 @@ double least_over(unsigned first, unsigned last, Value value)
 }  // namespace
 
 void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
-                              RouteReach& reach)
+                              RouteReach& reach) const
 {
     const unsigned clients = vrp.client_count();
     const auto n = static_cast<unsigned>(v_ends.size());
-    const double far = std::numeric_limits<double>::infinity();
-    reach.v_to.assign(clients, far);
-    reach.v_from.assign(clients, far);
-    for (const VisitEnds& visit : v_ends) {
-        for (unsigned x = 0; x < clients; ++x) {
-            keep_least(reach.v_to[x], vrp.distance(x, visit.client));
-            keep_least(reach.v_from[x], vrp.distance(visit.client, x));
+    if (matrix_has_nan) {
+        reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
+        reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
+    } else {
+        reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
+        for (const VisitEnds& visit : v_ends) {
+            for (unsigned x = 0; x < clients; ++x) {
+                reach.v_from[x] = std::min(reach.v_from[x], vrp.distance(visit.client, x));
+            }
+        }
+        if (matrix_symmetric) {
+            reach.v_to = reach.v_from;
+        } else {
+            reach.v_to.assign(clients, std::numeric_limits<double>::infinity());
+            for (unsigned x = 0; x < clients; ++x) {
+                for (const VisitEnds& visit : v_ends) {
+                    reach.v_to[x] = std::min(reach.v_to[x], vrp.distance(x, visit.client));
+                }
+            }
         }
     }
     // A gap of g clients at place p: head up to p - 1, tail from p + g.
