@@ -9,6 +9,8 @@
 
 #include "move_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -25,7 +27,37 @@ struct VisitEnds {
     double tail_warp = 0.0;
     double run_distance[2] = {0.0, 0.0};  // runs of one and two visits from here
     double run_warp[2] = {0.0, 0.0};
+    // Times the join warps read: the earliest end of the head (earliest start plus
+    // duration less time warp), the latest start of the tail, and per run its latest
+    // start and earliest end.
+    double head_finish = 0.0;
+    double tail_latest = 0.0;
+    double run_latest[2] = {0.0, 0.0};
+    double run_finish[2] = {0.0, 0.0};
 };
+
+// Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
+// join's exactly, and for the second the warp it would add after the run alone (the head
+// and run together never end earlier than the run alone).
+inline double join_warp_floor(const VRP& vrp, const VisitEnds& head, const VisitEnds& run,
+                              unsigned length, const VisitEnds& run_last, const VisitEnds& tail)
+{
+    const double into = (head.head_finish + vrp.travel(head.client, run.client)) -
+                        run.run_latest[length - 1];
+    const double out = (run.run_finish[length - 1] + vrp.travel(run_last.client, tail.client)) -
+                       tail.tail_latest;
+    return std::max(into, 0.0) + std::max(out, 0.0);
+}
+
+// A delta floor computed in another order than the candidates' prices, lowered by far more
+// than any rounding of either, so that one it proves hopeless is hopeless indeed.
+inline double lowered_for_rounding(double delta, double penalty, double low1, double low2,
+                                   double cost1, double cost2)
+{
+    const double scale = std::fabs(penalty) + std::fabs(low1) + std::fabs(low2) +
+                         std::fabs(cost1) + std::fabs(cost2);
+    return delta - (1e-9 * scale + 1e-9);
+}
 
 // What any place of a route offers at best, so that one floor bounds the candidates at
 // every place of the route at once: the least distance between each client and any visit

@@ -44,6 +44,12 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
     const SquareTable& distance = solution.seg_distance[r];
     const SquareTable& warp = solution.seg_time_warp[r];
+    const SquareTable& earliest = solution.seg_earliest[r];
+    const SquareTable& latest = solution.seg_latest[r];
+    const SquareTable& duration = solution.seg_duration[r];
+    const auto finish = [&](unsigned i, unsigned j) {
+        return earliest(i, j) + (duration(i, j) - warp(i, j));
+    };
     figures.v_ends.resize(n);
     for (unsigned p = 0; p < n; ++p) {
         VisitEnds& ends = figures.v_ends[p];
@@ -53,10 +59,14 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         ends.head_warp = warp(0, p);
         ends.tail_distance = distance(p, n - 1);
         ends.tail_warp = warp(p, n - 1);
+        ends.head_finish = finish(0, p);
+        ends.tail_latest = latest(p, n - 1);
         for (unsigned length = 1; length <= 2; ++length) {
             const bool inside = p + length <= n;
             ends.run_distance[length - 1] = inside ? distance(p, p + length - 1) : 0.0;
             ends.run_warp[length - 1] = inside ? warp(p, p + length - 1) : 0.0;
+            ends.run_latest[length - 1] = inside ? latest(p, p + length - 1) : 0.0;
+            ends.run_finish[length - 1] = inside ? finish(p, p + length - 1) : 0.0;
         }
     }
     figures.smallest = 0;

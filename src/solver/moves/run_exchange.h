@@ -117,9 +117,7 @@ double row_floor_delta(const VRP& vrp, const PairFloorData& pair, unsigned i, do
         low1 = vrp.cost_of(pair.record1, distance1, warp1, true);
     }
     const double delta = price_two_routes(pair.penalty, low1, low2, pair.cost1, pair.cost2).delta;
-    const double scale = std::fabs(pair.penalty) + std::fabs(low1) + std::fabs(low2) +
-                         std::fabs(pair.cost1) + std::fabs(pair.cost2);
-    return delta - (1e-9 * scale + 1e-9);
+    return lowered_for_rounding(delta, pair.penalty, low1, low2, pair.cost1, pair.cost2);
 }
 
 template <unsigned RUN1, unsigned RUN2, class Chooser>
@@ -128,20 +126,44 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
 {
     Floor floor;
     double floor1 = new1;
+    double floor1_distance = 0.0;
+    double floor1_warp = 0.0;
     if (RUN2 > 0) {
         if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
                             pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
         floor1 = floor_cost(vrp, pair.record1, floor);
+        floor1_distance = floor.distance;
+        floor1_warp = floor.time_warp;
     }
     if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
                         pair.ends2[m.p + RUN2], floor)) {
         return true;
     }
     const double floor2 = floor_cost(vrp, pair.record2, floor);
+    if (!choice.may_take(
+            price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta)) {
+        return false;
+    }
+    if (!pair.rows_bounded) {
+        return true;
+    }
+    // The same floors with the time warp their joins must add.
+    const VisitEnds* ends1 = pair.ends1;
+    const VisitEnds* ends2 = pair.ends2;
+    double low1 = floor1;
+    if (RUN2 > 0) {
+        const double warp1 = join_warp_floor(vrp, ends1[m.i - 1], ends2[m.p], RUN2,
+                                             ends2[m.p + RUN2 - 1], ends1[m.i + RUN1]);
+        low1 = vrp.cost_of(pair.record1, floor1_distance, floor1_warp + warp1, true);
+    }
+    const double warp2 = join_warp_floor(vrp, ends2[m.p - 1], ends1[m.i], RUN1,
+                                         ends1[m.i + RUN1 - 1], ends2[m.p + RUN2]);
+    const double low2 = vrp.cost_of(pair.record2, floor.distance, floor.time_warp + warp2, true);
+    const double delta = price_two_routes(pair.penalty, low1, low2, pair.cost1, pair.cost2).delta;
     return choice.may_take(
-        price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta);
+        lowered_for_rounding(delta, pair.penalty, low1, low2, pair.cost1, pair.cost2));
 }
 
 template <unsigned RUN1, unsigned RUN2>
