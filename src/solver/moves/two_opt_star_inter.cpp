@@ -5,6 +5,8 @@
 #include "piece_floors.h"
 #include "scan_memory.h"
 
+#include <cmath>
+
 using moves::Piece;
 using moves::TailExchange;
 
@@ -159,7 +161,40 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
     }
 }
 
-// Every split (i, j) of one route pair but (0, 0), in scan order.
+// Whether one floor may bound a whole row of splits: real vehicle types with one variable
+// cost, so that r2's head and tail cost the same whichever new route takes them, and costs
+// that rise with distance and time warp.
+bool tail_rows_bounded(const VRP& vrp, const TailPair& pair)
+{
+    return !vrp.is_dummy(pair.c1) && !vrp.is_dummy(pair.c2) &&
+           pair.record1.var_cost == pair.record2.var_cost && pair.record1.var_cost >= 0.0 &&
+           vrp.time_warp_penalty >= 0.0;
+}
+
+// A floor of every split (i, j) of a row whose two new routes both serve clients, with
+// either vehicle-type assignment: r2's head up to j and tail after it together are at least
+// its least head-plus-tail, the legs into and out of r2 at least its reach. It is summed in
+// another order than the candidates' floors, so it is lowered by far more than any rounding.
+double tail_row_floor(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                      unsigned i)
+{
+    const moves::VisitEnds& head = ends.route(pair.r1)[i];
+    const moves::VisitEnds& tail = ends.route(pair.r1)[i + 1];
+    const moves::RouteReach& reach = ends.reach(pair.r2);
+    const double distance =
+        (head.head_distance + tail.tail_distance) +
+        (reach.gap_distance[0] + (reach.v_to[head.client] + reach.v_from[tail.client]));
+    const double warp = (head.head_warp + tail.tail_warp) + reach.gap_warp[0];
+    const double low = ((pair.record1.fixed_cost + pair.record2.fixed_cost) +
+                        pair.record1.var_cost * distance) +
+                       vrp.time_warp_penalty * warp;
+    const double penalty = -std::fabs(pair.record1.penalty - pair.record2.penalty);
+    const double delta = moves::price_two_routes(penalty, low, 0.0, pair.cost1, pair.cost2).delta;
+    return moves::lowered_for_rounding(delta, penalty, low, 0.0, pair.cost1, pair.cost2);
+}
+
+// Every split (i, j) of one route pair but (0, 0), in scan order. A row whose floor cannot
+// be taken is skipped (the first and last rows, where a new route may serve no client, never).
 template <class Chooser>
 void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::RouteEnds& ends,
                     unsigned r1, unsigned r2, Chooser& choice)
@@ -169,7 +204,12 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
     const unsigned n2 = pair.n2;
     const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
     const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
+    const bool rows_bounded = tail_rows_bounded(vrp, pair);
     for (unsigned i = 0; i + 2 <= n1; ++i) {
+        if (rows_bounded && i > 0 && i + 2 < n1 &&
+            !choice.may_take(tail_row_floor(vrp, pair, ends, i))) {
+            continue;
+        }
         for (unsigned j = 0; j + 2 <= n2; ++j) {
             if (i == 0 && j == 0) {
                 continue;
