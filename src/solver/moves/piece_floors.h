@@ -84,6 +84,9 @@ public:
     // Smallest client demand, zeros included (0 without clients), so that the quick pair
     // tests never refuse a pair holding a feasible candidate.
     long long smallest_demand(unsigned r) const { return v_routes[r].smallest; }
+    // Whether every time window opens no later than it closes: then no stretch of visits
+    // ends earlier for being driven after another, which join_warp_floor relies on.
+    bool windows_ordered() const { return ordered_windows; }
 
 private:
     struct Figures {
@@ -99,8 +102,9 @@ private:
     unsigned matrix_side = 0;
     bool matrix_has_nan = false;
     bool matrix_symmetric = false;
+    bool ordered_windows = false;
 
-    void check_matrix(const VRP& vrp);
+    void check_problem(const VRP& vrp);
     void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
                  Figures& figures) const;
     void rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,

@@ -9,7 +9,7 @@ namespace moves {
 void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
 {
     if (matrix_side != vrp.client_count()) {
-        check_matrix(vrp);
+        check_problem(vrp);
     }
     const std::size_t routes = solution.routes.size();
     if (v_routes.size() < routes) {
@@ -25,11 +25,15 @@ void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
     }
 }
 
-void RouteEnds::check_matrix(const VRP& vrp)
+void RouteEnds::check_problem(const VRP& vrp)
 {
     matrix_side = vrp.client_count();
     matrix_has_nan = false;
     matrix_symmetric = true;
+    ordered_windows = true;
+    for (unsigned c = 0; c < matrix_side; ++c) {
+        ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
+    }
     for (unsigned a = 0; a < matrix_side; ++a) {
         for (unsigned b = 0; b < matrix_side; ++b) {
             matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));

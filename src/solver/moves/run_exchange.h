@@ -91,6 +91,7 @@ struct PairFloorData {
     const VisitEnds* ends2;
     const RouteReach& reach2;
     bool rows_bounded;  // costs rise with distance and time warp, so row floors hold
+    bool joins_bounded;  // and the time windows are ordered, so join warp floors hold
 };
 
 // A floor of every candidate that moves the run at i, whatever r2's place: r2's pieces and
@@ -146,7 +147,7 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
             price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta)) {
         return false;
     }
-    if (!pair.rows_bounded) {
+    if (!pair.joins_bounded) {
         return true;
     }
     // The same floors with the time warp their joins must add.
@@ -232,6 +233,9 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     if (!pair_may_fit<RUN1, RUN2>(first, second)) {
         return;
     }
+    const bool rows_bounded = vrp.container(route1.container).var_cost >= 0.0 &&
+                              vrp.container(route2.container).var_cost >= 0.0 &&
+                              vrp.time_warp_penalty >= 0.0;
     const PairFloorData pair{vrp.container(route1.container),
                              vrp.container(route2.container),
                              run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
@@ -240,9 +244,8 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
                              ends.route(r1),
                              ends.route(r2),
                              ends.reach(r2),
-                             vrp.container(route1.container).var_cost >= 0.0 &&
-                                 vrp.container(route2.container).var_cost >= 0.0 &&
-                                 vrp.time_warp_penalty >= 0.0};
+                             rows_bounded,
+                             rows_bounded && ends.windows_ordered()};
     for (int i = 1; i <= last_i; ++i) {
         const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
         if (RUN2 == 0 && second.load + given >= second.capacity) {
