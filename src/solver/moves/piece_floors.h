@@ -9,6 +9,8 @@
 
 #include "move_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -25,29 +27,88 @@ struct VisitEnds {
     double tail_warp = 0.0;
     double run_distance[2] = {0.0, 0.0};  // runs of one and two visits from here
     double run_warp[2] = {0.0, 0.0};
+    // Times the join warps read: the earliest end of the head (earliest start plus
+    // duration less time warp), the latest start of the tail, and per run its latest
+    // start and earliest end.
+    double head_finish = 0.0;
+    double tail_latest = 0.0;
+    double run_latest[2] = {0.0, 0.0};
+    double run_finish[2] = {0.0, 0.0};
+};
+
+// Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
+// join's exactly, and for the second the warp it would add after the run alone (the head
+// and run together never end earlier than the run alone).
+inline double join_warp_floor(const VRP& vrp, const VisitEnds& head, const VisitEnds& run,
+                              unsigned length, const VisitEnds& run_last, const VisitEnds& tail)
+{
+    const double into = (head.head_finish + vrp.travel(head.client, run.client)) -
+                        run.run_latest[length - 1];
+    const double out = (run.run_finish[length - 1] + vrp.travel(run_last.client, tail.client)) -
+                       tail.tail_latest;
+    return std::max(into, 0.0) + std::max(out, 0.0);
+}
+
+// A delta floor computed in another order than the candidates' prices, lowered by far more
+// than any rounding of either, so that one it proves hopeless is hopeless indeed.
+inline double lowered_for_rounding(double delta, double penalty, double low1, double low2,
+                                   double cost1, double cost2)
+{
+    const double scale = std::fabs(penalty) + std::fabs(low1) + std::fabs(low2) +
+                         std::fabs(cost1) + std::fabs(cost2);
+    return delta - (1e-9 * scale + 1e-9);
+}
+
+// What any place of a route offers at best, so that one floor bounds the candidates at
+// every place of the route at once: the least distance between each client and any visit
+// of the route (both ways), the least head-plus-tail around a gap of 0, 1 or 2 clients and
+// the least run of 1 or 2 clients. Empty ranges give 0 (no candidate reads them); a NaN
+// gives minus infinity, which bounds nothing.
+struct RouteReach {
+    std::vector<double> v_to;    // entry x: least distance from client x to a visit
+    std::vector<double> v_from;  // entry x: least distance from a visit to client x
+    double gap_distance[3] = {0.0, 0.0, 0.0};
+    double gap_warp[3] = {0.0, 0.0, 0.0};
+    double run_distance[2] = {0.0, 0.0};
+    double run_warp[2] = {0.0, 0.0};
 };
 
 // VisitEnds of every visit of every route: one small record per piece end instead of
-// five table look-ups. Kept from scan to scan and rebuilt only for the routes whose
-// stamp changed, reusing their storage.
+// five table look-ups, and the route's reach. Kept from scan to scan and rebuilt only for
+// the routes whose stamp changed, reusing their storage.
 class RouteEnds {
 public:
     void refresh(const VRP& vrp, const VRP::Solution& solution);
     const VisitEnds* route(unsigned r) const { return v_routes[r].v_ends.data(); }
+    const RouteReach& reach(unsigned r) const { return v_routes[r].reach; }
     // Smallest client demand, zeros included (0 without clients), so that the quick pair
     // tests never refuse a pair holding a feasible candidate.
     long long smallest_demand(unsigned r) const { return v_routes[r].smallest; }
+    // Whether every time window opens no later than it closes: then no stretch of visits
+    // ends earlier for being driven after another, which join_warp_floor relies on.
+    bool windows_ordered() const { return ordered_windows; }
 
 private:
     struct Figures {
         std::uint64_t stamp = 0;
         std::vector<VisitEnds> v_ends;
         long long smallest = 0;
+        RouteReach reach;
     };
     std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
 
-    static void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
-                        Figures& figures);
+    // Read once per problem: a NaN distance makes every reach bound nothing, and a
+    // symmetric matrix gives both ways of the reach from one pass along its rows.
+    unsigned matrix_side = 0;
+    bool matrix_has_nan = false;
+    bool matrix_symmetric = false;
+    bool ordered_windows = false;
+
+    void check_problem(const VRP& vrp);
+    void rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
+                 Figures& figures) const;
+    void rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
+                       RouteReach& reach) const;
 };
 
 // Demand of `length` visits from `first` on.

@@ -1,11 +1,16 @@
 #include "piece_floors.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace moves {
 
 void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
 {
+    if (matrix_side != vrp.client_count()) {
+        check_problem(vrp);
+    }
     const std::size_t routes = solution.routes.size();
     if (v_routes.size() < routes) {
         v_routes.resize(routes);
@@ -20,12 +25,35 @@ void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
     }
 }
 
+void RouteEnds::check_problem(const VRP& vrp)
+{
+    matrix_side = vrp.client_count();
+    matrix_has_nan = false;
+    matrix_symmetric = true;
+    ordered_windows = true;
+    for (unsigned c = 0; c < matrix_side; ++c) {
+        ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
+    }
+    for (unsigned a = 0; a < matrix_side; ++a) {
+        for (unsigned b = 0; b < matrix_side; ++b) {
+            matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));
+            matrix_symmetric = matrix_symmetric && vrp.distance(a, b) == vrp.distance(b, a);
+        }
+    }
+}
+
 void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vrp,
-                        Figures& figures)
+                        Figures& figures) const
 {
     const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
     const SquareTable& distance = solution.seg_distance[r];
     const SquareTable& warp = solution.seg_time_warp[r];
+    const SquareTable& earliest = solution.seg_earliest[r];
+    const SquareTable& latest = solution.seg_latest[r];
+    const SquareTable& duration = solution.seg_duration[r];
+    const auto finish = [&](unsigned i, unsigned j) {
+        return earliest(i, j) + (duration(i, j) - warp(i, j));
+    };
     figures.v_ends.resize(n);
     for (unsigned p = 0; p < n; ++p) {
         VisitEnds& ends = figures.v_ends[p];
@@ -35,10 +63,14 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         ends.head_warp = warp(0, p);
         ends.tail_distance = distance(p, n - 1);
         ends.tail_warp = warp(p, n - 1);
+        ends.head_finish = finish(0, p);
+        ends.tail_latest = latest(p, n - 1);
         for (unsigned length = 1; length <= 2; ++length) {
             const bool inside = p + length <= n;
             ends.run_distance[length - 1] = inside ? distance(p, p + length - 1) : 0.0;
             ends.run_warp[length - 1] = inside ? warp(p, p + length - 1) : 0.0;
+            ends.run_latest[length - 1] = inside ? latest(p, p + length - 1) : 0.0;
+            ends.run_finish[length - 1] = inside ? finish(p, p + length - 1) : 0.0;
         }
     }
     figures.smallest = 0;
@@ -47,6 +79,77 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         for (unsigned p = 2; p + 1 < n; ++p) {
             figures.smallest = std::min<long long>(figures.smallest, figures.v_ends[p].demand);
         }
+    }
+    rebuild_reach(vrp, figures.v_ends, figures.reach);
+}
+
+namespace {
+// Keeps the least of the values seen; a NaN makes it minus infinity for good.
+void keep_least(double& least, double value)
+{
+    if (std::isnan(value)) {
+        least = -std::numeric_limits<double>::infinity();
+    } else if (value < least) {
+        least = value;
+    }
+}
+
+// The least of value(p) over p in [first, last]; 0 for an empty range.
+template <class Value>
+double least_over(unsigned first, unsigned last, Value value)
+{
+    if (first > last) {
+        return 0.0;
+    }
+    double least = std::numeric_limits<double>::infinity();
+    for (unsigned p = first; p <= last; ++p) {
+        keep_least(least, value(p));
+    }
+    return least;
+}
+}  // namespace
+
+void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
+                              RouteReach& reach) const
+{
+    const unsigned clients = vrp.client_count();
+    const auto n = static_cast<unsigned>(v_ends.size());
+    if (matrix_has_nan) {
+        reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
+        reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
+    } else {
+        reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
+        for (const VisitEnds& visit : v_ends) {
+            for (unsigned x = 0; x < clients; ++x) {
+                reach.v_from[x] = std::min(reach.v_from[x], vrp.distance(visit.client, x));
+            }
+        }
+        if (matrix_symmetric) {
+            reach.v_to = reach.v_from;
+        } else {
+            reach.v_to.assign(clients, std::numeric_limits<double>::infinity());
+            for (unsigned x = 0; x < clients; ++x) {
+                for (const VisitEnds& visit : v_ends) {
+                    reach.v_to[x] = std::min(reach.v_to[x], vrp.distance(x, visit.client));
+                }
+            }
+        }
+    }
+    // A gap of g clients at place p: head up to p - 1, tail from p + g.
+    for (unsigned g = 0; g <= 2; ++g) {
+        const unsigned last = n >= g + 1 ? n - 1 - g : 0;
+        reach.gap_distance[g] = least_over(1, last, [&](unsigned p) {
+            return v_ends[p - 1].head_distance + v_ends[p + g].tail_distance;
+        });
+        reach.gap_warp[g] = least_over(
+            1, last, [&](unsigned p) { return v_ends[p - 1].head_warp + v_ends[p + g].tail_warp; });
+    }
+    for (unsigned length = 1; length <= 2; ++length) {
+        const unsigned last = n >= length + 1 ? n - 1 - length : 0;
+        reach.run_distance[length - 1] =
+            least_over(1, last, [&](unsigned p) { return v_ends[p].run_distance[length - 1]; });
+        reach.run_warp[length - 1] =
+            least_over(1, last, [&](unsigned p) { return v_ends[p].run_warp[length - 1]; });
     }
 }
 

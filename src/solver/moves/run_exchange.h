@@ -8,6 +8,7 @@
 #include "scan_memory.h"
 
 #include <array>
+#include <cmath>
 
 namespace moves {
 
@@ -88,7 +89,37 @@ struct PairFloorData {
     double cost2;
     const VisitEnds* ends1;
     const VisitEnds* ends2;
+    const RouteReach& reach2;
+    bool rows_bounded;  // costs rise with distance and time warp, so row floors hold
+    bool joins_bounded;  // and the time windows are ordered, so join warp floors hold
 };
+
+// A floor of every candidate that moves the run at i, whatever r2's place: r2's pieces and
+// the legs to and from them at their least over all places (RouteReach). It is summed in
+// another order than the candidates' floors, so it is lowered by far more than any rounding.
+template <unsigned RUN1, unsigned RUN2>
+double row_floor_delta(const VRP& vrp, const PairFloorData& pair, unsigned i, double new1)
+{
+    const VisitEnds& first = pair.ends1[i];
+    const VisitEnds& last = pair.ends1[i + RUN1 - 1];
+    const RouteReach& reach = pair.reach2;
+    const double distance2 = (reach.gap_distance[RUN2] + first.run_distance[RUN1 - 1]) +
+                             (reach.v_from[first.client] + reach.v_to[last.client]);
+    const double warp2 = reach.gap_warp[RUN2] + first.run_warp[RUN1 - 1];
+    const double low2 = vrp.cost_of(pair.record2, distance2, warp2, true);
+    double low1 = new1;
+    if (RUN2 > 0) {
+        const VisitEnds& head = pair.ends1[i - 1];
+        const VisitEnds& tail = pair.ends1[i + RUN1];
+        const double distance1 =
+            (head.head_distance + tail.tail_distance) +
+            ((reach.v_to[head.client] + reach.run_distance[RUN2 - 1]) + reach.v_from[tail.client]);
+        const double warp1 = (head.head_warp + tail.tail_warp) + reach.run_warp[RUN2 - 1];
+        low1 = vrp.cost_of(pair.record1, distance1, warp1, true);
+    }
+    const double delta = price_two_routes(pair.penalty, low1, low2, pair.cost1, pair.cost2).delta;
+    return lowered_for_rounding(delta, pair.penalty, low1, low2, pair.cost1, pair.cost2);
+}
 
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
@@ -96,20 +127,44 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
 {
     Floor floor;
     double floor1 = new1;
+    double floor1_distance = 0.0;
+    double floor1_warp = 0.0;
     if (RUN2 > 0) {
         if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
                             pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
         floor1 = floor_cost(vrp, pair.record1, floor);
+        floor1_distance = floor.distance;
+        floor1_warp = floor.time_warp;
     }
     if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
                         pair.ends2[m.p + RUN2], floor)) {
         return true;
     }
     const double floor2 = floor_cost(vrp, pair.record2, floor);
+    if (!choice.may_take(
+            price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta)) {
+        return false;
+    }
+    if (!pair.joins_bounded) {
+        return true;
+    }
+    // The same floors with the time warp their joins must add.
+    const VisitEnds* ends1 = pair.ends1;
+    const VisitEnds* ends2 = pair.ends2;
+    double low1 = floor1;
+    if (RUN2 > 0) {
+        const double warp1 = join_warp_floor(vrp, ends1[m.i - 1], ends2[m.p], RUN2,
+                                             ends2[m.p + RUN2 - 1], ends1[m.i + RUN1]);
+        low1 = vrp.cost_of(pair.record1, floor1_distance, floor1_warp + warp1, true);
+    }
+    const double warp2 = join_warp_floor(vrp, ends2[m.p - 1], ends1[m.i], RUN1,
+                                         ends1[m.i + RUN1 - 1], ends2[m.p + RUN2]);
+    const double low2 = vrp.cost_of(pair.record2, floor.distance, floor.time_warp + warp2, true);
+    const double delta = price_two_routes(pair.penalty, low1, low2, pair.cost1, pair.cost2).delta;
     return choice.may_take(
-        price_two_routes(pair.penalty, floor1, floor2, pair.cost1, pair.cost2).delta);
+        lowered_for_rounding(delta, pair.penalty, low1, low2, pair.cost1, pair.cost2));
 }
 
 template <unsigned RUN1, unsigned RUN2>
@@ -178,19 +233,29 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     if (!pair_may_fit<RUN1, RUN2>(first, second)) {
         return;
     }
+    const bool rows_bounded = vrp.container(route1.container).var_cost >= 0.0 &&
+                              vrp.container(route2.container).var_cost >= 0.0 &&
+                              vrp.time_warp_penalty >= 0.0;
     const PairFloorData pair{vrp.container(route1.container),
                              vrp.container(route2.container),
                              run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
                              route1.cost,
                              route2.cost,
                              ends.route(r1),
-                             ends.route(r2)};
+                             ends.route(r2),
+                             ends.reach(r2),
+                             rows_bounded,
+                             rows_bounded && ends.windows_ordered()};
     for (int i = 1; i <= last_i; ++i) {
         const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
         if (RUN2 == 0 && second.load + given >= second.capacity) {
             continue;
         }
         double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
+        if (pair.rows_bounded &&
+            !choice.may_take(row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
+            continue;
+        }
         for (int p = 1; p <= last_p; ++p) {
             if (RUN2 > 0) {
                 const long long taken = run_demand(pair.ends2, static_cast<unsigned>(p), RUN2);

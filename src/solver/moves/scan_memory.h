@@ -109,6 +109,7 @@ public:
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
     std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    std::vector<unsigned char> v_open_columns;  // tail exchanges: columns worth scanning
 
     // Before a scan: forgets everything when the vehicle types or the solver's weights
     // differ from what the findings were priced with (a caller may edit them between

@@ -5,6 +5,8 @@
 #include "piece_floors.h"
 #include "scan_memory.h"
 
+#include <cmath>
+
 using moves::Piece;
 using moves::TailExchange;
 
@@ -159,19 +161,64 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
     }
 }
 
-// Every split (i, j) of one route pair but (0, 0), in scan order.
+// Whether one floor may bound a whole row of splits: real vehicle types with one variable
+// cost, so that r2's head and tail cost the same whichever new route takes them, and costs
+// that rise with distance and time warp.
+bool tail_rows_bounded(const VRP& vrp, const TailPair& pair)
+{
+    return !vrp.is_dummy(pair.c1) && !vrp.is_dummy(pair.c2) &&
+           pair.record1.var_cost == pair.record2.var_cost && pair.record1.var_cost >= 0.0 &&
+           vrp.time_warp_penalty >= 0.0;
+}
+
+// A floor of every split of a row (one route's split fixed between head and tail) whose two
+// new routes both serve clients, with either vehicle-type assignment: the other route's head
+// and tail together are at least its least head-plus-tail, the legs into and out of it at
+// least its reach. It is summed in another order than the candidates' floors, so it is
+// lowered by far more than any rounding.
+double tail_row_floor(const VRP& vrp, const TailPair& pair, const moves::VisitEnds& head,
+                      const moves::VisitEnds& tail, const moves::RouteReach& other)
+{
+    const double distance =
+        (head.head_distance + tail.tail_distance) +
+        (other.gap_distance[0] + (other.v_to[head.client] + other.v_from[tail.client]));
+    const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
+    const double low = ((pair.record1.fixed_cost + pair.record2.fixed_cost) +
+                        pair.record1.var_cost * distance) +
+                       vrp.time_warp_penalty * warp;
+    const double penalty = -std::fabs(pair.record1.penalty - pair.record2.penalty);
+    const double delta = moves::price_two_routes(penalty, low, 0.0, pair.cost1, pair.cost2).delta;
+    return moves::lowered_for_rounding(delta, penalty, low, 0.0, pair.cost1, pair.cost2);
+}
+
+// Every split (i, j) of one route pair but (0, 0), in scan order. A row i or a column j
+// whose floor cannot be taken is skipped; the first and last of each, where a new route may
+// serve no client, never are. v_open: per column, whether it is scanned.
 template <class Chooser>
 void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::RouteEnds& ends,
-                    unsigned r1, unsigned r2, Chooser& choice)
+                    unsigned r1, unsigned r2, std::vector<unsigned char>& v_open,
+                    Chooser& choice)
 {
     const TailPair pair(vrp, solution, r1, r2);
     const unsigned n1 = pair.n1;
     const unsigned n2 = pair.n2;
     const std::vector<int>& v_cum1 = solution.cumulative_load[r1];
     const std::vector<int>& v_cum2 = solution.cumulative_load[r2];
+    const moves::VisitEnds* ends1 = ends.route(r1);
+    const moves::VisitEnds* ends2 = ends.route(r2);
+    const bool bounded = tail_rows_bounded(vrp, pair);
+    v_open.assign(n2, 1);
+    for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
+        v_open[j] = choice.may_take(
+            tail_row_floor(vrp, pair, ends2[j], ends2[j + 1], ends.reach(r1)));
+    }
     for (unsigned i = 0; i + 2 <= n1; ++i) {
+        if (bounded && i > 0 && i + 2 < n1 &&
+            !choice.may_take(tail_row_floor(vrp, pair, ends1[i], ends1[i + 1], ends.reach(r2)))) {
+            continue;
+        }
         for (unsigned j = 0; j + 2 <= n2; ++j) {
-            if (i == 0 && j == 0) {
+            if ((i == 0 && j == 0) || v_open[j] == 0) {
                 continue;
             }
             const long long load_a = static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
@@ -211,7 +258,8 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
             const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
             if (!finding.current(stamp1, stamp2)) {
                 moves::PairRecorder<TailExchange> recorder(finding.v_kept);
-                scan_tail_pair(*this, solution, memory.ends, r1, r2, recorder);
+                scan_tail_pair(*this, solution, memory.ends, r1, r2, memory.v_open_columns,
+                               recorder);
                 finding.stamp1 = stamp1;
                 finding.stamp2 = stamp2;
             }
