@@ -4,10 +4,12 @@
 
 #include "test_environment.h"
 #include "database.h"
+#include "geostub_process.h"
 #include "grid_operations.h"
 #include "json_document.h"
 #include "mainwindow.h"
 #include "message_box.h"
+#include "service_config.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -120,6 +122,28 @@ struct WindowFixture {
     MainWindowProbe probe;
     MessageRecorder messages;
 };
+
+// The loopback stand-in for a whole test program, with the pauses between requests skipped;
+// stopped, the services point at their public hosts again.
+inline bool start_stand_in(GeoStub& stub)
+{
+    Geoservices::set_pause_function([](std::chrono::milliseconds) {});
+    return stub.start();
+}
+inline void stop_stand_in(GeoStub& stub)
+{
+    Geoservices::set_pause_function(nullptr);
+    Geoservices::set_endpoints(Geoservices::default_endpoints());
+    stub.stop();
+}
+// A fresh window whose working folder holds the stand-in's certificate authority (for HTTPS).
+inline std::unique_ptr<WindowFixture> window_beside(const GeoStub& stub)
+{
+    point_services_at(stub);
+    auto fixture = std::make_unique<WindowFixture>();
+    const bool copied = QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem");
+    return copied ? std::move(fixture) : nullptr;
+}
 
 // One grid row from its cells; a QDateTime cell is stored as such, like the date editor.
 inline void set_row(QStandardItemModel& model, int row, const std::vector<QVariant>& v_cells)

@@ -9,22 +9,12 @@ class JobsRoadTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(stub.start());
-        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
-    }
-    void cleanupTestCase()
-    {
-        Geoservices::set_pause_function(nullptr);
-        Geoservices::set_endpoints(Geoservices::default_endpoints());
-        stub.stop();
-    }
+    void initTestCase() { QVERIFY(start_stand_in(stub)); }
+    void cleanupTestCase() { stop_stand_in(stub); }
     void init()
     {
-        point_services_at(stub);
-        f = std::make_unique<WindowFixture>();
-        QVERIFY(QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem"));  // for HTTPS
+        f = window_beside(stub);
+        QVERIFY(f);
     }
     void cleanup() { f.reset(); }
 
