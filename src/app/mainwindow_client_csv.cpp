@@ -14,17 +14,6 @@
 #include <QDir>
 #include <QStandardItemModel>
 
-namespace {
-
-// Accents leave the file name only: the folder is where the planner chose it.
-QString without_accents_in_name(const QString& s_path)
-{
-    const int name_start = s_path.lastIndexOf('/') + 1;
-    return s_path.left(name_start) + remove_accents(s_path.mid(name_start));
-}
-
-}  // namespace
-
 bool MainWindow::check_client_csv_header(const TextTable& vv_table)
 {
     return grid_csv_header_matches(vv_table, setting("language"));
@@ -101,6 +90,6 @@ void MainWindow::on_btnExportClientData_clicked()
     }
     write_chosen_file(
         this,
-        without_accents_in_name(save_file_dialog(this, tr("Save client grid data"), QString(), QString())),
+        remove_accents_from_file_name(save_file_dialog(this, tr("Save client grid data"), QString(), QString())),
         ".csv", [&vv_table](const std::string& s_path) { return try_write_csv(vv_table, s_path); });
 }
