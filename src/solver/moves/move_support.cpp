@@ -11,18 +11,32 @@ void begin_route_change(VRP::Solution& solution, unsigned r)
     solution.total_cost -= solution.routes[r].cost;
 }
 
+// The route's distance from its refreshed tables.
+static void store_distance(VRP::Solution& solution, unsigned r)
+{
+    Route& route = solution.routes[r];
+    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+}
+
 // Route r's tables, cost and distance afresh after its visits changed.
 static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     vrp.init_route_segments(solution, r);
     vrp.update_route_segments(solution, r);  // which sets the route's cost
-    Route& route = solution.routes[r];
-    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+    store_distance(solution, r);
 }
 
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     refresh_route(vrp, solution, r);
+    solution.total_cost += solution.routes[r].cost;
+}
+
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                      unsigned hi)
+{
+    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
+    store_distance(solution, r);
     solution.total_cost += solution.routes[r].cost;
 }
 

@@ -124,9 +124,12 @@ private:
     bool found_one = false;
 };
 
-// Route r before and after a rearrangement of its visits (intra-route appliers).
+// Route r before and after a change of its visits; the second ending serves
+// rearrangements that moved only the visits at positions lo..hi (intra-route appliers).
 void begin_route_change(VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                      unsigned hi);
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);

@@ -74,8 +74,9 @@ void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigne
     auto visits = solution.routes[r].visits.begin();
     if (c > a + 1) {
         std::rotate(visits + a, visits + a + 2, visits + c + 1);
+        moves::end_route_change(*this, solution, r, a, c);
     } else {
         std::rotate(visits + c + 1, visits + a, visits + a + 2);
+        moves::end_route_change(*this, solution, r, c + 1, a + 1);
     }
-    moves::end_route_change(*this, solution, r);
 }

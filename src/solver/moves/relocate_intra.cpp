@@ -67,8 +67,9 @@ void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsig
     auto visits = solution.routes[r].visits.begin();
     if (j < i) {
         std::rotate(visits + j + 1, visits + i, visits + i + 1);
+        moves::end_route_change(*this, solution, r, j + 1, i);
     } else {
         std::rotate(visits + i, visits + i + 1, visits + j + 1);
+        moves::end_route_change(*this, solution, r, i, j);
     }
-    moves::end_route_change(*this, solution, r);
 }

@@ -2,6 +2,7 @@
 
 #include "piece_floors.h"
 
+#include <algorithm>
 #include <utility>
 
 using moves::Piece;
@@ -50,5 +51,5 @@ void VRP::apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned 
 {
     moves::begin_route_change(solution, r);
     std::swap(solution.routes[r].visits[i], solution.routes[r].visits[j]);
-    moves::end_route_change(*this, solution, r);
+    moves::end_route_change(*this, solution, r, std::min(i, j), std::max(i, j));
 }

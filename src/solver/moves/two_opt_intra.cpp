@@ -57,7 +57,7 @@ void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsign
     moves::begin_route_change(solution, r);
     auto visits = solution.routes[r].visits.begin();
     std::reverse(visits + b, visits + c + 1);
-    moves::end_route_change(*this, solution, r);
+    moves::end_route_change(*this, solution, r, b, c);
 }
 
 VRP::Solution VRP::insertion_then_two_opt()
