@@ -13,7 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
+#include <vector>
 
 namespace moves {
 
@@ -27,12 +27,25 @@ template <std::size_t Added, std::size_t Removed>
 struct LegChange {
     std::array<LegEnds, Added> added;
     std::array<double, Removed> removed;  // their distances
+    // Stretches driven the other way: their distance then, and as they are now.
+    double reversed = 0.0;
+    double forward = 0.0;
 };
+
+// What the screen reads at one visit, copied out of the client records once per scan.
+struct ScreenVisit {
+    unsigned client;
+    double end;   // earliest end of the visit alone: window opening plus service
+    double late;  // window closing
+};
+
+// Storage for the copies, one per thread, kept from scan to scan so that no scan allocates.
+std::vector<ScreenVisit>& screen_visits();
 
 class DistanceScreen {
 public:
     DistanceScreen(const VRP& problem, const VRP::Solution& routes, unsigned route_index)
-        : vrp(problem), solution(routes), r(route_index)
+        : vrp(problem), solution(routes), r(route_index), v_visits(screen_visits())
     {
         const Route& route = solution.routes[r];
         const Container& record = vrp.container(route.container);
@@ -42,12 +55,16 @@ public:
         current_cost = route.cost;
         distance = solution.seg_distance[r](0, n - 1);
         ordered_windows = true;
+        v_visits.resize(n);
         for (unsigned p = 0; p < n; ++p) {
-            if (p + 1 < n) {
-                legs += std::fabs(leg(p, p + 1));
-            }
-            const Client& visited = vrp.client(client_at(solution, r, p));
+            const unsigned c = client_at(solution, r, p);
+            const Client& visited = vrp.client(c);
+            v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
+                                      static_cast<double>(visited.late_tw)};
             ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
+        }
+        for (unsigned p = 0; p + 1 < n; ++p) {
+            legs += std::fabs(leg(p, p + 1));
         }
         // Anything negative or not finite and the screen lets every candidate through.
         penalty = vrp.time_warp_penalty;
@@ -58,7 +75,7 @@ public:
     // Distance from the visit at position p to the one at position q.
     double leg(unsigned p, unsigned q) const
     {
-        return vrp.distance(client_at(solution, r, p), client_at(solution, r, q));
+        return vrp.distance(v_visits[p].client, v_visits[q].client);
     }
 
     template <std::size_t Added, std::size_t Removed, class Candidate>
@@ -67,23 +84,20 @@ public:
         if (!active) {
             return false;
         }
-        double added = 0.0;
-        double removed = 0.0;
-        double size = legs;
+        double added = change.reversed;
+        double removed = change.forward;
+        double size = (legs + std::fabs(change.reversed)) + std::fabs(change.forward);
         double warp = 0.0;
         double times = 0.0;  // magnitude of the times the warps come from
         for (const LegEnds& ends : change.added) {
-            const unsigned from = client_at(solution, r, ends.from);
-            const unsigned to = client_at(solution, r, ends.to);
-            const VRP::Leg& between = vrp.leg(from, to);
+            const ScreenVisit& before = v_visits[ends.from];
+            const ScreenVisit& after = v_visits[ends.to];
+            const VRP::Leg& between = vrp.leg(before.client, after.client);
             added += between.distance;
             size += std::fabs(between.distance);
             if (ordered_windows) {
-                const Client& before = vrp.client(from);
-                const Client& after = vrp.client(to);
-                const double end = static_cast<double>(before.early_tw) + before.service_time;
-                warp += std::max((end + between.travel) - after.late_tw, 0.0);
-                times += (std::fabs(end) + std::fabs(between.travel)) + std::abs(after.late_tw);
+                warp += std::max((before.end + between.travel) - after.late, 0.0);
+                times += (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
             }
         }
         for (double d : change.removed) {
@@ -103,6 +117,7 @@ private:
     const VRP& vrp;
     const VRP::Solution& solution;
     unsigned r;
+    std::vector<ScreenVisit>& v_visits;
     double fixed_cost = 0.0;
     double var_cost = 0.0;
     double current_cost = 0.0;
