@@ -133,6 +133,10 @@ void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsig
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
+// The same after a trade that kept both routes' lengths and changed only the visits at
+// positions lo1..hi1 of r1 and lo2..hi2 of r2.
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
+                          unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2);
 
 // Puts the visits [pos_b, pos_b + len_b) of b in place of [pos_a, pos_a + len_a) of a and
 // the other way round; a run may be empty (then the other run is inserted at its place).
