@@ -5,6 +5,7 @@
 
 #include "solver_utils.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -157,6 +158,37 @@ void VRP::update_route_segments(Solution& solution, unsigned r) const
             solution.set_segment(r, a, b, join_stored_segments(solution, r, a, b - 1, r, b, b));
             const unsigned p = n - 1 - a;
             const unsigned q = p - s;
+            solution.set_segment(r, p, q, join_stored_segments(solution, r, p, q + 1, r, q, q));
+        }
+    }
+    solution.routes[r].cost = route_cost(solution, r);
+    store_loads(solution, r, data);
+    stamp_route(solution, r);
+}
+
+void VRP::update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const
+{
+    // Same length, visits outside lo..hi unmoved: an entry whose stretch misses lo..hi keeps
+    // its value, the others are refolded in the order update_route_segments folds them, so
+    // every entry comes out the same double.
+    const Route& route = solution.routes[r];
+    const unsigned n = static_cast<unsigned>(route.visits.size());
+    for (unsigned p = lo; p <= hi; ++p) {
+        const Client& visited = client(static_cast<unsigned>(route.visits[p].client));
+        Segment alone;
+        alone.duration = visited.service_time;
+        alone.earliest = visited.early_tw;
+        alone.latest = visited.late_tw;
+        solution.set_segment(r, p, p, alone);
+    }
+    const LoadData data = scan_loads(*this, route, solution.cumulative_load[r]);
+    for (unsigned a = 0; a <= hi; ++a) {
+        for (unsigned b = std::max(a + 1, lo); b < n; ++b) {
+            solution.set_segment(r, a, b, join_stored_segments(solution, r, a, b - 1, r, b, b));
+        }
+    }
+    for (unsigned p = lo; p < n; ++p) {
+        for (unsigned q = std::min(p, hi + 1); q-- > 0;) {
             solution.set_segment(r, p, q, join_stored_segments(solution, r, p, q + 1, r, q, q));
         }
     }

@@ -188,6 +188,8 @@ public:
                                   double& C) const;
     void init_route_segments(Solution& solution, unsigned r) const;
     void update_route_segments(Solution& solution, unsigned r) const;
+    // After a rearrangement within route r that moved only the visits at positions lo..hi.
+    void update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const;
     void rebuild_route_data(Solution& solution) const;
     void update_route_costs(Solution& solution) const;
     double route_cost(const Solution& solution, unsigned r) const;

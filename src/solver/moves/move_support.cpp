@@ -11,18 +11,32 @@ void begin_route_change(VRP::Solution& solution, unsigned r)
     solution.total_cost -= solution.routes[r].cost;
 }
 
+// The route's distance from its refreshed tables.
+static void store_distance(VRP::Solution& solution, unsigned r)
+{
+    Route& route = solution.routes[r];
+    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+}
+
 // Route r's tables, cost and distance afresh after its visits changed.
 static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     vrp.init_route_segments(solution, r);
     vrp.update_route_segments(solution, r);  // which sets the route's cost
-    Route& route = solution.routes[r];
-    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+    store_distance(solution, r);
 }
 
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     refresh_route(vrp, solution, r);
+    solution.total_cost += solution.routes[r].cost;
+}
+
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                      unsigned hi)
+{
+    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
+    store_distance(solution, r);
     solution.total_cost += solution.routes[r].cost;
 }
 
@@ -32,15 +46,31 @@ void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
     solution.total_cost -= solution.routes[r1].cost;
 }
 
-void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2)
+// The two routes' loads and the total cost, once their tables are refreshed.
+static void finish_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
 {
-    refresh_route(vrp, solution, r1);
-    refresh_route(vrp, solution, r2);
     // Moves between routes also move load.
     solution.routes[r1].load = solution.route_load[r1];
     solution.routes[r2].load = solution.route_load[r2];
     solution.total_cost += solution.routes[r2].cost;
     solution.total_cost += solution.routes[r1].cost;
+}
+
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2)
+{
+    refresh_route(vrp, solution, r1);
+    refresh_route(vrp, solution, r2);
+    finish_two_route_change(solution, r1, r2);
+}
+
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
+                          unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2)
+{
+    vrp.update_route_window(solution, r1, lo1, hi1);
+    store_distance(solution, r1);
+    vrp.update_route_window(solution, r2, lo2, hi2);
+    store_distance(solution, r2);
+    finish_two_route_change(solution, r1, r2);
 }
 
 void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,

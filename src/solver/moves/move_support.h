@@ -124,12 +124,19 @@ private:
     bool found_one = false;
 };
 
-// Route r before and after a rearrangement of its visits (intra-route appliers).
+// Route r before and after a change of its visits; the second ending serves
+// rearrangements that moved only the visits at positions lo..hi (intra-route appliers).
 void begin_route_change(VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
+void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                      unsigned hi);
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
+// The same after a trade that kept both routes' lengths and changed only the visits at
+// positions lo1..hi1 of r1 and lo2..hi2 of r2.
+void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
+                          unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2);
 
 // Puts the visits [pos_b, pos_b + len_b) of b in place of [pos_a, pos_a + len_a) of a and
 // the other way round; a run may be empty (then the other run is inserted at its place).

@@ -1,5 +1,6 @@
 // Moves two consecutive clients, kept in their order, to another place in the route.
 
+#include "distance_screen.h"
 #include "piece_floors.h"
 
 #include <algorithm>
@@ -50,9 +51,19 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
         return false;
     }
     moves::Choice<PairMove> choice;
+    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned a = 1; a <= n - 3; ++a) {
+        const double into = screen.leg(a - 1, a);
+        const double out = screen.leg(a + 1, a + 2);
         for (unsigned c = 1; c <= n - 2; ++c) {
             if (c + 1 == a || c == a || c == a + 1) {
+                continue;
+            }
+            // Either way the pair leaves its place and goes between c and c + 1.
+            const moves::LegChange<3, 3> change{
+                {{{a - 1, a + 2}, {c, a}, {a + 1, c + 1}}},
+                {into, out, screen.leg(c, c + 1)}};
+            if (screen.hopeless(change, choice)) {
                 continue;
             }
             // The pair goes after c: later in the route, or earlier.
@@ -74,8 +85,9 @@ void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigne
     auto visits = solution.routes[r].visits.begin();
     if (c > a + 1) {
         std::rotate(visits + a, visits + a + 2, visits + c + 1);
+        moves::end_route_change(*this, solution, r, a, c);
     } else {
         std::rotate(visits + c + 1, visits + a, visits + a + 2);
+        moves::end_route_change(*this, solution, r, c + 1, a + 1);
     }
-    moves::end_route_change(*this, solution, r);
 }

@@ -176,19 +176,26 @@ inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEn
 }
 
 // Floor of any pieces read straight from the segment tables, for the intra-route moves,
-// whose pieces all come from one route. False where the first join would meet the depot
-// with itself.
+// whose pieces all come from one route: the first join as the candidate's price makes it
+// (so its warp counts in full), then the later pieces as above. False where the first join
+// would meet the depot with itself.
 inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const PieceList& pieces,
                             Floor& floor)
 {
     const Piece* piece = pieces.begin();
-    if (client_at(solution, piece->route, piece->last) ==
-        client_at(solution, piece[1].route, piece[1].first)) {
+    const unsigned u = client_at(solution, piece->route, piece->last);
+    const unsigned w = client_at(solution, piece[1].route, piece[1].first);
+    if (u == w) {
         return false;
     }
-    floor.distance = solution.seg_distance[piece->route](piece->first, piece->last);
-    floor.time_warp = solution.seg_time_warp[piece->route](piece->first, piece->last);
-    for (++piece; piece != pieces.end(); ++piece) {
+    const VRP::Leg& between = vrp.leg(u, w);
+    const Segment first =
+        join_segments(solution.segment(piece->route, piece->first, piece->last),
+                      solution.segment(piece[1].route, piece[1].first, piece[1].last),
+                      between.travel, between.distance);
+    floor.distance = first.distance;
+    floor.time_warp = first.time_warp;
+    for (piece += 2; piece != pieces.end(); ++piece) {
         const Piece& before = *(piece - 1);
         const double leg = vrp.distance(client_at(solution, before.route, before.last),
                                         client_at(solution, piece->route, piece->first));

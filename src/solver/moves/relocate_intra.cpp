@@ -1,5 +1,6 @@
 // Moves one client to another place in its route.
 
+#include "distance_screen.h"
 #include "piece_floors.h"
 
 #include <algorithm>
@@ -45,15 +46,27 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
         return false;
     }
     moves::Choice<Relocation> choice;
+    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned i = 1; i <= n - 2; ++i) {
+        const double out_before = screen.leg(i - 1, i);
+        const double out_after = screen.leg(i, i + 1);
+        // The legs the client's new place adds and removes, around the visit now at j.
+        const auto change = [&](unsigned j) {
+            return moves::LegChange<3, 3>{{{{i - 1, i + 1}, {j, i}, {i, j + 1}}},
+                                          {out_before, out_after, screen.leg(j, j + 1)}};
+        };
         // Places before the client, then after it; j = i - 1 and j = i change nothing.
         for (unsigned j = 0; j + 2 <= i; ++j) {
-            moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j), {i, j},
-                               choice);
+            if (!screen.hopeless(change(j), choice)) {
+                moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j),
+                                   {i, j}, choice);
+            }
         }
         for (unsigned j = i + 1; j <= n - 2; ++j) {
-            moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j), {i, j},
-                               choice);
+            if (!screen.hopeless(change(j), choice)) {
+                moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j),
+                                   {i, j}, choice);
+            }
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Relocation& chosen) {
@@ -67,8 +80,9 @@ void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsig
     auto visits = solution.routes[r].visits.begin();
     if (j < i) {
         std::rotate(visits + j + 1, visits + i, visits + i + 1);
+        moves::end_route_change(*this, solution, r, j + 1, i);
     } else {
         std::rotate(visits + i, visits + i + 1, visits + j + 1);
+        moves::end_route_change(*this, solution, r, i, j);
     }
-    moves::end_route_change(*this, solution, r);
 }

@@ -179,7 +179,11 @@ void apply_run_exchange(const VRP& vrp, VRP::Solution& solution, const RunExchan
 {
     begin_two_route_change(solution, m.r1, m.r2);
     exchange_runs(solution.routes[m.r1], m.i, RUN1, solution.routes[m.r2], m.p, RUN2);
-    end_two_route_change(vrp, solution, m.r1, m.r2);
+    if constexpr (RUN1 == RUN2 && RUN1 > 0) {
+        end_two_route_change(vrp, solution, m.r1, m.i, m.i + RUN1 - 1, m.r2, m.p, m.p + RUN2 - 1);
+    } else {
+        end_two_route_change(vrp, solution, m.r1, m.r2);
+    }
 }
 
 // Last start of a run of `length` clients: the last two clients never form a pair.

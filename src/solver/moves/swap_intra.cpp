@@ -1,7 +1,9 @@
 // Exchanges two clients of a route.
 
+#include "distance_screen.h"
 #include "piece_floors.h"
 
+#include <algorithm>
 #include <utility>
 
 using moves::Piece;
@@ -35,10 +37,27 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
         return false;
     }
     moves::Choice<Exchange> choice;
+    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned i = 1; i <= n - 3; ++i) {
-        for (unsigned j = i + 1; j <= n - 2; ++j) {
-            moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, j), {i, j},
-                               choice);
+        // Neighbours trade the leg between them for its reverse; others trade all four.
+        const bool hopeless =
+            screen.hopeless(moves::LegChange<3, 3>{{{{i - 1, i + 1}, {i + 1, i}, {i, i + 2}}},
+                                                   {screen.leg(i - 1, i), screen.leg(i, i + 1),
+                                                    screen.leg(i + 1, i + 2)}},
+                            choice);
+        if (!hopeless) {
+            moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, i + 1),
+                               {i, i + 1}, choice);
+        }
+        for (unsigned j = i + 2; j <= n - 2; ++j) {
+            const moves::LegChange<4, 4> change{
+                {{{i - 1, j}, {j, i + 1}, {j - 1, i}, {i, j + 1}}},
+                {screen.leg(i - 1, i), screen.leg(i, i + 1), screen.leg(j - 1, j),
+                 screen.leg(j, j + 1)}};
+            if (!screen.hopeless(change, choice)) {
+                moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, j),
+                                   {i, j}, choice);
+            }
         }
     }
     return moves::take_intra_choice(solution, route, choice, [&](const Exchange& chosen) {
@@ -50,5 +69,5 @@ void VRP::apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned 
 {
     moves::begin_route_change(solution, r);
     std::swap(solution.routes[r].visits[i], solution.routes[r].visits[j]);
-    moves::end_route_change(*this, solution, r);
+    moves::end_route_change(*this, solution, r, std::min(i, j), std::max(i, j));
 }

@@ -1,5 +1,6 @@
 // Reverses a run of at least two consecutive clients of a route.
 
+#include "distance_screen.h"
 #include "piece_floors.h"
 
 #include <algorithm>
@@ -36,10 +37,22 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<int>(solution.routes[route].visits.size());
     moves::Choice<Reversal> choice;
-    // Compared as signed ints: short routes give no candidate.
+    if (n < 4) {
+        return false;  // no candidate
+    }
+    const moves::DistanceScreen screen(*this, solution, route);
+    const SquareTable& distance = solution.seg_distance[route];
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
+        const double into = screen.leg(first, first + 1);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
+            const moves::LegChange<2, 2> change{{{{first, c}, {first + 1, c + 1}}},
+                                                {into, screen.leg(c, c + 1)},
+                                                distance(c, first + 1),
+                                                distance(first + 1, c)};
+            if (screen.hopeless(change, choice)) {
+                continue;
+            }
             const moves::PieceList pieces =
                 reversal_pieces(route, static_cast<unsigned>(n), first, first + 1, c);
             moves::offer_intra(*this, solution, route, pieces, {first, first + 1, c, c + 1},
@@ -57,7 +70,7 @@ void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsign
     moves::begin_route_change(solution, r);
     auto visits = solution.routes[r].visits.begin();
     std::reverse(visits + b, visits + c + 1);
-    moves::end_route_change(*this, solution, r);
+    moves::end_route_change(*this, solution, r, b, c);
 }
 
 VRP::Solution VRP::insertion_then_two_opt()

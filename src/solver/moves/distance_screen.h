@@ -1,0 +1,131 @@
+#pragma once
+// A quick test of intra-route candidates from the legs they add and remove, before any
+// segment table is read. A candidate's new distance is the route's distance plus the legs
+// it adds less the legs it removes. Each added leg is a join of the candidate's pieces, and
+// when every window opens no later than it closes a stretch never ends before its last
+// visit's earliest end, so that join warps at least by how late the leg reaches its
+// target after that end. With costs that grow with distance and warp, the candidate costs
+// at least the new distance and the sum of those warps. The sums are taken in another
+// order than the candidate's price, so the bound is lowered by far more than the rounding
+// of either: a candidate it proves hopeless is hopeless indeed.
+
+#include "move_support.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace moves {
+
+// A leg between the visits at two positions of the route.
+struct LegEnds {
+    unsigned from;
+    unsigned to;
+};
+
+template <std::size_t Added, std::size_t Removed>
+struct LegChange {
+    std::array<LegEnds, Added> added;
+    std::array<double, Removed> removed;  // their distances
+    // Stretches driven the other way: their distance then, and as they are now.
+    double reversed = 0.0;
+    double forward = 0.0;
+};
+
+// What the screen reads at one visit, copied out of the client records once per scan.
+struct ScreenVisit {
+    unsigned client;
+    double end;   // earliest end of the visit alone: window opening plus service
+    double late;  // window closing
+};
+
+// Storage for the copies, one per thread, kept from scan to scan so that no scan allocates.
+std::vector<ScreenVisit>& screen_visits();
+
+class DistanceScreen {
+public:
+    DistanceScreen(const VRP& problem, const VRP::Solution& routes, unsigned route_index)
+        : vrp(problem), solution(routes), r(route_index), v_visits(screen_visits())
+    {
+        const Route& route = solution.routes[r];
+        const Container& record = vrp.container(route.container);
+        const auto n = static_cast<unsigned>(route.visits.size());
+        fixed_cost = record.fixed_cost;
+        var_cost = record.var_cost;
+        current_cost = route.cost;
+        distance = solution.seg_distance[r](0, n - 1);
+        ordered_windows = true;
+        v_visits.resize(n);
+        for (unsigned p = 0; p < n; ++p) {
+            const unsigned c = client_at(solution, r, p);
+            const Client& visited = vrp.client(c);
+            v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
+                                      static_cast<double>(visited.late_tw)};
+            ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
+        }
+        for (unsigned p = 0; p + 1 < n; ++p) {
+            legs += std::fabs(leg(p, p + 1));
+        }
+        // Anything negative or not finite and the screen lets every candidate through.
+        penalty = vrp.time_warp_penalty;
+        active = var_cost >= 0.0 && penalty >= 0.0 &&
+                 std::isfinite(fixed_cost + var_cost + current_cost + distance + legs);
+    }
+
+    // Distance from the visit at position p to the one at position q.
+    double leg(unsigned p, unsigned q) const
+    {
+        return vrp.distance(v_visits[p].client, v_visits[q].client);
+    }
+
+    template <std::size_t Added, std::size_t Removed, class Candidate>
+    bool hopeless(const LegChange<Added, Removed>& change, const Choice<Candidate>& choice) const
+    {
+        if (!active) {
+            return false;
+        }
+        double added = change.reversed;
+        double removed = change.forward;
+        double size = (legs + std::fabs(change.reversed)) + std::fabs(change.forward);
+        double warp = 0.0;
+        double times = 0.0;  // magnitude of the times the warps come from
+        for (const LegEnds& ends : change.added) {
+            const ScreenVisit& before = v_visits[ends.from];
+            const ScreenVisit& after = v_visits[ends.to];
+            const VRP::Leg& between = vrp.leg(before.client, after.client);
+            added += between.distance;
+            size += std::fabs(between.distance);
+            if (ordered_windows) {
+                warp += std::max((before.end + between.travel) - after.late, 0.0);
+                times += (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
+            }
+        }
+        for (double d : change.removed) {
+            removed += d;
+            size += std::fabs(d);
+        }
+        const double low =
+            ((fixed_cost + var_cost * (distance + (added - removed))) + penalty * warp) -
+            current_cost;
+        const double margin = 1e-9 * (std::fabs(fixed_cost) + var_cost * size + penalty * times +
+                                      std::fabs(current_cost)) +
+                              1e-9;
+        return !choice.may_take(low - margin);  // a NaN bound may take anything
+    }
+
+private:
+    const VRP& vrp;
+    const VRP::Solution& solution;
+    unsigned r;
+    std::vector<ScreenVisit>& v_visits;
+    double fixed_cost = 0.0;
+    double var_cost = 0.0;
+    double current_cost = 0.0;
+    double distance = 0.0;
+    double penalty = 0.0;
+    double legs = 0.0;  // the route's legs, summed as magnitudes
+    bool ordered_windows = false;
+    bool active = false;
+};
+
+}  // namespace moves
