@@ -33,7 +33,7 @@ Usage:
   --list-only  print the drawn mutants and stop
 
 Example, the same draw on another worktree (only tests/ differ):
-  python3 tools/mutation_sampler.py --tree /work/wt-X --seed 1 --count 250 --jobs 4 \\
+  python3 tools/mutation_sampler.py --tree ../other-worktree --seed 1 --count 250 --jobs 4 \\
       --out bench/results/DATE_mutation_after.txt
 
 Mutant numbers (M001...) follow from src/ and the seed alone, so two runs compare mutant by
