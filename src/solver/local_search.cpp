@@ -97,7 +97,8 @@ void inter_route_search(VRP& vrp, VRP::Solution& solution, bool restart_on_succe
 
 bool VRP::search_interrupted() const
 {
-    return stop_requested() || (search_limit != nullptr && search_limit->passed());
+    // The limit asks for a stop request itself.
+    return search_limit != nullptr ? search_limit->passed() : stop_requested();
 }
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_local_search_routines()

@@ -122,6 +122,17 @@ static LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>&
     return data;
 }
 
+// The stretch of the visit at position p alone: its service in its window, no travel.
+static Segment visit_alone(const VRP& vrp, const Route& route, unsigned p)
+{
+    const Client& visited = vrp.client(static_cast<unsigned>(route.visits[p].client));
+    Segment alone;
+    alone.duration = visited.service_time;
+    alone.earliest = visited.early_tw;
+    alone.latest = visited.late_tw;
+    return alone;
+}
+
 static void store_loads(VRP::Solution& solution, unsigned r, const LoadData& data)
 {
     solution.route_load[r] = data.load;
@@ -139,10 +150,7 @@ void VRP::init_route_segments(Solution& solution, unsigned r) const
     solution.seg_time_warp[r].reset(n);
     solution.seg_distance[r].reset(n);
     for (unsigned p = 0; p < n; ++p) {
-        const Client& visited = client(static_cast<unsigned>(route.visits[p].client));
-        solution.seg_duration[r](p, p) = visited.service_time;
-        solution.seg_earliest[r](p, p) = visited.early_tw;
-        solution.seg_latest[r](p, p) = visited.late_tw;
+        solution.set_segment(r, p, p, visit_alone(*this, route, p));
     }
     store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
     stamp_route(solution, r);
@@ -174,12 +182,7 @@ void VRP::update_route_window(Solution& solution, unsigned r, unsigned lo, unsig
     const Route& route = solution.routes[r];
     const unsigned n = static_cast<unsigned>(route.visits.size());
     for (unsigned p = lo; p <= hi; ++p) {
-        const Client& visited = client(static_cast<unsigned>(route.visits[p].client));
-        Segment alone;
-        alone.duration = visited.service_time;
-        alone.earliest = visited.early_tw;
-        alone.latest = visited.late_tw;
-        solution.set_segment(r, p, p, alone);
+        solution.set_segment(r, p, p, visit_alone(*this, route, p));
     }
     const LoadData data = scan_loads(*this, route, solution.cumulative_load[r]);
     for (unsigned a = 0; a <= hi; ++a) {

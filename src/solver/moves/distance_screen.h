@@ -44,8 +44,8 @@ std::vector<ScreenVisit>& screen_visits();
 
 class DistanceScreen {
 public:
-    DistanceScreen(const VRP& problem, const VRP::Solution& routes, unsigned route_index)
-        : vrp(problem), solution(routes), r(route_index), v_visits(screen_visits())
+    DistanceScreen(const VRP& problem, const VRP::Solution& solution, unsigned r)
+        : vrp(problem), v_visits(screen_visits())
     {
         const Route& route = solution.routes[r];
         const Container& record = vrp.container(route.container);
@@ -115,8 +115,6 @@ public:
 
 private:
     const VRP& vrp;
-    const VRP::Solution& solution;
-    unsigned r;
     std::vector<ScreenVisit>& v_visits;
     double fixed_cost = 0.0;
     double var_cost = 0.0;

@@ -26,6 +26,15 @@ static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
     store_distance(solution, r);
 }
 
+// The same after a rearrangement that kept the route's length and moved only the visits at
+// positions lo..hi.
+static void refresh_window(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                           unsigned hi)
+{
+    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
+    store_distance(solution, r);
+}
+
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
     refresh_route(vrp, solution, r);
@@ -35,8 +44,7 @@ void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
                       unsigned hi)
 {
-    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
-    store_distance(solution, r);
+    refresh_window(vrp, solution, r, lo, hi);
     solution.total_cost += solution.routes[r].cost;
 }
 
@@ -66,10 +74,8 @@ void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, 
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
                           unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2)
 {
-    vrp.update_route_window(solution, r1, lo1, hi1);
-    store_distance(solution, r1);
-    vrp.update_route_window(solution, r2, lo2, hi2);
-    store_distance(solution, r2);
+    refresh_window(vrp, solution, r1, lo1, hi1);
+    refresh_window(vrp, solution, r2, lo2, hi2);
     finish_two_route_change(solution, r1, r2);
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <initializer_list>
 #include <vector>
 
@@ -23,6 +24,12 @@ struct Piece {
 inline unsigned client_at(const VRP::Solution& solution, unsigned route, unsigned position)
 {
     return static_cast<unsigned>(solution.routes[route].visits[position].client);
+}
+
+// Route r's stamp (see VRP::Solution::route_stamp); 0 where it has none.
+inline std::uint64_t route_stamp(const VRP::Solution& solution, unsigned r)
+{
+    return r < solution.route_stamp.size() ? solution.route_stamp[r] : 0;
 }
 
 // The new visit order made of the pieces [begin, end), at least two, in constant time per piece.

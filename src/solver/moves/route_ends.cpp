@@ -16,7 +16,7 @@ void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
         v_routes.resize(routes);
     }
     for (unsigned r = 0; r < routes; ++r) {
-        const std::uint64_t stamp = r < solution.route_stamp.size() ? solution.route_stamp[r] : 0;
+        const std::uint64_t stamp = route_stamp(solution, r);
         Figures& figures = v_routes[r];
         if (stamp == 0 || figures.stamp != stamp) {
             rebuild(solution, r, vrp, figures);

@@ -97,11 +97,6 @@ private:
     double bar = 0.0;
 };
 
-inline std::uint64_t route_stamp(const VRP::Solution& solution, unsigned r)
-{
-    return r < solution.route_stamp.size() ? solution.route_stamp[r] : 0;
-}
-
 class ScanMemory {
 public:
     RouteEnds ends;
