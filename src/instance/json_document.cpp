@@ -1,11 +1,11 @@
 #include "json_document.h"
 
+#include "json_access.h"
 #include "output_writer.h"
 
 #include <rapidjson/stringbuffer.h>
 #include <rapidjson/writer.h>
 
-#include <cmath>
 #include <cstdio>
 #include <iostream>
 #include <memory>
@@ -106,7 +106,7 @@ std::string json_to_string(const rapidjson::Value& value)
 std::string non_finite_number_path(const rapidjson::Value& value)
 {
     if (value.IsNumber()) {
-        return std::isfinite(value.GetDouble()) ? std::string() : std::string(".");
+        return is_finite_number(value) ? std::string() : std::string(".");
     }
     std::string s_inner;
     if (value.IsObject()) {

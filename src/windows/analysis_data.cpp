@@ -1,5 +1,6 @@
 #include "analysis_data.h"
 
+#include "json_access.h"
 #include "json_document.h"
 
 #include <rapidjson/pointer.h>
@@ -32,7 +33,7 @@ KeyCount counted_text(const rapidjson::Value& text)
 void append_client_visits(const rapidjson::Value& route, const rapidjson::Value* depot_id,
                           std::vector<KeyCount>& v_clients)
 {
-    const rapidjson::Value* visits = rapidjson::Pointer("/visits").Get(route);
+    const rapidjson::Value* visits = find_member(route, "visits");
     if (visits == nullptr || !visits->IsArray() || visits->Empty()) {
         return;
     }
