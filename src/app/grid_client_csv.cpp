@@ -35,6 +35,12 @@ QString cell_text(const TextTable& vv_table, size_t row, int32_t column)
     return QString::fromStdString(cell_at(vv_table, row, column));
 }
 
+// The import and its check read a time-window cell one way.
+QDateTime cell_time(const TextTable& vv_table, size_t row, int32_t column)
+{
+    return QDateTime::fromString(cell_text(vv_table, row, column), k_csv_date_format);
+}
+
 }  // namespace
 
 std::vector<std::string> grid_csv_header(const std::string& s_language)
@@ -79,8 +85,8 @@ std::vector<std::vector<QVariant>> grid_csv_rows(const TextTable& vv_table)
         }
         v_row[7] = cell_text(vv_table, r, 7).replace(',', '.');
         v_row[8] = cell_text(vv_table, r, 8).replace(',', '.');
-        v_row[9] = QDateTime::fromString(cell_text(vv_table, r, 9), k_csv_date_format);
-        v_row[10] = QDateTime::fromString(cell_text(vv_table, r, 10), k_csv_date_format);
+        v_row[9] = cell_time(vv_table, r, 9);
+        v_row[10] = cell_time(vv_table, r, 10);
         if (with_notes) {
             v_row[13] = cell_text(vv_table, r, 13);
         }
@@ -94,8 +100,8 @@ bool first_unreadable_time_window(const TextTable& vv_table, size_t rows, size_t
 {
     for (size_t r = 1; r < vv_table.size() && r <= rows; ++r) {
         for (const int32_t time_column : {9, 10}) {
-            const QString s_cell = cell_text(vv_table, r, time_column);
-            if (!s_cell.isEmpty() && !QDateTime::fromString(s_cell, k_csv_date_format).isValid()) {
+            if (!cell_text(vv_table, r, time_column).isEmpty() &&
+                !cell_time(vv_table, r, time_column).isValid()) {
                 row = r;
                 column = time_column;
                 return true;

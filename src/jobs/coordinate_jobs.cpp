@@ -30,10 +30,16 @@ void pause_if(bool wanted, std::chrono::milliseconds duration)
     }
 }
 
+// Stop pressed for this job, a newer one took over, or every job was asked to stop.
+bool must_end(const CoordinateJob& job)
+{
+    return job.token->stop_requested() || !job.context->wanted();
+}
+
 void run_pass(CoordinateJob& job, const PassShape& shape)
 {
     // Unlike a shared flag cleared at the start, the token keeps a stop pressed early.
-    if (job.token->stop_requested() || job.context->stopped()) {
+    if (must_end(job)) {
         return;
     }
     // A stop of every job (the window closing) ends the lookup in flight and the pause.
@@ -51,7 +57,7 @@ void run_pass(CoordinateJob& job, const PassShape& shape)
             return;
         }
         pause_if(pause && shape.report_before_pause, shape.pause);
-        if (job.token->stop_requested() || job.context->stopped()) {
+        if (must_end(job)) {
             return;
         }
     }

@@ -58,7 +58,7 @@ bool solves_with_plain_search(const rapidjson::Value& meta_info)
 void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_json,
                         std::string distance_matrix_api, std::string google_api_key)
 {
-    if (!context->alive() || context->stopped()) {
+    if (!context->wanted()) {
         return;  // its window is gone or closing: nobody would read the result
     }
     // A stop ends the matrix requests at once; the job then reports nothing.
@@ -75,7 +75,7 @@ void run_check_json_job(std::shared_ptr<JobContext> context, std::string input_j
 
 void run_optimize_job(std::shared_ptr<JobContext> context, std::string input_json)
 {
-    if (!context->alive() || context->stopped()) {
+    if (!context->wanted()) {
         return;
     }
     bool written = false;

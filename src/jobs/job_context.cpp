@@ -17,10 +17,10 @@ void JobContext::set_database(Database* new_database)
     database = new_database;
 }
 
-bool JobContext::alive() const
+bool JobContext::wanted() const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    return owner != nullptr;
+    return owner != nullptr && !stop_flag.load();
 }
 
 void JobContext::stop_every_job()

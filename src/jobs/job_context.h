@@ -23,15 +23,16 @@ public:
     void detach();
     void set_database(Database* database);
 
-    bool alive() const;
+    // True while the owner is there and has not asked every job to stop: only then is a
+    // job's work still read.
+    bool wanted() const;
     // Asks every job of the owner to end as soon as it can; from then on none reports.
     // Transfers in flight are ended at once.
     void stop_every_job();
-    bool stopped() const { return stop_flag.load(); }
     // What a job hands to the solver and installs for its web requests.
     const std::atomic<bool>* stop_request() const { return &stop_flag; }
-    // Runs report on the owner (a signal emission) while it is alive, no stop of every job
-    // was asked, and the token, when given, was not withdrawn. False when nothing was reported.
+    // Runs report on the owner (a signal emission) while the work is wanted and the token,
+    // when given, was not withdrawn. False when nothing was reported.
     bool report(const StopToken* token, const std::function<void(ThreadJobs&)>& report);
     // Withdraws the token under the lock, so that a report already past its check
     // finishes before the caller goes on.
