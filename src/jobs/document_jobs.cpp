@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int k_plain_search_method = 3;
-constexpr int k_variant_search_method = 4;
-
 // The solved document, or the parsed one with an error record when it lacks the parts
 // the solver entries need. A stop request ends the search early.
 rapidjson::Document solved(rapidjson::Document document, const std::atomic<bool>* stop_request)
@@ -25,9 +22,8 @@ rapidjson::Document solved(rapidjson::Document document, const std::atomic<bool>
                          input ? "missing 'meta_info' field" : "missing 'input' field");
         return document;
     }
-    const int method =
-        solves_with_plain_search(*meta_info) ? k_plain_search_method : k_variant_search_method;
-    return run_vrp_method(document, method, nullptr, stop_request);
+    return solves_with_plain_search(*meta_info) ? run_vrp_ils(document, stop_request)
+                                                : run_vrp_ils_variant(document, stop_request);
 }
 
 // The document as text. One holding a number no text can carry (a number beyond the

@@ -49,14 +49,16 @@ rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int m
     return make_output_document(reader, 0, input_document);
 }
 
-rapidjson::Document run_vrp_ils(const rapidjson::Value& input_document)
+rapidjson::Document run_vrp_ils(const rapidjson::Value& input_document,
+                                const std::atomic<bool>* stop_request)
 {
-    return run_vrp_method(input_document, 3, nullptr);
+    return run_vrp_method(input_document, 3, nullptr, stop_request);
 }
 
-rapidjson::Document run_vrp_ils_variant(const rapidjson::Value& input_document)
+rapidjson::Document run_vrp_ils_variant(const rapidjson::Value& input_document,
+                                        const std::atomic<bool>* stop_request)
 {
-    return run_vrp_method(input_document, 4, nullptr);
+    return run_vrp_method(input_document, 4, nullptr, stop_request);
 }
 
 rapidjson::Document run_vrp_savings(const rapidjson::Value& input_document)

@@ -6,10 +6,13 @@
 
 #include <rapidjson/document.h>
 
-// Time-limited multi-start iterated local search (method 3).
-rapidjson::Document run_vrp_ils(const rapidjson::Value& input_document);
+// Time-limited multi-start iterated local search (method 3). A stop request that reads
+// true ends it early, as its time limit would; it may be null.
+rapidjson::Document run_vrp_ils(const rapidjson::Value& input_document,
+                                const std::atomic<bool>* stop_request = nullptr);
 // The same search under the variant name (method 4).
-rapidjson::Document run_vrp_ils_variant(const rapidjson::Value& input_document);
+rapidjson::Document run_vrp_ils_variant(const rapidjson::Value& input_document,
+                                        const std::atomic<bool>* stop_request = nullptr);
 // Savings construction with lambda 1.0 (method 0).
 rapidjson::Document run_vrp_savings(const rapidjson::Value& input_document);
 // One randomized insertion (method 2).
