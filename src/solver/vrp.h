@@ -2,6 +2,7 @@
 // The routing solver: one VRP per optimisation run, over the Instance the run reads.
 
 #include "instance.h"
+#include "moves/intra_memory.h"
 #include "route.h"
 #include "savings_heap.h"
 #include "segment.h"
@@ -349,6 +350,8 @@ private:
     // seeded from all clients; v_unrouted gets the clients they left unrouted.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
     ScanMemoryHolder scan_memory_holder;
+    // Visit orders on which an intra-route move found nothing (moves/intra_memory.h).
+    moves::IntraMemory intra_memory;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.

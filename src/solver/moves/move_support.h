@@ -157,12 +157,13 @@ long long smallest_client_demand(const VRP& vrp, const Route& route);
 // Debug builds: the priced change must be what the refreshed routes cost.
 void check_priced_change(double predicted, double cost_before, double cost_after);
 
-// Applies the chosen intra-route candidate, if any.
+// Applies the chosen intra-route candidate, if any; a scan that found none is remembered.
 template <class Candidate, class Apply>
 bool take_intra_choice(VRP::Solution& solution, unsigned r, const Choice<Candidate>& choice,
-                       Apply apply)
+                       IntraMemory& memory, IntraMove move, Apply apply)
 {
     if (!choice.found()) {
+        memory.remember_fruitless(move);
         return false;
     }
     const double before = solution.routes[r].cost;

@@ -47,7 +47,8 @@ double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, un
 bool VRP::or_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 5) {
+    if (n < 5 ||
+        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::or_opt)) {
         return false;
     }
     moves::Choice<PairMove> choice;
@@ -73,7 +74,8 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
                                {a, c}, choice);
         }
     }
-    return moves::take_intra_choice(solution, route, choice, [&](const PairMove& chosen) {
+    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::or_opt,
+                                    [&](const PairMove& chosen) {
         apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
     });
 }

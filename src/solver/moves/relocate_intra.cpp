@@ -42,7 +42,8 @@ double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, u
 bool VRP::relocate_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4) {
+    if (n < 4 ||
+        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::relocate)) {
         return false;
     }
     moves::Choice<Relocation> choice;
@@ -69,7 +70,8 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
             }
         }
     }
-    return moves::take_intra_choice(solution, route, choice, [&](const Relocation& chosen) {
+    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::relocate,
+                                    [&](const Relocation& chosen) {
         apply_relocate_intra(solution, route, chosen.i, chosen.j);
     });
 }

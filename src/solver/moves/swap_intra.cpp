@@ -33,7 +33,8 @@ double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, u
 bool VRP::swap_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4) {
+    if (n < 4 ||
+        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::swap)) {
         return false;
     }
     moves::Choice<Exchange> choice;
@@ -60,7 +61,8 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
             }
         }
     }
-    return moves::take_intra_choice(solution, route, choice, [&](const Exchange& chosen) {
+    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::swap,
+                                    [&](const Exchange& chosen) {
         apply_swap_intra(solution, route, chosen.i, chosen.j);
     });
 }

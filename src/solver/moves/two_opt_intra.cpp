@@ -37,8 +37,9 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<int>(solution.routes[route].visits.size());
     moves::Choice<Reversal> choice;
-    if (n < 4) {
-        return false;  // no candidate
+    if (n < 4 ||
+        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::two_opt)) {
+        return false;  // no candidate, or none that helps
     }
     const moves::DistanceScreen screen(*this, solution, route);
     const SquareTable& distance = solution.seg_distance[route];
@@ -59,7 +60,8 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
                                choice);
         }
     }
-    return moves::take_intra_choice(solution, route, choice, [&](const Reversal& chosen) {
+    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::two_opt,
+                                    [&](const Reversal& chosen) {
         apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
     });
 }

@@ -1,0 +1,77 @@
+#include "intra_memory.h"
+
+#include "vrp.h"
+
+namespace moves {
+
+namespace {
+unsigned bit(IntraMove move)
+{
+    return 1u << static_cast<unsigned>(move);
+}
+
+std::uint64_t mix(std::uint64_t h, std::uint64_t value)
+{
+    h ^= value + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
+    return h;
+}
+}  // namespace
+
+IntraMemory& IntraMemory::operator=(const IntraMemory& other)
+{
+    if (this != &other) {
+        v_entries.clear();
+        p_asked = nullptr;
+        asked_found = false;
+    }
+    return *this;
+}
+
+bool IntraMemory::same_key(const Key& a, const Key& b)
+{
+    return a.hash == b.hash && a.container == b.container && a.fixed_cost == b.fixed_cost &&
+           a.var_cost == b.var_cost && a.penalty == b.penalty && a.v_clients == b.v_clients;
+}
+
+bool IntraMemory::known_fruitless(const VRP& vrp, const Route& route, IntraMove move)
+{
+    if (v_entries.empty()) {
+        v_entries.resize(slot_count);
+    }
+    const Container& record = vrp.container(route.container);
+    asked.container = route.container;
+    asked.fixed_cost = record.fixed_cost;
+    asked.var_cost = record.var_cost;
+    asked.penalty = vrp.time_warp_penalty;
+    asked.v_clients.resize(route.visits.size());
+    std::uint64_t h = static_cast<std::uint64_t>(route.container);
+    for (std::size_t p = 0; p < route.visits.size(); ++p) {
+        asked.v_clients[p] = route.visits[p].client;
+        h = mix(h, static_cast<std::uint64_t>(route.visits[p].client));
+    }
+    asked.hash = h;
+    p_asked = &v_entries[h & (slot_count - 1)];
+    asked_found = p_asked->used && same_key(p_asked->key, asked);
+    return asked_found && (p_asked->fruitless & bit(move)) != 0;
+}
+
+void IntraMemory::remember_fruitless(IntraMove move)
+{
+    if (p_asked == nullptr) {
+        return;
+    }
+    if (!asked_found) {
+        p_asked->key.hash = asked.hash;
+        p_asked->key.container = asked.container;
+        p_asked->key.fixed_cost = asked.fixed_cost;
+        p_asked->key.var_cost = asked.var_cost;
+        p_asked->key.penalty = asked.penalty;
+        p_asked->key.v_clients.assign(asked.v_clients.begin(), asked.v_clients.end());
+        p_asked->fruitless = 0;
+        p_asked->used = true;
+        asked_found = true;
+    }
+    p_asked->fruitless |= bit(move);
+}
+
+}  // namespace moves
