@@ -33,6 +33,7 @@ void for_each_route_vector(VRP::Solution& solution, Action visit)
     visit(solution.seg_latest);
     visit(solution.seg_time_warp);
     visit(solution.seg_distance);
+    visit(solution.table_clients);
     visit(solution.route_stamp);
 }
 
@@ -140,19 +141,37 @@ static void store_loads(VRP::Solution& solution, unsigned r, const LoadData& dat
     solution.route_min_demand[r] = data.min_demand;
 }
 
+// Calls change on each of route r's five tables.
+template <class Change>
+static void for_each_table(VRP::Solution& solution, unsigned r, Change change)
+{
+    change(solution.seg_duration[r]);
+    change(solution.seg_earliest[r]);
+    change(solution.seg_latest[r]);
+    change(solution.seg_time_warp[r]);
+    change(solution.seg_distance[r]);
+}
+
+static void record_clients(VRP::Solution& solution, unsigned r)
+{
+    const std::vector<Visit>& v_visits = solution.routes[r].visits;
+    std::vector<int>& v_clients = solution.table_clients[r];
+    v_clients.resize(v_visits.size());
+    for (std::size_t p = 0; p < v_visits.size(); ++p) {
+        v_clients[p] = v_visits[p].client;
+    }
+}
+
 void VRP::init_route_segments(Solution& solution, unsigned r) const
 {
     const Route& route = solution.routes[r];
     const unsigned n = static_cast<unsigned>(route.visits.size());
-    solution.seg_duration[r].reset(n);
-    solution.seg_earliest[r].reset(n);
-    solution.seg_latest[r].reset(n);
-    solution.seg_time_warp[r].reset(n);
-    solution.seg_distance[r].reset(n);
+    for_each_table(solution, r, [n](SquareTable& table) { table.reset(n); });
     for (unsigned p = 0; p < n; ++p) {
         solution.set_segment(r, p, p, visit_alone(*this, route, p));
     }
     store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
+    record_clients(solution, r);
     stamp_route(solution, r);
 }
 
@@ -174,30 +193,67 @@ void VRP::update_route_segments(Solution& solution, unsigned r) const
     stamp_route(solution, r);
 }
 
-void VRP::update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const
+namespace {
+// The visits at positions lo..end - 1 are new (none when end == lo: the visits at lo - 1 and
+// lo are new neighbours), the others sit in stretches whose entries are still right. Entries
+// whose stretch misses the new visits and the new meeting keep their value, the others are
+// refolded in the order update_route_segments folds them, so every entry comes out the same
+// double.
+void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, unsigned end)
 {
-    // Same length, visits outside lo..hi unmoved: an entry whose stretch misses lo..hi keeps
-    // its value, the others are refolded in the order update_route_segments folds them, so
-    // every entry comes out the same double.
     const Route& route = solution.routes[r];
     const unsigned n = static_cast<unsigned>(route.visits.size());
-    for (unsigned p = lo; p <= hi; ++p) {
-        solution.set_segment(r, p, p, visit_alone(*this, route, p));
+    for (unsigned p = lo; p < end; ++p) {
+        solution.set_segment(r, p, p, visit_alone(vrp, route, p));
     }
-    const LoadData data = scan_loads(*this, route, solution.cumulative_load[r]);
-    for (unsigned a = 0; a <= hi; ++a) {
+    const LoadData data = scan_loads(vrp, route, solution.cumulative_load[r]);
+    for (unsigned a = 0; a < end; ++a) {
         for (unsigned b = std::max(a + 1, lo); b < n; ++b) {
-            solution.set_segment(r, a, b, join_stored_segments(solution, r, a, b - 1, r, b, b));
+            solution.set_segment(r, a, b,
+                                 vrp.join_stored_segments(solution, r, a, b - 1, r, b, b));
         }
     }
     for (unsigned p = lo; p < n; ++p) {
-        for (unsigned q = std::min(p, hi + 1); q-- > 0;) {
-            solution.set_segment(r, p, q, join_stored_segments(solution, r, p, q + 1, r, q, q));
+        for (unsigned q = std::min(p, end); q-- > 0;) {
+            solution.set_segment(r, p, q,
+                                 vrp.join_stored_segments(solution, r, p, q + 1, r, q, q));
         }
     }
-    solution.routes[r].cost = route_cost(solution, r);
+    solution.routes[r].cost = vrp.route_cost(solution, r);
     store_loads(solution, r, data);
+    record_clients(solution, r);
     stamp_route(solution, r);
+}
+}  // namespace
+
+void VRP::update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const
+{
+    refold(*this, solution, r, lo, hi + 1);
+}
+
+void VRP::refresh_route_segments(Solution& solution, unsigned r) const
+{
+    const std::vector<Visit>& v_visits = solution.routes[r].visits;
+    const std::vector<int>& v_old = solution.table_clients[r];
+    const auto n = static_cast<unsigned>(v_visits.size());
+    const auto n_old = static_cast<unsigned>(v_old.size());
+    // The visits the change left at the start and at the end.
+    const unsigned common = std::min(n, n_old);
+    unsigned head = 0;
+    while (head < common && v_old[head] == v_visits[head].client) {
+        ++head;
+    }
+    unsigned tail = 0;
+    while (head + tail < common && v_old[n_old - 1 - tail] == v_visits[n - 1 - tail].client) {
+        ++tail;
+    }
+    if (head == 0 || solution.seg_duration[r].side() != n_old) {
+        init_route_segments(solution, r);
+        update_route_segments(solution, r);
+        return;
+    }
+    for_each_table(solution, r, [n, tail](SquareTable& table) { table.resize_keeping(n, tail); });
+    refold(*this, solution, r, head, n - tail);
 }
 
 void VRP::rebuild_route_data(Solution& solution) const

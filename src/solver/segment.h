@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <vector>
 
 struct Segment {
@@ -30,28 +31,82 @@ inline Segment join_segments(const Segment& first, const Segment& second, double
     return joined;
 }
 
-// n x n doubles in one row-major block; reset keeps the block when it is big enough.
+// n x n doubles in one row-major block whose rows may be longer than n, so that a table can
+// change its side keeping its entries where they are. The block only grows.
 class SquareTable {
 public:
+    // Side `side`, every entry left for the caller to write.
     void reset(unsigned side)
     {
+        if (side > stride) {
+            grow(side);
+        }
         n = side;
-        v_cells.assign(static_cast<std::size_t>(side) * side, 0.0);
+    }
+    // Side `side`, keeping the entries among the first rows and columns in place and moving
+    // those among the last `tail` rows and columns to the new last ones; the others are left
+    // for the caller to write.
+    void resize_keeping(unsigned side, unsigned tail)
+    {
+        if (side > stride) {
+            grow(side);
+        }
+        const unsigned from = n - tail;
+        const unsigned to = side - tail;
+        const auto move_row = [&](unsigned k) {
+            std::memmove(&v_cells[index(to + k, to)], &v_cells[index(from + k, from)],
+                         tail * sizeof(double));
+        };
+        // Rows move in the order that never overwrites one still to move.
+        if (to > from) {
+            for (unsigned k = tail; k-- > 0;) {
+                move_row(k);
+            }
+        } else if (to < from) {
+            for (unsigned k = 0; k < tail; ++k) {
+                move_row(k);
+            }
+        }
+        n = side;
     }
     unsigned side() const { return n; }
     double operator()(unsigned i, unsigned j) const { return v_cells[index(i, j)]; }
     double& operator()(unsigned i, unsigned j) { return v_cells[index(i, j)]; }
     bool operator==(const SquareTable& other) const
     {
-        return n == other.n && v_cells == other.v_cells;
+        if (n != other.n) {
+            return false;
+        }
+        for (unsigned i = 0; i < n; ++i) {
+            if (!std::equal(&v_cells[index(i, 0)], &v_cells[index(i, 0)] + n,
+                            &other.v_cells[other.index(i, 0)])) {
+                return false;
+            }
+        }
+        return true;
     }
 
 private:
+    // Room for a few more visits, so that a route growing by one rarely moves its block.
+    static constexpr unsigned spare_side = 4;
     unsigned n = 0;
+    unsigned stride = 0;
     std::vector<double> v_cells;
 
     std::size_t index(unsigned i, unsigned j) const
     {
-        return static_cast<std::size_t>(i) * n + j;
+        return static_cast<std::size_t>(i) * stride + j;
+    }
+    // A longer row for every row, the entries of the current side kept in place.
+    void grow(unsigned side)
+    {
+        const unsigned wider = side + spare_side;
+        std::vector<double> v_wider(static_cast<std::size_t>(wider) * wider);
+        for (unsigned i = 0; i < n; ++i) {
+            std::copy(&v_cells[index(i, 0)], &v_cells[index(i, 0)] + n,
+                      &v_wider[static_cast<std::size_t>(i) * wider]);
+        }
+        v_cells.swap(v_wider);
+        stride = wider;
     }
 };

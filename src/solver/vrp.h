@@ -74,6 +74,9 @@ public:
         std::vector<SquareTable> seg_latest;
         std::vector<SquareTable> seg_time_warp;
         std::vector<SquareTable> seg_distance;
+        // The clients in the order the tables describe, so that a refresh can tell which
+        // stretches a change of the route reached.
+        std::vector<std::vector<int>> table_clients;
         // Changes whenever the route's tables are rebuilt, and is never given to two
         // different contents in one process, so that a scan can tell which routes changed
         // since it last looked. 0: unknown.
@@ -191,6 +194,9 @@ public:
     void update_route_segments(Solution& solution, unsigned r) const;
     // After a rearrangement within route r that moved only the visits at positions lo..hi.
     void update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const;
+    // After any change of route r's visits: the tables, loads and cost afresh, refolding
+    // only the entries whose stretch the change reached.
+    void refresh_route_segments(Solution& solution, unsigned r) const;
     void rebuild_route_data(Solution& solution) const;
     void update_route_costs(Solution& solution) const;
     double route_cost(const Solution& solution, unsigned r) const;

@@ -88,20 +88,33 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
                 }
             }
         }
-        // Route 0's first client to the front of the last (empty) route, the rest reversed.
-        const auto last = static_cast<unsigned>(solution.routes.size() - 1);
-        std::vector<Visit>& v_first = solution.routes[0].visits;
-        solution.routes[last].visits.insert(solution.routes[last].visits.begin() + 1, v_first[1]);
-        v_first.erase(v_first.begin() + 1);
-        std::reverse(v_first.begin() + 1, v_first.end() - 1);
-        for (unsigned r : {0u, last}) {
-            vrp.init_route_segments(solution, r);
-            vrp.update_route_segments(solution, r);
-            solution.routes[r].load = solution.route_load[r];
-            solution.routes[r].distance =
-                solution.segment(r, 0, static_cast<unsigned>(solution.routes[r].visits.size() - 1)).distance;
+        // Clients moved between routes (the last starts empty) or within one, stretches
+        // reversed, each change followed by a refresh that refolds only what it reached.
+        for (int change = 0; change < 8; ++change) {
+            const auto from = static_cast<unsigned>(rng() % solution.routes.size());
+            const auto to = static_cast<unsigned>(rng() % solution.routes.size());
+            std::vector<Visit>& v_from = solution.routes[from].visits;
+            if (v_from.size() > 2) {
+                const Visit moved = v_from[1 + rng() % (v_from.size() - 2)];
+                v_from.erase(std::find_if(v_from.begin(), v_from.end(),
+                                          [&](const Visit& v) { return v.client == moved.client; }));
+                std::vector<Visit>& v_to = solution.routes[to].visits;
+                v_to.insert(v_to.begin() + static_cast<long>(1 + rng() % (v_to.size() - 1)), moved);
+            }
+            std::vector<Visit>& v_to = solution.routes[to].visits;
+            const auto a = static_cast<long>(1 + rng() % (v_to.size() - 1));
+            std::reverse(v_to.begin() + a, v_to.begin() + std::max(a, static_cast<long>(rng() % v_to.size())));
+            for (unsigned r : {from, to}) {
+                vrp.refresh_route_segments(solution, r);
+                solution.routes[r].load = solution.route_load[r];
+                solution.routes[r].distance =
+                    solution.segment(r, 0, static_cast<unsigned>(solution.routes[r].visits.size() - 1)).distance;
+            }
         }
-        vrp.update_route_costs(solution);
+        solution.total_cost = 0.0;
+        for (const Route& route : solution.routes) {
+            solution.total_cost += route.cost;
+        }
         expect_matches_rebuild(vrp, solution);
         ASSERT_FALSE(HasFailure()) << "round " << round;
     }

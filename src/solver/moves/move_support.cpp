@@ -21,8 +21,7 @@ static void store_distance(VRP::Solution& solution, unsigned r)
 // Route r's tables, cost and distance afresh after its visits changed.
 static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
-    vrp.init_route_segments(solution, r);
-    vrp.update_route_segments(solution, r);  // which sets the route's cost
+    vrp.refresh_route_segments(solution, r);  // which sets the route's cost
     store_distance(solution, r);
 }
 
