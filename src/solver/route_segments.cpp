@@ -175,48 +175,103 @@ void VRP::init_route_segments(Solution& solution, unsigned r) const
     stamp_route(solution, r);
 }
 
-void VRP::update_route_segments(Solution& solution, unsigned r) const
+namespace {
+// What a fold reads at every position, copied out once: the client and the visit alone.
+struct FoldVisit {
+    unsigned client;
+    Segment alone;
+};
+
+// Storage for the copies, one per thread, kept so that no refresh allocates.
+std::vector<FoldVisit>& fold_visits()
 {
-    const unsigned n = static_cast<unsigned>(solution.routes[r].visits.size());
-    const LoadData data = scan_loads(*this, solution.routes[r], solution.cumulative_load[r]);
-    for (unsigned a = 0; a < n; ++a) {
-        for (unsigned s = 1; s + a < n; ++s) {
-            const unsigned b = a + s;
-            solution.set_segment(r, a, b, join_stored_segments(solution, r, a, b - 1, r, b, b));
-            const unsigned p = n - 1 - a;
-            const unsigned q = p - s;
-            solution.set_segment(r, p, q, join_stored_segments(solution, r, p, q + 1, r, q, q));
-        }
-    }
-    solution.routes[r].cost = route_cost(solution, r);
-    store_loads(solution, r, data);
-    stamp_route(solution, r);
+    thread_local std::vector<FoldVisit> v_visits;
+    return v_visits;
 }
 
-namespace {
+// The five tables' entries of one row, written side by side.
+struct RowWriter {
+    double* duration;
+    double* earliest;
+    double* latest;
+    double* time_warp;
+    double* distance;
+
+    RowWriter(VRP::Solution& solution, unsigned r, unsigned row)
+        : duration(solution.seg_duration[r].row(row)),
+          earliest(solution.seg_earliest[r].row(row)),
+          latest(solution.seg_latest[r].row(row)),
+          time_warp(solution.seg_time_warp[r].row(row)),
+          distance(solution.seg_distance[r].row(row))
+    {
+    }
+    void store(unsigned j, const Segment& s) const
+    {
+        duration[j] = s.duration;
+        earliest[j] = s.earliest;
+        latest[j] = s.latest;
+        time_warp[j] = s.time_warp;
+        distance[j] = s.distance;
+    }
+};
+
+// An entry folded from the entry one visit shorter and the visit it gains, as
+// join_stored_segments joins them.
+Segment fold_one(const VRP& vrp, const Segment& carried, const FoldVisit& last,
+                 const FoldVisit& next)
+{
+    if (last.client == next.client) {
+        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
+        Segment start;
+        start.earliest = carried.earliest;
+        start.latest = carried.earliest;
+        return start;
+    }
+    const VRP::Leg& between = vrp.leg(last.client, next.client);
+    return join_segments(carried, next.alone, between.travel, between.distance);
+}
+
 // The visits at positions lo..end - 1 are new (none when end == lo: the visits at lo - 1 and
 // lo are new neighbours), the others sit in stretches whose entries are still right. Entries
 // whose stretch misses the new visits and the new meeting keep their value, the others are
-// refolded in the order update_route_segments folds them, so every entry comes out the same
-// double.
+// folded from the entry one visit shorter, so every entry comes out the same double whatever
+// was kept. Also sets the route's cost, loads, recorded clients and stamp.
 void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, unsigned end)
 {
     const Route& route = solution.routes[r];
     const unsigned n = static_cast<unsigned>(route.visits.size());
+    std::vector<FoldVisit>& v_visits = fold_visits();
+    v_visits.resize(n);
+    for (unsigned p = 0; p < n; ++p) {
+        v_visits[p] = FoldVisit{static_cast<unsigned>(route.visits[p].client),
+                                visit_alone(vrp, route, p)};
+    }
     for (unsigned p = lo; p < end; ++p) {
-        solution.set_segment(r, p, p, visit_alone(vrp, route, p));
+        solution.set_segment(r, p, p, v_visits[p].alone);
     }
     const LoadData data = scan_loads(vrp, route, solution.cumulative_load[r]);
     for (unsigned a = 0; a < end; ++a) {
-        for (unsigned b = std::max(a + 1, lo); b < n; ++b) {
-            solution.set_segment(r, a, b,
-                                 vrp.join_stored_segments(solution, r, a, b - 1, r, b, b));
+        const unsigned first = std::max(a + 1, lo);
+        if (first >= n) {
+            continue;
+        }
+        const RowWriter row(solution, r, a);
+        Segment carried = solution.segment(r, a, first - 1);
+        for (unsigned b = first; b < n; ++b) {
+            carried = fold_one(vrp, carried, v_visits[b - 1], v_visits[b]);
+            row.store(b, carried);
         }
     }
     for (unsigned p = lo; p < n; ++p) {
-        for (unsigned q = std::min(p, end); q-- > 0;) {
-            solution.set_segment(r, p, q,
-                                 vrp.join_stored_segments(solution, r, p, q + 1, r, q, q));
+        const unsigned first = std::min(p, end);
+        if (first == 0) {
+            continue;
+        }
+        const RowWriter row(solution, r, p);
+        Segment carried = solution.segment(r, p, first);
+        for (unsigned q = first; q-- > 0;) {
+            carried = fold_one(vrp, carried, v_visits[q + 1], v_visits[q]);
+            row.store(q, carried);
         }
     }
     solution.routes[r].cost = vrp.route_cost(solution, r);
@@ -225,6 +280,11 @@ void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, un
     stamp_route(solution, r);
 }
 }  // namespace
+
+void VRP::update_route_segments(Solution& solution, unsigned r) const
+{
+    refold(*this, solution, r, 0, static_cast<unsigned>(solution.routes[r].visits.size()));
+}
 
 void VRP::update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const
 {

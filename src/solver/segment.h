@@ -72,6 +72,8 @@ public:
     unsigned side() const { return n; }
     double operator()(unsigned i, unsigned j) const { return v_cells[index(i, j)]; }
     double& operator()(unsigned i, unsigned j) { return v_cells[index(i, j)]; }
+    // Row i's entries, column 0 first.
+    double* row(unsigned i) { return v_cells.data() + index(i, 0); }
     bool operator==(const SquareTable& other) const
     {
         if (n != other.n) {
