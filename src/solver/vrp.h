@@ -149,6 +149,9 @@ public:
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
+    // Whether no leg has a negative (or NaN) travel time or distance: then a route never
+    // gets shorter, nor finishes earlier, for visiting more.
+    bool nonnegative_legs() const { return legs_nonnegative; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
     const Container& container(int k) const
@@ -349,6 +352,7 @@ private:
     unsigned n_clients = 0;
     std::vector<Leg> v_legs;          // n x n, row-major, diagonal as stored
     std::vector<double> v_distance;  // the legs' distances alone, same layout
+    bool legs_nonnegative = false;
     std::vector<Client> v_clients;
 
     void copy_problem_data();

@@ -62,14 +62,19 @@ public:
             v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
                                       static_cast<double>(visited.late_tw)};
             ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
+            route_times += (std::fabs(visited.early_tw) + std::fabs(visited.late_tw)) +
+                     std::fabs(visited.service_time);
         }
         for (unsigned p = 0; p + 1 < n; ++p) {
             legs += std::fabs(leg(p, p + 1));
+            route_times += std::fabs(vrp.travel(v_visits[p].client, v_visits[p + 1].client));
         }
         // Anything negative or not finite and the screen lets every candidate through.
         penalty = vrp.time_warp_penalty;
         active = var_cost >= 0.0 && penalty >= 0.0 &&
-                 std::isfinite(fixed_cost + var_cost + current_cost + distance + legs);
+                 std::isfinite(fixed_cost + var_cost + current_cost + distance + legs +
+                               route_times);
+        stretch_floors = active && vrp.nonnegative_legs();
     }
 
     // Distance from the visit at position p to the one at position q.
@@ -113,6 +118,28 @@ public:
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }
 
+    // Whether every candidate is hopeless whose stretches of the route's visits (taken
+    // apart from the legs that join them) have distances summing to at least
+    // distance_floor and time warps to at least warp_floor. With no negative leg the joins
+    // only lengthen a candidate, and a join never lowers the warp of what it joins, so such
+    // a candidate costs at least these figures priced. A scan whose floors only grow along
+    // a row may end the row at the first hopeless one.
+    template <class Candidate>
+    bool stretches_hopeless(double distance_floor, double warp_floor,
+                            const Choice<Candidate>& choice) const
+    {
+        if (!stretch_floors) {
+            return false;
+        }
+        const double low =
+            ((fixed_cost + var_cost * distance_floor) + penalty * warp_floor) - current_cost;
+        const double margin =
+            1e-9 * (std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
+                    penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost)) +
+            1e-9;
+        return !choice.may_take(low - margin);  // a NaN floor may take anything
+    }
+
 private:
     const VRP& vrp;
     std::vector<ScreenVisit>& v_visits;
@@ -122,8 +149,11 @@ private:
     double distance = 0.0;
     double penalty = 0.0;
     double legs = 0.0;  // the route's legs, summed as magnitudes
+    // Magnitude of the times the route's stretches come from: windows, services, travel.
+    double route_times = 0.0;
     bool ordered_windows = false;
     bool active = false;
+    bool stretch_floors = false;
 };
 
 }  // namespace moves

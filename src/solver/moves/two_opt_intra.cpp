@@ -43,10 +43,17 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     }
     const moves::DistanceScreen screen(*this, solution, route);
     const SquareTable& distance = solution.seg_distance[route];
+    const SquareTable& warp = solution.seg_time_warp[route];
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
         const double into = screen.leg(first, first + 1);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
+            // The head and the reversed run alone: a longer run is no shorter and warps no
+            // less, so once hopeless the rest of the row is too.
+            if (screen.stretches_hopeless(distance(0, first) + distance(c, first + 1),
+                                          warp(0, first) + warp(c, first + 1), choice)) {
+                break;
+            }
             const moves::LegChange<2, 2> change{{{{first, c}, {first + 1, c + 1}}},
                                                 {into, screen.leg(c, c + 1)},
                                                 distance(c, first + 1),
