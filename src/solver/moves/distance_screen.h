@@ -62,6 +62,7 @@ public:
             v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
                                       static_cast<double>(visited.late_tw)};
             ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
+            timed_services = timed_services && visited.service_time >= 0;
             route_times += (std::fabs(visited.early_tw) + std::fabs(visited.late_tw)) +
                      std::fabs(visited.service_time);
         }
@@ -75,6 +76,22 @@ public:
                  std::isfinite(fixed_cost + var_cost + current_cost + distance + legs +
                                route_times);
         stretch_floors = active && vrp.nonnegative_legs();
+        finish_floors = ordered_windows && timed_services;
+    }
+
+    // Window closing of the visit at position p.
+    double late(unsigned p) const { return v_visits[p].late; }
+
+    // Time warp that a stretch of the route's visits, driven after anything, then followed
+    // by a visit or stretch whose latest start is `latest`, brings at least: its own, and
+    // how late it finishes. With ordered windows, no negative service and no negative leg,
+    // a stretch never finishes earlier than its earliest finish whenever it starts, and
+    // extending it at its end adds at least as much warp as it takes off its finish, so
+    // along a row this floor only grows.
+    double warp_before(const Segment& run, double latest) const
+    {
+        const double finish = (run.earliest + run.duration) - run.time_warp;
+        return run.time_warp + (finish_floors ? std::max(finish - latest, 0.0) : 0.0);
     }
 
     // Distance from the visit at position p to the one at position q.
@@ -154,6 +171,8 @@ private:
     bool ordered_windows = false;
     bool active = false;
     bool stretch_floors = false;
+    bool timed_services = true;
+    bool finish_floors = false;
 };
 
 }  // namespace moves

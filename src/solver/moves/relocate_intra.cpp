@@ -56,14 +56,30 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
             return moves::LegChange<3, 3>{{{{i - 1, i + 1}, {j, i}, {i, j + 1}}},
                                           {out_before, out_after, screen.leg(j, j + 1)}};
         };
-        // Places before the client, then after it; j = i - 1 and j = i change nothing.
+        // Places before the client, then after it; j = i - 1 and j = i change nothing. The
+        // stretch the client follows grows along each row, and so does its floor.
+        const double late = screen.late(i);
+        const Segment tail = solution.segment(route, i + 1, n - 1);
         for (unsigned j = 0; j + 2 <= i; ++j) {
+            const Segment head = solution.segment(route, 0, j);
+            if (screen.stretches_hopeless(head.distance + tail.distance,
+                                          screen.warp_before(head, late) + tail.time_warp,
+                                          choice)) {
+                break;
+            }
             if (!screen.hopeless(change(j), choice)) {
                 moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j),
                                    {i, j}, choice);
             }
         }
+        const Segment head = solution.segment(route, 0, i - 1);
         for (unsigned j = i + 1; j <= n - 2; ++j) {
+            const Segment run = solution.segment(route, i + 1, j);
+            if (screen.stretches_hopeless(head.distance + run.distance,
+                                          head.time_warp + screen.warp_before(run, late),
+                                          choice)) {
+                break;
+            }
             if (!screen.hopeless(change(j), choice)) {
                 moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j),
                                    {i, j}, choice);
