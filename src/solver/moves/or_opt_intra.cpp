@@ -56,8 +56,26 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
     for (unsigned a = 1; a <= n - 3; ++a) {
         const double into = screen.leg(a - 1, a);
         const double out = screen.leg(a + 1, a + 2);
+        // The stretch the pair would follow grows along each side of the row, and so does
+        // its floor: the first hopeless place ends that side.
+        const Segment pair = solution.segment(route, a, a + 1);
+        const Segment head = solution.segment(route, 0, a - 1);
+        const Segment tail = solution.segment(route, a + 2, n - 1);
         for (unsigned c = 1; c <= n - 2; ++c) {
             if (c + 1 == a || c == a || c == a + 1) {
+                continue;
+            }
+            const bool later = c > a + 1;
+            const Segment run = solution.segment(route, later ? a + 2 : 0, c);
+            const Segment& rest = later ? head : tail;
+            if (screen.stretches_hopeless(
+                    (run.distance + rest.distance) + pair.distance,
+                    (screen.warp_before(run, pair.latest) + rest.time_warp) + pair.time_warp,
+                    choice)) {
+                if (later) {
+                    break;
+                }
+                c = a + 1;  // on to the later places
                 continue;
             }
             // Either way the pair leaves its place and goes between c and c + 1.
@@ -69,8 +87,8 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
             }
             // The pair goes after c: later in the route, or earlier.
             moves::offer_intra(*this, solution, route,
-                               c > a + 1 ? forward_pieces(route, n, a, c)
-                                         : backward_pieces(route, n, a, c),
+                               later ? forward_pieces(route, n, a, c)
+                                     : backward_pieces(route, n, a, c),
                                {a, c}, choice);
         }
     }
