@@ -50,7 +50,17 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
             moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, i + 1),
                                {i, i + 1}, choice);
         }
+        // Client i follows the stretch i + 1..j - 1, which grows along the row, and so does
+        // its floor: the first hopeless place ends the row.
+        const double late = screen.late(i);
+        const Segment head = solution.segment(route, 0, i - 1);
         for (unsigned j = i + 2; j <= n - 2; ++j) {
+            const Segment run = solution.segment(route, i + 1, j - 1);
+            if (screen.stretches_hopeless(head.distance + run.distance,
+                                          head.time_warp + screen.warp_before(run, late),
+                                          choice)) {
+                break;
+            }
             const moves::LegChange<4, 4> change{
                 {{{i - 1, j}, {j, i + 1}, {j - 1, i}, {i, j + 1}}},
                 {screen.leg(i - 1, i), screen.leg(i, i + 1), screen.leg(j - 1, j),
