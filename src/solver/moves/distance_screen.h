@@ -32,6 +32,15 @@ struct LegChange {
     double forward = 0.0;
 };
 
+// Sums over some legs added and removed, as a bound reads them.
+struct LegSums {
+    double added = 0.0;
+    double removed = 0.0;
+    double size = 0.0;   // magnitude of the distances
+    double warp = 0.0;   // warp the added legs' joins bring at least
+    double times = 0.0;  // magnitude of the times the warps come from
+};
+
 // What the screen reads at one visit, copied out of the client records once per scan.
 struct ScreenVisit {
     unsigned client;
@@ -100,37 +109,48 @@ public:
         return vrp.distance(v_visits[p].client, v_visits[q].client);
     }
 
-    template <std::size_t Added, std::size_t Removed, class Candidate>
-    bool hopeless(const LegChange<Added, Removed>& change, const Choice<Candidate>& choice) const
+    // The sums a candidate's bound reads of its legs, added to those of the legs it shares
+    // with other candidates (summed once for all of them).
+    template <std::size_t Added, std::size_t Removed>
+    LegSums sum_legs(const LegChange<Added, Removed>& change, LegSums sums = {}) const
     {
-        if (!active) {
-            return false;
-        }
-        double added = change.reversed;
-        double removed = change.forward;
-        double size = (legs + std::fabs(change.reversed)) + std::fabs(change.forward);
-        double warp = 0.0;
-        double times = 0.0;  // magnitude of the times the warps come from
+        sums.added += change.reversed;
+        sums.removed += change.forward;
+        sums.size += std::fabs(change.reversed) + std::fabs(change.forward);
         for (const LegEnds& ends : change.added) {
             const ScreenVisit& before = v_visits[ends.from];
             const ScreenVisit& after = v_visits[ends.to];
             const VRP::Leg& between = vrp.leg(before.client, after.client);
-            added += between.distance;
-            size += std::fabs(between.distance);
+            sums.added += between.distance;
+            sums.size += std::fabs(between.distance);
             if (ordered_windows) {
-                warp += std::max((before.end + between.travel) - after.late, 0.0);
-                times += (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
+                sums.warp += std::max((before.end + between.travel) - after.late, 0.0);
+                sums.times +=
+                    (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
             }
         }
         for (double d : change.removed) {
-            removed += d;
-            size += std::fabs(d);
+            sums.removed += d;
+            sums.size += std::fabs(d);
         }
+        return sums;
+    }
+
+    // Whether the candidate that makes this change, on top of the shared legs, is hopeless.
+    template <std::size_t Added, std::size_t Removed, class Candidate>
+    bool hopeless(const LegChange<Added, Removed>& change, const Choice<Candidate>& choice,
+                  const LegSums& shared = {}) const
+    {
+        if (!active) {
+            return false;
+        }
+        const LegSums sums = sum_legs(change, shared);
         const double low =
-            ((fixed_cost + var_cost * (distance + (added - removed))) + penalty * warp) -
+            ((fixed_cost + var_cost * (distance + (sums.added - sums.removed))) +
+             penalty * sums.warp) -
             current_cost;
-        const double margin = 1e-9 * (std::fabs(fixed_cost) + var_cost * size + penalty * times +
-                                      std::fabs(current_cost)) +
+        const double margin = 1e-9 * (std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
+                                      penalty * sums.times + std::fabs(current_cost)) +
                               1e-9;
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }

@@ -54,8 +54,9 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
     moves::Choice<PairMove> choice;
     const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned a = 1; a <= n - 3; ++a) {
-        const double into = screen.leg(a - 1, a);
-        const double out = screen.leg(a + 1, a + 2);
+        // The legs the pair's leaving adds and removes, the same for the whole row.
+        const moves::LegSums leaving = screen.sum_legs(moves::LegChange<1, 2>{
+            {{{a - 1, a + 2}}}, {screen.leg(a - 1, a), screen.leg(a + 1, a + 2)}});
         // The stretch the pair would follow grows along each side of the row, and so does
         // its floor: the first hopeless place ends that side.
         const Segment pair = solution.segment(route, a, a + 1);
@@ -78,11 +79,10 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
                 c = a + 1;  // on to the later places
                 continue;
             }
-            // Either way the pair leaves its place and goes between c and c + 1.
-            const moves::LegChange<3, 3> change{
-                {{{a - 1, a + 2}, {c, a}, {a + 1, c + 1}}},
-                {into, out, screen.leg(c, c + 1)}};
-            if (screen.hopeless(change, choice)) {
+            // Either way the pair goes between c and c + 1.
+            const moves::LegChange<2, 1> change{{{{c, a}, {a + 1, c + 1}}},
+                                                {screen.leg(c, c + 1)}};
+            if (screen.hopeless(change, choice, leaving)) {
                 continue;
             }
             // The pair goes after c: later in the route, or earlier.

@@ -49,12 +49,12 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
     moves::Choice<Relocation> choice;
     const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned i = 1; i <= n - 2; ++i) {
-        const double out_before = screen.leg(i - 1, i);
-        const double out_after = screen.leg(i, i + 1);
-        // The legs the client's new place adds and removes, around the visit now at j.
+        // The legs the client's leaving adds and removes, the same for the whole row.
+        const moves::LegSums leaving = screen.sum_legs(moves::LegChange<1, 2>{
+            {{{i - 1, i + 1}}}, {screen.leg(i - 1, i), screen.leg(i, i + 1)}});
+        // The legs its new place adds and removes, around the visit now at j.
         const auto change = [&](unsigned j) {
-            return moves::LegChange<3, 3>{{{{i - 1, i + 1}, {j, i}, {i, j + 1}}},
-                                          {out_before, out_after, screen.leg(j, j + 1)}};
+            return moves::LegChange<2, 1>{{{{j, i}, {i, j + 1}}}, {screen.leg(j, j + 1)}};
         };
         // Places before the client, then after it; j = i - 1 and j = i change nothing. The
         // stretch the client follows grows along each row, and so does its floor.
@@ -67,7 +67,7 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
                                           choice)) {
                 break;
             }
-            if (!screen.hopeless(change(j), choice)) {
+            if (!screen.hopeless(change(j), choice, leaving)) {
                 moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j),
                                    {i, j}, choice);
             }
@@ -80,7 +80,7 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
                                           choice)) {
                 break;
             }
-            if (!screen.hopeless(change(j), choice)) {
+            if (!screen.hopeless(change(j), choice, leaving)) {
                 moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j),
                                    {i, j}, choice);
             }
