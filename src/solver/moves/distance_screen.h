@@ -51,6 +51,22 @@ struct ScreenVisit {
 // Storage for the copies, one per thread, kept from scan to scan so that no scan allocates.
 std::vector<ScreenVisit>& screen_visits();
 
+// The first of first..last - 1 at which hopeless_at gives false, or last; it must give true
+// on a leading part of the range only, as a floor that shrinks along the range does.
+template <class Test>
+unsigned first_hopeful(unsigned first, unsigned last, Test hopeless_at)
+{
+    while (first < last) {
+        const unsigned middle = first + (last - first) / 2;
+        if (hopeless_at(middle)) {
+            first = middle + 1;
+        } else {
+            last = middle;
+        }
+    }
+    return first;
+}
+
 class DistanceScreen {
 public:
     DistanceScreen(const VRP& problem, const VRP::Solution& solution, unsigned r)
@@ -101,6 +117,18 @@ public:
     {
         const double finish = (run.earliest + run.duration) - run.time_warp;
         return run.time_warp + (finish_floors ? std::max(finish - latest, 0.0) : 0.0);
+    }
+
+    // Earliest end of the visit at position p alone.
+    double finish(unsigned p) const { return v_visits[p].end; }
+
+    // Time warp that a stretch of the route's visits brings at least when driven after
+    // something that finishes no earlier than `finish`: its own, and how late it starts.
+    // The more visits the stretch has ahead of the others, the less slack it leaves, so this
+    // floor only shrinks as the stretch loses visits at its front.
+    double warp_after(double finish, const Segment& run) const
+    {
+        return run.time_warp + (finish_floors ? std::max(finish - run.latest, 0.0) : 0.0);
     }
 
     // Distance from the visit at position p to the one at position q.

@@ -57,45 +57,53 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
         // The legs the pair's leaving adds and removes, the same for the whole row.
         const moves::LegSums leaving = screen.sum_legs(moves::LegChange<1, 2>{
             {{{a - 1, a + 2}}}, {screen.leg(a - 1, a), screen.leg(a + 1, a + 2)}});
-        // The stretch the pair would follow grows along each side of the row, and so does
-        // its floor: the first hopeless place ends that side.
+        // The pair goes after c, earlier in the route (c < a - 1) or later (c > a + 1).
+        // Either way the stretch it follows grows along the row, and so does its floor: the
+        // first hopeless place ends that side. Earlier, the pair also goes ahead of the
+        // stretch c + 1..a - 1, whose floor shrinks along the row: the hopeless places lead.
         const Segment pair = solution.segment(route, a, a + 1);
         const Segment head = solution.segment(route, 0, a - 1);
         const Segment tail = solution.segment(route, a + 2, n - 1);
-        for (unsigned c = 1; c <= n - 2; ++c) {
-            if (c + 1 == a || c == a || c == a + 1) {
-                continue;
-            }
-            const bool later = c > a + 1;
-            const Segment run = solution.segment(route, later ? a + 2 : 0, c);
-            const Segment& rest = later ? head : tail;
-            if (screen.stretches_hopeless(
-                    (run.distance + rest.distance) + pair.distance,
-                    (screen.warp_before(run, pair.latest) + rest.time_warp) + pair.time_warp,
-                    choice)) {
-                if (later) {
-                    break;
-                }
-                c = a + 1;  // on to the later places
-                continue;
-            }
-            // Either way the pair goes between c and c + 1.
+        const double finish = (pair.earliest + pair.duration) - pair.time_warp;
+        const auto offer = [&](unsigned c, bool later) {
             const moves::LegChange<2, 1> change{{{{c, a}, {a + 1, c + 1}}},
                                                 {screen.leg(c, c + 1)}};
-            if (screen.hopeless(change, choice, leaving)) {
-                continue;
+            if (!screen.hopeless(change, choice, leaving)) {
+                moves::offer_intra(*this, solution, route,
+                                   later ? forward_pieces(route, n, a, c)
+                                         : backward_pieces(route, n, a, c),
+                                   {a, c}, choice);
             }
-            // The pair goes after c: later in the route, or earlier.
-            moves::offer_intra(*this, solution, route,
-                               later ? forward_pieces(route, n, a, c)
-                                     : backward_pieces(route, n, a, c),
-                               {a, c}, choice);
+        };
+        const auto pair_after = [&](const Segment& run, const Segment& rest) {
+            return screen.stretches_hopeless(
+                (run.distance + rest.distance) + pair.distance,
+                (screen.warp_before(run, pair.latest) + rest.time_warp) + pair.time_warp, choice);
+        };
+        const unsigned first = moves::first_hopeful(1, a - 1, [&](unsigned c) {
+            const Segment run = solution.segment(route, c + 1, a - 1);
+            return screen.stretches_hopeless(
+                (run.distance + tail.distance) + pair.distance,
+                (screen.warp_after(finish, run) + tail.time_warp) + pair.time_warp, choice);
+        });
+        for (unsigned c = first; c + 2 <= a; ++c) {
+            if (pair_after(solution.segment(route, 0, c), tail)) {
+                break;
+            }
+            offer(c, false);
+        }
+        for (unsigned c = a + 2; c <= n - 2; ++c) {
+            if (pair_after(solution.segment(route, a + 2, c), head)) {
+                break;
+            }
+            offer(c, true);
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::or_opt,
-                                    [&](const PairMove& chosen) {
-        apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
-    });
+    return moves::take_intra_choice(solution, route, choice, intra_memory,
+                                    moves::IntraMove::or_opt, [&](const PairMove& chosen) {
+                                        apply_or_opt_intra(solution, route, chosen.a,
+                                                           chosen.a + 1, chosen.c);
+                                    });
 }
 
 void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,

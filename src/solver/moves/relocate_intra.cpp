@@ -57,10 +57,19 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
             return moves::LegChange<2, 1>{{{{j, i}, {i, j + 1}}}, {screen.leg(j, j + 1)}};
         };
         // Places before the client, then after it; j = i - 1 and j = i change nothing. The
-        // stretch the client follows grows along each row, and so does its floor.
+        // stretch the client follows grows along each row, and so does its floor. Before its
+        // place, the client also goes ahead of the stretch j + 1..i - 1, whose floor shrinks
+        // along the row: the hopeless places lead that side.
         const double late = screen.late(i);
+        const double finish = screen.finish(i);
         const Segment tail = solution.segment(route, i + 1, n - 1);
-        for (unsigned j = 0; j + 2 <= i; ++j) {
+        const unsigned first = moves::first_hopeful(0, i - 1, [&](unsigned j) {
+            const Segment run = solution.segment(route, j + 1, i - 1);
+            return screen.stretches_hopeless(run.distance + tail.distance,
+                                             screen.warp_after(finish, run) + tail.time_warp,
+                                             choice);
+        });
+        for (unsigned j = first; j + 2 <= i; ++j) {
             const Segment head = solution.segment(route, 0, j);
             if (screen.stretches_hopeless(head.distance + tail.distance,
                                           screen.warp_before(head, late) + tail.time_warp,
@@ -86,10 +95,10 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
             }
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::relocate,
-                                    [&](const Relocation& chosen) {
-        apply_relocate_intra(solution, route, chosen.i, chosen.j);
-    });
+    return moves::take_intra_choice(solution, route, choice, intra_memory,
+                                    moves::IntraMove::relocate, [&](const Relocation& chosen) {
+                                        apply_relocate_intra(solution, route, chosen.i, chosen.j);
+                                    });
 }
 
 void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const
