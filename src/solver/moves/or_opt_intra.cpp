@@ -99,11 +99,11 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
             offer(c, true);
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory,
-                                    moves::IntraMove::or_opt, [&](const PairMove& chosen) {
-                                        apply_or_opt_intra(solution, route, chosen.a,
-                                                           chosen.a + 1, chosen.c);
-                                    });
+    return moves::take_intra_choice(
+        solution, route, choice, intra_memory, moves::IntraMove::or_opt,
+        [&](const PairMove& chosen) {
+            apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
+        });
 }
 
 void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,

@@ -95,10 +95,11 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
             }
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory,
-                                    moves::IntraMove::relocate, [&](const Relocation& chosen) {
-                                        apply_relocate_intra(solution, route, chosen.i, chosen.j);
-                                    });
+    return moves::take_intra_choice(
+        solution, route, choice, intra_memory, moves::IntraMove::relocate,
+        [&](const Relocation& chosen) {
+            apply_relocate_intra(solution, route, chosen.i, chosen.j);
+        });
 }
 
 void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const

@@ -71,10 +71,9 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
             }
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::swap,
-                                    [&](const Exchange& chosen) {
-        apply_swap_intra(solution, route, chosen.i, chosen.j);
-    });
+    return moves::take_intra_choice(
+        solution, route, choice, intra_memory, moves::IntraMove::swap,
+        [&](const Exchange& chosen) { apply_swap_intra(solution, route, chosen.i, chosen.j); });
 }
 
 void VRP::apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const

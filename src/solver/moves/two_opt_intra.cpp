@@ -47,11 +47,13 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     for (int a = 0; a < n - 3; ++a) {
         const auto first = static_cast<unsigned>(a);
         const double into = screen.leg(first, first + 1);
+        const double head_distance = distance(0, first);
+        const double head_warp = warp(0, first);
         for (unsigned c = first + 2; c <= static_cast<unsigned>(n - 2); ++c) {
             // The head and the reversed run alone: a longer run is no shorter and warps no
             // less, so once hopeless the rest of the row is too.
-            if (screen.stretches_hopeless(distance(0, first) + distance(c, first + 1),
-                                          warp(0, first) + warp(c, first + 1), choice)) {
+            if (screen.stretches_hopeless(head_distance + distance(c, first + 1),
+                                          head_warp + warp(c, first + 1), choice)) {
                 break;
             }
             const moves::LegChange<2, 2> change{{{{first, c}, {first + 1, c + 1}}},
@@ -67,10 +69,11 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
                                choice);
         }
     }
-    return moves::take_intra_choice(solution, route, choice, intra_memory, moves::IntraMove::two_opt,
-                                    [&](const Reversal& chosen) {
-        apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
-    });
+    return moves::take_intra_choice(
+        solution, route, choice, intra_memory, moves::IntraMove::two_opt,
+        [&](const Reversal& chosen) {
+            apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
+        });
 }
 
 void VRP::apply_two_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b, unsigned c,
