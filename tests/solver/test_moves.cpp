@@ -190,3 +190,39 @@ TEST(EmptyRoutes, EveryTypeButTheDummyKeepsExactlyOneEmptyRoute)
     vrp.add_empty_routes(with_dummy);
     EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {3, 3, 4}, {0}, {1}, {2}}), shapes(with_dummy));
 }
+
+// A fruitless order is recalled for its move only, and not once the order, the vehicle type
+// or its prices differ, nor by a copy of the memory.
+TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
+{
+    std::mt19937 rng(5);
+    Instance instance = random_instance(rng, 6);
+    const VRP vrp(&instance);
+    Route route;
+    for (int c : {0, 1, 2, 3, 0}) {
+        route.visits.push_back(Visit{c});
+    }
+    Route swapped = route;
+    std::swap(swapped.visits[1], swapped.visits[2]);
+    Route other_type = route;
+    other_type.container = 1;
+    moves::IntraMemory memory;
+    EXPECT_FALSE(memory.known_fruitless(vrp, route, moves::IntraMove::swap));
+    memory.remember_fruitless(moves::IntraMove::swap);
+    struct Case {
+        const Route* route;
+        moves::IntraMove move;
+        double var_cost;
+        bool known;
+    };
+    for (const Case& c : {Case{&route, moves::IntraMove::swap, 2.0, true}, Case{&route, moves::IntraMove::two_opt, 2.0, false},
+                          Case{&swapped, moves::IntraMove::swap, 2.0, false},
+                          Case{&other_type, moves::IntraMove::swap, 2.0, false}, Case{&route, moves::IntraMove::swap, 2.5, false}}) {
+        instance.containers[0].var_cost = c.var_cost;
+        EXPECT_EQ(c.known, memory.known_fruitless(vrp, *c.route, c.move));
+    }
+    instance.containers[0].var_cost = 2.0;
+    moves::IntraMemory copy = memory;
+    EXPECT_FALSE(copy.known_fruitless(vrp, route, moves::IntraMove::swap));
+    EXPECT_TRUE(memory.known_fruitless(vrp, route, moves::IntraMove::swap));
+}
