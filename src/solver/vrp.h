@@ -145,6 +145,8 @@ public:
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
+    // Row a of the distances: entry b is distance(a, b).
+    const double* distance_row(unsigned a) const { return &v_distance[a * n_clients]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
     const Container& container(int k) const

@@ -5,8 +5,10 @@
 
 #include "move_support.h"
 #include "piece_floors.h"
+#include "place_screen.h"
 #include "scan_memory.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -250,6 +252,10 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
                              ends.reach(r2),
                              rows_bounded,
                              rows_bounded && ends.windows_ordered()};
+    PlaceScreen<RUN1, RUN2> screen(
+        vrp, ends, r1, r2, pair.rows_bounded, pair.joins_bounded,
+        ScreenCosts{pair.penalty, pair.record1.fixed_cost, pair.record2.fixed_cost,
+                    pair.record1.var_cost, pair.record2.var_cost, pair.cost1, pair.cost2});
     for (int i = 1; i <= last_i; ++i) {
         const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
         if (RUN2 == 0 && second.load + given >= second.capacity) {
@@ -260,7 +266,11 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
             !choice.may_take(row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
             continue;
         }
+        screen.start_row(static_cast<unsigned>(i), new1, choice.limit());
         for (int p = 1; p <= last_p; ++p) {
+            if (screen.refuses(static_cast<unsigned>(p))) {
+                continue;
+            }
             if (RUN2 > 0) {
                 const long long taken = run_demand(pair.ends2, static_cast<unsigned>(p), RUN2);
                 if (first.load - given + taken >= first.capacity ||
@@ -280,6 +290,33 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
                          candidate);
         }
     }
+}
+
+// Rescans pair (r1, r2) of an exchange of equal runs and keeps, besides its own findings,
+// those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
+// order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
+template <unsigned RUN1, unsigned RUN2>
+void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory& memory,
+                      PairFindings<RunExchange>& findings, unsigned r1, unsigned r2)
+{
+    static_assert(RUN1 == RUN2, "only runs of one length trade places both ways alike");
+    ImprovingRecorder<RunExchange> found(memory.v_found);
+    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, memory.v_given_cost, found);
+    keep_as_recorded(memory.v_found, findings.at(r1, r2).v_kept);
+    memory.v_mirrored.clear();
+    for (const KeptCandidate<RunExchange>& kept : memory.v_found) {
+        const RunExchange& m = kept.candidate;
+        memory.v_mirrored.push_back(KeptCandidate<RunExchange>{kept.price, {r2, r1, m.p, m.i}});
+    }
+    std::sort(memory.v_mirrored.begin(), memory.v_mirrored.end(),
+              [](const KeptCandidate<RunExchange>& a, const KeptCandidate<RunExchange>& b) {
+                  return a.candidate.i != b.candidate.i ? a.candidate.i < b.candidate.i
+                                                        : a.candidate.p < b.candidate.p;
+              });
+    PairFinding<RunExchange>& mirror = findings.at(r2, r1);
+    keep_as_recorded(memory.v_mirrored, mirror.v_kept);
+    mirror.stamp1 = route_stamp(solution, r2);
+    mirror.stamp2 = route_stamp(solution, r1);
 }
 
 // Every route pair (r1 outer, r2 inner, both ascending, r1 != r2). Pairs whose routes
@@ -324,9 +361,18 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     given_priced = true;
                 }
-                PairRecorder<RunExchange> recorder(finding.v_kept);
-                scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
-                                          recorder);
+                bool scanned = false;
+                if constexpr (RUN1 == RUN2) {
+                    if (r1 < r2) {
+                        scan_both_orders<RUN1, RUN2>(vrp, solution, memory, findings, r1, r2);
+                        scanned = true;
+                    }
+                }
+                if (!scanned) {
+                    PairRecorder<RunExchange> recorder(finding.v_kept);
+                    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
+                                              recorder);
+                }
                 finding.stamp1 = stamp1;
                 finding.stamp2 = stamp2;
             }

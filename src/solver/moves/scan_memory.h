@@ -84,6 +84,8 @@ public:
     {
         return is_less(floor_delta, 0.0) && floor_delta < bar + 0.02;
     }
+    // Up to rounding, the least floor delta that may_take refuses.
+    double limit() const { return std::min(-0.01, bar + 0.02); }
     void offer(const Priced& price, const Candidate& candidate)
     {
         if (may_take(price.delta)) {
@@ -97,6 +99,41 @@ private:
     double bar = 0.0;
 };
 
+// Stands in for the choice while a pair of a symmetric move (runs of one length traded
+// both ways) is rescanned: candidate (r1, r2, i, p) is candidate (r2, r1, p, i) at the very
+// same price, so one scan that keeps every candidate improving at all serves both orders
+// of the pair (see keep_as_recorded).
+template <class Candidate>
+class ImprovingRecorder {
+public:
+    explicit ImprovingRecorder(std::vector<KeptCandidate<Candidate>>& v_found_) : v_found(v_found_)
+    {
+        v_found.clear();
+    }
+    bool may_take(double floor_delta) const { return is_less(floor_delta, 0.0); }
+    double limit() const { return -0.01; }
+    void offer(const Priced& price, const Candidate& candidate)
+    {
+        if (may_take(price.delta)) {
+            v_found.push_back(KeptCandidate<Candidate>{price, candidate});
+        }
+    }
+
+private:
+    std::vector<KeptCandidate<Candidate>>& v_found;
+};
+
+// What a PairRecorder keeps of the improving candidates v_found, offered in their order.
+template <class Candidate>
+void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
+                      std::vector<KeptCandidate<Candidate>>& v_kept)
+{
+    PairRecorder<Candidate> recorder(v_kept);
+    for (const KeptCandidate<Candidate>& found : v_found) {
+        recorder.offer(found.price, found.candidate);
+    }
+}
+
 class ScanMemory {
 public:
     RouteEnds ends;
@@ -104,6 +141,9 @@ public:
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
     std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    // Symmetric exchanges: what one scan found, in both pair orders.
+    std::vector<KeptCandidate<RunExchange>> v_found;
+    std::vector<KeptCandidate<RunExchange>> v_mirrored;
     std::vector<unsigned char> v_open_columns;  // tail exchanges: columns worth scanning
 
     // Before a scan: forgets everything when the vehicle types or the solver's weights

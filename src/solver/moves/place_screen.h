@@ -1,0 +1,135 @@
+#pragma once
+// A quick screen of the places of one row of a relocation or exchange scan (one run of the
+// first route against every place of the second), before any floor is taken. With costs
+// that rise with distance and time warp, a candidate costs at least the fixed costs plus
+// the variable costs of its new routes' distances plus the warp of the two joins that put
+// the run into the second route (join_warp_floor's, read from the same figures in the
+// same order). Each new distance is stored heads, runs and tails plus the legs that join
+// them in. What depends on the pair alone is summed once, what depends on the run once per
+// row; a place then costs a few look-ups and one comparison, where its floors would cost
+// two priced routes. The sums run in another order than the floors, so the cut is raised
+// by far more than the rounding of either: a place the screen refuses, its floors would
+// refuse too.
+
+#include "piece_floors.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace moves {
+
+// The figures of one route pair that do not depend on the candidate.
+struct ScreenCosts {
+    double penalty;  // the DUMMY penalty term
+    double fixed1;   // fixed costs of the two new routes (fixed1 unused by relocations)
+    double fixed2;
+    double weight1;  // variable costs per distance of the two new routes
+    double weight2;
+    double cost1;  // current costs of the two routes
+    double cost2;
+};
+
+template <unsigned RUN1, unsigned RUN2>
+class PlaceScreen {
+public:
+    // Off (refusing nothing) unless the costs rise with distance and warp (bounded) and
+    // every figure the floors read of both routes is finite and not negative
+    // (RouteEnds::screenable); the warp needs ordered windows too (timed).
+    PlaceScreen(const VRP& problem, const RouteEnds& ends, unsigned r1, unsigned r2, bool bounded,
+                bool timed, const ScreenCosts& pair_costs)
+        : vrp(problem), costs(pair_costs), ends1(ends.route(r1)), ends2(ends.route(r2)),
+          clients2(ends.clients(r2)),
+          warp_penalty(timed && vrp.time_warp_penalty > 0.0 ? vrp.time_warp_penalty : 0.0)
+    {
+        on = bounded && ends.screenable(r1) && ends.screenable(r2) &&
+             std::isfinite(costs.weight1) && std::isfinite(costs.weight2) &&
+             std::isfinite(vrp.time_warp_penalty);
+        constants = costs.penalty + costs.fixed2 - (costs.cost1 + costs.cost2);
+        size = std::fabs(costs.penalty) + std::fabs(costs.fixed2) + std::fabs(costs.cost1) +
+               std::fabs(costs.cost2);
+        if (RUN2 > 0) {
+            constants += costs.fixed1;
+            size += std::fabs(costs.fixed1);
+        }
+    }
+
+    // Before the places of the run at i: `limit` is what a candidate's floor delta must
+    // stay below to be taken (the chooser's), new1 the relocation's exact first cost.
+    void start_row(unsigned i, double new1, double limit)
+    {
+        row_on = false;
+        if (!on) {
+            return;
+        }
+        const VisitEnds& run = ends1[i];
+        const VisitEnds& run_last = ends1[i + RUN1 - 1];
+        double row = costs.weight2 * run.run_distance[RUN1 - 1];
+        double given = 0.0;
+        if (RUN2 > 0) {
+            row += costs.weight1 * (ends1[i - 1].head_distance + ends1[i + RUN1].tail_distance);
+        } else {
+            given = new1;
+        }
+        // A candidate whose place-dependent cost reaches the cut is refused.
+        const double cut = ((limit - constants) - given) - row;
+        raised_cut =
+            cut + (1e-8 * (size + std::fabs(limit) + std::fabs(given) + std::fabs(row)) + 1e-8);
+        row_on = std::isfinite(raised_cut);
+        run_first = run.client;
+        run_latest = run.run_latest[RUN1 - 1];
+        run_finish = run.run_finish[RUN1 - 1];
+        legs_from_last = &vrp.leg(run_last.client, 0);
+        before = ends1[i - 1].client;
+        after = ends1[i + RUN1].client;
+    }
+
+    // Whether the candidate at place p cannot be taken.
+    bool refuses(unsigned p) const
+    {
+        if (!row_on) {
+            return false;
+        }
+        // The second route takes the run between its visits p - 1 and p + RUN2.
+        const VisitEnds& head = ends2[p - 1];
+        const VisitEnds& tail = ends2[p + RUN2];
+        const VRP::Leg& in = vrp.leg(head.client, run_first);
+        const VRP::Leg& out = legs_from_last[tail.client];
+        double distance2 = (head.head_distance + tail.tail_distance) + (in.distance + out.distance);
+        double low = costs.weight2 * distance2;
+        if (RUN2 > 0) {
+            // The first route takes the second's run between its visits i - 1 and i + RUN1.
+            const VisitEnds& taken = ends2[p];
+            const double distance1 =
+                taken.run_distance[RUN2 - 1] +
+                (vrp.distance(before, taken.client) + vrp.distance(clients2[p + RUN2 - 1], after));
+            low += costs.weight1 * distance1;
+        }
+        if (warp_penalty > 0.0) {
+            const double into = (head.head_finish + in.travel) - run_latest;
+            const double late = (run_finish + out.travel) - tail.tail_latest;
+            low += warp_penalty * (std::max(into, 0.0) + std::max(late, 0.0));
+        }
+        return low >= raised_cut;
+    }
+
+private:
+    const VRP& vrp;
+    ScreenCosts costs;
+    const VisitEnds* ends1;
+    const VisitEnds* ends2;
+    const unsigned* clients2;
+    double warp_penalty;  // 0 where join warps bound nothing
+    bool on = false;
+    bool row_on = false;
+    double constants = 0.0;  // penalty and fixed costs less the current costs
+    double size = 0.0;       // their magnitude, for the rounding margin
+    double raised_cut = 0.0;
+    unsigned run_first = 0;
+    double run_latest = 0.0;
+    double run_finish = 0.0;
+    const VRP::Leg* legs_from_last = nullptr;  // legs from the run's last client
+    unsigned before = 0;  // the visits around the run in the first route
+    unsigned after = 0;
+};
+
+}  // namespace moves
