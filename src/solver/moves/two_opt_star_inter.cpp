@@ -191,6 +191,73 @@ double tail_row_floor(const VRP& vrp, const TailPair& pair, const moves::VisitEn
     return moves::lowered_for_rounding(delta, penalty, low, 0.0, pair.cost1, pair.cost2);
 }
 
+// A quick screen of the splits of one row where both new routes keep clients, before any
+// floor is taken: with real vehicle types of one variable cost (tail_rows_bounded), either
+// assignment costs at least both fixed costs plus the variable cost of the two new
+// distances plus the warp of the two joins, each at least how late the head ends for the
+// tail's latest start. A split costs two legs and one comparison. The sums run in another
+// order than the prices, so the cut is raised by far more than their rounding, times
+// included: a split the screen refuses could not be taken.
+class TailScreen {
+public:
+    TailScreen(const VRP& problem, const TailPair& tail_pair, const moves::RouteEnds& ends,
+               bool bounded)
+        : vrp(problem), pair(tail_pair), ends1(ends.route(pair.r1)), ends2(ends.route(pair.r2)),
+          weight(pair.record1.var_cost), warp_penalty(problem.time_warp_penalty)
+    {
+        on = bounded && ends.screenable(pair.r1) && ends.screenable(pair.r2) &&
+             std::isfinite(weight) && std::isfinite(warp_penalty);
+        constants = (pair.record1.fixed_cost + pair.record2.fixed_cost) - (pair.cost1 + pair.cost2);
+        size = std::fabs(pair.record1.fixed_cost) + std::fabs(pair.record2.fixed_cost) +
+               std::fabs(pair.cost1) + std::fabs(pair.cost2) +
+               warp_penalty * (ends.time_scale(pair.r1) + ends.time_scale(pair.r2) +
+                               ends.longest_travel());
+    }
+    // Before the splits of row i, against what a floor delta must stay below (`limit`).
+    void start_row(unsigned i, double limit)
+    {
+        head1 = &ends1[i];
+        tail1 = &ends1[i + 1];
+        legs_from_head = &vrp.leg(head1->client, 0);
+        raised_cut = ((limit - constants) + (1e-8 * (size + std::fabs(limit)) + 1e-8));
+        row_on = on && std::isfinite(raised_cut);
+    }
+    // Whether split (i, j) of the row cannot be taken; splits that leave a route without
+    // clients (which then costs nothing) pass.
+    bool refuses(const TailExchange& m) const
+    {
+        if (!row_on || !pair.a_serves(m) || !pair.b_serves(m)) {
+            return false;
+        }
+        const unsigned j = m.j;
+        const moves::VisitEnds& head2 = ends2[j];
+        const moves::VisitEnds& tail2 = ends2[j + 1];
+        const VRP::Leg& a = legs_from_head[tail2.client];
+        const VRP::Leg& b = vrp.leg(head2.client, tail1->client);
+        const double distance = ((head1->head_distance + tail2.tail_distance) + a.distance) +
+                                ((head2.head_distance + tail1->tail_distance) + b.distance);
+        const double warp_a = std::max((head1->head_finish + a.travel) - tail2.tail_latest, 0.0);
+        const double warp_b = std::max((head2.head_finish + b.travel) - tail1->tail_latest, 0.0);
+        return weight * distance + warp_penalty * (warp_a + warp_b) >= raised_cut;
+    }
+
+private:
+    const VRP& vrp;
+    const TailPair& pair;
+    const moves::VisitEnds* ends1;
+    const moves::VisitEnds* ends2;
+    double weight;
+    double warp_penalty;
+    bool on = false;
+    bool row_on = false;
+    double constants = 0.0;  // both fixed costs less both current costs
+    double size = 0.0;       // the magnitudes the rounding margin is measured against
+    double raised_cut = 0.0;
+    const moves::VisitEnds* head1 = nullptr;
+    const moves::VisitEnds* tail1 = nullptr;
+    const VRP::Leg* legs_from_head = nullptr;
+};
+
 // Every split (i, j) of one route pair but (0, 0), in scan order. A row i or a column j
 // whose floor cannot be taken is skipped; the first and last of each, where a new route may
 // serve no client, never are. v_open: per column, whether it is scanned.
@@ -207,6 +274,7 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
     const moves::VisitEnds* ends1 = ends.route(r1);
     const moves::VisitEnds* ends2 = ends.route(r2);
     const bool bounded = tail_rows_bounded(vrp, pair);
+    TailScreen screen(vrp, pair, ends, bounded);
     v_open.assign(n2, 1);
     for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
         v_open[j] = choice.may_take(
@@ -217,8 +285,12 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
             !choice.may_take(tail_row_floor(vrp, pair, ends1[i], ends1[i + 1], ends.reach(r2)))) {
             continue;
         }
+        screen.start_row(i, choice.limit());
         for (unsigned j = 0; j + 2 <= n2; ++j) {
             if ((i == 0 && j == 0) || v_open[j] == 0) {
+                continue;
+            }
+            if (screen.refuses(TailExchange{r1, r2, i, j, 0, 0})) {
                 continue;
             }
             const long long load_a = static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
