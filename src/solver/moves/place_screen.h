@@ -38,7 +38,7 @@ public:
     PlaceScreen(const VRP& problem, const RouteEnds& ends, unsigned r1, unsigned r2, bool bounded,
                 bool timed, const ScreenCosts& pair_costs)
         : vrp(problem), costs(pair_costs), ends1(ends.route(r1)), ends2(ends.route(r2)),
-          clients2(ends.clients(r2)),
+          clients2(ends.clients(r2)), reach2(ends.reach(r2)),
           warp_penalty(timed && vrp.time_warp_penalty > 0.0 ? vrp.time_warp_penalty : 0.0)
     {
         on = bounded && ends.screenable(r1) && ends.screenable(r2) &&
@@ -53,14 +53,14 @@ public:
         }
     }
 
+    bool active() const { return on; }
+
     // Before the places of the run at i: `limit` is what a candidate's floor delta must
     // stay below to be taken (the chooser's), new1 the relocation's exact first cost.
-    void start_row(unsigned i, double new1, double limit)
+    // False when no place can hold a candidate: the second route's reach (see
+    // row_floor_delta) already costs too much.
+    bool start_row(unsigned i, double new1, double limit)
     {
-        row_on = false;
-        if (!on) {
-            return;
-        }
         const VisitEnds& run = ends1[i];
         const VisitEnds& run_last = ends1[i + RUN1 - 1];
         double row = costs.weight2 * run.run_distance[RUN1 - 1];
@@ -74,16 +74,31 @@ public:
         const double cut = ((limit - constants) - given) - row;
         raised_cut =
             cut + (1e-8 * (size + std::fabs(limit) + std::fabs(given) + std::fabs(row)) + 1e-8);
-        row_on = std::isfinite(raised_cut);
         run_first = run.client;
         run_latest = run.run_latest[RUN1 - 1];
         run_finish = run.run_finish[RUN1 - 1];
         legs_from_last = &vrp.leg(run_last.client, 0);
         before = ends1[i - 1].client;
         after = ends1[i + RUN1].client;
+        if (!std::isfinite(raised_cut)) {
+            row_on = false;  // the floors decide
+            return true;
+        }
+        row_on = true;
+        double reach_cost =
+            costs.weight2 * (reach2.gap_distance[RUN2] +
+                             (reach2.v_from[run.client] + reach2.v_to[run_last.client]));
+        double warp = reach2.gap_warp[RUN2] + run.run_warp[RUN1 - 1];
+        if (RUN2 > 0) {
+            reach_cost += costs.weight1 * (reach2.run_distance[RUN2 - 1] +
+                                           (reach2.v_to[before] + reach2.v_from[after]));
+            warp += (ends1[i - 1].head_warp + ends1[i + RUN1].tail_warp) +
+                    reach2.run_warp[RUN2 - 1];
+        }
+        return !(reach_cost + vrp.time_warp_penalty * warp >= raised_cut);
     }
 
-    // Whether the candidate at place p cannot be taken.
+    // Whether the candidate at place p of the row cannot be taken.
     bool refuses(unsigned p) const
     {
         if (!row_on) {
@@ -118,6 +133,7 @@ private:
     const VisitEnds* ends1;
     const VisitEnds* ends2;
     const unsigned* clients2;
+    const RouteReach& reach2;
     double warp_penalty;  // 0 where join warps bound nothing
     bool on = false;
     bool row_on = false;

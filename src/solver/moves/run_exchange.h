@@ -262,11 +262,15 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
             continue;
         }
         double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
-        if (pair.rows_bounded &&
-            !choice.may_take(row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
+        if (screen.active()) {
+            if (!screen.start_row(static_cast<unsigned>(i), new1, choice.limit())) {
+                continue;
+            }
+        } else if (pair.rows_bounded &&
+                   !choice.may_take(
+                       row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
             continue;
         }
-        screen.start_row(static_cast<unsigned>(i), new1, choice.limit());
         for (int p = 1; p <= last_p; ++p) {
             if (screen.refuses(static_cast<unsigned>(p))) {
                 continue;
