@@ -306,7 +306,7 @@ void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory&
     static_assert(RUN1 == RUN2, "only runs of one length trade places both ways alike");
     ImprovingRecorder<RunExchange> found(memory.v_found);
     scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, memory.v_given_cost, found);
-    keep_as_recorded(memory.v_found, findings.at(r1, r2).v_kept);
+    keep_as_recorded(memory.v_found, findings.at(r1, r2));
     memory.v_mirrored.clear();
     for (const KeptCandidate<RunExchange>& kept : memory.v_found) {
         const RunExchange& m = kept.candidate;
@@ -318,7 +318,7 @@ void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory&
                                                         : a.candidate.p < b.candidate.p;
               });
     PairFinding<RunExchange>& mirror = findings.at(r2, r1);
-    keep_as_recorded(memory.v_mirrored, mirror.v_kept);
+    keep_as_recorded(memory.v_mirrored, mirror);
     mirror.stamp1 = route_stamp(solution, r2);
     mirror.stamp2 = route_stamp(solution, r1);
 }
@@ -373,7 +373,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                 }
                 if (!scanned) {
-                    PairRecorder<RunExchange> recorder(finding.v_kept);
+                    PairRecorder<RunExchange> recorder(finding);
                     scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
                                               recorder);
                 }

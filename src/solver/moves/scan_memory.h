@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace moves {
@@ -33,6 +34,8 @@ struct PairFinding {
     std::uint64_t stamp1 = 0;
     std::uint64_t stamp2 = 0;
     std::vector<KeptCandidate<Candidate>> v_kept;
+    // The least delta kept: when the choice cannot take it, it takes none of the others.
+    double least = std::numeric_limits<double>::infinity();
 
     bool current(std::uint64_t s1, std::uint64_t s2) const
     {
@@ -41,6 +44,9 @@ struct PairFinding {
     // Offers the kept candidates again for routes r1 and r2.
     void offer_to(unsigned r1, unsigned r2, Choice<Candidate>& choice) const
     {
+        if (!choice.may_take(least)) {
+            return;
+        }
         for (const KeptCandidate<Candidate>& kept : v_kept) {
             Candidate candidate = kept.candidate;
             candidate.r1 = r1;
@@ -76,9 +82,10 @@ private:
 template <class Candidate>
 class PairRecorder {
 public:
-    explicit PairRecorder(std::vector<KeptCandidate<Candidate>>& v_kept_) : v_kept(v_kept_)
+    explicit PairRecorder(PairFinding<Candidate>& finding_) : finding(finding_)
     {
-        v_kept.clear();
+        finding.v_kept.clear();
+        finding.least = std::numeric_limits<double>::infinity();
     }
     bool may_take(double floor_delta) const
     {
@@ -89,13 +96,14 @@ public:
     void offer(const Priced& price, const Candidate& candidate)
     {
         if (may_take(price.delta)) {
-            v_kept.push_back(KeptCandidate<Candidate>{price, candidate});
+            finding.v_kept.push_back(KeptCandidate<Candidate>{price, candidate});
             bar = std::min(bar, price.delta);
+            finding.least = std::min(finding.least, price.delta);
         }
     }
 
 private:
-    std::vector<KeptCandidate<Candidate>>& v_kept;
+    PairFinding<Candidate>& finding;
     double bar = 0.0;
 };
 
@@ -126,9 +134,9 @@ private:
 // What a PairRecorder keeps of the improving candidates v_found, offered in their order.
 template <class Candidate>
 void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
-                      std::vector<KeptCandidate<Candidate>>& v_kept)
+                      PairFinding<Candidate>& finding)
 {
-    PairRecorder<Candidate> recorder(v_kept);
+    PairRecorder<Candidate> recorder(finding);
     for (const KeptCandidate<Candidate>& found : v_found) {
         recorder.offer(found.price, found.candidate);
     }

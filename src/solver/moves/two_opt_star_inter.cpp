@@ -329,7 +329,7 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
             moves::PairFinding<TailExchange>& finding = findings.at(r1, r2);
             const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
             if (!finding.current(stamp1, stamp2)) {
-                moves::PairRecorder<TailExchange> recorder(finding.v_kept);
+                moves::PairRecorder<TailExchange> recorder(finding);
                 scan_tail_pair(*this, solution, memory.ends, r1, r2, memory.v_open_columns,
                                recorder);
                 finding.stamp1 = stamp1;
