@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace moves {
 
@@ -39,6 +40,7 @@ public:
                 bool timed, const ScreenCosts& pair_costs)
         : vrp(problem), costs(pair_costs), ends1(ends.route(r1)), ends2(ends.route(r2)),
           clients2(ends.clients(r2)), reach2(ends.reach(r2)),
+          finish_floor2(ends.finish_floor(r2)), latest_ceiling2(ends.latest_ceiling(r2)),
           warp_penalty(timed && vrp.time_warp_penalty > 0.0 ? vrp.time_warp_penalty : 0.0)
     {
         on = bounded && ends.screenable(r1) && ends.screenable(r2) &&
@@ -80,6 +82,8 @@ public:
         legs_from_last = &vrp.leg(run_last.client, 0);
         before = ends1[i - 1].client;
         after = ends1[i + RUN1].client;
+        late_head = std::numeric_limits<double>::infinity();
+        early_tail = -std::numeric_limits<double>::infinity();
         if (!std::isfinite(raised_cut)) {
             row_on = false;  // the floors decide
             return true;
@@ -95,8 +99,33 @@ public:
             warp += (ends1[i - 1].head_warp + ends1[i + RUN1].tail_warp) +
                     reach2.run_warp[RUN2 - 1];
         }
-        return !(reach_cost + vrp.time_warp_penalty * warp >= raised_cut);
+        if (reach_cost + vrp.time_warp_penalty * warp >= raised_cut) {
+            return false;
+        }
+        if (warp_penalty > 0.0) {
+            // What the joins' warp may cost at most, in time.
+            const double budget =
+                (((raised_cut + (1e-8 * (size + std::fabs(raised_cut) + std::fabs(reach_cost)) +
+                                 1e-8)) -
+                  reach_cost) /
+                 warp_penalty);
+            const double head = (budget + run_latest) +
+                                (1e-9 * (std::fabs(budget) + std::fabs(run_latest)) + 1e-9);
+            const double tail = (run_finish - budget) -
+                                (1e-9 * (std::fabs(budget) + std::fabs(run_finish)) + 1e-9);
+            if (std::isfinite(head) && std::isfinite(tail)) {
+                late_head = head;
+                early_tail = tail;
+            }
+        }
+        return true;
     }
+
+    // Places from p on, whose heads end too late for the run (the join into it alone
+    // would warp beyond the budget): the scan of the row may stop.
+    bool heads_too_late(unsigned p) const { return finish_floor2[p - 1] >= late_head; }
+    // A place whose tail, and every tail before it, starts too early after the run.
+    bool tail_too_early(unsigned p) const { return latest_ceiling2[p + RUN2] <= early_tail; }
 
     // Whether the candidate at place p of the row cannot be taken.
     bool refuses(unsigned p) const
@@ -134,12 +163,17 @@ private:
     const VisitEnds* ends2;
     const unsigned* clients2;
     const RouteReach& reach2;
+    const double* finish_floor2;
+    const double* latest_ceiling2;
     double warp_penalty;  // 0 where join warps bound nothing
     bool on = false;
     bool row_on = false;
     double constants = 0.0;  // penalty and fixed costs less the current costs
     double size = 0.0;       // their magnitude, for the rounding margin
     double raised_cut = 0.0;
+    // Time cuts of the row (see heads_too_late, tail_too_early); infinite when off.
+    double late_head = std::numeric_limits<double>::infinity();
+    double early_tail = -std::numeric_limits<double>::infinity();
     unsigned run_first = 0;
     double run_latest = 0.0;
     double run_finish = 0.0;

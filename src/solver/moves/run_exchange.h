@@ -272,7 +272,11 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
             continue;
         }
         for (int p = 1; p <= last_p; ++p) {
-            if (screen.refuses(static_cast<unsigned>(p))) {
+            if (screen.heads_too_late(static_cast<unsigned>(p))) {
+                break;
+            }
+            if (screen.tail_too_early(static_cast<unsigned>(p)) ||
+                screen.refuses(static_cast<unsigned>(p))) {
                 continue;
             }
             if (RUN2 > 0) {
