@@ -43,6 +43,7 @@ public:
           finish_floor2(ends.finish_floor(r2)), latest_ceiling2(ends.latest_ceiling(r2)),
           warp_penalty(timed && vrp.time_warp_penalty > 0.0 ? vrp.time_warp_penalty : 0.0)
     {
+        per_warp = warp_penalty > 0.0 ? 1.0 / warp_penalty : 0.0;
         on = bounded && ends.screenable(r1) && ends.screenable(r2) &&
              std::isfinite(costs.weight1) && std::isfinite(costs.weight2) &&
              std::isfinite(vrp.time_warp_penalty);
@@ -104,11 +105,13 @@ public:
         }
         if (warp_penalty > 0.0) {
             // What the joins' warp may cost at most, in time.
+            // (A product with the inverse rounds otherwise than the quotient, by far less
+            // than the margin.)
             const double budget =
-                (((raised_cut + (1e-8 * (size + std::fabs(raised_cut) + std::fabs(reach_cost)) +
-                                 1e-8)) -
-                  reach_cost) /
-                 warp_penalty);
+                ((raised_cut + (1e-8 * (size + std::fabs(raised_cut) + std::fabs(reach_cost)) +
+                                1e-8)) -
+                 reach_cost) *
+                per_warp;
             const double head = (budget + run_latest) +
                                 (1e-9 * (std::fabs(budget) + std::fabs(run_latest)) + 1e-9);
             const double tail = (run_finish - budget) -
@@ -166,6 +169,7 @@ private:
     const double* finish_floor2;
     const double* latest_ceiling2;
     double warp_penalty;  // 0 where join warps bound nothing
+    double per_warp = 0.0;  // its inverse
     bool on = false;
     bool row_on = false;
     double constants = 0.0;  // penalty and fixed costs less the current costs
