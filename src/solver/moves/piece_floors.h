@@ -32,6 +32,8 @@ struct VisitEnds {
     // start and earliest end.
     double head_finish = 0.0;
     double tail_latest = 0.0;
+    double head_earliest = 0.0;  // the head's earliest start, and its duration less time
+    double head_net = 0.0;       // warp, from which a join takes the head's time warp
     double run_latest[2] = {0.0, 0.0};
     double run_finish[2] = {0.0, 0.0};
 };
@@ -93,10 +95,6 @@ public:
     // the matrix is finite and not negative, and so is every head, tail and run figure of
     // the route (a NaN time warp would leave a candidate's floor without a value).
     bool screenable(unsigned r) const { return plain_matrix && v_routes[r].finite; }
-    // The largest magnitude of a head_finish or tail_latest of route r, and the longest
-    // travel time: what the rounding of a join's time warp is measured against.
-    double time_scale(unsigned r) const { return v_routes[r].time_scale; }
-    double longest_travel() const { return max_travel; }
     // Entry p: the least head_finish of visits p and later, and the largest tail_latest
     // of visits p and earlier; both never fall along the route, so a time cut that holds
     // at one place holds at every place beyond it.
@@ -115,7 +113,6 @@ private:
         std::vector<double> v_latest_ceiling;
         long long smallest = 0;
         bool finite = false;
-        double time_scale = 0.0;
         RouteReach reach;
     };
     std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
@@ -126,7 +123,6 @@ private:
     bool matrix_has_nan = false;
     bool matrix_symmetric = false;
     bool plain_matrix = false;  // distances and travel times finite and not negative
-    double max_travel = 0.0;
     bool ordered_windows = false;
 
     void check_problem(const VRP& vrp);

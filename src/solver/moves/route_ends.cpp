@@ -31,7 +31,6 @@ void RouteEnds::check_problem(const VRP& vrp)
     matrix_has_nan = false;
     matrix_symmetric = true;
     plain_matrix = true;
-    max_travel = 0.0;
     ordered_windows = true;
     for (unsigned c = 0; c < matrix_side; ++c) {
         ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
@@ -43,7 +42,6 @@ void RouteEnds::check_problem(const VRP& vrp)
             plain_matrix = plain_matrix && std::isfinite(vrp.distance(a, b)) &&
                            vrp.distance(a, b) >= 0.0 && std::isfinite(vrp.travel(a, b)) &&
                            vrp.travel(a, b) >= 0.0;
-            max_travel = std::max(max_travel, vrp.travel(a, b));
         }
     }
 }
@@ -63,7 +61,6 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
     figures.v_ends.resize(n);
     figures.v_clients.resize(n);
     figures.finite = true;
-    figures.time_scale = 0.0;
     for (unsigned p = 0; p < n; ++p) {
         VisitEnds& ends = figures.v_ends[p];
         ends.client = client_at(solution, r, p);
@@ -73,6 +70,8 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         ends.tail_distance = distance(p, n - 1);
         ends.tail_warp = warp(p, n - 1);
         ends.head_finish = finish(0, p);
+        ends.head_earliest = earliest(0, p);
+        ends.head_net = duration(0, p) - warp(0, p);
         ends.tail_latest = latest(p, n - 1);
         for (unsigned length = 1; length <= 2; ++length) {
             const bool inside = p + length <= n;
@@ -87,8 +86,6 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
                                    ends.run_warp[0] + ends.run_warp[1] + ends.head_finish +
                                    ends.tail_latest + ends.run_latest[0] + ends.run_latest[1] +
                                    ends.run_finish[0] + ends.run_finish[1];
-        figures.time_scale = std::max({figures.time_scale, std::fabs(ends.head_finish),
-                                       std::fabs(ends.tail_latest)});
         figures.finite = figures.finite && std::isfinite(figures_sum) && ends.head_warp >= 0.0 &&
                          ends.tail_warp >= 0.0 && ends.run_warp[0] >= 0.0 &&
                          ends.run_warp[1] >= 0.0;

@@ -194,10 +194,10 @@ double tail_row_floor(const VRP& vrp, const TailPair& pair, const moves::VisitEn
 // A quick screen of the splits of one row where both new routes keep clients, before any
 // floor is taken: with real vehicle types of one variable cost (tail_rows_bounded), either
 // assignment costs at least both fixed costs plus the variable cost of the two new
-// distances plus the warp of the two joins, each at least how late the head ends for the
-// tail's latest start. A split costs two legs and one comparison. The sums run in another
-// order than the prices, so the cut is raised by far more than their rounding, times
-// included: a split the screen refuses could not be taken.
+// distances plus the warp the two joins add (taken exactly as the join takes it). A split
+// costs two legs and one comparison. The sums run in another order than the prices, so the
+// cut is raised by far more than their rounding: a split the screen refuses could not be
+// taken.
 class TailScreen {
 public:
     TailScreen(const VRP& problem, const TailPair& tail_pair, const moves::RouteEnds& ends,
@@ -207,11 +207,30 @@ public:
     {
         on = bounded && ends.screenable(pair.r1) && ends.screenable(pair.r2) &&
              std::isfinite(weight) && std::isfinite(warp_penalty);
-        constants = (pair.record1.fixed_cost + pair.record2.fixed_cost) - (pair.cost1 + pair.cost2);
+        const double penalties = std::fabs(pair.record1.penalty - pair.record2.penalty);
+        constants = ((pair.record1.fixed_cost + pair.record2.fixed_cost) - penalties) -
+                    (pair.cost1 + pair.cost2);
         size = std::fabs(pair.record1.fixed_cost) + std::fabs(pair.record2.fixed_cost) +
-               std::fabs(pair.cost1) + std::fabs(pair.cost2) +
-               warp_penalty * (ends.time_scale(pair.r1) + ends.time_scale(pair.r2) +
-                               ends.longest_travel());
+               penalties + std::fabs(pair.cost1) + std::fabs(pair.cost2);
+    }
+    bool active() const { return on; }
+    // What the new routes' distance and warp costs must stay below, for what a floor delta
+    // must stay below (`limit`); raised for rounding.
+    double cut_for(double limit) const
+    {
+        return (limit - constants) + (1e-8 * (size + std::fabs(limit)) + 1e-8);
+    }
+    // Whether no split of a row (one route split between `head` and `tail`) whose new routes
+    // both keep clients can be taken: the other route's head and tail together cost at least
+    // its least head-plus-tail, its legs at least its reach (as in tail_row_floor).
+    bool line_hopeless(const moves::VisitEnds& head, const moves::VisitEnds& tail,
+                       const moves::RouteReach& other, double cut) const
+    {
+        const double distance =
+            (head.head_distance + tail.tail_distance) +
+            (other.gap_distance[0] + (other.v_to[head.client] + other.v_from[tail.client]));
+        const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
+        return weight * distance + warp_penalty * warp >= cut;
     }
     // Before the splits of row i, against what a floor delta must stay below (`limit`).
     void start_row(unsigned i, double limit)
@@ -219,7 +238,7 @@ public:
         head1 = &ends1[i];
         tail1 = &ends1[i + 1];
         legs_from_head = &vrp.leg(head1->client, 0);
-        raised_cut = ((limit - constants) + (1e-8 * (size + std::fabs(limit)) + 1e-8));
+        raised_cut = cut_for(limit);
         row_on = on && std::isfinite(raised_cut);
     }
     // Whether split (i, j) of the row cannot be taken; splits that leave a route without
@@ -236,12 +255,19 @@ public:
         const VRP::Leg& b = vrp.leg(head2.client, tail1->client);
         const double distance = ((head1->head_distance + tail2.tail_distance) + a.distance) +
                                 ((head2.head_distance + tail1->tail_distance) + b.distance);
-        const double warp_a = std::max((head1->head_finish + a.travel) - tail2.tail_latest, 0.0);
-        const double warp_b = std::max((head2.head_finish + b.travel) - tail1->tail_latest, 0.0);
+        const double warp_a = join_warp(*head1, a.travel, tail2);
+        const double warp_b = join_warp(head2, b.travel, *tail1);
         return weight * distance + warp_penalty * (warp_a + warp_b) >= raised_cut;
     }
 
 private:
+    // The time warp the join of a head and a tail adds, as join_segments takes it.
+    static double join_warp(const moves::VisitEnds& head, double travel,
+                            const moves::VisitEnds& tail)
+    {
+        return std::max((head.head_earliest + (head.head_net + travel)) - tail.tail_latest, 0.0);
+    }
+
     const VRP& vrp;
     const TailPair& pair;
     const moves::VisitEnds* ends1;
@@ -275,14 +301,21 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
     const moves::VisitEnds* ends2 = ends.route(r2);
     const bool bounded = tail_rows_bounded(vrp, pair);
     TailScreen screen(vrp, pair, ends, bounded);
+    // Rows and columns whose floor cannot be taken: through the screen's cut where it
+    // screens, else through tail_row_floor.
+    const auto hopeless = [&](const moves::VisitEnds& head, const moves::VisitEnds& tail,
+                              const moves::RouteReach& other) {
+        if (screen.active()) {
+            return screen.line_hopeless(head, tail, other, screen.cut_for(choice.limit()));
+        }
+        return !choice.may_take(tail_row_floor(vrp, pair, head, tail, other));
+    };
     v_open.assign(n2, 1);
     for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
-        v_open[j] = choice.may_take(
-            tail_row_floor(vrp, pair, ends2[j], ends2[j + 1], ends.reach(r1)));
+        v_open[j] = !hopeless(ends2[j], ends2[j + 1], ends.reach(r1));
     }
     for (unsigned i = 0; i + 2 <= n1; ++i) {
-        if (bounded && i > 0 && i + 2 < n1 &&
-            !choice.may_take(tail_row_floor(vrp, pair, ends1[i], ends1[i + 1], ends.reach(r2)))) {
+        if (bounded && i > 0 && i + 2 < n1 && hopeless(ends1[i], ends1[i + 1], ends.reach(r2))) {
             continue;
         }
         screen.start_row(i, choice.limit());
