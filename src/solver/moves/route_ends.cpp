@@ -147,10 +147,15 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_en
         reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
         reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
     } else {
+        // Row by row, so that the least of each column is taken two entries at a time; the
+        // route's last visit is skipped where it is its first (the depot) again.
         reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
-        for (const VisitEnds& visit : v_ends) {
+        double* from = reach.v_from.data();
+        const std::size_t rows = n > 1 && v_ends.back().client == v_ends.front().client ? n - 1 : n;
+        for (std::size_t k = 0; k < rows; ++k) {
+            const double* row = vrp.distance_row(v_ends[k].client);
             for (unsigned x = 0; x < clients; ++x) {
-                reach.v_from[x] = std::min(reach.v_from[x], vrp.distance(visit.client, x));
+                from[x] = row[x] < from[x] ? row[x] : from[x];
             }
         }
         if (matrix_symmetric) {
@@ -158,9 +163,12 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_en
         } else {
             reach.v_to.assign(clients, std::numeric_limits<double>::infinity());
             for (unsigned x = 0; x < clients; ++x) {
-                for (const VisitEnds& visit : v_ends) {
-                    reach.v_to[x] = std::min(reach.v_to[x], vrp.distance(x, visit.client));
+                const double* row = vrp.distance_row(x);
+                double least = std::numeric_limits<double>::infinity();
+                for (std::size_t k = 0; k < rows; ++k) {
+                    least = std::min(least, row[v_ends[k].client]);
                 }
+                reach.v_to[x] = least;
             }
         }
     }
