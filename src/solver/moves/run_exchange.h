@@ -341,23 +341,33 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
     findings.prepare(routes);
     std::vector<double>& v_given_cost = memory.v_given_cost;
+    // Per route, read once: its last run start (rows), last place, and stamp.
+    std::vector<int>& v_rows = memory.v_rows;
+    std::vector<int>& v_places = memory.v_places;
+    std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
+    v_rows.resize(routes);
+    v_places.resize(routes);
+    v_stamps.resize(routes);
+    for (unsigned r = 0; r < routes; ++r) {
+        const std::size_t visits = solution.routes[r].visits.size();
+        v_rows[r] = last_run_start(visits, RUN1);
+        v_places[r] = RUN2 > 0 ? last_run_start(visits, RUN2) : static_cast<int>(visits) - 1;
+        v_stamps[r] = route_stamp(solution, r);
+    }
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
-        const int last_i = last_run_start(solution.routes[r1].visits.size(), RUN1);
+        const int last_i = v_rows[r1];
         if (last_i < 1) {
             continue;
         }
-        const std::uint64_t stamp1 = route_stamp(solution, r1);
+        const std::uint64_t stamp1 = v_stamps[r1];
         bool given_priced = false;
         for (unsigned r2 = 0; r2 < routes; ++r2) {
-            const Route& route2 = solution.routes[r2];
-            const auto n2 = static_cast<int>(route2.visits.size());
-            const int last_p = RUN2 > 0 ? last_run_start(route2.visits.size(), RUN2) : n2 - 1;
-            if (r2 == r1 || last_p < 1) {
+            if (r2 == r1 || v_places[r2] < 1) {
                 continue;
             }
             PairFinding<RunExchange>& finding = findings.at(r1, r2);
-            const std::uint64_t stamp2 = route_stamp(solution, r2);
+            const std::uint64_t stamp2 = v_stamps[r2];
             if (!finding.current(stamp1, stamp2)) {
                 // A relocation leaves r1 the same whichever route takes the run: priced
                 // once per run, and only for an r1 that has a pair to rescan.

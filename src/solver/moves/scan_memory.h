@@ -149,6 +149,10 @@ public:
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
     std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    // Relocations and exchanges: per route, its last run start, last place and stamp.
+    std::vector<int> v_rows;
+    std::vector<int> v_places;
+    std::vector<std::uint64_t> v_stamps;
     // Symmetric exchanges: what one scan found, in both pair orders.
     std::vector<KeptCandidate<RunExchange>> v_found;
     std::vector<KeptCandidate<RunExchange>> v_mirrored;
