@@ -77,31 +77,35 @@ public:
         const double cut = ((limit - constants) - given) - row;
         raised_cut =
             cut + (1e-8 * (size + std::fabs(limit) + std::fabs(given) + std::fabs(row)) + 1e-8);
+        late_head = std::numeric_limits<double>::infinity();
+        early_tail = -std::numeric_limits<double>::infinity();
+        row_on = std::isfinite(raised_cut);
+        double reach_cost = 0.0;
+        if (row_on) {
+            const unsigned before_run = ends1[i - 1].client;
+            const unsigned after_run = ends1[i + RUN1].client;
+            reach_cost = costs.weight2 * (reach2.gap_distance[RUN2] +
+                                          (reach2.v_from[run.client] + reach2.v_to[run_last.client]));
+            double warp = reach2.gap_warp[RUN2] + run.run_warp[RUN1 - 1];
+            if (RUN2 > 0) {
+                reach_cost += costs.weight1 * (reach2.run_distance[RUN2 - 1] +
+                                               (reach2.v_to[before_run] + reach2.v_from[after_run]));
+                warp += (ends1[i - 1].head_warp + ends1[i + RUN1].tail_warp) +
+                        reach2.run_warp[RUN2 - 1];
+            }
+            if (reach_cost + vrp.time_warp_penalty * warp >= raised_cut) {
+                return false;
+            }
+            before = before_run;
+            after = after_run;
+        }
+        // (Without a finite cut the floors decide.)
         run_first = run.client;
         run_latest = run.run_latest[RUN1 - 1];
         run_finish = run.run_finish[RUN1 - 1];
         legs_from_last = &vrp.leg(run_last.client, 0);
-        before = ends1[i - 1].client;
-        after = ends1[i + RUN1].client;
-        late_head = std::numeric_limits<double>::infinity();
-        early_tail = -std::numeric_limits<double>::infinity();
-        if (!std::isfinite(raised_cut)) {
-            row_on = false;  // the floors decide
+        if (!row_on) {
             return true;
-        }
-        row_on = true;
-        double reach_cost =
-            costs.weight2 * (reach2.gap_distance[RUN2] +
-                             (reach2.v_from[run.client] + reach2.v_to[run_last.client]));
-        double warp = reach2.gap_warp[RUN2] + run.run_warp[RUN1 - 1];
-        if (RUN2 > 0) {
-            reach_cost += costs.weight1 * (reach2.run_distance[RUN2 - 1] +
-                                           (reach2.v_to[before] + reach2.v_from[after]));
-            warp += (ends1[i - 1].head_warp + ends1[i + RUN1].tail_warp) +
-                    reach2.run_warp[RUN2 - 1];
-        }
-        if (reach_cost + vrp.time_warp_penalty * warp >= raised_cut) {
-            return false;
         }
         if (warp_penalty > 0.0) {
             // What the joins' warp may cost at most, in time.
