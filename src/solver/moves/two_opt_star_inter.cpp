@@ -6,6 +6,7 @@
 #include "scan_memory.h"
 
 #include <cmath>
+#include <limits>
 
 using moves::Piece;
 using moves::TailExchange;
@@ -203,7 +204,9 @@ public:
     TailScreen(const VRP& problem, const TailPair& tail_pair, const moves::RouteEnds& ends,
                bool bounded)
         : vrp(problem), pair(tail_pair), ends1(ends.route(pair.r1)), ends2(ends.route(pair.r2)),
-          weight(pair.record1.var_cost), warp_penalty(problem.time_warp_penalty)
+          reach2(ends.reach(pair.r2)), finish_floor2(ends.finish_floor(pair.r2)),
+          latest_ceiling2(ends.latest_ceiling(pair.r2)), weight(pair.record1.var_cost),
+          warp_penalty(problem.time_warp_penalty)
     {
         on = bounded && ends.screenable(pair.r1) && ends.screenable(pair.r2) &&
              std::isfinite(weight) && std::isfinite(warp_penalty);
@@ -240,7 +243,16 @@ public:
         legs_from_head = &vrp.leg(head1->client, 0);
         raised_cut = cut_for(limit);
         row_on = on && std::isfinite(raised_cut);
+        late_head = std::numeric_limits<double>::infinity();
+        early_tail = -std::numeric_limits<double>::infinity();
+        if (row_on && warp_penalty > 0.0 && i > 0 && i + 3 <= pair.n1) {
+            cut_by_time();
+        }
     }
+    // Splits from j on, whose second head ends too late for the first tail: the row may stop.
+    bool heads_too_late(unsigned j) const { return finish_floor2[j] >= late_head; }
+    // A split whose second tail starts too early after the first head.
+    bool tail_too_early(unsigned j) const { return latest_ceiling2[j + 1] <= early_tail; }
     // Whether split (i, j) of the row cannot be taken; splits that leave a route without
     // clients (which then costs nothing) pass.
     bool refuses(const TailExchange& m) const
@@ -261,6 +273,33 @@ public:
     }
 
 private:
+    // In a row whose splits all leave clients on both new routes: what the joins' warp may
+    // cost once the least distance is paid (as in line_hopeless), in time. A join warps at
+    // least by how late its head ends for its tail's latest start (the travel is not
+    // negative); the second route's heads only end later further along it and its tails
+    // only start later (RouteEnds::finish_floor, latest_ceiling), so the second head's join
+    // rules out every split from some point on, the first head's every split up to one.
+    void cut_by_time()
+    {
+        const double low =
+            weight * ((head1->head_distance + tail1->tail_distance) +
+                      (reach2.gap_distance[0] +
+                       (reach2.v_to[head1->client] + reach2.v_from[tail1->client])));
+        const double budget =
+            ((raised_cut + (1e-8 * (size + std::fabs(raised_cut) + std::fabs(low)) + 1e-8)) -
+             low) /
+            warp_penalty;
+        const double late = tail1->tail_latest;
+        const double early = head1->head_finish;
+        const double head = (late + budget) + (1e-9 * (std::fabs(budget) + std::fabs(late)) + 1e-9);
+        const double tail =
+            (early - budget) - (1e-9 * (std::fabs(budget) + std::fabs(early)) + 1e-9);
+        if (std::isfinite(head) && std::isfinite(tail)) {
+            late_head = head;
+            early_tail = tail;
+        }
+    }
+
     // The time warp the join of a head and a tail adds, as join_segments takes it.
     static double join_warp(const moves::VisitEnds& head, double travel,
                             const moves::VisitEnds& tail)
@@ -272,6 +311,9 @@ private:
     const TailPair& pair;
     const moves::VisitEnds* ends1;
     const moves::VisitEnds* ends2;
+    const moves::RouteReach& reach2;
+    const double* finish_floor2;
+    const double* latest_ceiling2;
     double weight;
     double warp_penalty;
     bool on = false;
@@ -279,6 +321,8 @@ private:
     double constants = 0.0;  // both fixed costs less both current costs
     double size = 0.0;       // the magnitudes the rounding margin is measured against
     double raised_cut = 0.0;
+    double late_head = 0.0;  // see heads_too_late, tail_too_early; infinite when off
+    double early_tail = 0.0;
     const moves::VisitEnds* head1 = nullptr;
     const moves::VisitEnds* tail1 = nullptr;
     const VRP::Leg* legs_from_head = nullptr;
@@ -320,7 +364,10 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
         }
         screen.start_row(i, choice.limit());
         for (unsigned j = 0; j + 2 <= n2; ++j) {
-            if ((i == 0 && j == 0) || v_open[j] == 0) {
+            if (screen.heads_too_late(j)) {
+                break;
+            }
+            if ((i == 0 && j == 0) || v_open[j] == 0 || screen.tail_too_early(j)) {
                 continue;
             }
             if (screen.refuses(TailExchange{r1, r2, i, j, 0, 0})) {
