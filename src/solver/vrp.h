@@ -152,6 +152,8 @@ public:
     // Whether no leg has a negative (or NaN) travel time or distance: then a route never
     // gets shorter, nor finishes earlier, for visiting more.
     bool nonnegative_legs() const { return legs_nonnegative; }
+    // Row a of the distances: entry b is distance(a, b).
+    const double* distance_row(unsigned a) const { return &v_distance[a * n_clients]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
     const Container& container(int k) const

@@ -64,6 +64,47 @@ TEST(Moves, EveryCandidateIsPricedAsTheRebuiltRoutesCost)
     EXPECT_GT(candidates, 12000u);
 }
 
+// Each inter-route move, called again and again on a descending solution (so that what it
+// remembers of earlier scans, its floors and its screens are all in play, near local optima
+// too), takes exactly the candidate a plain scan of every candidate takes, near-ties included.
+TEST(Moves, EachInterMoveTakesWhatAPlainScanTakes)
+{
+    int taken = 0;
+    for (unsigned seed : {5u, 6u, 7u, 8u}) {
+        std::mt19937 rng(seed);
+        Instance instance = random_instance(rng, 26);
+        for (std::size_t c = 1; seed % 2 == 0 && c < instance.clients.size(); ++c) {
+            Client& client = instance.clients[c];
+            client.late_tw = client.early_tw + (client.late_tw - client.early_tw) / 5;  // tight
+        }
+        VRP vrp(&instance);
+        VRP::Solution solution = random_routes(vrp, rng, 7, seed % 2 == 0 ? 1 : 2);
+        std::uniform_int_distribution<int> pick(kRelocate, kTwoOptStar);
+        for (int step = 0; step < 150; ++step) {
+            const int move = pick(rng);
+            const Candidates v_all = inter_candidates(vrp, solution, move);
+            double best = 0.0;
+            const Candidate* chosen = nullptr;
+            for (const Candidate& candidate : v_all) {
+                if (is_less(candidate.delta, best)) {
+                    best = candidate.delta;
+                    chosen = &candidate;
+                }
+            }
+            VRP::Solution expected = solution;
+            if (chosen != nullptr) {
+                chosen->apply(expected);
+            }
+            std::vector<int> v_changed;
+            ASSERT_EQ(chosen != nullptr, (vrp.*kInterMoveFns[move])(solution, v_changed))
+                << "seed " << seed << ", step " << step << ", move " << move;
+            ASSERT_EQ(shapes(expected), shapes(solution)) << "seed " << seed << ", step " << step;
+            taken += chosen != nullptr ? 1 : 0;
+        }
+    }
+    EXPECT_GT(taken, 60);
+}
+
 // Each route on a vehicle type of its own: a capacity equal to a changed route's new load
 // refuses that candidate (the tail exchange keeps it), one unit more lets it through, also
 // where every demand is zero. Sums beyond the int range fit no vehicle.

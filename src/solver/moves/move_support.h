@@ -121,6 +121,8 @@ public:
     // Whether a candidate whose delta is at least floor_delta could still be chosen. When
     // the floor is not is_less than the best, no delta above it is either.
     bool may_take(double floor_delta) const { return !(floor_delta - best >= -0.01); }
+    // Up to rounding, the least floor delta that may_take refuses.
+    double limit() const { return best - 0.01; }
     const Candidate& candidate() const { return chosen; }
     double cost_change() const { return change; }
 

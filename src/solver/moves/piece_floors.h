@@ -32,6 +32,8 @@ struct VisitEnds {
     // start and earliest end.
     double head_finish = 0.0;
     double tail_latest = 0.0;
+    double head_earliest = 0.0;  // the head's earliest start, and its duration less time
+    double head_net = 0.0;       // warp, from which a join takes the head's time warp
     double run_latest[2] = {0.0, 0.0};
     double run_finish[2] = {0.0, 0.0};
 };
@@ -87,12 +89,30 @@ public:
     // Whether every time window opens no later than it closes: then no stretch of visits
     // ends earlier for being driven after another, which join_warp_floor relies on.
     bool windows_ordered() const { return ordered_windows; }
+    // The route's clients in visit order, side by side for the place screens.
+    const unsigned* clients(unsigned r) const { return v_routes[r].v_clients.data(); }
+    // Whether distances alone may screen candidates involving route r: every distance of
+    // the matrix is finite and not negative, and so is every head, tail and run figure of
+    // the route (a NaN time warp would leave a candidate's floor without a value).
+    bool screenable(unsigned r) const { return plain_matrix && v_routes[r].finite; }
+    // Entry p: the least head_finish of visits p and later, and the largest tail_latest
+    // of visits p and earlier; both never fall along the route, so a time cut that holds
+    // at one place holds at every place beyond it.
+    const double* finish_floor(unsigned r) const { return v_routes[r].v_finish_floor.data(); }
+    const double* latest_ceiling(unsigned r) const
+    {
+        return v_routes[r].v_latest_ceiling.data();
+    }
 
 private:
     struct Figures {
         std::uint64_t stamp = 0;
         std::vector<VisitEnds> v_ends;
+        std::vector<unsigned> v_clients;
+        std::vector<double> v_finish_floor;
+        std::vector<double> v_latest_ceiling;
         long long smallest = 0;
+        bool finite = false;
         RouteReach reach;
     };
     std::vector<Figures> v_routes;  // never shrinks, so that storage is reused
@@ -102,6 +122,7 @@ private:
     unsigned matrix_side = 0;
     bool matrix_has_nan = false;
     bool matrix_symmetric = false;
+    bool plain_matrix = false;  // distances and travel times finite and not negative
     bool ordered_windows = false;
 
     void check_problem(const VRP& vrp);

@@ -30,6 +30,7 @@ void RouteEnds::check_problem(const VRP& vrp)
     matrix_side = vrp.client_count();
     matrix_has_nan = false;
     matrix_symmetric = true;
+    plain_matrix = true;
     ordered_windows = true;
     for (unsigned c = 0; c < matrix_side; ++c) {
         ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
@@ -38,6 +39,9 @@ void RouteEnds::check_problem(const VRP& vrp)
         for (unsigned b = 0; b < matrix_side; ++b) {
             matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));
             matrix_symmetric = matrix_symmetric && vrp.distance(a, b) == vrp.distance(b, a);
+            plain_matrix = plain_matrix && std::isfinite(vrp.distance(a, b)) &&
+                           vrp.distance(a, b) >= 0.0 && std::isfinite(vrp.travel(a, b)) &&
+                           vrp.travel(a, b) >= 0.0;
         }
     }
 }
@@ -55,6 +59,8 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         return earliest(i, j) + (duration(i, j) - warp(i, j));
     };
     figures.v_ends.resize(n);
+    figures.v_clients.resize(n);
+    figures.finite = true;
     for (unsigned p = 0; p < n; ++p) {
         VisitEnds& ends = figures.v_ends[p];
         ends.client = client_at(solution, r, p);
@@ -64,6 +70,8 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
         ends.tail_distance = distance(p, n - 1);
         ends.tail_warp = warp(p, n - 1);
         ends.head_finish = finish(0, p);
+        ends.head_earliest = earliest(0, p);
+        ends.head_net = duration(0, p) - warp(0, p);
         ends.tail_latest = latest(p, n - 1);
         for (unsigned length = 1; length <= 2; ++length) {
             const bool inside = p + length <= n;
@@ -72,6 +80,27 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
             ends.run_latest[length - 1] = inside ? latest(p, p + length - 1) : 0.0;
             ends.run_finish[length - 1] = inside ? finish(p, p + length - 1) : 0.0;
         }
+        figures.v_clients[p] = ends.client;
+        const double figures_sum = ends.head_distance + ends.head_warp + ends.tail_distance +
+                                   ends.tail_warp + ends.run_distance[0] + ends.run_distance[1] +
+                                   ends.run_warp[0] + ends.run_warp[1] + ends.head_finish +
+                                   ends.tail_latest + ends.run_latest[0] + ends.run_latest[1] +
+                                   ends.run_finish[0] + ends.run_finish[1];
+        figures.finite = figures.finite && std::isfinite(figures_sum) && ends.head_warp >= 0.0 &&
+                         ends.tail_warp >= 0.0 && ends.run_warp[0] >= 0.0 &&
+                         ends.run_warp[1] >= 0.0;
+    }
+    figures.v_finish_floor.resize(n);
+    figures.v_latest_ceiling.resize(n);
+    for (unsigned p = n; p-- > 0;) {
+        const double head_end = figures.v_ends[p].head_finish;
+        figures.v_finish_floor[p] =
+            p + 1 < n ? std::min(head_end, figures.v_finish_floor[p + 1]) : head_end;
+    }
+    for (unsigned p = 0; p < n; ++p) {
+        const double tail_start = figures.v_ends[p].tail_latest;
+        figures.v_latest_ceiling[p] =
+            p > 0 ? std::max(tail_start, figures.v_latest_ceiling[p - 1]) : tail_start;
     }
     figures.smallest = 0;
     if (n >= 3) {
@@ -118,10 +147,15 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_en
         reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
         reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
     } else {
+        // Row by row, so that the least of each column is taken two entries at a time; the
+        // route's last visit is skipped where it is its first (the depot) again.
         reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
-        for (const VisitEnds& visit : v_ends) {
+        double* from = reach.v_from.data();
+        const std::size_t rows = n > 1 && v_ends.back().client == v_ends.front().client ? n - 1 : n;
+        for (std::size_t k = 0; k < rows; ++k) {
+            const double* row = vrp.distance_row(v_ends[k].client);
             for (unsigned x = 0; x < clients; ++x) {
-                reach.v_from[x] = std::min(reach.v_from[x], vrp.distance(visit.client, x));
+                from[x] = row[x] < from[x] ? row[x] : from[x];
             }
         }
         if (matrix_symmetric) {
@@ -129,9 +163,12 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_en
         } else {
             reach.v_to.assign(clients, std::numeric_limits<double>::infinity());
             for (unsigned x = 0; x < clients; ++x) {
-                for (const VisitEnds& visit : v_ends) {
-                    reach.v_to[x] = std::min(reach.v_to[x], vrp.distance(x, visit.client));
+                const double* row = vrp.distance_row(x);
+                double least = std::numeric_limits<double>::infinity();
+                for (std::size_t k = 0; k < rows; ++k) {
+                    least = std::min(least, row[v_ends[k].client]);
                 }
+                reach.v_to[x] = least;
             }
         }
     }

@@ -5,8 +5,10 @@
 
 #include "move_support.h"
 #include "piece_floors.h"
+#include "place_screen.h"
 #include "scan_memory.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -250,17 +252,33 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
                              ends.reach(r2),
                              rows_bounded,
                              rows_bounded && ends.windows_ordered()};
+    PlaceScreen<RUN1, RUN2> screen(
+        vrp, ends, r1, r2, pair.rows_bounded, pair.joins_bounded,
+        ScreenCosts{pair.penalty, pair.record1.fixed_cost, pair.record2.fixed_cost,
+                    pair.record1.var_cost, pair.record2.var_cost, pair.cost1, pair.cost2});
     for (int i = 1; i <= last_i; ++i) {
         const long long given = run_demand(pair.ends1, static_cast<unsigned>(i), RUN1);
         if (RUN2 == 0 && second.load + given >= second.capacity) {
             continue;
         }
         double new1 = RUN2 == 0 ? v_given_cost[static_cast<std::size_t>(i)] : 0.0;
-        if (pair.rows_bounded &&
-            !choice.may_take(row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
+        if (screen.active()) {
+            if (!screen.start_row(static_cast<unsigned>(i), new1, choice.limit())) {
+                continue;
+            }
+        } else if (pair.rows_bounded &&
+                   !choice.may_take(
+                       row_floor_delta<RUN1, RUN2>(vrp, pair, static_cast<unsigned>(i), new1))) {
             continue;
         }
         for (int p = 1; p <= last_p; ++p) {
+            if (screen.heads_too_late(static_cast<unsigned>(p))) {
+                break;
+            }
+            if (screen.tail_too_early(static_cast<unsigned>(p)) ||
+                screen.refuses(static_cast<unsigned>(p))) {
+                continue;
+            }
             if (RUN2 > 0) {
                 const long long taken = run_demand(pair.ends2, static_cast<unsigned>(p), RUN2);
                 if (first.load - given + taken >= first.capacity ||
@@ -282,6 +300,33 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     }
 }
 
+// Rescans pair (r1, r2) of an exchange of equal runs and keeps, besides its own findings,
+// those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
+// order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
+template <unsigned RUN1, unsigned RUN2>
+void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory& memory,
+                      PairFindings<RunExchange>& findings, unsigned r1, unsigned r2)
+{
+    static_assert(RUN1 == RUN2, "only runs of one length trade places both ways alike");
+    ImprovingRecorder<RunExchange> found(memory.v_found);
+    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, memory.v_given_cost, found);
+    keep_as_recorded(memory.v_found, findings.at(r1, r2));
+    memory.v_mirrored.clear();
+    for (const KeptCandidate<RunExchange>& kept : memory.v_found) {
+        const RunExchange& m = kept.candidate;
+        memory.v_mirrored.push_back(KeptCandidate<RunExchange>{kept.price, {r2, r1, m.p, m.i}});
+    }
+    std::sort(memory.v_mirrored.begin(), memory.v_mirrored.end(),
+              [](const KeptCandidate<RunExchange>& a, const KeptCandidate<RunExchange>& b) {
+                  return a.candidate.i != b.candidate.i ? a.candidate.i < b.candidate.i
+                                                        : a.candidate.p < b.candidate.p;
+              });
+    PairFinding<RunExchange>& mirror = findings.at(r2, r1);
+    keep_as_recorded(memory.v_mirrored, mirror);
+    mirror.stamp1 = route_stamp(solution, r2);
+    mirror.stamp2 = route_stamp(solution, r1);
+}
+
 // Every route pair (r1 outer, r2 inner, both ascending, r1 != r2). Pairs whose routes
 // did not change since the last scan offer what that scan kept (scan_memory.h).
 template <unsigned RUN1, unsigned RUN2>
@@ -296,23 +341,33 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
     findings.prepare(routes);
     std::vector<double>& v_given_cost = memory.v_given_cost;
+    // Per route, read once: its last run start (rows), last place, and stamp.
+    std::vector<int>& v_rows = memory.v_rows;
+    std::vector<int>& v_places = memory.v_places;
+    std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
+    v_rows.resize(routes);
+    v_places.resize(routes);
+    v_stamps.resize(routes);
+    for (unsigned r = 0; r < routes; ++r) {
+        const std::size_t visits = solution.routes[r].visits.size();
+        v_rows[r] = last_run_start(visits, RUN1);
+        v_places[r] = RUN2 > 0 ? last_run_start(visits, RUN2) : static_cast<int>(visits) - 1;
+        v_stamps[r] = route_stamp(solution, r);
+    }
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
-        const int last_i = last_run_start(solution.routes[r1].visits.size(), RUN1);
+        const int last_i = v_rows[r1];
         if (last_i < 1) {
             continue;
         }
-        const std::uint64_t stamp1 = route_stamp(solution, r1);
+        const std::uint64_t stamp1 = v_stamps[r1];
         bool given_priced = false;
         for (unsigned r2 = 0; r2 < routes; ++r2) {
-            const Route& route2 = solution.routes[r2];
-            const auto n2 = static_cast<int>(route2.visits.size());
-            const int last_p = RUN2 > 0 ? last_run_start(route2.visits.size(), RUN2) : n2 - 1;
-            if (r2 == r1 || last_p < 1) {
+            if (r2 == r1 || v_places[r2] < 1) {
                 continue;
             }
             PairFinding<RunExchange>& finding = findings.at(r1, r2);
-            const std::uint64_t stamp2 = route_stamp(solution, r2);
+            const std::uint64_t stamp2 = v_stamps[r2];
             if (!finding.current(stamp1, stamp2)) {
                 // A relocation leaves r1 the same whichever route takes the run: priced
                 // once per run, and only for an r1 that has a pair to rescan.
@@ -324,9 +379,18 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                     }
                     given_priced = true;
                 }
-                PairRecorder<RunExchange> recorder(finding.v_kept);
-                scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
-                                          recorder);
+                bool scanned = false;
+                if constexpr (RUN1 == RUN2) {
+                    if (r1 < r2) {
+                        scan_both_orders<RUN1, RUN2>(vrp, solution, memory, findings, r1, r2);
+                        scanned = true;
+                    }
+                }
+                if (!scanned) {
+                    PairRecorder<RunExchange> recorder(finding);
+                    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
+                                              recorder);
+                }
                 finding.stamp1 = stamp1;
                 finding.stamp2 = stamp2;
             }

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace moves {
@@ -33,6 +34,8 @@ struct PairFinding {
     std::uint64_t stamp1 = 0;
     std::uint64_t stamp2 = 0;
     std::vector<KeptCandidate<Candidate>> v_kept;
+    // The least delta kept: when the choice cannot take it, it takes none of the others.
+    double least = std::numeric_limits<double>::infinity();
 
     bool current(std::uint64_t s1, std::uint64_t s2) const
     {
@@ -41,6 +44,9 @@ struct PairFinding {
     // Offers the kept candidates again for routes r1 and r2.
     void offer_to(unsigned r1, unsigned r2, Choice<Candidate>& choice) const
     {
+        if (!choice.may_take(least)) {
+            return;
+        }
         for (const KeptCandidate<Candidate>& kept : v_kept) {
             Candidate candidate = kept.candidate;
             candidate.r1 = r1;
@@ -76,26 +82,65 @@ private:
 template <class Candidate>
 class PairRecorder {
 public:
-    explicit PairRecorder(std::vector<KeptCandidate<Candidate>>& v_kept_) : v_kept(v_kept_)
+    explicit PairRecorder(PairFinding<Candidate>& finding_) : finding(finding_)
     {
-        v_kept.clear();
+        finding.v_kept.clear();
+        finding.least = std::numeric_limits<double>::infinity();
     }
     bool may_take(double floor_delta) const
     {
         return is_less(floor_delta, 0.0) && floor_delta < bar + 0.02;
     }
+    // Up to rounding, the least floor delta that may_take refuses.
+    double limit() const { return std::min(-0.01, bar + 0.02); }
     void offer(const Priced& price, const Candidate& candidate)
     {
         if (may_take(price.delta)) {
-            v_kept.push_back(KeptCandidate<Candidate>{price, candidate});
+            finding.v_kept.push_back(KeptCandidate<Candidate>{price, candidate});
             bar = std::min(bar, price.delta);
+            finding.least = std::min(finding.least, price.delta);
         }
     }
 
 private:
-    std::vector<KeptCandidate<Candidate>>& v_kept;
+    PairFinding<Candidate>& finding;
     double bar = 0.0;
 };
+
+// Stands in for the choice while a pair of a symmetric move (runs of one length traded
+// both ways) is rescanned: candidate (r1, r2, i, p) is candidate (r2, r1, p, i) at the very
+// same price, so one scan that keeps every candidate improving at all serves both orders
+// of the pair (see keep_as_recorded).
+template <class Candidate>
+class ImprovingRecorder {
+public:
+    explicit ImprovingRecorder(std::vector<KeptCandidate<Candidate>>& v_found_) : v_found(v_found_)
+    {
+        v_found.clear();
+    }
+    bool may_take(double floor_delta) const { return is_less(floor_delta, 0.0); }
+    double limit() const { return -0.01; }
+    void offer(const Priced& price, const Candidate& candidate)
+    {
+        if (may_take(price.delta)) {
+            v_found.push_back(KeptCandidate<Candidate>{price, candidate});
+        }
+    }
+
+private:
+    std::vector<KeptCandidate<Candidate>>& v_found;
+};
+
+// What a PairRecorder keeps of the improving candidates v_found, offered in their order.
+template <class Candidate>
+void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
+                      PairFinding<Candidate>& finding)
+{
+    PairRecorder<Candidate> recorder(finding);
+    for (const KeptCandidate<Candidate>& found : v_found) {
+        recorder.offer(found.price, found.candidate);
+    }
+}
 
 class ScanMemory {
 public:
@@ -104,6 +149,13 @@ public:
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
     std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    // Relocations and exchanges: per route, its last run start, last place and stamp.
+    std::vector<int> v_rows;
+    std::vector<int> v_places;
+    std::vector<std::uint64_t> v_stamps;
+    // Symmetric exchanges: what one scan found, in both pair orders.
+    std::vector<KeptCandidate<RunExchange>> v_found;
+    std::vector<KeptCandidate<RunExchange>> v_mirrored;
     std::vector<unsigned char> v_open_columns;  // tail exchanges: columns worth scanning
 
     // Before a scan: forgets everything when the vehicle types or the solver's weights

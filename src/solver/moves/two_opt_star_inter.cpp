@@ -6,6 +6,7 @@
 #include "scan_memory.h"
 
 #include <cmath>
+#include <limits>
 
 using moves::Piece;
 using moves::TailExchange;
@@ -191,6 +192,142 @@ double tail_row_floor(const VRP& vrp, const TailPair& pair, const moves::VisitEn
     return moves::lowered_for_rounding(delta, penalty, low, 0.0, pair.cost1, pair.cost2);
 }
 
+// A quick screen of the splits of one row where both new routes keep clients, before any
+// floor is taken: with real vehicle types of one variable cost (tail_rows_bounded), either
+// assignment costs at least both fixed costs plus the variable cost of the two new
+// distances plus the warp the two joins add (taken exactly as the join takes it). A split
+// costs two legs and one comparison. The sums run in another order than the prices, so the
+// cut is raised by far more than their rounding: a split the screen refuses could not be
+// taken.
+class TailScreen {
+public:
+    TailScreen(const VRP& problem, const TailPair& tail_pair, const moves::RouteEnds& ends,
+               bool bounded)
+        : vrp(problem), pair(tail_pair), ends1(ends.route(pair.r1)), ends2(ends.route(pair.r2)),
+          reach2(ends.reach(pair.r2)), finish_floor2(ends.finish_floor(pair.r2)),
+          latest_ceiling2(ends.latest_ceiling(pair.r2)), weight(pair.record1.var_cost),
+          warp_penalty(problem.time_warp_penalty)
+    {
+        on = bounded && ends.screenable(pair.r1) && ends.screenable(pair.r2) &&
+             std::isfinite(weight) && std::isfinite(warp_penalty);
+        const double penalties = std::fabs(pair.record1.penalty - pair.record2.penalty);
+        constants = ((pair.record1.fixed_cost + pair.record2.fixed_cost) - penalties) -
+                    (pair.cost1 + pair.cost2);
+        size = std::fabs(pair.record1.fixed_cost) + std::fabs(pair.record2.fixed_cost) +
+               penalties + std::fabs(pair.cost1) + std::fabs(pair.cost2);
+    }
+    bool active() const { return on; }
+    // What the new routes' distance and warp costs must stay below, for what a floor delta
+    // must stay below (`limit`); raised for rounding.
+    double cut_for(double limit) const
+    {
+        return (limit - constants) + (1e-8 * (size + std::fabs(limit)) + 1e-8);
+    }
+    // Whether no split of a row (one route split between `head` and `tail`) whose new routes
+    // both keep clients can be taken: the other route's head and tail together cost at least
+    // its least head-plus-tail, its legs at least its reach (as in tail_row_floor).
+    bool line_hopeless(const moves::VisitEnds& head, const moves::VisitEnds& tail,
+                       const moves::RouteReach& other, double cut) const
+    {
+        const double distance =
+            (head.head_distance + tail.tail_distance) +
+            (other.gap_distance[0] + (other.v_to[head.client] + other.v_from[tail.client]));
+        const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
+        return weight * distance + warp_penalty * warp >= cut;
+    }
+    // Before the splits of row i, against what a floor delta must stay below (`limit`).
+    void start_row(unsigned i, double limit)
+    {
+        head1 = &ends1[i];
+        tail1 = &ends1[i + 1];
+        legs_from_head = &vrp.leg(head1->client, 0);
+        raised_cut = cut_for(limit);
+        row_on = on && std::isfinite(raised_cut);
+        late_head = std::numeric_limits<double>::infinity();
+        early_tail = -std::numeric_limits<double>::infinity();
+        if (row_on && warp_penalty > 0.0 && i > 0 && i + 3 <= pair.n1) {
+            cut_by_time();
+        }
+    }
+    // Splits from j on, whose second head ends too late for the first tail: the row may stop.
+    bool heads_too_late(unsigned j) const { return finish_floor2[j] >= late_head; }
+    // A split whose second tail starts too early after the first head.
+    bool tail_too_early(unsigned j) const { return latest_ceiling2[j + 1] <= early_tail; }
+    // Whether split (i, j) of the row cannot be taken; splits that leave a route without
+    // clients (which then costs nothing) pass.
+    bool refuses(const TailExchange& m) const
+    {
+        if (!row_on || !pair.a_serves(m) || !pair.b_serves(m)) {
+            return false;
+        }
+        const unsigned j = m.j;
+        const moves::VisitEnds& head2 = ends2[j];
+        const moves::VisitEnds& tail2 = ends2[j + 1];
+        const VRP::Leg& a = legs_from_head[tail2.client];
+        const VRP::Leg& b = vrp.leg(head2.client, tail1->client);
+        const double distance = ((head1->head_distance + tail2.tail_distance) + a.distance) +
+                                ((head2.head_distance + tail1->tail_distance) + b.distance);
+        const double warp_a = join_warp(*head1, a.travel, tail2);
+        const double warp_b = join_warp(head2, b.travel, *tail1);
+        return weight * distance + warp_penalty * (warp_a + warp_b) >= raised_cut;
+    }
+
+private:
+    // In a row whose splits all leave clients on both new routes: what the joins' warp may
+    // cost once the least distance is paid (as in line_hopeless), in time. A join warps at
+    // least by how late its head ends for its tail's latest start (the travel is not
+    // negative); the second route's heads only end later further along it and its tails
+    // only start later (RouteEnds::finish_floor, latest_ceiling), so the second head's join
+    // rules out every split from some point on, the first head's every split up to one.
+    void cut_by_time()
+    {
+        const double low =
+            weight * ((head1->head_distance + tail1->tail_distance) +
+                      (reach2.gap_distance[0] +
+                       (reach2.v_to[head1->client] + reach2.v_from[tail1->client])));
+        const double budget =
+            ((raised_cut + (1e-8 * (size + std::fabs(raised_cut) + std::fabs(low)) + 1e-8)) -
+             low) /
+            warp_penalty;
+        const double late = tail1->tail_latest;
+        const double early = head1->head_finish;
+        const double head = (late + budget) + (1e-9 * (std::fabs(budget) + std::fabs(late)) + 1e-9);
+        const double tail =
+            (early - budget) - (1e-9 * (std::fabs(budget) + std::fabs(early)) + 1e-9);
+        if (std::isfinite(head) && std::isfinite(tail)) {
+            late_head = head;
+            early_tail = tail;
+        }
+    }
+
+    // The time warp the join of a head and a tail adds, as join_segments takes it.
+    static double join_warp(const moves::VisitEnds& head, double travel,
+                            const moves::VisitEnds& tail)
+    {
+        return std::max((head.head_earliest + (head.head_net + travel)) - tail.tail_latest, 0.0);
+    }
+
+    const VRP& vrp;
+    const TailPair& pair;
+    const moves::VisitEnds* ends1;
+    const moves::VisitEnds* ends2;
+    const moves::RouteReach& reach2;
+    const double* finish_floor2;
+    const double* latest_ceiling2;
+    double weight;
+    double warp_penalty;
+    bool on = false;
+    bool row_on = false;
+    double constants = 0.0;  // both fixed costs less both current costs
+    double size = 0.0;       // the magnitudes the rounding margin is measured against
+    double raised_cut = 0.0;
+    double late_head = 0.0;  // see heads_too_late, tail_too_early; infinite when off
+    double early_tail = 0.0;
+    const moves::VisitEnds* head1 = nullptr;
+    const moves::VisitEnds* tail1 = nullptr;
+    const VRP::Leg* legs_from_head = nullptr;
+};
+
 // Every split (i, j) of one route pair but (0, 0), in scan order. A row i or a column j
 // whose floor cannot be taken is skipped; the first and last of each, where a new route may
 // serve no client, never are. v_open: per column, whether it is scanned.
@@ -207,18 +344,33 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
     const moves::VisitEnds* ends1 = ends.route(r1);
     const moves::VisitEnds* ends2 = ends.route(r2);
     const bool bounded = tail_rows_bounded(vrp, pair);
+    TailScreen screen(vrp, pair, ends, bounded);
+    // Rows and columns whose floor cannot be taken: through the screen's cut where it
+    // screens, else through tail_row_floor.
+    const auto hopeless = [&](const moves::VisitEnds& head, const moves::VisitEnds& tail,
+                              const moves::RouteReach& other) {
+        if (screen.active()) {
+            return screen.line_hopeless(head, tail, other, screen.cut_for(choice.limit()));
+        }
+        return !choice.may_take(tail_row_floor(vrp, pair, head, tail, other));
+    };
     v_open.assign(n2, 1);
     for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
-        v_open[j] = choice.may_take(
-            tail_row_floor(vrp, pair, ends2[j], ends2[j + 1], ends.reach(r1)));
+        v_open[j] = !hopeless(ends2[j], ends2[j + 1], ends.reach(r1));
     }
     for (unsigned i = 0; i + 2 <= n1; ++i) {
-        if (bounded && i > 0 && i + 2 < n1 &&
-            !choice.may_take(tail_row_floor(vrp, pair, ends1[i], ends1[i + 1], ends.reach(r2)))) {
+        if (bounded && i > 0 && i + 2 < n1 && hopeless(ends1[i], ends1[i + 1], ends.reach(r2))) {
             continue;
         }
+        screen.start_row(i, choice.limit());
         for (unsigned j = 0; j + 2 <= n2; ++j) {
-            if ((i == 0 && j == 0) || v_open[j] == 0) {
+            if (screen.heads_too_late(j)) {
+                break;
+            }
+            if ((i == 0 && j == 0) || v_open[j] == 0 || screen.tail_too_early(j)) {
+                continue;
+            }
+            if (screen.refuses(TailExchange{r1, r2, i, j, 0, 0})) {
                 continue;
             }
             const long long load_a = static_cast<long long>(v_cum1[i]) + v_cum2[n2 - 1] - v_cum2[j];
@@ -257,7 +409,7 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
             moves::PairFinding<TailExchange>& finding = findings.at(r1, r2);
             const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
             if (!finding.current(stamp1, stamp2)) {
-                moves::PairRecorder<TailExchange> recorder(finding.v_kept);
+                moves::PairRecorder<TailExchange> recorder(finding);
                 scan_tail_pair(*this, solution, memory.ends, r1, r2, memory.v_open_columns,
                                recorder);
                 finding.stamp1 = stamp1;
