@@ -30,7 +30,7 @@ void RouteEnds::check_problem(const VRP& vrp)
     matrix_side = vrp.client_count();
     matrix_has_nan = false;
     matrix_symmetric = true;
-    plain_matrix = true;
+    plain_matrix = vrp.nonnegative_legs();
     ordered_windows = true;
     for (unsigned c = 0; c < matrix_side; ++c) {
         ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
@@ -39,9 +39,8 @@ void RouteEnds::check_problem(const VRP& vrp)
         for (unsigned b = 0; b < matrix_side; ++b) {
             matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));
             matrix_symmetric = matrix_symmetric && vrp.distance(a, b) == vrp.distance(b, a);
-            plain_matrix = plain_matrix && std::isfinite(vrp.distance(a, b)) &&
-                           vrp.distance(a, b) >= 0.0 && std::isfinite(vrp.travel(a, b)) &&
-                           vrp.travel(a, b) >= 0.0;
+            plain_matrix =
+                plain_matrix && std::isfinite(vrp.distance(a, b)) && std::isfinite(vrp.travel(a, b));
         }
     }
 }
