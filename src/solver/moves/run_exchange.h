@@ -300,6 +300,29 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     }
 }
 
+// Route r1's new cost after giving up its run at each start (relocations), from the memory
+// when r1's stamp has not changed since they were priced.
+template <unsigned RUN1>
+const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solution,
+                                       ScanMemory& memory, unsigned r1, std::uint64_t stamp,
+                                       int last_i)
+{
+    std::vector<GivenCosts>& v_routes = memory.v_given[RUN1 - 1];
+    if (v_routes.size() <= r1) {
+        v_routes.resize(r1 + 1);
+    }
+    GivenCosts& given = v_routes[r1];
+    if (stamp == 0 || given.stamp != stamp) {
+        given.v_costs.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
+        for (int i = 1; i <= last_i; ++i) {
+            given.v_costs[static_cast<std::size_t>(i)] = first_route_cost<RUN1, 0>(
+                vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
+        }
+        given.stamp = stamp;
+    }
+    return given.v_costs;
+}
+
 // Rescans pair (r1, r2) of an exchange of equal runs and keeps, besides its own findings,
 // those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
 // order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
@@ -309,7 +332,7 @@ void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory&
 {
     static_assert(RUN1 == RUN2, "only runs of one length trade places both ways alike");
     ImprovingRecorder<RunExchange> found(memory.v_found);
-    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, memory.v_given_cost, found);
+    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, memory.v_no_costs, found);
     keep_as_recorded(memory.v_found, findings.at(r1, r2));
     memory.v_mirrored.clear();
     for (const KeptCandidate<RunExchange>& kept : memory.v_found) {
@@ -340,7 +363,6 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     ScanMemory& memory = prepared_scan_memory(vrp, solution);
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
     findings.prepare(routes);
-    std::vector<double>& v_given_cost = memory.v_given_cost;
     // Per route, read once: its last run start (rows), last place, and stamp.
     std::vector<int>& v_rows = memory.v_rows;
     std::vector<int>& v_places = memory.v_places;
@@ -362,6 +384,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         }
         const std::uint64_t stamp1 = v_stamps[r1];
         bool given_priced = false;
+        const std::vector<double>* p_given = &memory.v_no_costs;
         for (unsigned r2 = 0; r2 < routes; ++r2) {
             if (r2 == r1 || v_places[r2] < 1) {
                 continue;
@@ -370,13 +393,10 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
             const std::uint64_t stamp2 = v_stamps[r2];
             if (!finding.current(stamp1, stamp2)) {
                 // A relocation leaves r1 the same whichever route takes the run: priced
-                // once per run, and only for an r1 that has a pair to rescan.
+                // once per run and kept while r1 stays as it is, and only for an r1 that
+                // has a pair to rescan.
                 if (RUN2 == 0 && !given_priced) {
-                    v_given_cost.assign(static_cast<std::size_t>(last_i) + 1, 0.0);
-                    for (int i = 1; i <= last_i; ++i) {
-                        v_given_cost[static_cast<std::size_t>(i)] = first_route_cost<RUN1, RUN2>(
-                            vrp, solution, RunExchange{r1, r1, static_cast<unsigned>(i), 0});
-                    }
+                    p_given = &given_costs<RUN1>(vrp, solution, memory, r1, stamp1, last_i);
                     given_priced = true;
                 }
                 bool scanned = false;
@@ -388,7 +408,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                 }
                 if (!scanned) {
                     PairRecorder<RunExchange> recorder(finding);
-                    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, v_given_cost,
+                    scan_run_pair<RUN1, RUN2>(vrp, solution, memory.ends, r1, r2, *p_given,
                                               recorder);
                 }
                 finding.stamp1 = stamp1;

@@ -26,6 +26,7 @@ void ScanMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
     if (v_now != v_priced_with) {
         ends = RouteEnds{};
         v_run_findings = {};
+        v_given = {};
         tail_findings = PairFindings<TailExchange>{};
         v_priced_with = v_now;
     }

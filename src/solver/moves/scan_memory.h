@@ -142,13 +142,20 @@ void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
     }
 }
 
+// A route's new costs after giving up its run at each start, and the stamp they are for.
+struct GivenCosts {
+    std::uint64_t stamp = 0;
+    std::vector<double> v_costs;
+};
+
 class ScanMemory {
 public:
     RouteEnds ends;
     // Relocations and exchanges by RUN1 * 3 + RUN2.
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
-    std::vector<double> v_given_cost;  // relocations: r1's new cost per run start
+    const std::vector<double> v_no_costs;  // what exchanges, which price no given costs, pass
+    std::array<std::vector<GivenCosts>, 2> v_given;  // relocations, by run length less one
     // Relocations and exchanges: per route, its last run start, last place and stamp.
     std::vector<int> v_rows;
     std::vector<int> v_places;
