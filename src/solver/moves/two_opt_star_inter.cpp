@@ -235,13 +235,14 @@ public:
         const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
         return weight * distance + warp_penalty * warp >= cut;
     }
-    // Before the splits of row i, against what a floor delta must stay below (`limit`).
-    void start_row(unsigned i, double limit)
+    // Before the splits of row i, against the cut of what a floor delta must stay below
+    // (cut_for).
+    void start_row(unsigned i, double cut)
     {
         head1 = &ends1[i];
         tail1 = &ends1[i + 1];
         legs_from_head = &vrp.leg(head1->client, 0);
-        raised_cut = cut_for(limit);
+        raised_cut = cut;
         row_on = on && std::isfinite(raised_cut);
         late_head = std::numeric_limits<double>::infinity();
         early_tail = -std::numeric_limits<double>::infinity();
@@ -348,21 +349,24 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
     // Rows and columns whose floor cannot be taken: through the screen's cut where it
     // screens, else through tail_row_floor.
     const auto hopeless = [&](const moves::VisitEnds& head, const moves::VisitEnds& tail,
-                              const moves::RouteReach& other) {
+                              const moves::RouteReach& other, double cut) {
         if (screen.active()) {
-            return screen.line_hopeless(head, tail, other, screen.cut_for(choice.limit()));
+            return screen.line_hopeless(head, tail, other, cut);
         }
         return !choice.may_take(tail_row_floor(vrp, pair, head, tail, other));
     };
     v_open.assign(n2, 1);
+    const double column_cut = screen.cut_for(choice.limit());
     for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
-        v_open[j] = !hopeless(ends2[j], ends2[j + 1], ends.reach(r1));
+        v_open[j] = !hopeless(ends2[j], ends2[j + 1], ends.reach(r1), column_cut);
     }
     for (unsigned i = 0; i + 2 <= n1; ++i) {
-        if (bounded && i > 0 && i + 2 < n1 && hopeless(ends1[i], ends1[i + 1], ends.reach(r2))) {
+        const double cut = screen.cut_for(choice.limit());
+        if (bounded && i > 0 && i + 2 < n1 &&
+            hopeless(ends1[i], ends1[i + 1], ends.reach(r2), cut)) {
             continue;
         }
-        screen.start_row(i, choice.limit());
+        screen.start_row(i, cut);
         for (unsigned j = 0; j + 2 <= n2; ++j) {
             if (screen.heads_too_late(j)) {
                 break;
