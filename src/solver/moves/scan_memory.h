@@ -154,7 +154,7 @@ public:
     // Relocations and exchanges by RUN1 * 3 + RUN2.
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
     PairFindings<TailExchange> tail_findings;
-    const std::vector<double> v_no_costs;  // what exchanges, which price no given costs, pass
+    std::vector<double> v_no_costs;  // left empty: what exchanges, which price no given costs, pass
     std::array<std::vector<GivenCosts>, 2> v_given;  // relocations, by run length less one
     // Relocations and exchanges: per route, its last run start, last place and stamp.
     std::vector<int> v_rows;
