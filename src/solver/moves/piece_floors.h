@@ -32,8 +32,10 @@ struct VisitEnds {
     // start and earliest end.
     double head_finish = 0.0;
     double tail_latest = 0.0;
-    double head_earliest = 0.0;  // the head's earliest start, and its duration less time
-    double head_net = 0.0;       // warp, from which a join takes the head's time warp
+    // The head's earliest start and its duration less its time warp, from which a join
+    // takes the warp it adds.
+    double head_earliest = 0.0;
+    double head_net = 0.0;
     double run_latest[2] = {0.0, 0.0};
     double run_finish[2] = {0.0, 0.0};
 };
@@ -91,9 +93,9 @@ public:
     bool windows_ordered() const { return ordered_windows; }
     // The route's clients in visit order, side by side for the place screens.
     const unsigned* clients(unsigned r) const { return v_routes[r].v_clients.data(); }
-    // Whether distances alone may screen candidates involving route r: every distance of
-    // the matrix is finite and not negative, and so is every head, tail and run figure of
-    // the route (a NaN time warp would leave a candidate's floor without a value).
+    // Whether the place screens may judge candidates involving route r: every distance and
+    // travel time of the matrix is finite and not negative, and every head, tail and run
+    // figure of the route is finite (a NaN time warp would leave a floor without a value).
     bool screenable(unsigned r) const { return plain_matrix && v_routes[r].finite; }
     // Entry p: the least head_finish of visits p and later, and the largest tail_latest
     // of visits p and earlier; both never fall along the route, so a time cut that holds

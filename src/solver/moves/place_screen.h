@@ -7,9 +7,10 @@
 // same order). Each new distance is stored heads, runs and tails plus the legs that join
 // them in. What depends on the pair alone is summed once, what depends on the run once per
 // row; a place then costs a few look-ups and one comparison, where its floors would cost
-// two priced routes. The sums run in another order than the floors, so the cut is raised
-// by far more than the rounding of either: a place the screen refuses, its floors would
-// refuse too.
+// two priced routes. By time alone a row also ends at the first place whose head ends too
+// late for the run, and passes over places whose tail starts too early after it. The sums
+// run in another order than the floors, so every cut is moved by far more than the rounding
+// of either: a place the screen refuses, its floors would refuse too.
 
 #include "piece_floors.h"
 
