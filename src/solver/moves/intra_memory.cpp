@@ -61,12 +61,7 @@ void IntraMemory::remember_fruitless(IntraMove move)
         return;
     }
     if (!asked_found) {
-        p_asked->key.hash = asked.hash;
-        p_asked->key.container = asked.container;
-        p_asked->key.fixed_cost = asked.fixed_cost;
-        p_asked->key.var_cost = asked.var_cost;
-        p_asked->key.penalty = asked.penalty;
-        p_asked->key.v_clients.assign(asked.v_clients.begin(), asked.v_clients.end());
+        p_asked->key = asked;  // the slot's list keeps its storage
         p_asked->fruitless = 0;
         p_asked->used = true;
         asked_found = true;
