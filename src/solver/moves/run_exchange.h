@@ -362,7 +362,6 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     }
     ScanMemory& memory = prepared_scan_memory(vrp, solution);
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
-    findings.prepare(routes);
     // Per route, read once: its last run start (rows), last place, and stamp.
     std::vector<int>& v_rows = memory.v_rows;
     std::vector<int>& v_places = memory.v_places;
@@ -376,6 +375,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         v_places[r] = RUN2 > 0 ? last_run_start(visits, RUN2) : static_cast<int>(visits) - 1;
         v_stamps[r] = route_stamp(solution, r);
     }
+    findings.prepare(v_stamps);
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {
         const int last_i = v_rows[r1];
@@ -385,7 +385,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
         const std::uint64_t stamp1 = v_stamps[r1];
         bool given_priced = false;
         const std::vector<double>* p_given = &memory.v_no_costs;
-        for (unsigned r2 = 0; r2 < routes; ++r2) {
+        for (const unsigned r2 : findings.columns(r1, 0)) {
             if (r2 == r1 || v_places[r2] < 1) {
                 continue;
             }
@@ -403,6 +403,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                 if constexpr (RUN1 == RUN2) {
                     if (r1 < r2) {
                         scan_both_orders<RUN1, RUN2>(vrp, solution, memory, findings, r1, r2);
+                        findings.note_kept(r2, r1);
                         scanned = true;
                     }
                 }
@@ -413,10 +414,12 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
                 }
                 finding.stamp1 = stamp1;
                 finding.stamp2 = stamp2;
+                findings.note_kept(r1, r2);
             }
             finding.offer_to(r1, r2, choice);
         }
     }
+    findings.finish(v_stamps);
     return take_inter_choice(vrp, solution, v_changed, choice, [&](const RunExchange& chosen) {
         apply_run_exchange<RUN1, RUN2>(vrp, solution, chosen);
     });

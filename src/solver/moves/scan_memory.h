@@ -17,6 +17,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -57,24 +59,93 @@ struct PairFinding {
 };
 
 // The findings of one move, by route pair (r1, r2).
+//
+// A scan brings every pair up to date, so a pair of two routes that kept their stamps
+// since the previous scan of the move is current: a row of such a route visits only the
+// routes that changed and the pairs that kept a candidate (columns).
 template <class Candidate>
 class PairFindings {
 public:
-    void prepare(unsigned routes)
+    // Before a scan, v_stamps holding the routes' stamps.
+    void prepare(const std::vector<std::uint64_t>& v_stamps)
     {
+        const auto routes = static_cast<unsigned>(v_stamps.size());
         if (routes > stride) {
             stride = routes + routes / 2 + 4;
             v_pairs.assign(static_cast<std::size_t>(stride) * stride, PairFinding<Candidate>{});
+            v_kept_any.assign(static_cast<std::size_t>(stride) * stride, 0);
+            v_seen.clear();
+        }
+        v_changed.clear();
+        v_changed_flag.assign(routes, 0);
+        for (unsigned r = 0; r < routes; ++r) {
+            if (v_stamps[r] == 0 || r >= v_seen.size() || v_seen[r] != v_stamps[r]) {
+                v_changed.push_back(r);
+                v_changed_flag[r] = 1;
+            }
         }
     }
+    // After the scan: every pair is current for these stamps.
+    void finish(const std::vector<std::uint64_t>& v_stamps) { v_seen = v_stamps; }
+
     PairFinding<Candidate>& at(unsigned r1, unsigned r2)
     {
         return v_pairs[static_cast<std::size_t>(r1) * stride + r2];
     }
+    // After pair (r1, r2) was rescanned.
+    void note_kept(unsigned r1, unsigned r2)
+    {
+        const std::size_t k = static_cast<std::size_t>(r1) * stride + r2;
+        v_kept_any[k] = v_pairs[k].v_kept.empty() ? 0 : 1;
+    }
+
+    // The routes r2 >= first, ascending, whose pair with r1 may need a rescan or kept
+    // something (r1 itself may be among them).
+    const std::vector<unsigned>& columns(unsigned r1, unsigned first)
+    {
+        const auto routes = static_cast<unsigned>(v_changed_flag.size());
+        v_columns.clear();
+        if (v_changed_flag[r1] != 0) {
+            for (unsigned r2 = first; r2 < routes; ++r2) {
+                v_columns.push_back(r2);
+            }
+            return v_columns;
+        }
+        v_kept_row.clear();
+        const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
+        unsigned r2 = first;
+        for (; r2 + 8 <= routes; r2 += 8) {
+            std::uint64_t word;
+            std::memcpy(&word, row + r2, sizeof word);
+            if (word != 0) {
+                push_kept(row, r2, r2 + 8);
+            }
+        }
+        push_kept(row, r2, routes);
+        const auto from = std::lower_bound(v_changed.begin(), v_changed.end(), first);
+        std::set_union(v_kept_row.begin(), v_kept_row.end(), from, v_changed.end(),
+                       std::back_inserter(v_columns));
+        return v_columns;
+    }
 
 private:
+    void push_kept(const unsigned char* row, unsigned begin, unsigned end)
+    {
+        for (unsigned r2 = begin; r2 < end; ++r2) {
+            if (row[r2] != 0) {
+                v_kept_row.push_back(r2);
+            }
+        }
+    }
+
     unsigned stride = 0;
     std::vector<PairFinding<Candidate>> v_pairs;
+    std::vector<unsigned char> v_kept_any;  // per pair: whether it kept a candidate
+    std::vector<std::uint64_t> v_seen;      // the routes' stamps at the end of the last scan
+    std::vector<unsigned> v_changed;        // this scan's routes whose stamps differ, ascending
+    std::vector<unsigned char> v_changed_flag;
+    std::vector<unsigned> v_kept_row;
+    std::vector<unsigned> v_columns;
 };
 
 // Stands in for the choice while one pair is rescanned: takes what the pair keeps (see

@@ -399,8 +399,13 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
     moves::ScanMemory& memory = moves::prepared_scan_memory(*this, solution);
+    std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
+    v_stamps.resize(routes);
+    for (unsigned r = 0; r < routes; ++r) {
+        v_stamps[r] = moves::route_stamp(solution, r);
+    }
     moves::PairFindings<TailExchange>& findings = memory.tail_findings;
-    findings.prepare(routes);
+    findings.prepare(v_stamps);
     moves::Choice<TailExchange> choice;
     // Each unordered pair once; an empty route only ever comes second. Pairs whose routes
     // did not change since the last scan offer what that scan kept (scan_memory.h).
@@ -408,20 +413,22 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
         if (solution.routes[r1].visits.size() < 3) {
             continue;
         }
-        const std::uint64_t stamp1 = moves::route_stamp(solution, r1);
-        for (unsigned r2 = r1 + 1; r2 < routes; ++r2) {
+        const std::uint64_t stamp1 = v_stamps[r1];
+        for (const unsigned r2 : findings.columns(r1, r1 + 1)) {
             moves::PairFinding<TailExchange>& finding = findings.at(r1, r2);
-            const std::uint64_t stamp2 = moves::route_stamp(solution, r2);
+            const std::uint64_t stamp2 = v_stamps[r2];
             if (!finding.current(stamp1, stamp2)) {
                 moves::PairRecorder<TailExchange> recorder(finding);
                 scan_tail_pair(*this, solution, memory.ends, r1, r2, memory.v_open_columns,
                                recorder);
                 finding.stamp1 = stamp1;
                 finding.stamp2 = stamp2;
+                findings.note_kept(r1, r2);
             }
             finding.offer_to(r1, r2, choice);
         }
     }
+    findings.finish(v_stamps);
     return moves::take_inter_choice(
         *this, solution, v_changed, choice, [&](const TailExchange& chosen) {
             apply_two_opt_star_inter(solution, chosen.r1, chosen.r2, chosen.i, chosen.j,
