@@ -15,6 +15,10 @@
 #include <cstdint>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace moves {
 
 // What a floor and a load test read at one visit, copied from the route's tables.
@@ -39,6 +43,18 @@ struct VisitEnds {
     double run_latest[2] = {0.0, 0.0};
     double run_finish[2] = {0.0, 0.0};
 };
+
+// The larger of x and 0, without a branch: whether a join warps is as likely as not, which
+// a branch predicts badly. For a NaN it gives 0 where std::max gives the NaN, so only the
+// place screens use it, which see finite figures alone.
+inline double positive_part(double x)
+{
+#if defined(__SSE2__)
+    return _mm_cvtsd_f64(_mm_max_sd(_mm_set_sd(x), _mm_setzero_pd()));
+#else
+    return x > 0.0 ? x : 0.0;
+#endif
+}
 
 // Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
 // join's exactly, and for the second the warp it would add after the run alone (the head

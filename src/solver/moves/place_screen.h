@@ -159,7 +159,7 @@ public:
         if (warp_penalty > 0.0) {
             const double into = (head.head_finish + in.travel) - run_latest;
             const double late = (run_finish + out.travel) - tail.tail_latest;
-            low += warp_penalty * (std::max(into, 0.0) + std::max(late, 0.0));
+            low += warp_penalty * (positive_part(into) + positive_part(late));
         }
         return low >= raised_cut;
     }

@@ -305,7 +305,7 @@ private:
     static double join_warp(const moves::VisitEnds& head, double travel,
                             const moves::VisitEnds& tail)
     {
-        return std::max((head.head_earliest + (head.head_net + travel)) - tail.tail_latest, 0.0);
+        return moves::positive_part((head.head_earliest + (head.head_net + travel)) - tail.tail_latest);
     }
 
     const VRP& vrp;
