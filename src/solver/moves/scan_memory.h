@@ -234,7 +234,7 @@ public:
     // Symmetric exchanges: what one scan found, in both pair orders.
     std::vector<KeptCandidate<RunExchange>> v_found;
     std::vector<KeptCandidate<RunExchange>> v_mirrored;
-    std::vector<unsigned char> v_open_columns;  // tail exchanges: columns worth scanning
+    std::vector<unsigned> v_open_columns;  // tail exchanges: columns worth scanning
 
     // Before a scan: forgets everything when the vehicle types or the solver's weights
     // differ from what the findings were priced with (a caller may edit them between

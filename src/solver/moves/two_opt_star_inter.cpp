@@ -331,10 +331,10 @@ private:
 
 // Every split (i, j) of one route pair but (0, 0), in scan order. A row i or a column j
 // whose floor cannot be taken is skipped; the first and last of each, where a new route may
-// serve no client, never are. v_open: per column, whether it is scanned.
+// serve no client, never are. v_columns: the columns scanned, ascending.
 template <class Chooser>
 void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::RouteEnds& ends,
-                    unsigned r1, unsigned r2, std::vector<unsigned char>& v_open,
+                    unsigned r1, unsigned r2, std::vector<unsigned>& v_columns,
                     Chooser& choice)
 {
     const TailPair pair(vrp, solution, r1, r2);
@@ -355,10 +355,13 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
         }
         return !choice.may_take(tail_row_floor(vrp, pair, head, tail, other));
     };
-    v_open.assign(n2, 1);
+    v_columns.clear();
     const double column_cut = screen.cut_for(choice.limit());
-    for (unsigned j = 1; bounded && j + 3 <= n2; ++j) {
-        v_open[j] = !hopeless(ends2[j], ends2[j + 1], ends.reach(r1), column_cut);
+    for (unsigned j = 0; j + 2 <= n2; ++j) {
+        if (!bounded || j == 0 || j + 2 == n2 ||
+            !hopeless(ends2[j], ends2[j + 1], ends.reach(r1), column_cut)) {
+            v_columns.push_back(j);
+        }
     }
     for (unsigned i = 0; i + 2 <= n1; ++i) {
         const double cut = screen.cut_for(choice.limit());
@@ -367,11 +370,11 @@ void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution, const moves::
             continue;
         }
         screen.start_row(i, cut);
-        for (unsigned j = 0; j + 2 <= n2; ++j) {
+        for (const unsigned j : v_columns) {
             if (screen.heads_too_late(j)) {
                 break;
             }
-            if ((i == 0 && j == 0) || v_open[j] == 0 || screen.tail_too_early(j)) {
+            if ((i == 0 && j == 0) || screen.tail_too_early(j)) {
                 continue;
             }
             if (screen.refuses(TailExchange{r1, r2, i, j, 0, 0})) {
