@@ -3,6 +3,7 @@
 
 #include "vrp.h"
 
+#include "cheapest_places.h"
 #include "solver_utils.h"
 
 #include <cfloat>
@@ -109,14 +110,16 @@ VRP::Solution VRP::randomized_insertion()
     const double mu =
         v_weights[static_cast<std::size_t>(rand_int(0, static_cast<int>(v_weights.size()) - 1))];
 
+    CheapestPlaces places(*this, mu, criterion);
     int position = -1;
     int route = -1;
     int after = -1;
-    best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+    places.find(v_unrouted, solution, position, route, after);
     while (!v_unrouted.empty()) {
         while (position >= 0) {
             insert_client(position, route, after, v_unrouted, solution);
-            best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+            places.route_changed(route);
+            places.find(v_unrouted, solution, position, route, after);
         }
         if (v_unrouted.empty()) {
             break;
@@ -126,7 +129,7 @@ VRP::Solution VRP::randomized_insertion()
         } else {
             add_dummy_route(solution);
         }
-        best_insertion(v_unrouted, solution, position, route, after, mu, criterion);
+        places.find(v_unrouted, solution, position, route, after);
     }
 
     finish_construction(solution);

@@ -1,5 +1,6 @@
 // Route evaluation, segment tables against a plain walk, instance checks and small helpers.
 
+#include "cheapest_places.h"
 #include "document_checks.h"
 
 #include <cmath>
@@ -173,4 +174,46 @@ TEST(SolverUtils, FleetChecksDrawsSaturationAndListings)
     EXPECT_EQ((std::vector<std::string>{"-a.json", "b.json", "c"}), list_directory_sorted(s_dir));
     std::filesystem::remove_all(s_dir);
     EXPECT_TRUE(list_directory_sorted(s_dir).empty());
+}
+
+// The kept table of cheapest places chooses, insertion after insertion, what a scan of every
+// client, route and place chooses: on random legs and on equal legs (all ties), with both
+// criteria, routes that fill up and routes opened along the way.
+TEST(Construction, KeptCheapestPlacesChooseAsAFullScanDoes)
+{
+    std::mt19937 rng(11);
+    for (int round = 0; round < 24; ++round) {
+        Instance instance = round % 3 == 0 ? flat_instance(std::vector<int>(20, 7),
+                                                           {Container{"t", 40, 9, 10.0, 1.0}})
+                                           : random_instance(rng, 22);
+        VRP vrp(&instance);
+        const std::vector<VRP::InsertionCriterion> v_criteria =
+            vrp.initialize_insertion_criteria_routines();
+        const VRP::InsertionCriterion& criterion = v_criteria[static_cast<std::size_t>(round % 2)];
+        const double mu = 0.05 * (round % 7);
+        VRP::Solution solution = make_solution(vrp, {{0, {}}, {0, {}}});
+        std::vector<int> v_unrouted(vrp.client_count() - 1);
+        std::iota(v_unrouted.begin(), v_unrouted.end(), 1);
+        CheapestPlaces places(vrp, mu, criterion);
+        int steps = 0;
+        while (!v_unrouted.empty()) {
+            int position = -1, route = -1, after = -1;
+            places.find(v_unrouted, solution, position, route, after);
+            int full_position = -1, full_route = -1, full_after = -1;
+            vrp.best_insertion(v_unrouted, solution, full_position, full_route, full_after, mu,
+                               criterion);
+            ASSERT_EQ(full_position, position) << round << " step " << steps;
+            ASSERT_EQ(full_route, route) << round << " step " << steps;
+            ASSERT_EQ(full_after, after) << round << " step " << steps;
+            if (position < 0 || steps % 5 == 4) {
+                const int type = solution.routes.size() % 2 == 0 ? 0 : vrp.container_count() - 1;
+                solution.routes.push_back(vrp.init_route(type));
+            } else {
+                vrp.insert_client(position, route, after, v_unrouted, solution);
+                places.route_changed(route);
+            }
+            ++steps;
+        }
+        EXPECT_GT(solution.routes.size(), 3u);
+    }
 }
