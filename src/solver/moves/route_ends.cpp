@@ -160,7 +160,8 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_en
             const double* row2 = vrp.distance_row(v_ends[row_at + 2].client);
             const double* row3 = vrp.distance_row(v_ends[row_at + 3].client);
             for (unsigned x = 0; x < clients; ++x) {
-                from[x] = lesser(row3[x], lesser(row2[x], lesser(row1[x], lesser(row0[x], from[x]))));
+                const double first_two = lesser(row1[x], lesser(row0[x], from[x]));
+                from[x] = lesser(row3[x], lesser(row2[x], first_two));
             }
         }
         for (; row_at < rows; ++row_at) {

@@ -305,7 +305,8 @@ private:
     static double join_warp(const moves::VisitEnds& head, double travel,
                             const moves::VisitEnds& tail)
     {
-        return moves::positive_part((head.head_earliest + (head.head_net + travel)) - tail.tail_latest);
+        const double arrival = head.head_earliest + (head.head_net + travel);
+        return moves::positive_part(arrival - tail.tail_latest);
     }
 
     const VRP& vrp;
