@@ -116,7 +116,7 @@ public:
     double warp_before(const Segment& run, double latest) const
     {
         const double finish = (run.earliest + run.duration) - run.time_warp;
-        return run.time_warp + (finish_floors ? std::max(finish - latest, 0.0) : 0.0);
+        return run.time_warp + (finish_floors ? positive_part(finish - latest) : 0.0);
     }
 
     // Earliest end of the visit at position p alone.
@@ -128,7 +128,7 @@ public:
     // floor only shrinks as the stretch loses visits at its front.
     double warp_after(double finish, const Segment& run) const
     {
-        return run.time_warp + (finish_floors ? std::max(finish - run.latest, 0.0) : 0.0);
+        return run.time_warp + (finish_floors ? positive_part(finish - run.latest) : 0.0);
     }
 
     // Distance from the visit at position p to the one at position q.
@@ -152,7 +152,7 @@ public:
             sums.added += between.distance;
             sums.size += std::fabs(between.distance);
             if (ordered_windows) {
-                sums.warp += std::max((before.end + between.travel) - after.late, 0.0);
+                sums.warp += positive_part((before.end + between.travel) - after.late);
                 sums.times +=
                     (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
             }

@@ -15,9 +15,6 @@
 #include <cstdint>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace moves {
 
@@ -44,18 +41,6 @@ struct VisitEnds {
     double run_finish[2] = {0.0, 0.0};
 };
 
-// The larger of x and 0, without a branch: whether a join warps is as likely as not, which
-// a branch predicts badly. For a NaN it gives 0 where std::max gives the NaN, so only the
-// place screens use it, which see finite figures alone.
-inline double positive_part(double x)
-{
-#if defined(__SSE2__)
-    return _mm_cvtsd_f64(_mm_max_sd(_mm_set_sd(x), _mm_setzero_pd()));
-#else
-    return x > 0.0 ? x : 0.0;
-#endif
-}
-
 // Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
 // join's exactly, and for the second the warp it would add after the run alone (the head
 // and run together never end earlier than the run alone).
@@ -66,7 +51,7 @@ inline double join_warp_floor(const VRP& vrp, const VisitEnds& head, const Visit
                         run.run_latest[length - 1];
     const double out = (run.run_finish[length - 1] + vrp.travel(run_last.client, tail.client)) -
                        tail.tail_latest;
-    return std::max(into, 0.0) + std::max(out, 0.0);
+    return positive_part(into) + positive_part(out);
 }
 
 // A delta floor computed in another order than the candidates' prices, lowered by far more
