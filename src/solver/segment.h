@@ -7,6 +7,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 struct Segment {
     double duration = 0.0;   // travel, service and waiting
     double earliest = 0.0;   // earliest start
@@ -15,13 +19,26 @@ struct Segment {
     double distance = 0.0;
 };
 
+// std::max(x, 0.0) to the bit, NaN and signed zeros alike, but without a branch: whether a
+// join waits or warps is as likely as not, which a branch predicts badly. (maxsd with 0
+// first gives its second operand unless 0 is greater, as std::max gives its first unless
+// it is less.)
+inline double positive_part(double x)
+{
+#if defined(__SSE2__)
+    return _mm_cvtsd_f64(_mm_max_sd(_mm_setzero_pd(), _mm_set_sd(x)));
+#else
+    return std::max(x, 0.0);
+#endif
+}
+
 // first, then a leg of the given travel time and distance, then second.
 inline Segment join_segments(const Segment& first, const Segment& second, double travel,
                              double distance)
 {
     const double delta = (first.duration - first.time_warp) + travel;
-    const double wait = std::max((second.earliest - delta) - first.latest, 0.0);
-    const double warp = std::max((first.earliest + delta) - second.latest, 0.0);
+    const double wait = positive_part((second.earliest - delta) - first.latest);
+    const double warp = positive_part((first.earliest + delta) - second.latest);
     Segment joined;
     joined.duration = ((first.duration + travel) + second.duration) + wait;
     joined.earliest = std::max(second.earliest - delta, first.earliest) - wait;

@@ -12,23 +12,7 @@
 #include <initializer_list>
 #include <vector>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 namespace moves {
-
-// std::max(x, 0.0) to the bit, NaN and signed zeros alike, but without a branch: whether a
-// join warps is as likely as not, which a branch predicts badly. (maxsd with 0 first gives
-// its second operand unless 0 is greater, as std::max gives its first unless it is less.)
-inline double positive_part(double x)
-{
-#if defined(__SSE2__)
-    return _mm_cvtsd_f64(_mm_max_sd(_mm_setzero_pd(), _mm_set_sd(x)));
-#else
-    return std::max(x, 0.0);
-#endif
-}
 
 // Visits first..last of a route as stored in its segment tables (backwards when first > last).
 struct Piece {

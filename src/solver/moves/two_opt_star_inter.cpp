@@ -306,7 +306,7 @@ private:
                             const moves::VisitEnds& tail)
     {
         const double arrival = head.head_earliest + (head.head_net + travel);
-        return moves::positive_part(arrival - tail.tail_latest);
+        return positive_part(arrival - tail.tail_latest);
     }
 
     const VRP& vrp;
