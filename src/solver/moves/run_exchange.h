@@ -56,12 +56,22 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
 // The route that gains clients pays the DUMMY penalty of its record and the one that loses
 // them is relieved of its own.
 template <unsigned RUN1, unsigned RUN2>
+double run_exchange_penalty(const Container& record1, const Container& record2)
+{
+    if (RUN1 == RUN2) {
+        return 0.0;
+    }
+    return record2.penalty - record1.penalty;
+}
+
+template <unsigned RUN1, unsigned RUN2>
 double run_exchange_penalty(const VRP& vrp, const Route& route1, const Route& route2)
 {
     if (RUN1 == RUN2) {
         return 0.0;
     }
-    return vrp.container(route2.container).penalty - vrp.container(route1.container).penalty;
+    return run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
+                                            vrp.container(route2.container));
 }
 
 // The two new routes priced from stored pieces, the first one's cost given.
@@ -202,11 +212,11 @@ struct LoadFigures {
     long long smallest;  // smallest client demand, zeros included
 };
 
-inline LoadFigures load_figures(const VRP& vrp, const VRP::Solution& solution, unsigned r,
-                                long long smallest)
+inline LoadFigures load_figures(const VRP::Solution& solution, unsigned r,
+                                const Container& record, long long smallest)
 {
-    return LoadFigures{solution.route_load[r], vrp.container(solution.routes[r].container).capacity,
-                       solution.route_max_demand[r], smallest};
+    return LoadFigures{solution.route_load[r], record.capacity, solution.route_max_demand[r],
+                       smallest};
 }
 
 // Quick test on a route pair: even the most favourable runs (the smallest demands given,
@@ -234,17 +244,19 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
     const int last_i = last_run_start(route1.visits.size(), RUN1);
     const auto n2 = static_cast<int>(route2.visits.size());
     const int last_p = RUN2 > 0 ? last_run_start(route2.visits.size(), RUN2) : n2 - 1;
-    const LoadFigures first = load_figures(vrp, solution, r1, ends.smallest_demand(r1));
-    const LoadFigures second = load_figures(vrp, solution, r2, ends.smallest_demand(r2));
+    // (The vehicle types are looked up once: the table is a deque.)
+    const Container& record1 = vrp.container(route1.container);
+    const Container& record2 = vrp.container(route2.container);
+    const LoadFigures first = load_figures(solution, r1, record1, ends.smallest_demand(r1));
+    const LoadFigures second = load_figures(solution, r2, record2, ends.smallest_demand(r2));
     if (!pair_may_fit<RUN1, RUN2>(first, second)) {
         return;
     }
-    const bool rows_bounded = vrp.container(route1.container).var_cost >= 0.0 &&
-                              vrp.container(route2.container).var_cost >= 0.0 &&
-                              vrp.time_warp_penalty >= 0.0;
-    const PairFloorData pair{vrp.container(route1.container),
-                             vrp.container(route2.container),
-                             run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2),
+    const bool rows_bounded =
+        record1.var_cost >= 0.0 && record2.var_cost >= 0.0 && vrp.time_warp_penalty >= 0.0;
+    const PairFloorData pair{record1,
+                             record2,
+                             run_exchange_penalty<RUN1, RUN2>(record1, record2),
                              route1.cost,
                              route2.cost,
                              ends.route(r1),
