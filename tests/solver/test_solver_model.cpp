@@ -4,6 +4,7 @@
 #include "document_checks.h"
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 
 using namespace test_support;
@@ -58,6 +59,19 @@ TEST(RouteEvaluation, CostLoadsAndTheScheduleOfAnEmptyRoute)
     const std::vector<Visit>& v = solution.routes[1].visits;
     EXPECT_EQ((std::vector<int>{100, 0, 105, 105, 0, 110, 0}), (std::vector<int>{v[0].arrival, v[0].waiting, v[0].departure,
               v[1].arrival, v[1].waiting, v[1].departure, static_cast<int>(solution.routes[1].travel_time)}));
+}
+
+// The branch-free positive part is std::max(x, 0.0) bit for bit: a NaN stays the NaN, -0.0
+// stays -0.0, so every join and screen that uses it keeps its value.
+TEST(SegmentJoin, PositivePartIsStdMaxWithZeroToTheBit)
+{
+    const double v_values[] = {-0.0, 0.0, 1.5, -2.5, std::nan(""), -std::nan(""),
+                               HUGE_VAL, -HUGE_VAL, 4.9e-324, -4.9e-324, 1e308};
+    for (const double x : v_values) {
+        const double branch_free = positive_part(x);
+        const double reference = std::max(x, 0.0);
+        EXPECT_EQ(0, std::memcmp(&branch_free, &reference, sizeof(double))) << x;
+    }
 }
 
 // Every (i, j) of every route, both ways, against walks from the start times where the slopes
