@@ -1,6 +1,7 @@
 // The ten moves: every candidate priced exactly, the load tests, the DUMMY and empty routes.
 
 #include "document_checks.h"
+#include "moves/piece_floors.h"
 
 #include <cfloat>
 
@@ -266,4 +267,40 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
     moves::IntraMemory copy = memory;
     EXPECT_FALSE(copy.known_fruitless(vrp, route, moves::IntraMove::swap));
     EXPECT_TRUE(memory.known_fruitless(vrp, route, moves::IntraMove::swap));
+}
+
+// A route's reach holds, per client, the least leg from any of its visits to the client and
+// from the client to any of them, the depot once: on asymmetric and symmetric legs, routes of
+// every length from none to eleven clients (the legs are taken in blocks of rows).
+TEST(RouteEnds, ReachIsTheLeastLegBetweenEachClientAndTheRoute)
+{
+    for (unsigned seed : {3u, 4u}) {
+        std::mt19937 rng(seed);
+        Instance instance = random_instance(rng, 40);
+        const std::size_t n = instance.clients.size();
+        for (std::size_t a = 0; seed == 4 && a < n; ++a) {
+            for (std::size_t b = 0; b < a; ++b) {
+                instance.Mdij[a][b] = instance.Mdij[b][a];
+            }
+        }
+        VRP vrp(&instance);
+        const VRP::Solution solution = random_routes(vrp, rng, 11, 1);
+        moves::RouteEnds ends;
+        ends.refresh(vrp, solution);
+        for (unsigned r = 0; r < solution.routes.size(); ++r) {
+            const std::vector<Visit>& v_visits = solution.routes[r].visits;
+            const moves::RouteReach& reach = ends.reach(r);
+            for (unsigned x = 0; x < vrp.client_count(); ++x) {
+                double from = HUGE_VAL;
+                double to = HUGE_VAL;
+                for (std::size_t p = 0; p + 1 < v_visits.size(); ++p) {
+                    const auto visit = static_cast<unsigned>(v_visits[p].client);
+                    from = std::min(from, vrp.distance(visit, x));
+                    to = std::min(to, vrp.distance(x, visit));
+                }
+                EXPECT_EQ(from, reach.v_from[x]) << "seed " << seed << ", route " << r << ", " << x;
+                EXPECT_EQ(to, reach.v_to[x]) << "seed " << seed << ", route " << r << ", " << x;
+            }
+        }
+    }
 }
