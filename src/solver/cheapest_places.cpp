@@ -15,9 +15,9 @@ void CheapestPlaces::route_changed(int r)
     }
 }
 
-// Scans the places in order keeping strictly smaller values only, as best_insertion does,
-// so the place kept is the first with the least value; a client that does not fit keeps
-// DBL_MAX, which best_insertion never takes either.
+// Scans the places in order keeping strictly smaller values only, so the place kept is the
+// first with the least value; a client that does not fit keeps DBL_MAX, which find() never
+// takes.
 void CheapestPlaces::price_route(const std::vector<int>& v_unrouted,
                                  const VRP::Solution& solution, unsigned r)
 {
@@ -29,7 +29,7 @@ void CheapestPlaces::price_route(const std::vector<int>& v_unrouted,
     for (const int client : v_unrouted) {
         const auto k = static_cast<unsigned>(client);
         Place place{DBL_MAX, -1};
-        if (capacity >= static_cast<long long>(candidate.load) + vrp.demand(k)) {
+        if (fits_vehicle(candidate.load, vrp.demand(k), capacity)) {
             for (std::size_t p = 0; p + 1 < candidate.visits.size(); ++p) {
                 const auto before = static_cast<unsigned>(candidate.visits[p].client);
                 const auto next = static_cast<unsigned>(candidate.visits[p + 1].client);

@@ -1,19 +1,27 @@
 #pragma once
 // The cheapest insertion place of every unrouted client in every route, kept from one
 // insertion to the next: an insertion changes one route and an opening adds one, so only
-// those are priced again. find() chooses exactly what VRP::best_insertion chooses.
+// those are priced again. find() chooses exactly what a scan of every client, route and
+// place in that order chooses, keeping strictly smaller values only.
 
 #include "vrp.h"
 
 #include <vector>
 
+// Whether a client of the given demand fits a vehicle of the given capacity already
+// carrying load (the construction's only test).
+inline bool fits_vehicle(long long load, int demand, long long capacity)
+{
+    return capacity >= load + demand;
+}
+
 class CheapestPlaces {
 public:
     CheapestPlaces(const VRP& vrp, double mu, const VRP::InsertionCriterion& criterion);
 
-    // As VRP::best_insertion: the unrouted client (position in v_unrouted), route and
-    // place (the visit it follows) of least criterion value, the first such in the order
-    // client, route, place; -1 each when no client fits anywhere.
+    // The unrouted client (position in v_unrouted), route and place (the visit it follows)
+    // of least criterion value, the first such in the order client, route, place; -1 each
+    // when no client fits anywhere.
     void find(const std::vector<int>& v_unrouted, const VRP::Solution& solution, int& position,
               int& route, int& after);
     // Route r changed (a client went in): its places are priced again at the next find.

@@ -6,7 +6,6 @@
 #include "cheapest_places.h"
 #include "solver_utils.h"
 
-#include <cfloat>
 
 std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
 {
@@ -31,44 +30,7 @@ std::vector<double> weight_table()
     }
     return v_weights;
 }
-
-bool fits(long long load, int demand, int capacity)
-{
-    return capacity >= load + demand;
-}
 }  // namespace
-
-void VRP::best_insertion(const std::vector<int>& v_unrouted, const Solution& solution,
-                         int& position, int& route, int& after, double mu,
-                         const InsertionCriterion& criterion) const
-{
-    position = -1;
-    route = -1;
-    after = -1;
-    double best = DBL_MAX;
-    for (std::size_t x = 0; x < v_unrouted.size(); ++x) {
-        const unsigned k = static_cast<unsigned>(v_unrouted[x]);
-        for (std::size_t r = 0; r < solution.routes.size(); ++r) {
-            const Route& candidate = solution.routes[r];
-            if (!fits(candidate.load, demand(k), container(candidate.container).capacity)) {
-                continue;
-            }
-            const unsigned container_index = static_cast<unsigned>(candidate.container);
-            for (std::size_t p = 0; p + 1 < candidate.visits.size(); ++p) {
-                const double value =
-                    criterion(static_cast<unsigned>(candidate.visits[p].client),
-                              static_cast<unsigned>(candidate.visits[p + 1].client), k,
-                              container_index, mu);
-                if (value < best) {
-                    best = value;
-                    position = static_cast<int>(x);
-                    route = static_cast<int>(r);
-                    after = static_cast<int>(p);
-                }
-            }
-        }
-    }
-}
 
 void VRP::insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
                         Solution& solution) const
@@ -89,7 +51,7 @@ bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrout
     for (int c = 0; c < vrp.container_count(); ++c) {
         for (int k : v_unrouted) {
             if (!vrp.is_dummy(c) &&
-                fits(0, vrp.demand(static_cast<unsigned>(k)), vrp.container(c).capacity)) {
+                fits_vehicle(0, vrp.demand(static_cast<unsigned>(k)), vrp.container(c).capacity)) {
                 return true;
             }
         }

@@ -218,9 +218,6 @@ public:
     // --- Randomized insertion ----------------------------------------------------
     Solution randomized_insertion();
     std::vector<InsertionCriterion> initialize_insertion_criteria_routines() const;
-    void best_insertion(const std::vector<int>& v_unrouted, const Solution& solution,
-                        int& position, int& route, int& after, double mu,
-                        const InsertionCriterion& criterion) const;
     void insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
                        Solution& solution) const;
     void init_solution(Solution& solution) const;

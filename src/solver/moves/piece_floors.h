@@ -15,7 +15,6 @@
 #include <cstdint>
 #include <vector>
 
-
 namespace moves {
 
 // What a floor and a load test read at one visit, copied from the route's tables.

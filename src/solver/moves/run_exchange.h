@@ -377,16 +377,15 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     // Per route, read once: its last run start (rows), last place, and stamp.
     std::vector<int>& v_rows = memory.v_rows;
     std::vector<int>& v_places = memory.v_places;
-    std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
+    const std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
     v_rows.resize(routes);
     v_places.resize(routes);
-    v_stamps.resize(routes);
     for (unsigned r = 0; r < routes; ++r) {
         const std::size_t visits = solution.routes[r].visits.size();
         v_rows[r] = last_run_start(visits, RUN1);
         v_places[r] = RUN2 > 0 ? last_run_start(visits, RUN2) : static_cast<int>(visits) - 1;
-        v_stamps[r] = route_stamp(solution, r);
     }
+    memory.read_stamps(solution);
     findings.prepare(v_stamps);
     Choice<RunExchange> choice;
     for (unsigned r1 = 0; r1 < routes; ++r1) {

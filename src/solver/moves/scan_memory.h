@@ -227,14 +227,23 @@ public:
     PairFindings<TailExchange> tail_findings;
     std::vector<double> v_no_costs;  // left empty: what exchanges, which price no given costs, pass
     std::array<std::vector<GivenCosts>, 2> v_given;  // relocations, by run length less one
-    // Relocations and exchanges: per route, its last run start, last place and stamp.
+    // Relocations and exchanges: per route, its last run start and last place.
     std::vector<int> v_rows;
     std::vector<int> v_places;
-    std::vector<std::uint64_t> v_stamps;
+    std::vector<std::uint64_t> v_stamps;  // per route, its stamp (read_stamps)
     // Symmetric exchanges: what one scan found, in both pair orders.
     std::vector<KeptCandidate<RunExchange>> v_found;
     std::vector<KeptCandidate<RunExchange>> v_mirrored;
     std::vector<unsigned> v_open_columns;  // tail exchanges: columns worth scanning
+
+    // Fills v_stamps with the routes' stamps, read once per scan.
+    void read_stamps(const VRP::Solution& solution)
+    {
+        v_stamps.resize(solution.routes.size());
+        for (unsigned r = 0; r < v_stamps.size(); ++r) {
+            v_stamps[r] = route_stamp(solution, r);
+        }
+    }
 
     // Before a scan: forgets everything when the vehicle types or the solver's weights
     // differ from what the findings were priced with (a caller may edit them between

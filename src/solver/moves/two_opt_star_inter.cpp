@@ -403,11 +403,8 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
     moves::ScanMemory& memory = moves::prepared_scan_memory(*this, solution);
-    std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
-    v_stamps.resize(routes);
-    for (unsigned r = 0; r < routes; ++r) {
-        v_stamps[r] = moves::route_stamp(solution, r);
-    }
+    memory.read_stamps(solution);
+    const std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
     moves::PairFindings<TailExchange>& findings = memory.tail_findings;
     findings.prepare(v_stamps);
     moves::Choice<TailExchange> choice;
