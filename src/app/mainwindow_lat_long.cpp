@@ -6,6 +6,7 @@
 
 #include "grid_checks.h"
 #include "grid_operations.h"
+#include "message_box.h"
 
 #include <QDebug>
 #include <QLabel>
@@ -118,7 +119,8 @@ void MainWindow::get_add_client_from_grid_status(Geoservices::LAT_LONG_STATUS st
         progress_bar->setValue(client_number + 1);
         return;
     }
-    information(tr("API error"), s_box);
+    // Fixed texts only: the steps are a rich-text list.
+    message_box::rich_information(this, tr("API error"), s_box);
     end_lat_long_search();
 }
 

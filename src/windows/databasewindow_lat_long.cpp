@@ -74,7 +74,8 @@ void DatabaseWindow::show_lat_long_error(LAT_LONG_STATUS status)
         default:
             return;
     }
-    message_box::information(this, tr("API error"), s_text);
+    // Fixed texts only: the steps are a rich-text list.
+    message_box::rich_information(this, tr("API error"), s_text);
 }
 
 void DatabaseWindow::on_btnSearchLatLong_clicked()

@@ -13,6 +13,7 @@
 #include <QStatusBar>
 #include <QThreadPool>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -155,6 +156,34 @@ private slots:
         deliver_job_reports();
         QCOMPARE(boxes.boxes.size(), size_t(3));
         QVERIFY(store->database->search_clients("").empty());
+    }
+
+    // A name that looks like markup shows literally in the real box, so its question stays
+    // readable; the fixed steps of a service fault are the one rich text.
+    void boxes_show_the_planners_data_literally()
+    {
+        const std::string s_name = "<b>Bar</b> <!-- x";
+        QVERIFY(!store->database->insert_client(s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"));
+        write_text(s_open_name,
+                   k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
+        RealBoxAnswerer boxes;
+        import_button()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.empty(), 10000);
+        const QString s_summary = "Clients stored: 1. Clients skipped because a client of that "
+                                  "name already exists: 1 (" + QString::fromStdString(s_name) + ").";
+        QCOMPARE(boxes.seen[0].s_text, s_summary + " Would you like to also save a new spreadsheet "
+                                                   "with the gathered data?");
+        QCOMPARE(boxes.seen[0].format, Qt::PlainText);
+        QCOMPARE(boxes.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(store->database->search_clients("Shop").size(), size_t(1));
+
+        start_one_client_job();
+        window->get_add_client_from_database_status(Geoservices::LAT_LONG_INVALID_EMAIL, 1);
+        const auto steps = std::find_if(boxes.seen.begin(), boxes.seen.end(), [](const auto& box) {
+            return box.s_text.startsWith("<p>Missing or invalid email");
+        });
+        QVERIFY(steps != boxes.seen.end() && steps->format == Qt::RichText);
+        deliver_job_reports();
     }
 
 private:
