@@ -50,10 +50,14 @@ void erase_selected_cells(QStandardItemModel& model, const QModelIndexList& sele
     }
 }
 
-void insert_empty_row(QStandardItemModel& model, int row)
+bool insert_empty_row(QStandardItemModel& model, int row)
 {
-    if (row < 0 || row >= model.rowCount()) {
-        return;
+    const int last_row = model.rowCount() - 1;
+    if (row < 0 || row > last_row) {
+        return true;
+    }
+    if (!grid_row_is_empty(model, last_row)) {
+        return false;
     }
     // The model rows themselves move, so that what follows a row (an answer the coordinate
     // search still owes it) moves with it.
@@ -61,6 +65,7 @@ void insert_empty_row(QStandardItemModel& model, int row)
     model.insertRow(row);
     clear_grid_row(model, row);
     rows_to_texts(model, row + 1);
+    return true;
 }
 
 void remove_selected_rows(QStandardItemModel& model, const QModelIndexList& selection)
@@ -100,10 +105,18 @@ TextTable selected_cells_table(const QAbstractItemModel& model, const QModelInde
     return vv_table;
 }
 
-void paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text)
+int paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text)
 {
     const TextTable vv_table = tsv_to_table(s_text);
+    int lines_left_out = 0;
     for (size_t i = 0; i < vv_table.size(); ++i) {
+        if (row + static_cast<int>(i) >= model.rowCount()) {
+            const auto& v_line = vv_table[i];
+            const bool holds_value = std::any_of(v_line.begin(), v_line.end(),
+                                                 [](const std::string& s_cell) { return !s_cell.empty(); });
+            lines_left_out += holds_value ? 1 : 0;
+            continue;
+        }
         for (size_t j = 0; j < vv_table[i].size(); ++j) {
             const QModelIndex index =
                 model.index(row + static_cast<int>(i), column + static_cast<int>(j));
@@ -112,6 +125,7 @@ void paste_text(QStandardItemModel& model, int row, int column, const std::strin
             }
         }
     }
+    return lines_left_out;
 }
 
 void write_grid_rows(QStandardItemModel& model, const std::vector<std::vector<QVariant>>& vv_rows)

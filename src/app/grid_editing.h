@@ -18,9 +18,9 @@ class QStandardItemModel;
 void erase_selected_rows(QStandardItemModel& model, const QModelIndexList& selection);
 void erase_selected_cells(QStandardItemModel& model, const QModelIndexList& selection);
 
-// Moves rows row..last-1 one row down and empties the row; the last row's content falls
-// off the grid.
-void insert_empty_row(QStandardItemModel& model, int row);
+// Moves rows row..last-1 one row down and empties the row. Refused (false, nothing moves)
+// when the last row holds something, which would fall off the grid.
+bool insert_empty_row(QStandardItemModel& model, int row);
 
 // Removes the rows that hold a selected cell; the rows below move up and the freed rows at
 // the bottom end empty.
@@ -31,8 +31,9 @@ void remove_selected_rows(QStandardItemModel& model, const QModelIndexList& sele
 TextTable selected_cells_table(const QAbstractItemModel& model, const QModelIndexList& selection);
 
 // Writes the tab-separated text from (row, column) on, each value as text; what falls
-// beyond the grid's edges is dropped.
-void paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text);
+// beyond the grid's edges is dropped. Gives the number of lines past the last row that
+// held a value, so that the planner can be told of them.
+int paste_text(QStandardItemModel& model, int row, int column, const std::string& s_text);
 
 // Writes the rows from row 0 on, each value under the edit role; rows and values
 // beyond the grid's edges are dropped.

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -65,6 +66,22 @@ QVariant minutes_cell(const rapidjson::Value& client, const char* name)
 }
 
 }  // namespace
+
+bool has_grid_input(const rapidjson::Value& document)
+{
+    const rapidjson::Value* data = find_member(member_object(document, "input"), "data");
+    if (!data || !data->IsObject()) {
+        return false;
+    }
+    const rapidjson::Value* start = find_member(*data, "operation_start_date");
+    const auto objects_only = [data](const char* name) {
+        const rapidjson::Value* array = find_member(*data, name);
+        return array && array->IsArray() && !array->Empty() &&
+               std::all_of(array->Begin(), array->End(),
+                           [](const rapidjson::Value& element) { return element.IsObject(); });
+    };
+    return start && start->IsString() && objects_only("clients") && objects_only("containers");
+}
 
 std::vector<std::vector<QVariant>> instance_client_rows(const rapidjson::Value& document)
 {

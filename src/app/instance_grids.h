@@ -8,6 +8,11 @@
 
 #include <vector>
 
+// Whether the document holds the input part the grids are loaded from: input.data with
+// the operation start as text, and clients (the depot first) and containers as arrays of
+// at least one object each. A document without it would only empty the grids.
+bool has_grid_input(const rapidjson::Value& document);
+
 // One 14-value client-grid row per element of input.data.clients: texts, the two
 // time windows as the operation start plus their seconds, the service time in
 // minutes (rounded to the nearest minute), the demand as a whole number.

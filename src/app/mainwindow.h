@@ -183,8 +183,8 @@ private:
 
     // Clients of the grid stored in the database.
     void save_clients_from_grid_on_database();
-    // Tells the planner how many client rows did not fit into the client grid.
-    void report_client_rows_left_out(int rows_left_out);
+    // Tells the planner how many rows did not fit into the grid of the model (none: no box).
+    void report_rows_left_out(const QStandardItemModel* model, int rows_left_out);
 
     // The routes grid's rows when it is built; a longer result makes it grow.
     static constexpr int k_routes_grid_rows = 300;

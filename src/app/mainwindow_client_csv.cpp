@@ -44,9 +44,7 @@ void MainWindow::load_client_csv_into_grid(const TextTable& vv_table)
                         .arg(table_row - 1)
                         .arg(client_model->headerData(column, Qt::Horizontal).toString()));
     }
-    if (static_cast<int>(vv_rows.size()) > grid_rows) {
-        report_client_rows_left_out(static_cast<int>(vv_rows.size()) - grid_rows);
-    }
+    report_rows_left_out(client_model, static_cast<int>(vv_rows.size()) - grid_rows);
 }
 
 void MainWindow::on_btnImportClientData_clicked()

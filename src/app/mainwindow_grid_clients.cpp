@@ -18,7 +18,7 @@ void MainWindow::add_client_from_db(std::vector<std::string> v_clients)
 {
     const int row = first_empty_row(client_model);
     if (row < 0) {
-        report_client_rows_left_out(1);
+        report_rows_left_out(client_model, 1);
         return;
     }
     // Fields 0 to 8: name and address parts, then the coordinates; the code stays out.
@@ -28,18 +28,28 @@ void MainWindow::add_client_from_db(std::vector<std::string> v_clients)
     }
 }
 
-void MainWindow::report_client_rows_left_out(int rows_left_out)
+void MainWindow::report_rows_left_out(const QStandardItemModel* model, int rows_left_out)
 {
-    information(tr("Input data error"),
-                tr("The client grid holds %1 rows; client rows left out: %2")
-                    .arg(client_model->rowCount())
-                    .arg(rows_left_out));
+    if (rows_left_out <= 0) {
+        return;
+    }
+    QString s_text = tr("The routes grid holds %1 rows; rows left out: %2");
+    if (model == client_model) {
+        s_text = tr("The client grid holds %1 rows; client rows left out: %2");
+    } else if (model == vehicle_model) {
+        s_text = tr("The vehicle grid holds %1 rows; vehicle rows left out: %2");
+    }
+    information(tr("Input data error"), s_text.arg(model->rowCount()).arg(rows_left_out));
 }
 
 void MainWindow::add_vehicle_from_db(std::vector<std::string> v_vehicles)
 {
+    if (v_vehicles.empty()) {
+        return;
+    }
     const int row = first_empty_row(vehicle_model);
-    if (row < 0 || v_vehicles.empty()) {
+    if (row < 0) {
+        report_rows_left_out(vehicle_model, 1);
         return;
     }
     vehicle_model->setData(vehicle_model->index(row, 0), QString::fromStdString(v_vehicles[0]),

@@ -31,18 +31,19 @@ void copy_selection(const QTableView* view, const QStandardItemModel& model)
 }
 
 // The clipboard's text from the view's current cell on; nothing without a current cell.
-void paste_clipboard(const QTableView* view, QStandardItemModel& model)
+// Gives the number of lines that did not fit below the current cell.
+int paste_clipboard(const QTableView* view, QStandardItemModel& model)
 {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QModelIndex current = view->selectionModel() ? view->selectionModel()->currentIndex()
                                                        : QModelIndex();
     if (!clipboard || !current.isValid()) {
-        return;
+        return 0;
     }
     const QString s_text = clipboard->text(QClipboard::Clipboard);
-    if (!s_text.isEmpty()) {
-        paste_text(model, current.row(), current.column(), s_text.toStdString());
-    }
+    return s_text.isEmpty()
+               ? 0
+               : paste_text(model, current.row(), current.column(), s_text.toStdString());
 }
 
 QAction* menu_action(QMainWindow* window, const char* s_icon, const QString& s_text,
@@ -208,11 +209,18 @@ void MainWindow::add_row_client_table()
 {
     // Without a selected cell there is no place to insert at: nothing happens.
     const QModelIndexList selection = selected_cells(ui->TableViewDataInput);
-    if (!selection.isEmpty()) {
-        const SelectedPlaces places(*ui->TableViewDataInput);
-        insert_empty_row(*client_model, selection.first().row());
-        places.select_again();
+    if (selection.isEmpty()) {
+        return;
     }
+    const SelectedPlaces places(*ui->TableViewDataInput);
+    if (!insert_empty_row(*client_model, selection.first().row())) {
+        // The last row holds a client that the new row would push out of the grid.
+        information(tr("Input data error"),
+                    tr("The client grid is full: its last row is not empty. Erase or remove a "
+                       "row before adding one"));
+        return;
+    }
+    places.select_again();
 }
 
 void MainWindow::remove_client_table_row()
@@ -239,17 +247,17 @@ void MainWindow::copy_routes_table_item()
 
 void MainWindow::paste_client_table_row()
 {
-    paste_clipboard(ui->TableViewDataInput, *client_model);
+    report_rows_left_out(client_model, paste_clipboard(ui->TableViewDataInput, *client_model));
 }
 
 void MainWindow::paste_vehicle_table_row()
 {
-    paste_clipboard(ui->TableViewVehicleInput, *vehicle_model);
+    report_rows_left_out(vehicle_model, paste_clipboard(ui->TableViewVehicleInput, *vehicle_model));
 }
 
 void MainWindow::paste_routes_table_item()
 {
-    paste_clipboard(ui->TableViewRoutes, *routes_model);
+    report_rows_left_out(routes_model, paste_clipboard(ui->TableViewRoutes, *routes_model));
 }
 
 void MainWindow::on_btnClearClientDataInputGrid_clicked()

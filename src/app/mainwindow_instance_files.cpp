@@ -26,9 +26,10 @@ void MainWindow::on_actionImport_instance_triggered()
         report_unreadable_file(this, s_path);
         return;
     }
-    // Checked whole before it replaces anything: a refused file keeps the current instance.
+    // Checked whole before it replaces anything: a refused file keeps the current instance
+    // and the grids, also when it holds a result but no input to load them from.
     rapidjson::Document document = load_json_file(s_path.toStdString());
-    if (!check_json_error(document)) {
+    if (!check_json_error(document) || !has_grid_input(document)) {
         report_unreadable_file(this, s_path);
         return;
     }
@@ -42,17 +43,28 @@ void MainWindow::update_json_from_database(std::string s_instance_json)
     if (!check_json_error(document)) {
         return;
     }
+    if (!has_grid_input(document)) {
+        information(tr("Input data error"), tr("The stored instance could not be read"));
+        return;
+    }
     instance_document.Swap(document);  // the previous document is freed with `document`
     fill_grids_from_instance_json();
 }
 
 void MainWindow::fill_grids_from_instance_json()
 {
+    const std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(instance_document);
+    const std::vector<std::vector<QVariant>> vv_vehicles = instance_vehicle_rows(instance_document);
     clear_grid(client_model);
-    write_grid_rows(*client_model, instance_client_rows(instance_document));
+    write_grid_rows(*client_model, vv_clients);
     clear_grid(vehicle_model);
-    write_grid_rows(*vehicle_model, instance_vehicle_rows(instance_document));
+    write_grid_rows(*vehicle_model, vv_vehicles);
     fill_routes_grid();
+    // Told once the grids show what fitted.
+    report_rows_left_out(client_model,
+                         static_cast<int>(vv_clients.size()) - client_model->rowCount());
+    report_rows_left_out(vehicle_model,
+                         static_cast<int>(vv_vehicles.size()) - vehicle_model->rowCount());
 }
 
 // The current instance when it carries a usable solution; otherwise tells why not.

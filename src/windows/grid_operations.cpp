@@ -7,7 +7,7 @@ QString grid_cell_text(const QAbstractItemModel& model, int row, int column)
     return model.data(model.index(row, column), Qt::DisplayRole).toString();
 }
 
-static bool row_is_empty(const QAbstractItemModel& model, int row)
+bool grid_row_is_empty(const QAbstractItemModel& model, int row)
 {
     for (int column = 0; column < model.columnCount(); ++column) {
         if (!grid_cell_text(model, row, column).isEmpty()) {
@@ -20,7 +20,7 @@ static bool row_is_empty(const QAbstractItemModel& model, int row)
 int first_empty_row(const QAbstractItemModel& model)
 {
     for (int row = 0; row < model.rowCount(); ++row) {
-        if (row_is_empty(model, row)) {
+        if (grid_row_is_empty(model, row)) {
             return row;
         }
     }

@@ -11,6 +11,8 @@ class QStandardItemModel;
 
 // The display text of a cell as the grids read it (a date-time in ISO form).
 QString grid_cell_text(const QAbstractItemModel& model, int row, int column);
+// Whether every cell of the row shows the empty text.
+bool grid_row_is_empty(const QAbstractItemModel& model, int row);
 // The smallest index of a row whose cells all show the empty text; -1 when none is.
 int first_empty_row(const QAbstractItemModel& model);
 // The rows a grid operation works on: those above the first empty row, or all of them.

@@ -91,14 +91,15 @@ private slots:
     void rows_inserted_removed_erased_and_pasted()
     {
         QStandardItemModel model(5, 2);
-        fill(model, 5);
+        fill(model, 4);
         model.setData(model.index(1, 1), QDateTime(QDate(2024, 3, 1), QTime(8, 0)));
-        insert_empty_row(model, 1);  // the last row falls off; moved cells become texts
+        QVERIFY(insert_empty_row(model, 1));  // moved cells become texts
         QCOMPARE(cell_texts(model, {{0, 0}, {1, 0}, {2, 1}, {4, 0}}),
                  QStringList({"r0c0", "", "2024-03-01T08:00:00.000", "r3c0"}));
         QCOMPARE(model.index(2, 1).data().userType(), int(QMetaType::QString));
-        insert_empty_row(model, 4);
-        QCOMPARE(cell_texts(model, {{3, 0}, {4, 0}}), QStringList({"r2c0", ""}));
+        QVERIFY(!insert_empty_row(model, 4));  // nothing falls off the grid: the full grid stays
+        QVERIFY(!insert_empty_row(model, 0));
+        QCOMPARE(cell_texts(model, {{0, 0}, {1, 0}, {4, 0}}), QStringList({"r0c0", "", "r3c0"}));
 
         QStandardItemModel grid(10, 3);
         fill(grid, 10);
@@ -110,9 +111,9 @@ private slots:
         QCOMPARE(first_empty_row(grid), 1);
         QCOMPARE(cell_texts(grid, {{2, 0}, {2, 1}, {3, 1}}), QStringList({"", "r2c1", ""}));
 
-        QStandardItemModel pasted(4, 14);  // what falls beyond the edges is dropped
-        paste_text(pasted, 3, 12, "a\tb\tc\nd\n");
-        paste_text(pasted, 0, 0, "X\n\nY\n");
+        QStandardItemModel pasted(4, 14);  // what falls beyond the edges is dropped, lines counted
+        QCOMPARE(paste_text(pasted, 3, 12, "a\tb\tc\nd\n\t\n\ne\n"), 2);
+        QCOMPARE(paste_text(pasted, 0, 0, "X\n\nY\n"), 0);
         paste_text(pasted, 0, 1, "2024-03-01T08:00:00\r\n");
         QCOMPARE(cell_texts(pasted, {{3, 12}, {3, 13}, {0, 0}, {1, 0}, {2, 0}, {0, 1}}),
                  QStringList({"a", "b", "X", "", "Y", "2024-03-01T08:00:00\r"}));

@@ -9,6 +9,8 @@
 #include "route_links.h"
 #include "service_config.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTableView>
 #include <QThreadPool>
 
@@ -261,6 +263,51 @@ private slots:
         QCOMPARE(f->texts().mid(1), QStringList({"The client grid holds 250 rows; client rows left out: 2",
                                                  "The client grid holds 250 rows; client rows left out: 1"}));
         QCOMPARE(grid_cell_text(clients(), 249, 0), QString("C249"));
+    }
+
+    // A full grid keeps its rows: a row is not added over a filled last row; a paste past the end,
+    // a picked vehicle and an instance file too long for the grids say how many rows were left out.
+    void a_full_grid_loses_no_row_unsaid()
+    {
+        for (int row = 0; row < 250; ++row) set_row(clients(), row, {QString::number(row)});
+        QItemSelectionModel& selection =
+            *f->probe.widget<QTableView>("TableViewDataInput").selectionModel();
+        for (int row : {10, 249}) {
+            selection.select(clients().index(row, 0), QItemSelectionModel::ClearAndSelect);
+            f->window.add_row_client_table();
+        }
+        QCOMPARE(cell_texts(clients(), {{10, 0}, {11, 0}, {249, 0}}),
+                 QStringList({"10", "11", "249"}));
+        const QString s_full = "The client grid is full: its last row is not empty. Erase or "
+                               "remove a row before adding one";
+        QCOMPARE(f->texts(), QStringList({s_full, s_full}));
+
+        QGuiApplication::clipboard()->setText("a\nb\nc\nd\ne\n");
+        selection.setCurrentIndex(clients().index(247, 0), QItemSelectionModel::NoUpdate);
+        f->window.paste_client_table_row();
+        QCOMPARE(cell_texts(clients(), {{247, 0}, {249, 0}}), QStringList({"a", "c"}));
+        for (int row = 0; row < 20; ++row) {
+            set_row(f->probe.vehicles(), row, {QString::number(row)});
+        }
+        f->window.add_vehicle_from_db({"New", "10", "1", "0", "0"});
+        QCOMPARE(grid_cell_text(f->probe.vehicles(), 19, 0), QString("19"));
+
+        rapidjson::Document document = string_to_json(solved_instance_text());
+        rapidjson::Value& data = document["input"]["data"];
+        for (const auto& [s_name, size] : {std::pair{"clients", 252u}, {"containers", 21u}}) {
+            rapidjson::Value& array = data[s_name];
+            while (array.Size() < size) {
+                rapidjson::Value copy(array[0], document.GetAllocator());
+                array.PushBack(copy, document.GetAllocator());
+            }
+        }
+        write_file("many.tvl", json_to_string(document));
+        open_answers("many.tvl");
+        f->probe.widget<QAction>("actionImport_instance").trigger();
+        QCOMPARE(grid_cell_text(clients(), 249, 0), QString("Depot"));
+        const QString s_clients = "The client grid holds 250 rows; client rows left out: 2";
+        const QString s_vehicles = "The vehicle grid holds 20 rows; vehicle rows left out: 1";
+        QCOMPARE(f->texts().mid(2), QStringList({s_clients, s_vehicles, s_clients, s_vehicles}));
     }
 
 private:

@@ -97,7 +97,25 @@ private slots:
         QCOMPARE(f.texts().last(), QString(k_no_instance));
         QVERIFY(!QFile::exists(f.path("plan.tvl")));
 
+        // A result without an input part the grids can be loaded from keeps the grids and the
+        // current instance, from a file and from the database alike.
         f.load_solved_instance();
+        for (const char* s_json : {R"({"output":{}})",
+                                   R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
+                                   R"({"input":{"data":{"clients":"x","containers":[{}],)"
+                                   R"("operation_start_date":"01/03/2024 08:00"}},"output":{}})"}) {
+            write_file(f.path("result.tvl"), s_json);
+            f.s_open_path = f.path("result.tvl");
+            f.trigger("actionImport_instance");
+            QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("result.tvl"));
+            f.window.update_json_from_database(s_json);
+            QCOMPARE(f.texts().last(), QString("The stored instance could not be read"));
+        }
+        QCOMPARE(QStringList({cell(f.probe.clients(), 1, 0), cell(f.probe.vehicles(), 0, 0),
+                              cell(f.probe.routes(), 1, 2)}),
+                 QStringList({"Ana \"A\"", "V1", "Ana \"A\""}));
+        QVERIFY(f.probe.instance_document()["input"]["data"]["clients"].IsArray());
+
         f.s_save_path = f.path("missing/plan.tvl");
         f.trigger("actionExportinstance");
         QCOMPARE(f.texts().last(), "The file could not be written: " + f.path("missing/plan.tvl"));

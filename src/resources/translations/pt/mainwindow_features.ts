@@ -44,6 +44,22 @@
         <translation>Salvar dados das rotas</translation>
     </message>
     <message>
+        <source>The client grid is full: its last row is not empty. Erase or remove a row before adding one</source>
+        <translation>A tabela de clientes está cheia: sua última linha não está vazia. Apague ou remova uma linha antes de adicionar outra</translation>
+    </message>
+    <message>
+        <source>The vehicle grid holds %1 rows; vehicle rows left out: %2</source>
+        <translation>A tabela de veículos tem %1 linhas; linhas de veículos deixadas de fora: %2</translation>
+    </message>
+    <message>
+        <source>The routes grid holds %1 rows; rows left out: %2</source>
+        <translation>A tabela de solução tem %1 linhas; linhas deixadas de fora: %2</translation>
+    </message>
+    <message>
+        <source>The stored instance could not be read</source>
+        <translation>A instância armazenada não pôde ser lida</translation>
+    </message>
+    <message>
         <source>Sucessfully added client to database!</source>
         <translation>Cliente adicionado com sucesso ao banco de dados!</translation>
     </message>
