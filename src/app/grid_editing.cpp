@@ -112,8 +112,9 @@ int paste_text(QStandardItemModel& model, int row, int column, const std::string
     for (size_t i = 0; i < vv_table.size(); ++i) {
         if (row + static_cast<int>(i) >= model.rowCount()) {
             const auto& v_line = vv_table[i];
-            const bool holds_value = std::any_of(v_line.begin(), v_line.end(),
-                                                 [](const std::string& s_cell) { return !s_cell.empty(); });
+            const bool holds_value =
+                std::any_of(v_line.begin(), v_line.end(),
+                            [](const std::string& s_cell) { return !s_cell.empty(); });
             lines_left_out += holds_value ? 1 : 0;
             continue;
         }
