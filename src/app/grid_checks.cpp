@@ -37,28 +37,6 @@ std::string cell_utf8(const QAbstractItemModel& model, int row, int column)
 }
 
 
-QString take_coordinates(const QAbstractItemModel& model, int row, std::vector<std::string>& v_row)
-{
-    std::string s_lat = cell_utf8(model, row, 7);
-    std::string s_lon = cell_utf8(model, row, 8);
-    replace_all(s_lat, ",", ".");
-    replace_all(s_lon, ",", ".");
-    std::string s_lat_copy = s_lat;
-    std::string s_lon_copy = s_lon;
-    if (!check_lat_long(s_lat_copy, s_lon_copy)) {
-        return translated(QT_TRANSLATE_NOOP("MainWindow",
-                                            "Missing or invalid client 'lat/lon' value on row")) +
-               QString::number(row) +
-               translated(QT_TRANSLATE_NOOP(
-                   "MainWindow",
-                   "\nThe search for lat/long values is better performed when the addresses dont "
-                   "have diacritics.\nAlso, the search method can be changed on the settings "
-                   "window."));
-    }
-    v_row.push_back(s_lat);
-    v_row.push_back(s_lon);
-    return QString();
-}
 
 QString take_time_window(const QAbstractItemModel& model, int row, const QDateTime& operation_end,
                          std::vector<std::string>& v_row)
@@ -137,6 +115,29 @@ QString check_client_row(const QAbstractItemModel& model, int row, const QDateTi
 }
 
 }  // namespace
+
+QString take_coordinates(const QAbstractItemModel& model, int row, std::vector<std::string>& v_row)
+{
+    std::string s_lat = cell_utf8(model, row, 7);
+    std::string s_lon = cell_utf8(model, row, 8);
+    replace_all(s_lat, ",", ".");
+    replace_all(s_lon, ",", ".");
+    std::string s_lat_copy = s_lat;
+    std::string s_lon_copy = s_lon;
+    if (!check_lat_long(s_lat_copy, s_lon_copy)) {
+        return translated(QT_TRANSLATE_NOOP("MainWindow",
+                                            "Missing or invalid client 'lat/lon' value on row")) +
+               QString::number(row) +
+               translated(QT_TRANSLATE_NOOP(
+                   "MainWindow",
+                   "\nThe search for lat/long values is better performed when the addresses dont "
+                   "have diacritics.\nAlso, the search method can be changed on the settings "
+                   "window."));
+    }
+    v_row.push_back(s_lat);
+    v_row.push_back(s_lon);
+    return QString();
+}
 
 QString take_name_and_address(const QAbstractItemModel& model, int row,
                               std::vector<std::string>& v_row)

@@ -29,6 +29,10 @@ QString take_name_and_address(const QAbstractItemModel& model, int row,
                               const AddressCellMessages& messages,
                               std::vector<std::string>& v_row);
 
+// Appends the lat and long cells (columns 7 and 8, a decimal comma read as a point) of a
+// client-grid row; the message naming the row when they are not a valid place, or an empty text.
+QString take_coordinates(const QAbstractItemModel& model, int row, std::vector<std::string>& v_row);
+
 // Fills vv_client with the cleaned 14 cells of each row and max_demand (-1 on entry)
 // with the biggest demand, the depot's included.
 QString check_client_rows(const QAbstractItemModel& model, TextTable& vv_client, int& max_demand);

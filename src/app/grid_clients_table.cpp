@@ -1,6 +1,5 @@
 #include "grid_clients_table.h"
 
-#include "geocoding.h"
 #include "grid_checks.h"
 #include "grid_operations.h"
 
@@ -9,30 +8,10 @@
 
 namespace {
 
-QString translated(const char* s_text)
-{
-    return QCoreApplication::translate("MainWindow", s_text);
-}
-
 QString record_fault(const QAbstractItemModel& model, int row, std::vector<std::string>& v_record)
 {
     const QString s_fault = take_name_and_address(model, row, v_record);
-    if (!s_fault.isEmpty()) {
-        return s_fault;
-    }
-    std::string s_lat = grid_cell_text(model, row, 7).replace(',', '.').toStdString();
-    std::string s_long = grid_cell_text(model, row, 8).replace(',', '.').toStdString();
-    std::string s_lat_copy = s_lat;
-    std::string s_long_copy = s_long;
-    if (!check_lat_long(s_lat_copy, s_long_copy)) {
-        return translated("Missing or invalid client 'lat/lon' value on row") + QString::number(row) +
-               translated("\nThe search for lat/long values is better performed when the "
-                          "addresses dont have diacritics.\nAlso, the search method can be "
-                          "changed on the settings window.");
-    }
-    v_record.push_back(s_lat);
-    v_record.push_back(s_long);
-    return QString();
+    return s_fault.isEmpty() ? take_coordinates(model, row, v_record) : s_fault;
 }
 
 }  // namespace
@@ -41,7 +20,7 @@ QString grid_clients_table(const QAbstractItemModel& model, TextTable& vv_client
 {
     const int rows = filled_row_count(model);
     if (rows == 0) {
-        return translated("There are no client data");
+        return QCoreApplication::translate("MainWindow", "There are no client data");
     }
     vv_client_db.assign(1, std::vector<std::string>());
     for (int row = 0; row < rows; ++row) {

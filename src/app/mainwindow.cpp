@@ -74,6 +74,7 @@ void MainWindow::init_window()
         view->setContextMenuPolicy(Qt::CustomContextMenu);
     }
     setup_status_bar();
+    keep_buttons_whole();
     if (setting("open_routes") == "1") {
         ui->rdbOpenRoutes->setChecked(true);
     } else {

@@ -127,6 +127,7 @@ private:
     void setup_vehicle_grid();
     void setup_routes_grid();
     void setup_status_bar();
+    void keep_buttons_whole();
     void set_tool_tips();
     void connect_signals();
     void show_map_display_label(const std::string& map_display);

@@ -1,4 +1,4 @@
-// The three grids, the status bar and the tool tips of the main window.
+// The three grids, the status bar, the buttons' widths and the tool tips of the main window.
 #include "mainwindow.h"
 
 #include "ui_mainwindow.h"
@@ -11,6 +11,8 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStandardItemModel>
+
+#include <algorithm>
 
 namespace {
 
@@ -134,6 +136,17 @@ void MainWindow::setup_status_bar()
     ui->statusbar->addPermanentWidget(status_label, 1);
     ui->statusbar->addPermanentWidget(progress_bar, 1);
     ui->statusbar->addPermanentWidget(stop_button, 1);
+}
+
+// The buttons' style sheet gives them a least width far below their texts and icons, which would
+// let the layouts and the splitter cut them. Each keeps the width it asks for in the language of
+// the run, so the panes cannot be made narrower than their buttons (the window's buttons keep
+// their texts for the whole run).
+void MainWindow::keep_buttons_whole()
+{
+    for (QPushButton* button : ui->centralwidget->findChildren<QPushButton*>()) {
+        button->setMinimumWidth(std::min(button->sizeHint().width(), button->maximumWidth()));
+    }
 }
 
 void MainWindow::set_tool_tips()

@@ -6,6 +6,8 @@
 
 #include <QCloseEvent>
 #include <QDialog>
+#include <QScopeGuard>
+#include <QTabWidget>
 #include <QTextBrowser>
 #include <QTranslator>
 #include <QtCharts/QBarSet>
@@ -83,6 +85,48 @@ private slots:
         QCoreApplication::removeTranslator(&translator);
         QCOMPARE(work.database->setting_value("open_routes") + work.database->setting_value("opt_time"),
                  std::string("126"));
+    }
+
+    // At the default size each button shows its whole text beside its icon, in either language.
+    void default_size_shows_whole_buttons_data()
+    {
+        QTest::addColumn<QString>("s_language");
+        QTest::newRow("POR") << "POR";
+        QTest::newRow("ENG") << "ENG";
+    }
+    void default_size_shows_whole_buttons()
+    {
+        QFETCH(QString, s_language);
+        WorkFolder work;
+        QTranslator translator;
+        const QString s_catalogue = translation_catalogue(s_language.toStdString());
+        QVERIFY(s_catalogue.isEmpty() || translator.load(s_catalogue));
+        QCoreApplication::installTranslator(&translator);
+        qApp->setStyleSheet(application_style_sheet());
+        const auto restore = qScopeGuard([&translator] {
+            qApp->setStyleSheet(QString());
+            QCoreApplication::removeTranslator(&translator);
+        });
+        MainWindow window(work.database.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.size(), QSize(1244, 673));
+        QStringList v_cut;
+        auto& tabs = MainWindowProbe(window).widget<QTabWidget>("tabWidget");
+        for (int page = 0; page < tabs.count(); ++page) {
+            tabs.setCurrentIndex(page);
+            QCoreApplication::processEvents();
+            for (const QPushButton* button : window.findChildren<QPushButton*>()) {
+                const int wanted = std::min(button->sizeHint().width(), button->maximumWidth());
+                if (button->isVisible() && button->width() < wanted) {
+                    v_cut << QString("%1 (%2 of %3 pixels)")
+                                 .arg(button->text())
+                                 .arg(button->width())
+                                 .arg(wanted);
+                }
+            }
+        }
+        QVERIFY2(v_cut.isEmpty(), qPrintable("cut: " + v_cut.join(", ")));
     }
 
     // Closing asks while jobs run; one help dialog, showing the page of the stored language; one

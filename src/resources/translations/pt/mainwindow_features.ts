@@ -79,5 +79,21 @@
         <source>The file could not be read: </source>
         <translation>O arquivo não pôde ser lido: </translation>
     </message>
+    <message>
+        <source>The date and time on row %1, column '%2' could not be read; write it as dd/MM/yyyy HH:mm</source>
+        <translation>A data e hora da linha %1, coluna '%2' não puderam ser lidas; escreva-as como dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source>The client grid holds %1 rows; client rows left out: %2</source>
+        <translation>A tabela de clientes comporta %1 linhas; linhas de clientes deixadas de fora: %2</translation>
+    </message>
+    <message>
+        <source>Web browser</source>
+        <translation>Navegador web</translation>
+    </message>
+    <message>
+        <source>No web browser could be opened. Copy this link into one:</source>
+        <translation>Nenhum navegador web pôde ser aberto. Copie este link em um navegador:</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,124 @@
+// Every text of the code reaches a Portuguese planner translated. lupdate reads the sources and
+// forms into a scratch catalogue, so each text carries the context the code looks it up by; the
+// catalogue that the program carries must translate each one, and the hand-kept catalogues must
+// hold nothing else (an entry the code no longer has is a reworded text that lost its Portuguese,
+// or a text hidden from lupdate that this test could not guard).
+
+#include <QDir>
+#include <QProcess>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+struct CatalogueText {
+    QString s_context;
+    QString s_source;
+    QString s_comment;  // the disambiguation, usually empty
+    QString s_translation;
+
+    QString key() const { return s_context + " | " + s_source + " | " + s_comment; }
+};
+
+bool read_catalogue(const QString& s_path, QVector<CatalogueText>& v_texts)
+{
+    QFile file(s_path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QXmlStreamReader xml(&file);
+    QString s_context;
+    CatalogueText text;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        const auto name = xml.name();
+        if (xml.isStartElement() && name == QLatin1String("message")) {
+            text = CatalogueText{s_context, {}, {}, {}};
+        } else if (xml.isStartElement() && name == QLatin1String("name")) {
+            s_context = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("source")) {
+            text.s_source = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("comment")) {
+            text.s_comment = xml.readElementText();
+        } else if (xml.isStartElement() && name == QLatin1String("translation")) {
+            text.s_translation = xml.readElementText();
+        } else if (xml.isEndElement() && name == QLatin1String("message")) {
+            v_texts.push_back(text);
+        }
+    }
+    return !xml.hasError();
+}
+
+QString listed(const QStringList& lines) { return "\n  " + lines.join("\n  "); }
+
+}  // namespace
+
+class TestTranslations : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir scratch_dir;
+    QVector<CatalogueText> v_code_texts;  // what lupdate finds in src/
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(scratch_dir.isValid());
+        const QString s_scratch = scratch_dir.filePath("scratch_pt.ts");
+        QProcess lupdate;
+        lupdate.start(TOVALO_LUPDATE, {"-silent", "-no-obsolete", "-locations", "none",
+                                       "-extensions", "cpp,h,ui", TOVALO_SOURCE_DIR, "-ts",
+                                       s_scratch});
+        QVERIFY2(lupdate.waitForFinished(60000), "lupdate did not end");
+        const QString s_errors = QString::fromUtf8(lupdate.readAllStandardError()).trimmed();
+        QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0,
+                 qPrintable(s_errors));
+        // A warning is a text lupdate cannot place in a context, so no catalogue can cover it.
+        QVERIFY2(s_errors.isEmpty(), qPrintable("lupdate:\n" + s_errors));
+        QVERIFY(read_catalogue(s_scratch, v_code_texts));
+        QVERIFY2(v_code_texts.size() > 300, "the windows alone show more than three hundred texts");
+    }
+
+    void every_text_of_the_code_has_portuguese()
+    {
+        QTranslator portuguese;
+        QVERIFY(portuguese.load(":/translations/portuguese.qm"));
+        QStringList missing;
+        for (const CatalogueText& text : v_code_texts) {
+            const QByteArray s_context = text.s_context.toUtf8();
+            const QByteArray s_source = text.s_source.toUtf8();
+            const QByteArray s_comment = text.s_comment.toUtf8();
+            const QString s_translated =
+                portuguese.translate(s_context.constData(), s_source.constData(),
+                                     s_comment.isEmpty() ? nullptr : s_comment.constData());
+            if (s_translated.isEmpty()) missing << text.s_context + ": \"" + text.s_source + "\"";
+        }
+        QVERIFY2(missing.isEmpty(), qPrintable("no Portuguese for:" + listed(missing)));
+    }
+
+    // Each text once, and only texts that the code has, in the hand-kept Portuguese catalogues.
+    void portuguese_catalogues_hold_only_texts_of_the_code()
+    {
+        QSet<QString> code_keys;
+        for (const CatalogueText& text : v_code_texts) code_keys.insert(text.key());
+        const QDir folder(QString(TOVALO_SOURCE_DIR) + "/resources/translations/pt");
+        QSet<QString> seen;
+        QStringList unknown, twice;
+        for (const QString& s_file : folder.entryList({"*.ts"}, QDir::Files)) {
+            QVector<CatalogueText> v_texts;
+            QVERIFY2(read_catalogue(folder.filePath(s_file), v_texts), qPrintable(s_file));
+            for (const CatalogueText& text : v_texts) {
+                const QString s_line =
+                    s_file + ", " + text.s_context + ": \"" + text.s_source + "\"";
+                if (!code_keys.contains(text.key())) unknown << s_line;
+                if (seen.contains(text.key())) twice << s_line;
+                seen.insert(text.key());
+            }
+        }
+        QVERIFY2(unknown.isEmpty(), qPrintable("not a text of the code:" + listed(unknown)));
+        QVERIFY2(twice.isEmpty(), qPrintable("translated twice:" + listed(twice)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTranslations)
+#include "test_translations.moc"
