@@ -301,15 +301,15 @@
         </message>
         <message>
             <source>&lt;p&gt;Found value, but not exact. We have found more values for the same address, if you want to use it, change the following settings:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Open the settings&lt;/li&gt;&lt;li&gt;In 'API info'&lt;/li&gt;&lt;li&gt;Set 'Lat/Long fetching' as 'OSRM'&lt;/li&gt;&lt;/ol&gt;</source>
-            <translation>&lt;p&gt;Valor encontrado, mas não exato. Encontramos mais valores para o mesmo endereço; para usá-lo, altere as configurações:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra as configurações&lt;/li&gt;&lt;li&gt;Em 'Informações de API'&lt;/li&gt;&lt;li&gt;Defina 'Busca de lat/long' como 'OSRM'&lt;/li&gt;&lt;/ol&gt;</translation>
+            <translation>&lt;p&gt;Valor encontrado, mas não exato. Encontramos mais valores para o mesmo endereço; para usá-lo, altere as configurações:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra as configurações&lt;/li&gt;&lt;li&gt;Em 'API info'&lt;/li&gt;&lt;li&gt;Defina 'Busca de lat/long' como 'OSRM'&lt;/li&gt;&lt;/ol&gt;</translation>
         </message>
         <message>
             <source>&lt;p&gt;Missing or invalid email, to change:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Open the settings window&lt;/li&gt;&lt;li&gt;In 'API info'&lt;/li&gt;&lt;li&gt;Input a valid email&lt;/li&gt;&lt;/ol&gt;</source>
-            <translation>&lt;p&gt;E-mail ausente ou inválido, para alterar:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra a janela de configurações&lt;/li&gt;&lt;li&gt;Em 'Informações de API'&lt;/li&gt;&lt;li&gt;Informe um e-mail válido&lt;/li&gt;&lt;/ol&gt;</translation>
+            <translation>&lt;p&gt;E-mail ausente ou inválido, para alterar:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra a janela de configurações&lt;/li&gt;&lt;li&gt;Em 'API info'&lt;/li&gt;&lt;li&gt;Informe um e-mail válido&lt;/li&gt;&lt;/ol&gt;</translation>
         </message>
         <message>
             <source>&lt;p&gt;Missing or invalid google API key, to change:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Open the settings window&lt;/li&gt;&lt;li&gt;In 'API info'&lt;/li&gt;&lt;li&gt;Input a valid google API key&lt;/li&gt;&lt;/ol&gt;</source>
-            <translation>&lt;p&gt;Chave da API do Google ausente ou inválida, para alterar:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra a janela de configurações&lt;/li&gt;&lt;li&gt;Em 'Informações de API'&lt;/li&gt;&lt;li&gt;Informe uma chave válida da API do Google&lt;/li&gt;&lt;/ol&gt;</translation>
+            <translation>&lt;p&gt;Chave da API do Google ausente ou inválida, para alterar:&lt;/p&gt;&lt;ol&gt;&lt;li&gt;Abra a janela de configurações&lt;/li&gt;&lt;li&gt;Em 'API info'&lt;/li&gt;&lt;li&gt;Informe uma chave válida da API do Google&lt;/li&gt;&lt;/ol&gt;</translation>
         </message>
         <message>
             <source>API error</source>

@@ -20,10 +20,6 @@
             <translation>Chave de API do google</translation>
         </message>
         <message>
-            <source>API info</source>
-            <translation>Informações de API</translation>
-        </message>
-        <message>
             <source>Distance matrix fetching</source>
             <translation>Coleta de matriz de distancia</translation>
         </message>
@@ -65,15 +61,11 @@
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;First tries to find by OSRM exact, if that fails, try on google API (that would be charged)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Primeiro tenta encontrar pelo OSRM exato; se falhar, tenta pela API do google (que será cobrada)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;First tries to find by OSRM exact, if that fails, try on google API (that would be charged)&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Search using only the google API, each call is charged&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
             <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Busca usando API do google, cada chamada é cobrada&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-        </message>
-        <message>
-            <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;I dont now!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-            <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;Não sei!&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
         </message>
         <message>
             <source>Map display</source>
@@ -178,10 +170,6 @@ Usando a API do google existe uma maior acurácia, porém existem custos</transl
         <message>
             <source>Negative demand value</source>
             <translation>Valor de demanda negativo</translation>
-        </message>
-        <message>
-            <source>Time window must be an integer number</source>
-            <translation>Janela de tempo precisa ser um número inteiro</translation>
         </message>
         <message>
             <source>Negative time window value</source>
