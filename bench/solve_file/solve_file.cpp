@@ -1,6 +1,8 @@
 // Developer program: solves one instance file and reports what the run did.
 //   solve_file IN.json [--method N] [--max-time S]
 // The solved document goes to standard output, one line of figures to standard error.
+// A result that cannot be written (a number no JSON text carries, a full output) ends the
+// program with a message and exit code 1, never with a line that looks like a result.
 
 #include "json_document.h"
 #include "solver_entry.h"
@@ -90,7 +92,17 @@ int main(int argc, char** argv)
     const auto start = std::chrono::steady_clock::now();
     const rapidjson::Document result = run_vrp_method(input, options.method, &stats);
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
-    std::printf("%s\n", json_to_string(result).c_str());
+    const std::string s_result = json_to_string(result);
+    if (s_result.empty()) {
+        std::fprintf(stderr,
+                     "the result cannot be written: '%s' holds a number no JSON text carries\n",
+                     non_finite_number_path(result).c_str());
+        return 1;
+    }
+    if (std::printf("%s\n", s_result.c_str()) < 0 || std::fflush(stdout) != 0) {
+        std::fprintf(stderr, "the result cannot be written to standard output\n");
+        return 1;
+    }
     std::fprintf(stderr, "elapsed_s=%.3f restarts=%d routes=%zu unrouted=%zu total_cost=%.2f\n",
                  elapsed.count(), stats.restarts, output_array_size(result, "routes"),
                  output_array_size(result, "unrouted_clients"), stats.total_cost);

@@ -25,5 +25,7 @@ int main(int argc, char* argv[])
 
     MainWindow window(database);
     window.show();
+    // Named once, in the planner's language, before anything is typed that would not be kept.
+    report_unusable_database(*database, &window);
     return application.exec();
 }

@@ -1,6 +1,11 @@
 #include "start_up.h"
 
+#include "database.h"
+#include "message_box.h"
+
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <array>
 #include <utility>
@@ -47,4 +52,19 @@ QString translation_catalogue(const std::string& s_language)
         return ":/translations/portuguese.qm";
     }
     return QString();
+}
+
+void report_unusable_database(const Database& database, QWidget* parent)
+{
+    if (database.open_failure().empty()) {
+        return;
+    }
+    const QString s_file =
+        QFileInfo(QString::fromStdString(database.file_name())).absoluteFilePath();
+    message_box::information(
+        parent, QCoreApplication::translate("StartUp", "Database info"),
+        QCoreApplication::translate("StartUp",
+                                    "The database file %1 cannot be used: %2\nThe file is left "
+                                    "as it is; changes made now will not be stored.")
+            .arg(s_file, QString::fromStdString(database.open_failure())));
 }

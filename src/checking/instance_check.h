@@ -21,8 +21,9 @@ bool check_matrices(rapidjson::Document& document, std::string s_distance_matrix
 // Both matrices n x n, n the number of clients (depot included).
 bool check_matrix_dimensions(rapidjson::Document& document);
 
-// The first entry of Mtij, then of Mdij, that is null (or no number a double holds), named
-// by the ids of its row and column clients.
+// The first entry of Mtij, then of Mdij, that the instance reader would refuse (null, no
+// number a double holds, or a leg below 0 or above 2147483647), named by the ids of its row
+// and column clients.
 bool check_empty_distances(rapidjson::Document& document);
 
 // input.meta_info.prob_type is "VRPTW" or "OVRPTW".

@@ -1,5 +1,6 @@
 #include "instance_check.h"
 
+#include "instance_reader.h"
 #include "json_access.h"
 #include "matrix_document.h"
 #include "output_writer.h"
@@ -44,8 +45,9 @@ std::string client_id(rapidjson::Document& document, rapidjson::SizeType i)
     return s_id;
 }
 
-// Records the first entry the solver could not read as a number (an overflowed one
-// included); false when one is found.
+// Records the first entry the instance reader would refuse (a leg that is no number, or
+// one below 0 or above 2147483647); on the diagonal, which the reader never reads, only
+// an entry that is no number. False when one is found.
 bool scan_for_empty_entry(rapidjson::Document& document, const char* name)
 {
     const rapidjson::Value* matrix = find_data_member(document, name);
@@ -54,7 +56,7 @@ bool scan_for_empty_entry(rapidjson::Document& document, const char* name)
         const rapidjson::Value& row = (*matrix)[i];
         const rapidjson::SizeType columns = row.IsArray() ? row.Size() : 0;
         for (rapidjson::SizeType j = 0; j < columns; ++j) {
-            if (!is_finite_number(row[j])) {
+            if (i == j ? !is_finite_number(row[j]) : !is_leg(row[j])) {
                 add_error_record(document, "csv_client_database",
                                  "distance/time between clients " + client_id(document, i) +
                                      " and " + client_id(document, j) +

@@ -6,11 +6,14 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <iostream>
+#include <thread>
 #include <utility>
 
 namespace {
-constexpr int k_busy_timeout_ms = 5000;
+// How often a statement looks again at a lock another connection holds.
+constexpr int k_lock_poll_ms = 10;
 }  // namespace
 
 Database::Database(std::string s_file_name) : s_file(std::move(s_file_name)) {}
@@ -24,7 +27,7 @@ bool Database::open_database()
 {
     std::lock_guard<std::recursive_mutex> lock(mutex);
     if (db != nullptr) {
-        return false;
+        return !s_open_failure.empty();
     }
     // The job threads share this connection, so SQLite must serialise it.
     if (sqlite3_threadsafe() == 0) {
@@ -32,18 +35,69 @@ bool Database::open_database()
     }
     const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_FULLMUTEX;
     if (sqlite3_open_v2(s_file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        std::cerr << "open_database(): cannot open " << s_file << ": "
-                  << (db ? sqlite3_errmsg(db) : "out of memory") << "\n";
+        s_open_failure = db ? sqlite3_errmsg(db) : "out of memory";
+        std::cerr << "open_database(): cannot open " << s_file << ": " << s_open_failure << "\n";
         sqlite3_close(db);
         db = nullptr;
         return true;
     }
     // Another connection to the file (a second process of the application) may be
     // writing: wait for it rather than refuse the statement at once.
-    sqlite3_busy_timeout(db, k_busy_timeout_ms);
+    sqlite3_busy_handler(db, &Database::wait_for_lock, this);
     // Tells a duplicate key (skipped by the bulk insert) from other constraint failures.
     sqlite3_extended_result_codes(db, 1);
-    return create_tables();
+    // A file that is damaged or cannot be written is left as it is, tables and all.
+    s_open_failure = usability_fault();
+    if (s_open_failure.empty()) {
+        create_tables();
+    }
+    if (!s_open_failure.empty()) {
+        std::cerr << "open_database(): cannot use " << s_file << ": " << s_open_failure << "\n";
+    }
+    return !s_open_failure.empty();
+}
+
+std::string Database::usability_fault()
+{
+    // Reads every page of the tables' structure, so a damaged or truncated file shows now
+    // rather than at the statement that meets the damage.
+    const auto vv_check = query("PRAGMA quick_check(1)");
+    if (vv_check.empty() && !is_lock_failure(sqlite3_errcode(db))) {
+        return sqlite3_errmsg(db);
+    }
+    if (!vv_check.empty() && vv_check.front().front() != "ok") {
+        return vv_check.front().front();
+    }
+    // A write taken back: a read-only file, or a folder where no journal can be made.
+    // Another program writing at this moment says nothing about the file, so no wait.
+    sqlite3_busy_handler(db, nullptr, nullptr);
+    std::string s_fault;
+    const int code = execute("BEGIN IMMEDIATE TRANSACTION", {});
+    if (code == SQLITE_OK) {
+        const auto vv_version = query("PRAGMA user_version");
+        const std::string s_version = vv_version.empty() ? "0" : vv_version.front().front();
+        if (execute("PRAGMA user_version = " + s_version, {}) != SQLITE_OK) {
+            s_fault = sqlite3_errmsg(db);
+        }
+        execute("ROLLBACK TRANSACTION", {});
+    } else if (!is_lock_failure(code)) {
+        s_fault = sqlite3_errmsg(db);
+    }
+    sqlite3_busy_handler(db, &Database::wait_for_lock, this);
+    return s_fault;
+}
+
+int Database::wait_for_lock(void* data, int n_prior_calls)
+{
+    auto* database = static_cast<Database*>(data);
+    if (n_prior_calls == 0) {
+        ++database->n_lock_waits;
+    }
+    if (n_prior_calls * k_lock_poll_ms >= database->busy_timeout_ms) {
+        return 0;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(k_lock_poll_ms));
+    return 1;
 }
 
 bool Database::create_tables()
@@ -58,6 +112,9 @@ bool Database::create_tables()
         if (failed(table.s_create, {})) {
             std::cerr << "create_tables(): cannot create " << table.s_name << " in " << s_file
                       << ": " << sqlite3_errmsg(db) << "\n";
+            if (s_open_failure.empty()) {
+                s_open_failure = sqlite3_errmsg(db);
+            }
             any_failed = true;
             continue;
         }

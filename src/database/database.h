@@ -3,9 +3,11 @@
 // solved instances. Mutators return true when they FAILED; queries return text
 // tables (one text cell per column, in table order).
 
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct sqlite3;
@@ -17,6 +19,9 @@ struct BulkInsertReport {
     std::vector<std::string> v_skipped_ids;
 };
 
+// Settings to store: (key, value) pairs.
+using SettingRows = std::vector<std::pair<std::string, std::string>>;
+
 class Database {
 public:
     explicit Database(std::string s_file = "tovalo.db");  // opens nothing
@@ -24,13 +29,27 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
-    // Opens (or creates) the file and creates the tables it lacks; true = failed, reported on stderr.
+    // Opens (or creates) the file, creates the tables it lacks and tries a write it takes
+    // back. True = the file cannot be used (left as it is), for the reason open_failure()
+    // gives; also reported on stderr.
     bool open_database();
+    // Why the last open_database() failed, as SQLite says it; empty after a good open.
+    const std::string& open_failure() const { return s_open_failure; }
+    const std::string& file_name() const { return s_file; }
+    // How long a statement waits for another connection's lock before it fails.
+    void set_busy_timeout(int milliseconds) { busy_timeout_ms = milliseconds; }
+    // How many times a statement of this connection has had to wait for another's lock.
+    int lock_waits() const { return n_lock_waits; }
     // Creates each missing table; a new settings table gets the default rows. True = a step failed.
     bool create_tables();
 
     bool insert_setting(const std::string& s_key, const std::string& s_value);
     bool update_setting(const std::string& s_key, const std::string& s_value);
+    // Stores the rows in one transaction, inserting a row the file lacks (an update would
+    // change nothing and the planner's choice would be lost). Returns the keys not stored:
+    // those whose statement failed, or all of them when the transaction could not be had
+    // (another program holding the file's write lock is waited for once, not once a row).
+    std::vector<std::string> store_settings(const SettingRows& v_settings);
     std::vector<std::vector<std::string>> select_setting(const std::string& s_key);
     std::vector<std::vector<std::string>> select_all_settings();
     // The stored value of a setting, or its default when the file holds no row for it.
@@ -93,10 +112,18 @@ private:
     // or a statement ended the transaction. True = rolled back.
     bool run_transaction(const std::function<bool()>& body);
     bool table_exists(const std::string& s_table);
+    // The first fault of the file's structure, or of a write taken back; empty when none.
+    std::string usability_fault();
+    // Stores one row inside the open transaction; the SQLite result code.
+    int store_setting_row(const std::string& s_key, const std::string& s_value);
+    static int wait_for_lock(void* data, int n_prior_calls);
     int insert_client_row(const std::vector<std::string>& v_client);
 
     sqlite3* db = nullptr;
     std::string s_file;
+    std::string s_open_failure;
+    std::atomic<int> busy_timeout_ms{5000};
+    std::atomic<int> n_lock_waits{0};
     // Keeps a transaction whole: the job thread's look-ups wait instead of running inside it.
     std::recursive_mutex mutex;
 };

@@ -82,3 +82,8 @@ std::vector<std::vector<std::string>> run_query(sqlite3* db, const std::string& 
     }
     return vv_rows;
 }
+
+bool is_lock_failure(int code)
+{
+    return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED;
+}

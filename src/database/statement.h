@@ -16,3 +16,6 @@ int run_statement(sqlite3* db, const std::string& s_sql, const std::vector<std::
 // the query: the rows read before it are returned, that row and the rest are not.
 std::vector<std::vector<std::string>> run_query(sqlite3* db, const std::string& s_sql,
                                                 const std::vector<std::string>& v_values);
+
+// The code of a statement that could not have a lock another connection holds.
+bool is_lock_failure(int code);

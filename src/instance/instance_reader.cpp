@@ -24,13 +24,6 @@ std::string element_path(const std::string& s_path, size_t index)
     return s_path + "[" + std::to_string(index) + "]";
 }
 
-// No leg is negative or longer than the diagonal's value; such entries only make the
-// solver's sums cancel or overflow.
-bool is_leg(const Value& entry)
-{
-    return entry.IsNumber() && entry.GetDouble() >= 0.0 && entry.GetDouble() <= k_diagonal;
-}
-
 void zero_return_legs(std::deque<std::deque<double>>& matrix)
 {
     for (size_t i = 1; i < matrix.size(); ++i) {
@@ -39,6 +32,13 @@ void zero_return_legs(std::deque<std::deque<double>>& matrix)
 }
 
 }  // namespace
+
+// No leg is negative or longer than the diagonal's value; such entries only make the
+// solver's sums cancel or overflow.
+bool is_leg(const Value& entry)
+{
+    return entry.IsNumber() && entry.GetDouble() >= 0.0 && entry.GetDouble() <= k_diagonal;
+}
 
 InstanceReader::InstanceReader(Instance* instance_to_fill, int no_read, const Value& document)
     : instance(instance_to_fill)

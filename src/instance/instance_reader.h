@@ -8,6 +8,10 @@
 #include <deque>
 #include <string>
 
+// A matrix entry off the diagonal that the reader takes: a number from 0 to 2147483647.
+// The checks before optimisation apply the same rule, so a checked document is read.
+bool is_leg(const rapidjson::Value& entry);
+
 // Every read checks the JSON form it needs: a document of the wrong shape makes
 // the reader fail with a message naming the first offending member, and never
 // reads out of range. Values the solver cannot count with fail the same way:

@@ -74,13 +74,34 @@ rapidjson::Document parse_file(const std::string& s_path)
     return document;
 }
 
-// Joins a step ("name" or "[i]") to the path below it ("." for the number itself).
-std::string child_path(const std::string& s_step, const std::string& s_below)
+// Appends to s_path the steps down to the first number a double cannot hold; false (the
+// path as it was) when there is none. A member without a name is written "" so that its
+// step still shows.
+bool find_non_finite_number(const rapidjson::Value& value, std::string& s_path)
 {
-    if (s_below == ".") {
-        return s_step;
+    if (value.IsNumber()) {
+        return !is_finite_number(value);
     }
-    return s_below[0] == '[' ? s_step + s_below : s_step + "." + s_below;
+    const size_t n_length = s_path.size();
+    if (value.IsObject()) {
+        for (const auto& member : value.GetObject()) {
+            const std::string s_name(member.name.GetString(), member.name.GetStringLength());
+            s_path += (n_length == 0 ? "" : ".") + (s_name.empty() ? std::string("\"\"") : s_name);
+            if (find_non_finite_number(member.value, s_path)) {
+                return true;
+            }
+            s_path.resize(n_length);
+        }
+    } else if (value.IsArray()) {
+        for (rapidjson::SizeType i = 0; i < value.Size(); ++i) {
+            s_path += "[" + std::to_string(i) + "]";
+            if (find_non_finite_number(value[i], s_path)) {
+                return true;
+            }
+            s_path.resize(n_length);
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -105,28 +126,11 @@ std::string json_to_string(const rapidjson::Value& value)
 
 std::string non_finite_number_path(const rapidjson::Value& value)
 {
-    if (value.IsNumber()) {
-        return is_finite_number(value) ? std::string() : std::string(".");
+    std::string s_path;
+    if (!find_non_finite_number(value, s_path)) {
+        return std::string();
     }
-    std::string s_inner;
-    if (value.IsObject()) {
-        for (const auto& member : value.GetObject()) {
-            s_inner = non_finite_number_path(member.value);
-            if (!s_inner.empty()) {
-                return child_path(std::string(member.name.GetString(),
-                                              member.name.GetStringLength()),
-                                  s_inner);
-            }
-        }
-    } else if (value.IsArray()) {
-        for (rapidjson::SizeType i = 0; i < value.Size(); ++i) {
-            s_inner = non_finite_number_path(value[i]);
-            if (!s_inner.empty()) {
-                return child_path("[" + std::to_string(i) + "]", s_inner);
-            }
-        }
-    }
-    return std::string();
+    return s_path.empty() ? std::string(".") : s_path;
 }
 
 void save_json_file(const rapidjson::Value& value, const std::string& s_path)

@@ -9,8 +9,8 @@ rapidjson::Document string_to_json(const std::string& s_text);
 // The compact text; "" (never a text cut short) when the value holds a number no JSON
 // text can carry: an infinity or NaN, as a number beyond the double range parses.
 std::string json_to_string(const rapidjson::Value& value);
-// Where the first such number sits ("input.meta_info.max_time", "Mdij[1][0]"); "" when
-// every number can be written.
+// Where the first such number sits ("input.meta_info.max_time", "Mdij[1][0]", a member
+// without a name as "", the value itself as "."); "" when every number can be written.
 std::string non_finite_number_path(const rapidjson::Value& value);
 
 // Writes the compact text of the value; a path that cannot be opened stays unwritten.

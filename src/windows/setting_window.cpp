@@ -3,7 +3,6 @@
 #include "database.h"
 #include "help_pages.h"
 #include "message_box.h"
-#include "setting_store.h"
 #include "ui_settingwindow.h"
 #include "whole_number_check.h"
 
@@ -116,24 +115,23 @@ void SettingWindow::closeEvent(QCloseEvent* event)
 
 void SettingWindow::save_settings(QCloseEvent* event)
 {
-    QStringList v_failed_keys;
-    store_fields(v_choice_fields, v_failed_keys);
     const bool numbers_valid = default_numbers_valid();
+    SettingRows v_rows;
+    add_field_values(v_choice_fields, v_rows);
     if (numbers_valid) {
-        store_fields(v_default_values, v_failed_keys);
+        add_field_values(v_default_values, v_rows);
     }
-    // A file that refuses writes would refuse them again: the planner is told which
-    // settings were not stored and the window closes all the same.
-    if (!v_failed_keys.isEmpty()) {
-        report_write_failure(v_failed_keys);
-    }
+    // One transaction: while another program holds the file, the planner waits once. A file
+    // that refuses writes would refuse them again: the planner is told which settings were
+    // not stored and the window closes all the same.
+    report_write_failure(database->store_settings(v_rows));
     if (!numbers_valid) {
         event->ignore();
     }
 }
 
-void SettingWindow::store_fields(const std::vector<SettingField>& v_fields,
-                                 QStringList& v_failed_keys)
+void SettingWindow::add_field_values(const std::vector<SettingField>& v_fields,
+                                     SettingRows& v_rows) const
 {
     for (const auto& field : v_fields) {
         const char* s_value = field.save_otherwise;
@@ -147,8 +145,8 @@ void SettingWindow::store_fields(const std::vector<SettingField>& v_fields,
                 s_value = choice.second.c_str();
             }
         }
-        if (s_value != nullptr && store_setting(*database, field.s_key, s_value)) {
-            v_failed_keys.append(QString::fromStdString(field.s_key));
+        if (s_value != nullptr) {
+            v_rows.emplace_back(field.s_key, s_value);
         }
     }
 }
@@ -179,11 +177,18 @@ bool SettingWindow::default_numbers_valid()
     return true;
 }
 
-void SettingWindow::report_write_failure(const QStringList& v_keys)
+void SettingWindow::report_write_failure(const std::vector<std::string>& v_keys)
 {
+    if (v_keys.empty()) {
+        return;
+    }
+    QStringList v_names;
+    for (const std::string& s_key : v_keys) {
+        v_names.append(QString::fromStdString(s_key));
+    }
     message_box::information(
         this, tr("Database info"),
-        tr("These settings could not be stored in the database: %1").arg(v_keys.join(", ")));
+        tr("These settings could not be stored in the database: %1").arg(v_names.join(", ")));
 }
 
 void SettingWindow::show_language_message()
@@ -212,8 +217,10 @@ void SettingWindow::store_map_display()
     const std::string s_value =
         ui->rdbMapDisplayGoogleFree->isChecked() ? "google_free" : "google_payed";
     // The main window reads the stored value when it redraws, so it hears only of a stored one.
-    if (store_setting(*database, "map_display", s_value)) {
-        report_write_failure({"map_display"});
+    const std::vector<std::string> v_failed_keys =
+        database->store_settings({{"map_display", s_value}});
+    if (!v_failed_keys.empty()) {
+        report_write_failure(v_failed_keys);
         return;
     }
     emit display_map_changed(s_value);

@@ -2,14 +2,14 @@
 // The window in which the planner edits the stored settings. It loads them once, when it is
 // built, and stores them when it closes; the map-display choice is stored and announced at once.
 
+#include "database.h"
+
 #include <QMainWindow>
-#include <QStringList>
 
 #include <string>
 #include <utility>
 #include <vector>
 
-class Database;
 class HelpWindow;
 class QCloseEvent;
 class QLineEdit;
@@ -63,14 +63,14 @@ private:
 
     void build_fields();
     void load_field(const SettingField& field);
-    // Writes each field; the keys whose write failed are appended to the list.
-    void store_fields(const std::vector<SettingField>& v_fields, QStringList& v_failed_keys);
+    // The value each field stores, appended to the rows; a field that stores none is left out.
+    void add_field_values(const std::vector<SettingField>& v_fields, SettingRows& v_rows) const;
     // Checks service time, demand and time window in turn; the first fault is shown.
     bool default_numbers_valid();
     void show_language_message();
     void store_map_display();
-    // Names the settings that could not be stored.
-    void report_write_failure(const QStringList& v_keys);
+    // Names the settings that could not be stored, if any.
+    void report_write_failure(const std::vector<std::string>& v_keys);
 
     Ui::SettingWindow* ui;
     HelpWindow* help_window = nullptr;

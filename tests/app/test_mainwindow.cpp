@@ -129,6 +129,28 @@ private slots:
         QVERIFY2(v_cut.isEmpty(), qPrintable("cut: " + v_cut.join(", ")));
     }
 
+    // A database file that cannot be used is named with its reason in one box at start-up and left
+    // as it is; a good file shows no box.
+    void start_up_names_an_unusable_database()
+    {
+        WorkFolder work;
+        MessageRecorder messages;
+        report_unusable_database(*work.database, nullptr);
+        QVERIFY(messages.v_boxes.empty());
+        QFile file("garbage.db");
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(2048, 'x')) == 2048);
+        file.close();
+        Database database("garbage.db");
+        QVERIFY(database.open_database());
+        report_unusable_database(database, nullptr);
+        QCOMPARE(read_bytes("garbage.db"), std::string(2048, 'x'));
+        QCOMPARE(messages.v_boxes.size(), size_t(1));
+        const QString s_file = QDir::current().absoluteFilePath("garbage.db");
+        QCOMPARE(messages.v_boxes[0].s_title + " | " + messages.v_boxes[0].s_text,
+                 "Database info | The database file " + s_file + " cannot be used: file is not a "
+                 "database\nThe file is left as it is; changes made now will not be stored.");
+    }
+
     // Closing asks while jobs run; one help dialog, showing the page of the stored language; one
     // analysis window.
     void close_asks_while_jobs_run_and_dialogs_are_made_once()

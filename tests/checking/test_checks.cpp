@@ -4,6 +4,7 @@
 #include "full_instance_check.h"
 #include "geostub_suite.h"
 #include "instance_check.h"
+#include "instance_reader.h"
 #include "matrix_documents.h"
 
 #include <rapidjson/pointer.h>
@@ -313,16 +314,29 @@ TEST_F(Checks, AnOsrmAnswerBeyondTheDoubleRangeIsAFailedAnswer)
     }
 }
 
-TEST_F(Checks, GivenMatricesHoldingAnOverflowedNumberAreRefused)
+// Both checks hold a given entry to the instance reader's rule for a leg: below 0 or beyond
+// 2147483647 (an overflowed number included), in either matrix, it is refused as an empty pair;
+// the longest leg and a diagonal the reader never reads pass, and the reader then takes them.
+TEST_F(Checks, GivenMatricesAreHeldToTheReadersRuleForALeg)
 {
-    const std::string s_huge = "[[0,1,2],[0,1,2],[17.7e308,1,2]]";
-    const std::string s_empty =
-        "distance/time between clients c2 and c0 is empty, check addresses and lat/long";
-    for (const auto& [s_mtij, s_mdij] : {std::pair{s_huge, table_json(3, 1, false)},
-                                         std::pair{table_json(3, 1, false), s_huge}}) {
-        auto document = instance_document(3, R"(,"Mtij":)" + s_mtij + R"(,"Mdij":)" + s_mdij);
-        EXPECT_FALSE(check_instance_json(document, "osrm", ""));
-        EXPECT_EQ(error_record(document), record("csv_client_database", s_empty));
+    const std::string s_unit = table_json(3, 1, false);
+    for (const std::string s_entry : {"-1", "-0.5", "2147483648", "17.7e308", "2147483647"}) {
+        const bool is_leg = s_entry == "2147483647";
+        const std::string s_bad = "[[-5,1,2],[0,1,2],[" + s_entry + ",1,2]]";
+        const std::string s_small_bad = "[[-5,10],[" + s_entry + ",0]]";
+        for (const bool bad_times : {true, false}) {
+            auto document = instance_document(3, R"(,"Mtij":)" + (bad_times ? s_bad : s_unit) +
+                                                     R"(,"Mdij":)" + (bad_times ? s_unit : s_bad));
+            EXPECT_EQ(check_instance_json(document, "osrm", ""), is_leg) << s_entry;
+            EXPECT_EQ(error_record(document), is_leg ? "none" : empty_pair("c2 and c0")) << s_entry;
+            const char* s_pointer = bad_times ? "/data/Mtij" : "/data/Mdij";
+            auto file = instance_with({{s_pointer, s_small_bad.c_str()}});
+            Instance instance;
+            const InstanceReader reader(&instance, 0, file);
+            EXPECT_EQ(reader.failed(), !is_leg) << s_entry;
+            EXPECT_EQ(check_json_file(file), is_leg) << s_entry;
+            EXPECT_EQ(error_record(file), is_leg ? "none" : empty_pair("c1 and depot")) << s_entry;
+        }
     }
 }
 

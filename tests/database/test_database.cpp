@@ -4,7 +4,9 @@
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -106,15 +108,52 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
     EXPECT_FALSE(insert(client("kept", "Rua A", "1")) || database->insert_vehicle("T", 10, 2, 1.5, 0.5) ||
                  database->insert_instance("i", "2024-01-15", "20240115", 1, 2, "{}", 3));
     database.reset();
+    const std::string s_cut = read_text(s_path).substr(0, 8192);
     std::ofstream(s_path, std::ios::binary) << std::string(2048, 'x');
-    for (const std::string& s_file : {s_path, (folder / "missing_folder" / "tovalo.db").string()}) {
+    std::ofstream(s_path + ".cut", std::ios::binary) << s_cut;
+    std::filesystem::create_directory(folder / "folder.db");
+    const std::pair<std::string, std::string> v_bad[] = {
+        {s_path, "file is not a database"},
+        {s_path + ".cut", "database disk image is malformed"},
+        {(folder / "missing_folder" / "tovalo.db").string(), "unable to open database file"},
+        {(folder / "folder.db").string(), "unable to open database file"}};
+    for (const auto& [s_file, s_reason] : v_bad) {
         Database bad(s_file);
         testing::internal::CaptureStderr();
         EXPECT_TRUE(bad.open_database());
         EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot "), std::string::npos) << s_file;
+        EXPECT_EQ(bad.open_failure(), s_reason);
         EXPECT_TRUE(bad.update_setting("language", "ENG") && bad.search_clients("").empty());
     }
     EXPECT_EQ(read_text(s_path), std::string(2048, 'x'));
+    EXPECT_EQ(read_text(s_path + ".cut"), s_cut);
+}
+
+// A file in a folder that refuses writes is reported at the open and left as it is. Root is
+// refused too once it has left for a user namespace of its own, where the folder's owner is
+// no one it may act for.
+TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
+{
+    database.reset();
+    const std::string s_before = read_text(s_path);
+    using std::filesystem::perms;
+    std::filesystem::permissions(folder, perms::owner_read | perms::owner_exec);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (unshare(CLONE_NEWUSER) != 0) _exit(2);
+        Database refused(s_path);
+        const bool reported = refused.open_database() &&
+                              refused.open_failure() == "attempt to write a readonly database";
+        _exit(reported && refused.update_setting("language", "ENG") ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    std::filesystem::permissions(folder, perms::owner_all);
+    if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no user namespace";
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(read_text(s_path), s_before);
+    database = open_database();
+    EXPECT_EQ(database->open_failure(), "");
 }
 
 // Every value is bound, never put into the SQL text; LIKE searches keep their wildcards and
@@ -197,6 +236,21 @@ TEST_P(DatabaseTest, AFailingRowUndoesTheWholeBulkOperationOrReplacement)
                  database->update_instance("K", "2024-03-01", "20240301", 4.5, 5, 6));
     EXPECT_EQ(cells(database->select_all_instances(), true), "J=2024-01-16|20240116|1.0|2.0|{}|3.0 "
               "I=2024-02-01|20240201|5.0|6.0|{\"v\":2}|7.0 K=2024-03-01|20240301|4.5|5.0|{}|6.0");
+}
+
+// Settings are stored in one transaction: a missing row is inserted and a refused one named
+// while the rest are kept, unless the refusal ends the transaction, which loses them all.
+TEST_P(DatabaseTest, SettingsAreStoredTogether)
+{
+    run_sql("DELETE FROM settings WHERE setting = 'opt_time'");
+    refuse("UPDATE", "settings", "OLD.setting = 'email'");
+    const SettingRows v_rows = {{"language", "ENG"}, {"email", "a@b.c"}, {"opt_time", "20"}};
+    const bool all_lost = std::string(GetParam()) == "ROLLBACK";
+    const std::vector<std::string> v_lost = {"language", "email", "opt_time"};
+    EXPECT_EQ(database->store_settings(v_rows), all_lost ? v_lost : std::vector<std::string>{"email"});
+    EXPECT_EQ(database->setting_value("language") + " " +
+                  std::to_string(database->select_setting("opt_time").size()),
+              all_lost ? "POR 0" : "ENG 1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Raise, DatabaseTest, testing::Values("ROLLBACK", "ABORT", "FAIL"));

@@ -65,6 +65,9 @@ TEST(JsonDocument, InfinityIsNeverWrittenCutShort)
     EXPECT_EQ(json_to_string(document), "");
     EXPECT_EQ(json_to_string(string_to_json("[1,-1.8e308]")), "");
     EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":[0,{"b":2,"c":1.8e308}]})")), "a[1].c");
+    // A member without a name still shows as a step.
+    EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":{"":[1,2e308]}})")), "a.\"\"[1]");
+    EXPECT_EQ(non_finite_number_path(string_to_json(R"({"b":1,"":-1.8e308})")), "\"\"");
     const std::string s_path = temp_path("kept.tvl");
     write_bytes(s_path, "{\"saved\":1}");
     EXPECT_FALSE(try_save_json_file(document, s_path));

@@ -138,6 +138,43 @@ private slots:
         QCOMPARE(folder->stored("auto_city_value"), std::string("Londrina"));
     }
 
+    // While another program holds the file's write lock, the close waits for it once (not once
+    // a setting), names every setting not stored and closes; the next close stores them.
+    void a_held_write_lock_is_waited_for_once_data()
+    {
+        QTest::addColumn<QByteArray>("s_begin");
+        QTest::newRow("immediate") << QByteArray("BEGIN IMMEDIATE");
+        QTest::newRow("exclusive") << QByteArray("BEGIN EXCLUSIVE");
+    }
+    void a_held_write_lock_is_waited_for_once()
+    {
+        QFETCH(QByteArray, s_begin);
+        folder->database->set_busy_timeout(50);
+        SettingWindow window(folder->database.get());
+        window.show();
+        line_edit(window, "lnEmail")->setText("planner@example.org");
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(folder->path("tovalo.db").c_str(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, s_begin.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        const int n_waits = folder->database->lock_waits();
+        QVERIFY(window.close() && window.isHidden());
+        QCOMPARE(folder->database->lock_waits() - n_waits, 1);
+        QCOMPARE(folder->boxes.titled(),
+                 QStringList("Database info | These settings could not be stored in the database: "
+                             "language, email, lat_long_api, map_display, distance_matrix_api, "
+                             "google_api_key, lat_long_database_search, automatic_client_save, "
+                             "auto_city, auto_state, auto_country, auto_service_time, auto_demand, "
+                             "auto_tw, auto_city_value, auto_country_value, auto_state_value, "
+                             "auto_service_time_value, auto_demand_value, auto_tw_value"));
+        QCOMPARE(sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(other);
+        QCOMPARE(folder->stored("email"), std::string("your.email@example.com"));
+        window.show();
+        QVERIFY(window.close());
+        QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
+        QCOMPARE(folder->boxes.boxes.size(), size_t(1));
+    }
+
 private:
     std::unique_ptr<SettingsFolder> folder;
 };
