@@ -24,12 +24,14 @@ the rate: kill rate = killed / compiled.
 
 Usage:
   python3 tools/mutation_sampler.py [--tree DIR] [--seed 1] [--count 250] [--jobs 4]
-                                    [--out FILE] [--timeout 30] [--list-only]
+                                    [--out FILE] [--timeout 30] [--only FOLDER] [--list-only]
 
   --tree       worktree whose src/ and tests/ are measured (default: this repository)
   --jobs       parallel workers, each with its own scratch copy and core-only build
   --out        results file (header, summary, survivors, every mutant and its outcome)
   --timeout    seconds per test program before the mutant counts as killed by a hang
+  --only       draw from the sites of one folder alone (e.g. src/solver, or src/solver/moves);
+               without it the draw is over every core library, as it always was
   --list-only  print the drawn mutants and stop
 
 Example, the same draw on another worktree (only tests/ differ):
@@ -453,6 +455,12 @@ def find_sites(tree):
     return sites
 
 
+def in_folder(sites, folder):
+    """The sites of the files under folder (a path relative to the tree)."""
+    folder = folder.replace(os.sep, "/").strip("/")
+    return [s for s in sites if s.path.startswith(folder + "/")]
+
+
 def draw(sites, seed, count):
     chosen = random.Random(seed).sample(sites, min(count, len(sites)))
     chosen.sort(key=Site.key)
@@ -664,6 +672,8 @@ def main():
     parser.add_argument("--cxx-flags", default="-O1 -DNDEBUG",
                         help="release flags of the scratch builds (default: %(default)s)")
     parser.add_argument("--scratch", help="folder for the scratch copies (default: beside the tree)")
+    parser.add_argument("--only", metavar="FOLDER",
+                        help="draw from this folder's sites alone, e.g. src/solver")
     parser.add_argument("--list-only", action="store_true", help="print the draw and stop")
     args = parser.parse_args()
     args.tree = os.path.abspath(args.tree)
@@ -673,6 +683,10 @@ def main():
         os.cpu_count() or 0, command, revision(args.tree, "src"), revision(args.tree, "tests"))
 
     sites = find_sites(args.tree)
+    if args.only:
+        sites = in_folder(sites, args.only)
+        if not sites:
+            parser.error("no mutation site under %s" % args.only)
     chosen = draw(sites, args.seed, args.count)
     kinds = {}
     for site in sites:

@@ -173,6 +173,10 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     Instance heavy = flat_instance({20, 20, 20}, {{"van", 30, 1, 50.0, 1.0}});
     const VRP::Solution apart = VRP(&heavy).savings_heuristic(-3.0);  // key = 20 - 3 x 10
     EXPECT_TRUE(apart.routes.size() == 3 && apart.total_cost == 3.0 * 50.0 + 60.0);
+    // The routes a join would chain: the one ending with i, the one starting with j, wherever.
+    const VRP::Solution three = make_solution(vrp, {{0, {1}}, {0, {}}, {0, {2}}});
+    EXPECT_EQ(std::make_pair(0, 2), vrp.find_route_ends(1, 2, three));
+    EXPECT_EQ(std::make_pair(2, 0), vrp.find_route_ends(2, 1, three));
     Heap heap({HeapElement{0.0, 0, 0}, HeapElement{5.0, 0, 1}, HeapElement{3.0, 1, 0}, HeapElement{0.0, 1, 1}});
     heap.build_heap();
     testing::internal::CaptureStdout();
@@ -327,11 +331,15 @@ TEST(SearchDiagnostics, PoolSolutionDumpsAndConsoleChecks)
     std::filesystem::remove_all(dir);
 
     VRP::Solution overloaded = fleet.solution({{0, {1, 2}}, {1, {3, 4}}});
-    overloaded.route_load[1] = 11;  // above the car's capacity
-    testing::internal::CaptureStdout();
-    fleet.vrp.check_route_loads(overloaded);
-    print_route_containers(overloaded);
-    EXPECT_EQ("\nunfeasible load -\n0-1-", testing::internal::GetCapturedStdout());
+    for (int load : {10, 11}) {  // the car's capacity, then above it
+        overloaded.route_load[1] = load;
+        testing::internal::CaptureStdout();
+        fleet.vrp.check_route_loads(overloaded);
+        fleet.vrp.print_route_check(overloaded);
+        print_route_containers(overloaded);
+        EXPECT_EQ(load == 10 ? "\n0-1-" : "\nunfeasible load - >> Unfeasible load \n\n0-1-",
+                  testing::internal::GetCapturedStdout());
+    }
 }
 
 // A stop requested before the search, or a limit already passed, ends the first local search
