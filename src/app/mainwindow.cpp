@@ -46,8 +46,9 @@ MainWindow::MainWindow(Database* shared_database, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    database->update_setting("open_routes", ui->rdbOpenRoutes->isChecked() ? "1" : "0");
-    database->update_setting("opt_time", std::to_string(ui->spOptTime->value()));
+    // Together, so that a database locked by another program is waited for once.
+    database->store_settings({{"open_routes", ui->rdbOpenRoutes->isChecked() ? "1" : "0"},
+                              {"opt_time", std::to_string(ui->spOptTime->value())}});
     // A job still running reports nothing more once the jobs object is gone.
     thread_jobs.stop_processing();
     lat_long_search_running = false;
