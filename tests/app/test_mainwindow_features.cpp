@@ -46,8 +46,6 @@ QString cell(QStandardItemModel& model, int row, int column)
 
 const char k_no_instance[] =
     "There is no instance loaded (input + solution), please run the algorithm or import a new instance";
-const char k_bad_instance[] =
-    "The instance have problems on its solution, please run the algorithm or import a new instance";
 
 }  // namespace
 
