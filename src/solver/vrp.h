@@ -2,7 +2,7 @@
 // The routing solver: one VRP per optimisation run, over the Instance the run reads.
 
 #include "instance.h"
-#include "moves/intra_memory.h"
+#include "search/intra_memory.h"
 #include "route.h"
 #include "savings_heap.h"
 #include "segment.h"
@@ -130,7 +130,7 @@ public:
     bool search_interrupted() const;
 
     VRP();
-    // What the inter-route scans found last time (moves/scan_memory.h).
+    // What the inter-route scans found last time (search/scan_memory.h).
     moves::ScanMemory& scan_memory() { return scan_memory_holder.get(); }
 
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
@@ -359,7 +359,7 @@ private:
     // seeded from all clients; v_unrouted gets the clients they left unrouted.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
     ScanMemoryHolder scan_memory_holder;
-    // Visit orders on which an intra-route move found nothing (moves/intra_memory.h).
+    // Visit orders on which an intra-route move found nothing (search/intra_memory.h).
     moves::IntraMemory intra_memory;
 };
 

@@ -1,7 +1,7 @@
 // The ten moves: every candidate priced exactly, the load tests, the DUMMY and empty routes.
 
 #include "document_checks.h"
-#include "moves/piece_floors.h"
+#include "search/route_ends.h"
 
 #include <cfloat>
 

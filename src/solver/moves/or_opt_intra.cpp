@@ -1,7 +1,7 @@
 // Moves two consecutive clients, kept in their order, to another place in the route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 

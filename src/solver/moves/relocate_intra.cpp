@@ -1,7 +1,7 @@
 // Moves one client to another place in its route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 

@@ -4,9 +4,9 @@
 // is inserted at that place). One scan, pricing and applier serves all five such moves.
 
 #include "move_support.h"
-#include "piece_floors.h"
-#include "place_screen.h"
-#include "scan_memory.h"
+#include "search/route_ends.h"
+#include "search/place_screen.h"
+#include "search/scan_memory.h"
 
 #include <algorithm>
 #include <array>

@@ -2,8 +2,8 @@
 // types or on each other's.
 
 #include "move_support.h"
-#include "piece_floors.h"
-#include "scan_memory.h"
+#include "search/route_ends.h"
+#include "search/scan_memory.h"
 
 #include <cmath>
 #include <limits>

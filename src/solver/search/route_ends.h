@@ -7,7 +7,7 @@
 // delta sum as the candidate, never exceeds the candidate's delta: a floor that is not
 // is_less than the best proves the candidate cannot be chosen either.
 
-#include "move_support.h"
+#include "moves/move_support.h"
 
 #include <algorithm>
 #include <cmath>

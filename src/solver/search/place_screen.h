@@ -12,7 +12,7 @@
 // run in another order than the floors, so every cut is moved by far more than the rounding
 // of either: a place the screen refuses, its floors would refuse too.
 
-#include "piece_floors.h"
+#include "route_ends.h"
 
 #include <algorithm>
 #include <cmath>

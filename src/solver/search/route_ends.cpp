@@ -1,4 +1,4 @@
-#include "piece_floors.h"
+#include "route_ends.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,9 +10,9 @@
 // one is above the best and fails is_less. Offering the kept candidates of every pair in
 // scan order therefore chooses what a full scan chooses, near-ties included.
 
-#include "inter_candidates.h"
-#include "move_support.h"
-#include "piece_floors.h"
+#include "moves/inter_candidates.h"
+#include "moves/move_support.h"
+#include "route_ends.h"
 
 #include <algorithm>
 #include <array>

@@ -9,7 +9,7 @@
 // order than the candidate's price, so the bound is lowered by far more than the rounding
 // of either: a candidate it proves hopeless is hopeless indeed.
 
-#include "move_support.h"
+#include "moves/move_support.h"
 
 #include <algorithm>
 #include <cmath>
