@@ -2,7 +2,6 @@
 // The routing solver: one VRP per optimisation run, over the Instance the run reads.
 
 #include "instance.h"
-#include "search/intra_memory.h"
 #include "route.h"
 #include "savings_heap.h"
 #include "segment.h"
@@ -25,22 +24,22 @@ struct RoutePool {
 };
 
 namespace moves {
-class ScanMemory;
+class SearchMemory;
 }
 class SearchLimit;
 
-// Owns what the inter-route scans remember from one call to the next; a copy starts
-// with an empty memory, so two solvers never share one.
-class ScanMemoryHolder {
+// Owns what the search remembers from one move to the next (search/search_memory.h); a
+// copy starts with an empty memory, so two solvers never share one.
+class SearchMemoryHolder {
 public:
-    ScanMemoryHolder();
-    ~ScanMemoryHolder();
-    ScanMemoryHolder(const ScanMemoryHolder& other);
-    ScanMemoryHolder& operator=(const ScanMemoryHolder& other);
-    moves::ScanMemory& get();
+    SearchMemoryHolder();
+    ~SearchMemoryHolder();
+    SearchMemoryHolder(const SearchMemoryHolder& other);
+    SearchMemoryHolder& operator=(const SearchMemoryHolder& other);
+    moves::SearchMemory& get() const;
 
 private:
-    std::unique_ptr<moves::ScanMemory> p_memory;
+    mutable std::unique_ptr<moves::SearchMemory> p_memory;
 };
 
 // Figures a developer program reports about one solve.
@@ -130,8 +129,8 @@ public:
     bool search_interrupted() const;
 
     VRP();
-    // What the inter-route scans found last time (search/scan_memory.h).
-    moves::ScanMemory& scan_memory() { return scan_memory_holder.get(); }
+    // What the moves found before, and their scratch storage (search/search_memory.h).
+    moves::SearchMemory& search_memory() const { return memory_holder.get(); }
 
     // Reseeds the C random generator with 10 and takes a contiguous copy of the
     // matrices and clients (the depot's demand counts as 0 throughout the solver).
@@ -358,9 +357,7 @@ private:
     // A new solution whose routes initial_routes_unlimited or initial_routes_limited
     // seeded from all clients; v_unrouted gets the clients they left unrouted.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
-    ScanMemoryHolder scan_memory_holder;
-    // Visit orders on which an intra-route move found nothing (search/intra_memory.h).
-    moves::IntraMemory intra_memory;
+    SearchMemoryHolder memory_holder;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.
@@ -369,6 +366,3 @@ void print_route_containers(const VRP::Solution& solution);
 // the file cannot be opened.
 void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
                           const std::string& s_path);
-
-// The joins and the route cost, inline (every candidate of every move calls them).
-#include "vrp_joins.h"

@@ -2,8 +2,9 @@
 // What every neighbourhood move shares: pricing a new visit order from stored
 // segments, keeping the best candidate, and refreshing the routes it changed.
 
+#include "search/intra_memory.h"
 #include "solver_utils.h"
-#include "vrp.h"
+#include "vrp_joins.h"
 
 #include <algorithm>
 #include <array>

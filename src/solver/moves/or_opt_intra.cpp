@@ -48,7 +48,7 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 5 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::or_opt)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::or_opt)) {
         return false;
     }
     moves::Choice<PairMove> choice;
@@ -100,7 +100,7 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::or_opt,
+        solution, route, choice, search_memory().intra, moves::IntraMove::or_opt,
         [&](const PairMove& chosen) {
             apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
         });

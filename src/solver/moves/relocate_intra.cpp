@@ -43,7 +43,7 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::relocate)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::relocate)) {
         return false;
     }
     moves::Choice<Relocation> choice;
@@ -96,7 +96,7 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::relocate,
+        solution, route, choice, search_memory().intra, moves::IntraMove::relocate,
         [&](const Relocation& chosen) {
             apply_relocate_intra(solution, route, chosen.i, chosen.j);
         });

@@ -6,7 +6,7 @@
 #include "move_support.h"
 #include "search/route_ends.h"
 #include "search/place_screen.h"
-#include "search/scan_memory.h"
+#include "search/search_memory.h"
 
 #include <algorithm>
 #include <array>
@@ -316,7 +316,7 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const RouteEnd
 // when r1's stamp has not changed since they were priced.
 template <unsigned RUN1>
 const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solution,
-                                       ScanMemory& memory, unsigned r1, std::uint64_t stamp,
+                                       SearchMemory& memory, unsigned r1, std::uint64_t stamp,
                                        int last_i)
 {
     std::vector<GivenCosts>& v_routes = memory.v_given[RUN1 - 1];
@@ -339,7 +339,7 @@ const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solu
 // those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
 // order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
 template <unsigned RUN1, unsigned RUN2>
-void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory& memory,
+void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, SearchMemory& memory,
                       PairFindings<RunExchange>& findings, unsigned r1, unsigned r2)
 {
     static_assert(RUN1 == RUN2, "only runs of one length trade places both ways alike");
@@ -363,7 +363,7 @@ void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, ScanMemory&
 }
 
 // Every route pair (r1 outer, r2 inner, both ascending, r1 != r2). Pairs whose routes
-// did not change since the last scan offer what that scan kept (scan_memory.h).
+// did not change since the last scan offer what that scan kept (search/pair_scan.h).
 template <unsigned RUN1, unsigned RUN2>
 bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed)
 {
@@ -372,7 +372,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     if (routes == 0) {
         return false;
     }
-    ScanMemory& memory = prepared_scan_memory(vrp, solution);
+    SearchMemory& memory = prepared_scan_memory(vrp, solution);
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
     // Per route, read once: its last run start (rows), last place, and stamp.
     std::vector<int>& v_rows = memory.v_rows;

@@ -34,7 +34,7 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::swap)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::swap)) {
         return false;
     }
     moves::Choice<Exchange> choice;
@@ -72,7 +72,7 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::swap,
+        solution, route, choice, search_memory().intra, moves::IntraMove::swap,
         [&](const Exchange& chosen) { apply_swap_intra(solution, route, chosen.i, chosen.j); });
 }
 

@@ -38,7 +38,7 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
     const auto n = static_cast<int>(solution.routes[route].visits.size());
     moves::Choice<Reversal> choice;
     if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::two_opt)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::two_opt)) {
         return false;  // no candidate, or none that helps
     }
     const moves::DistanceScreen screen(*this, solution, route);
@@ -70,7 +70,7 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::two_opt,
+        solution, route, choice, search_memory().intra, moves::IntraMove::two_opt,
         [&](const Reversal& chosen) {
             apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
         });

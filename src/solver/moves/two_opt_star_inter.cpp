@@ -3,7 +3,7 @@
 
 #include "move_support.h"
 #include "search/route_ends.h"
-#include "search/scan_memory.h"
+#include "search/search_memory.h"
 
 #include <cmath>
 #include <limits>
@@ -402,14 +402,14 @@ bool VRP::two_opt_star_inter(Solution& solution, std::vector<int>& v_changed)
 {
     v_changed.assign(2, -1);
     const auto routes = static_cast<unsigned>(solution.routes.size());
-    moves::ScanMemory& memory = moves::prepared_scan_memory(*this, solution);
+    moves::SearchMemory& memory = moves::prepared_scan_memory(*this, solution);
     memory.read_stamps(solution);
     const std::vector<std::uint64_t>& v_stamps = memory.v_stamps;
     moves::PairFindings<TailExchange>& findings = memory.tail_findings;
     findings.prepare(v_stamps);
     moves::Choice<TailExchange> choice;
     // Each unordered pair once; an empty route only ever comes second. Pairs whose routes
-    // did not change since the last scan offer what that scan kept (scan_memory.h).
+    // did not change since the last scan offer what that scan kept (search/pair_scan.h).
     for (unsigned r1 = 0; r1 + 1 < routes; ++r1) {
         if (solution.routes[r1].visits.size() < 3) {
             continue;

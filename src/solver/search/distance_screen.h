@@ -10,6 +10,7 @@
 // of either: a candidate it proves hopeless is hopeless indeed.
 
 #include "moves/move_support.h"
+#include "search_memory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,16 +42,6 @@ struct LegSums {
     double times = 0.0;  // magnitude of the times the warps come from
 };
 
-// What the screen reads at one visit, copied out of the client records once per scan.
-struct ScreenVisit {
-    unsigned client;
-    double end;   // earliest end of the visit alone: window opening plus service
-    double late;  // window closing
-};
-
-// Storage for the copies, one per thread, kept from scan to scan so that no scan allocates.
-std::vector<ScreenVisit>& screen_visits();
-
 // The first of first..last - 1 at which hopeless_at gives false, or last; it must give true
 // on a leading part of the range only, as a floor that shrinks along the range does.
 template <class Test>
@@ -70,7 +61,7 @@ unsigned first_hopeful(unsigned first, unsigned last, Test hopeless_at)
 class DistanceScreen {
 public:
     DistanceScreen(const VRP& problem, const VRP::Solution& solution, unsigned r)
-        : vrp(problem), v_visits(screen_visits())
+        : vrp(problem), v_visits(problem.search_memory().v_screen_visits)
     {
         const Route& route = solution.routes[r];
         const Container& record = vrp.container(route.container);

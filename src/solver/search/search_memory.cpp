@@ -1,4 +1,4 @@
-#include "scan_memory.h"
+#include "search_memory.h"
 
 namespace moves {
 
@@ -20,7 +20,7 @@ void problem_figures(const VRP& vrp, std::vector<double>& v_figures)
 }
 }  // namespace
 
-void ScanMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
+void SearchMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
 {
     problem_figures(vrp, v_now);
     if (v_now != v_priced_with) {
@@ -35,12 +35,12 @@ void ScanMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
 
 }  // namespace moves
 
-ScanMemoryHolder::ScanMemoryHolder() = default;
-ScanMemoryHolder::~ScanMemoryHolder() = default;
+SearchMemoryHolder::SearchMemoryHolder() = default;
+SearchMemoryHolder::~SearchMemoryHolder() = default;
 
-ScanMemoryHolder::ScanMemoryHolder(const ScanMemoryHolder&) {}
+SearchMemoryHolder::SearchMemoryHolder(const SearchMemoryHolder&) {}
 
-ScanMemoryHolder& ScanMemoryHolder::operator=(const ScanMemoryHolder& other)
+SearchMemoryHolder& SearchMemoryHolder::operator=(const SearchMemoryHolder& other)
 {
     if (this != &other) {
         p_memory.reset();
@@ -48,10 +48,10 @@ ScanMemoryHolder& ScanMemoryHolder::operator=(const ScanMemoryHolder& other)
     return *this;
 }
 
-moves::ScanMemory& ScanMemoryHolder::get()
+moves::SearchMemory& SearchMemoryHolder::get() const
 {
     if (!p_memory) {
-        p_memory = std::make_unique<moves::ScanMemory>();
+        p_memory = std::make_unique<moves::SearchMemory>();
     }
     return *p_memory;
 }
