@@ -148,9 +148,6 @@ public:
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
-    // Whether no leg has a negative (or NaN) travel time or distance: then a route never
-    // gets shorter, nor finishes earlier, for visiting more.
-    bool nonnegative_legs() const { return legs_nonnegative; }
     // Row a of the distances: entry b is distance(a, b).
     const double* distance_row(unsigned a) const { return &v_distance[a * n_clients]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
@@ -350,7 +347,6 @@ private:
     unsigned n_clients = 0;
     std::vector<Leg> v_legs;          // n x n, row-major, diagonal as stored
     std::vector<double> v_distance;  // the legs' distances alone, same layout
-    bool legs_nonnegative = false;
     std::vector<Client> v_clients;
 
     void copy_problem_data();

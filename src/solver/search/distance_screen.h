@@ -9,7 +9,6 @@
 // order than the candidate's price, so the bound is lowered by far more than the rounding
 // of either: a candidate it proves hopeless is hopeless indeed.
 
-#include "moves/move_support.h"
 #include "search_memory.h"
 
 #include <algorithm>
@@ -63,6 +62,7 @@ public:
     DistanceScreen(const VRP& problem, const VRP::Solution& solution, unsigned r)
         : vrp(problem), v_visits(problem.search_memory().v_screen_visits)
     {
+        const ProblemFacts& facts = problem.search_memory().problem_facts(problem);
         const Route& route = solution.routes[r];
         const Container& record = vrp.container(route.container);
         const auto n = static_cast<unsigned>(route.visits.size());
@@ -70,15 +70,12 @@ public:
         var_cost = record.var_cost;
         current_cost = route.cost;
         distance = solution.seg_distance[r](0, n - 1);
-        ordered_windows = true;
         v_visits.resize(n);
         for (unsigned p = 0; p < n; ++p) {
             const unsigned c = client_at(solution, r, p);
             const Client& visited = vrp.client(c);
             v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
                                       static_cast<double>(visited.late_tw)};
-            ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
-            timed_services = timed_services && visited.service_time >= 0;
             route_times += (std::fabs(visited.early_tw) + std::fabs(visited.late_tw)) +
                      std::fabs(visited.service_time);
         }
@@ -91,8 +88,9 @@ public:
         active = var_cost >= 0.0 && penalty >= 0.0 &&
                  std::isfinite(fixed_cost + var_cost + current_cost + distance + legs +
                                route_times);
-        stretch_floors = active && vrp.nonnegative_legs();
-        finish_floors = ordered_windows && timed_services;
+        stretch_floors = active && facts.plain_legs;
+        ordered_windows = facts.ordered_windows;
+        finish_floors = ordered_windows && facts.plain_services;
     }
 
     // Window closing of the visit at position p.
@@ -143,7 +141,7 @@ public:
             sums.added += between.distance;
             sums.size += std::fabs(between.distance);
             if (ordered_windows) {
-                sums.warp += positive_part((before.end + between.travel) - after.late);
+                sums.warp += late_by(before.end, between.travel, after.late);
                 sums.times +=
                     (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
             }
@@ -168,9 +166,8 @@ public:
             ((fixed_cost + var_cost * (distance + (sums.added - sums.removed))) +
              penalty * sums.warp) -
             current_cost;
-        const double margin = 1e-9 * (std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
-                                      penalty * sums.times + std::fabs(current_cost)) +
-                              1e-9;
+        const double margin = rounding_margin(std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
+                                              penalty * sums.times + std::fabs(current_cost));
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }
 
@@ -189,10 +186,9 @@ public:
         }
         const double low =
             ((fixed_cost + var_cost * distance_floor) + penalty * warp_floor) - current_cost;
-        const double margin =
-            1e-9 * (std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
-                    penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost)) +
-            1e-9;
+        const double margin = rounding_margin(
+            std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
+            penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost));
         return !choice.may_take(low - margin);  // a NaN floor may take anything
     }
 
@@ -210,7 +206,6 @@ private:
     bool ordered_windows = false;
     bool active = false;
     bool stretch_floors = false;
-    bool timed_services = true;
     bool finish_floors = false;
 };
 

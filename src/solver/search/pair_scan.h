@@ -213,4 +213,36 @@ void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
     }
 }
 
+// The pair-scan driver: offers the candidates of every route pair in scan order, rows r1
+// ascending, columns r2 ascending from first_column(r1) (none from the route count on) and
+// passing use(r1, r2). A pair whose two routes kept their stamps since its last scan offers
+// what that scan kept; rescan(r1, r2, finding) fills the finding of any other afresh.
+template <class Candidate, class FirstColumn, class Use, class Rescan>
+void scan_pairs(PairFindings<Candidate>& findings, const std::vector<std::uint64_t>& v_stamps,
+                FirstColumn first_column, Use use, Rescan rescan, Choice<Candidate>& choice)
+{
+    findings.prepare(v_stamps);
+    const auto routes = static_cast<unsigned>(v_stamps.size());
+    for (unsigned r1 = 0; r1 < routes; ++r1) {
+        const unsigned first = first_column(r1);
+        if (first >= routes) {
+            continue;
+        }
+        for (const unsigned r2 : findings.columns(r1, first)) {
+            if (!use(r1, r2)) {
+                continue;
+            }
+            PairFinding<Candidate>& finding = findings.at(r1, r2);
+            if (!finding.current(v_stamps[r1], v_stamps[r2])) {
+                rescan(r1, r2, finding);
+                finding.stamp1 = v_stamps[r1];
+                finding.stamp2 = v_stamps[r2];
+                findings.note_kept(r1, r2);
+            }
+            finding.offer_to(r1, r2, choice);
+        }
+    }
+    findings.finish(v_stamps);
+}
+
 }  // namespace moves

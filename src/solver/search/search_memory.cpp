@@ -30,7 +30,7 @@ void SearchMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
         tail_findings = PairFindings<TailExchange>{};
         v_priced_with = v_now;
     }
-    ends.refresh(vrp, solution);
+    ends.refresh(vrp, solution, problem_facts(vrp));
 }
 
 }  // namespace moves

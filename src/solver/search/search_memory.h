@@ -3,6 +3,7 @@
 // what the inter-route scans kept per route pair, the fruitless visit orders of the
 // within-route moves, and the scratch storage of the screens and table refreshes.
 
+#include "cost_bounds.h"
 #include "intra_memory.h"
 #include "pair_scan.h"
 
@@ -27,6 +28,7 @@ struct GivenCosts {
 
 class SearchMemory {
 public:
+    ProblemFacts facts;  // see problem_facts
     RouteEnds ends;
     // Relocations and exchanges by RUN1 * 3 + RUN2.
     std::array<PairFindings<RunExchange>, 9> v_run_findings;
@@ -46,6 +48,15 @@ public:
     // that neither allocates.
     std::vector<ScreenVisit> v_screen_visits;
     std::vector<FoldVisit> v_fold_visits;
+
+    // The facts of the solver's problem, read when first asked.
+    const ProblemFacts& problem_facts(const VRP& vrp)
+    {
+        if (facts.clients != vrp.client_count()) {
+            facts.read(vrp);
+        }
+        return facts;
+    }
 
     // Fills v_stamps with the routes' stamps, read once per scan.
     void read_stamps(const VRP::Solution& solution)
