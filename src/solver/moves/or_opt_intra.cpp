@@ -48,7 +48,8 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 5 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::or_opt)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route],
+                                              moves::IntraMove::or_opt)) {
         return false;
     }
     moves::Choice<PairMove> choice;

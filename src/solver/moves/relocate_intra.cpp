@@ -43,7 +43,8 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 4 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::relocate)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route],
+                                              moves::IntraMove::relocate)) {
         return false;
     }
     moves::Choice<Relocation> choice;

@@ -69,9 +69,11 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMe
         return;
     }
     const bool rise = weights_rise(vrp, record1) && weights_rise(vrp, record2);
-    const PairFloorData pair{record1,         record2,        run_exchange_penalty<RUN1, RUN2>(record1, record2),
-                             route1.cost,     route2.cost,    ends.route(r1),
-                             ends.route(r2),  rise && memory.facts.ordered_windows};
+    const PairFloorData pair{record1,        record2,
+                             run_exchange_penalty<RUN1, RUN2>(record1, record2),
+                             route1.cost,    route2.cost,
+                             ends.route(r1), ends.route(r2),
+                             rise && memory.facts.ordered_windows};
     PlaceScreen<RUN1, RUN2> screen(
         vrp, ends, memory.facts, r1, r2, rise,
         ScreenCosts{pair.penalty, record1.fixed_cost, record2.fixed_cost, record1.var_cost,

@@ -34,7 +34,8 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
     if (n < 4 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route], moves::IntraMove::swap)) {
+        search_memory().intra.known_fruitless(*this, solution.routes[route],
+                                              moves::IntraMove::swap)) {
         return false;
     }
     moves::Choice<Exchange> choice;

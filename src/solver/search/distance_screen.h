@@ -74,8 +74,9 @@ public:
         for (unsigned p = 0; p < n; ++p) {
             const unsigned c = client_at(solution, r, p);
             const Client& visited = vrp.client(c);
-            v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
-                                      static_cast<double>(visited.late_tw)};
+            v_visits[p] =
+                ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
+                            static_cast<double>(visited.late_tw)};
             route_times += (std::fabs(visited.early_tw) + std::fabs(visited.late_tw)) +
                      std::fabs(visited.service_time);
         }
@@ -166,8 +167,9 @@ public:
             ((fixed_cost + var_cost * (distance + (sums.added - sums.removed))) +
              penalty * sums.warp) -
             current_cost;
-        const double margin = rounding_margin(std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
-                                              penalty * sums.times + std::fabs(current_cost));
+        const double margin =
+            rounding_margin(std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
+                            penalty * sums.times + std::fabs(current_cost));
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }
 

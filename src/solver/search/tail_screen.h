@@ -45,9 +45,8 @@ public:
     bool line_hopeless(const VisitEnds& head, const VisitEnds& tail, const RouteReach& other,
                        double cut) const
     {
-        return on && line_low(head, tail, other) +
-                             warp_penalty * ((head.head_warp + tail.tail_warp) + other.gap_warp[0]) >=
-                         cut;
+        const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
+        return on && line_low(head, tail, other) + warp_penalty * warp >= cut;
     }
     // Before the splits of row i, against the cut of what a floor delta must stay below
     // (cut_for). A join warps at least by how late its head ends for its tail's latest start;
