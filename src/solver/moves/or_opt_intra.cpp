@@ -47,9 +47,7 @@ double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, un
 bool VRP::or_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 5 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route],
-                                              moves::IntraMove::or_opt)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 5, moves::IntraMove::or_opt)) {
         return false;
     }
     moves::Choice<PairMove> choice;

@@ -42,9 +42,7 @@ double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, u
 bool VRP::relocate_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route],
-                                              moves::IntraMove::relocate)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::relocate)) {
         return false;
     }
     moves::Choice<Relocation> choice;

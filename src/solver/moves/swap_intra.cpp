@@ -33,9 +33,7 @@ double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, u
 bool VRP::swap_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route],
-                                              moves::IntraMove::swap)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::swap)) {
         return false;
     }
     moves::Choice<Exchange> choice;

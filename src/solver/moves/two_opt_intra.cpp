@@ -37,9 +37,7 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<int>(solution.routes[route].visits.size());
     moves::Choice<Reversal> choice;
-    if (n < 4 ||
-        search_memory().intra.known_fruitless(*this, solution.routes[route],
-                                              moves::IntraMove::two_opt)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::two_opt)) {
         return false;  // no candidate, or none that helps
     }
     const moves::DistanceScreen screen(*this, solution, route);

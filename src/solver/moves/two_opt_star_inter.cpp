@@ -33,20 +33,16 @@ double tail_exchange_penalty(const TailPair& pair, const TailExchange& m)
 moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
                                   const TailPair& pair, const TailExchange& m)
 {
-    double cost_a = 0.0;
-    if (pair.a_serves(m)) {
-        cost_a = moves::serving_cost(
-            vrp, m.container_a,
-            moves::join_pieces(vrp, solution,
-                               {Piece{m.r1, 0, m.i}, Piece{m.r2, m.j + 1, pair.n2 - 1}}));
-    }
-    double cost_b = 0.0;
-    if (pair.b_serves(m)) {
-        cost_b = moves::serving_cost(
-            vrp, m.container_b,
-            moves::join_pieces(vrp, solution,
-                               {Piece{m.r2, 0, m.j}, Piece{m.r1, m.i + 1, pair.n1 - 1}}));
-    }
+    // A new route: one route's head, then the other's tail.
+    const auto cost = [&](bool serves, int container, const Piece& head, const Piece& tail) {
+        return serves ? moves::serving_cost(vrp, container,
+                                            moves::join_pieces(vrp, solution, {head, tail}))
+                      : 0.0;
+    };
+    const double cost_a = cost(pair.a_serves(m), m.container_a, Piece{m.r1, 0, m.i},
+                               Piece{m.r2, m.j + 1, pair.n2 - 1});
+    const double cost_b = cost(pair.b_serves(m), m.container_b, Piece{m.r2, 0, m.j},
+                               Piece{m.r1, m.i + 1, pair.n1 - 1});
     return moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b,
                                    pair.cost1, pair.cost2);
 }
