@@ -14,22 +14,13 @@
 #include <utility>
 #include <vector>
 
-// Candidate routes for building a solution by selection: per route, the rank of every
-// client other than the depot (entry i for client i + 1; 0 when absent), its cost and
-// its vehicle type.
-struct RoutePool {
-    std::vector<std::vector<int>> vv_ranks;
-    std::vector<double> v_costs;
-    std::vector<int> v_containers;
-};
-
 namespace moves {
 class SearchMemory;
 }
 class SearchLimit;
 
-// Owns what the search remembers from one move to the next (search/search_memory.h); a
-// copy starts with an empty memory, so two solvers never share one.
+// Owns what the search remembers between moves (search/search_memory.h); a copy starts
+// with an empty memory, so two solvers never share one.
 class SearchMemoryHolder {
 public:
     SearchMemoryHolder();
@@ -131,16 +122,13 @@ public:
     VRP();
     // What the moves found before, and their scratch storage (search/search_memory.h).
     moves::SearchMemory& search_memory() const { return memory_holder.get(); }
-
-    // Reseeds the C random generator with 10 and takes a contiguous copy of the
-    // matrices and clients (the depot's demand counts as 0 throughout the solver).
+    // Reseeds rand() with 10; copies the matrices and clients (depot demand 0 throughout).
     explicit VRP(Instance* instance);
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    // Travel time and distance of the leg a -> b side by side: one memory line per leg
-    // for the joins. The distances alone are also kept densely, for the cost floors and
-    // the triangle check, which read nothing else.
+    // Leg a -> b, travel and distance side by side for the joins; the distances are also
+    // kept alone, for the cost bounds and the triangle check.
     struct Leg {
         double travel = 0.0;
         double distance = 0.0;
@@ -350,15 +338,13 @@ private:
     std::vector<Client> v_clients;
 
     void copy_problem_data();
-    // A new solution whose routes initial_routes_unlimited or initial_routes_limited
-    // seeded from all clients; v_unrouted gets the clients they left unrouted.
+    // A solution seeded by initial_routes_unlimited or _limited; v_unrouted: what they left.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
     SearchMemoryHolder memory_holder;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.
 void print_route_containers(const VRP::Solution& solution);
-// One line per selected pool route: its ranks, then its cost. Nothing is written when
-// the file cannot be opened.
+// One line per selected pool route: its ranks, then its cost; nothing when it cannot open.
 void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
                           const std::string& s_path);

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -113,15 +112,11 @@ public:
         }
         v_kept_row.clear();
         const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
-        unsigned r2 = first;
-        for (; r2 + 8 <= routes; r2 += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, row + r2, sizeof word);
-            if (word != 0) {
-                push_kept(row, r2, r2 + 8);
+        for (unsigned r2 = first; r2 < routes; ++r2) {
+            if (row[r2] != 0) {
+                v_kept_row.push_back(r2);
             }
         }
-        push_kept(row, r2, routes);
         const auto from = std::lower_bound(v_changed.begin(), v_changed.end(), first);
         std::set_union(v_kept_row.begin(), v_kept_row.end(), from, v_changed.end(),
                        std::back_inserter(v_columns));
@@ -129,15 +124,6 @@ public:
     }
 
 private:
-    void push_kept(const unsigned char* row, unsigned begin, unsigned end)
-    {
-        for (unsigned r2 = begin; r2 < end; ++r2) {
-            if (row[r2] != 0) {
-                v_kept_row.push_back(r2);
-            }
-        }
-    }
-
     unsigned stride = 0;
     std::vector<PairFinding<Candidate>> v_pairs;
     std::vector<unsigned char> v_kept_any;  // per pair: whether it kept a candidate

@@ -148,28 +148,14 @@ void RouteEnds::rebuild_reach(const VRP& vrp, const ProblemFacts& facts,
         reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
         reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
     } else {
-        // Four rows at a time, so that the least of each column is taken side by side and
-        // written once per four rows; the route's last visit is skipped where it is its
-        // first (the depot) again.
+        // The route's last visit is skipped where it is its first (the depot) again.
         reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
         double* from = reach.v_from.data();
         const std::size_t rows = n > 1 && v_ends.back().client == v_ends.front().client ? n - 1 : n;
-        const auto lesser = [](double row, double so_far) { return row < so_far ? row : so_far; };
-        std::size_t row_at = 0;
-        for (; row_at + 4 <= rows; row_at += 4) {
-            const double* row0 = vrp.distance_row(v_ends[row_at].client);
-            const double* row1 = vrp.distance_row(v_ends[row_at + 1].client);
-            const double* row2 = vrp.distance_row(v_ends[row_at + 2].client);
-            const double* row3 = vrp.distance_row(v_ends[row_at + 3].client);
+        for (std::size_t k = 0; k < rows; ++k) {
+            const double* row = vrp.distance_row(v_ends[k].client);
             for (unsigned x = 0; x < clients; ++x) {
-                const double first_two = lesser(row1[x], lesser(row0[x], from[x]));
-                from[x] = lesser(row3[x], lesser(row2[x], first_two));
-            }
-        }
-        for (; row_at < rows; ++row_at) {
-            const double* row = vrp.distance_row(v_ends[row_at].client);
-            for (unsigned x = 0; x < clients; ++x) {
-                from[x] = lesser(row[x], from[x]);
+                from[x] = row[x] < from[x] ? row[x] : from[x];
             }
         }
         if (facts.symmetric) {
