@@ -19,3 +19,12 @@ struct Route {
     double cost = 0.0;
     std::vector<Visit> visits;
 };
+
+// Candidate routes for building a solution by selection: per route, the rank of every
+// client other than the depot (entry i for client i + 1; 0 when absent), its cost and
+// its vehicle type.
+struct RoutePool {
+    std::vector<std::vector<int>> vv_ranks;
+    std::vector<double> v_costs;
+    std::vector<int> v_containers;
+};

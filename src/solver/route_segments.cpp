@@ -1,9 +1,9 @@
 // Segment tables of a route: every forward and backward stretch of its visits,
 // so that moves price a rearranged route with a few constant-time joins.
 
-#include "vrp.h"
-
+#include "search/search_memory.h"
 #include "solver_utils.h"
+#include "vrp_joins.h"
 
 #include <algorithm>
 #include <atomic>
@@ -176,19 +176,6 @@ void VRP::init_route_segments(Solution& solution, unsigned r) const
 }
 
 namespace {
-// What a fold reads at every position, copied out once: the client and the visit alone.
-struct FoldVisit {
-    unsigned client;
-    Segment alone;
-};
-
-// Storage for the copies, one per thread, kept so that no refresh allocates.
-std::vector<FoldVisit>& fold_visits()
-{
-    thread_local std::vector<FoldVisit> v_visits;
-    return v_visits;
-}
-
 // The five tables' entries of one row, written side by side.
 struct RowWriter {
     double* duration;
@@ -240,7 +227,7 @@ void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, un
 {
     const Route& route = solution.routes[r];
     const unsigned n = static_cast<unsigned>(route.visits.size());
-    std::vector<FoldVisit>& v_visits = fold_visits();
+    std::vector<FoldVisit>& v_visits = vrp.search_memory().v_fold_visits;
     v_visits.resize(n);
     for (unsigned p = 0; p < n; ++p) {
         v_visits[p] = FoldVisit{static_cast<unsigned>(route.visits[p].client),

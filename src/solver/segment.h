@@ -32,6 +32,13 @@ inline double positive_part(double x)
 #endif
 }
 
+// What a refresh of the tables reads at every position, copied out once: the client and
+// the visit alone.
+struct FoldVisit {
+    unsigned client;
+    Segment alone;
+};
+
 // first, then a leg of the given travel time and distance, then second.
 inline Segment join_segments(const Segment& first, const Segment& second, double travel,
                              double distance)

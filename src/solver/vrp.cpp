@@ -39,9 +39,6 @@ void VRP::copy_problem_data()
     for (std::size_t k = 0; k < v_legs.size(); ++k) {
         v_distance[k] = v_legs[k].distance;
     }
-    legs_nonnegative = std::all_of(v_legs.begin(), v_legs.end(), [](const Leg& between) {
-        return between.travel >= 0.0 && between.distance >= 0.0;
-    });
 }
 
 int VRP::container_count() const

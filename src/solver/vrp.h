@@ -2,7 +2,6 @@
 // The routing solver: one VRP per optimisation run, over the Instance the run reads.
 
 #include "instance.h"
-#include "moves/intra_memory.h"
 #include "route.h"
 #include "savings_heap.h"
 #include "segment.h"
@@ -15,32 +14,23 @@
 #include <utility>
 #include <vector>
 
-// Candidate routes for building a solution by selection: per route, the rank of every
-// client other than the depot (entry i for client i + 1; 0 when absent), its cost and
-// its vehicle type.
-struct RoutePool {
-    std::vector<std::vector<int>> vv_ranks;
-    std::vector<double> v_costs;
-    std::vector<int> v_containers;
-};
-
 namespace moves {
-class ScanMemory;
+class SearchMemory;
 }
 class SearchLimit;
 
-// Owns what the inter-route scans remember from one call to the next; a copy starts
+// Owns what the search remembers between moves (search/search_memory.h); a copy starts
 // with an empty memory, so two solvers never share one.
-class ScanMemoryHolder {
+class SearchMemoryHolder {
 public:
-    ScanMemoryHolder();
-    ~ScanMemoryHolder();
-    ScanMemoryHolder(const ScanMemoryHolder& other);
-    ScanMemoryHolder& operator=(const ScanMemoryHolder& other);
-    moves::ScanMemory& get();
+    SearchMemoryHolder();
+    ~SearchMemoryHolder();
+    SearchMemoryHolder(const SearchMemoryHolder& other);
+    SearchMemoryHolder& operator=(const SearchMemoryHolder& other);
+    moves::SearchMemory& get() const;
 
 private:
-    std::unique_ptr<moves::ScanMemory> p_memory;
+    mutable std::unique_ptr<moves::SearchMemory> p_memory;
 };
 
 // Figures a developer program reports about one solve.
@@ -130,18 +120,15 @@ public:
     bool search_interrupted() const;
 
     VRP();
-    // What the inter-route scans found last time (moves/scan_memory.h).
-    moves::ScanMemory& scan_memory() { return scan_memory_holder.get(); }
-
-    // Reseeds the C random generator with 10 and takes a contiguous copy of the
-    // matrices and clients (the depot's demand counts as 0 throughout the solver).
+    // What the moves found before, and their scratch storage (search/search_memory.h).
+    moves::SearchMemory& search_memory() const { return memory_holder.get(); }
+    // Reseeds rand() with 10; copies the matrices and clients (depot demand 0 throughout).
     explicit VRP(Instance* instance);
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    // Travel time and distance of the leg a -> b side by side: one memory line per leg
-    // for the joins. The distances alone are also kept densely, for the cost floors and
-    // the triangle check, which read nothing else.
+    // Leg a -> b, travel and distance side by side for the joins; the distances are also
+    // kept alone, for the cost bounds and the triangle check.
     struct Leg {
         double travel = 0.0;
         double distance = 0.0;
@@ -149,9 +136,6 @@ public:
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
-    // Whether no leg has a negative (or NaN) travel time or distance: then a route never
-    // gets shorter, nor finishes earlier, for visiting more.
-    bool nonnegative_legs() const { return legs_nonnegative; }
     // Row a of the distances: entry b is distance(a, b).
     const double* distance_row(unsigned a) const { return &v_distance[a * n_clients]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
@@ -351,24 +335,16 @@ private:
     unsigned n_clients = 0;
     std::vector<Leg> v_legs;          // n x n, row-major, diagonal as stored
     std::vector<double> v_distance;  // the legs' distances alone, same layout
-    bool legs_nonnegative = false;
     std::vector<Client> v_clients;
 
     void copy_problem_data();
-    // A new solution whose routes initial_routes_unlimited or initial_routes_limited
-    // seeded from all clients; v_unrouted gets the clients they left unrouted.
+    // A solution seeded by initial_routes_unlimited or _limited; v_unrouted: what they left.
     Solution seeded_solution(bool unlimited, std::vector<int>& v_unrouted) const;
-    ScanMemoryHolder scan_memory_holder;
-    // Visit orders on which an intra-route move found nothing (moves/intra_memory.h).
-    moves::IntraMemory intra_memory;
+    SearchMemoryHolder memory_holder;
 };
 
 // Developer aids on standard output and in files; no operation of the solver calls them.
 void print_route_containers(const VRP::Solution& solution);
-// One line per selected pool route: its ranks, then its cost. Nothing is written when
-// the file cannot be opened.
+// One line per selected pool route: its ranks, then its cost; nothing when it cannot open.
 void write_route_pool_csv(const RoutePool& pool, const std::vector<int>& v_selection,
                           const std::string& s_path);
-
-// The joins and the route cost, inline (every candidate of every move calls them).
-#include "vrp_joins.h"

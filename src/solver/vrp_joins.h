@@ -1,6 +1,6 @@
 #pragma once
 // The segment joins and the cost of a priced route, inline because the moves call them for
-// every candidate they scan. vrp.h includes it at its end.
+// every candidate they scan.
 
 #include "vrp.h"
 

@@ -1,7 +1,7 @@
 // The ten moves: every candidate priced exactly, the load tests, the DUMMY and empty routes.
 
 #include "document_checks.h"
-#include "moves/piece_floors.h"
+#include "search/cost_bounds.h"
 
 #include <cfloat>
 
@@ -362,8 +362,10 @@ TEST(RouteEnds, ReachIsTheLeastLegBetweenEachClientAndTheRoute)
         }
         VRP vrp(&instance);
         const VRP::Solution solution = random_routes(vrp, rng, 11, 1);
+        moves::ProblemFacts facts;
+        facts.read(vrp);
         moves::RouteEnds ends;
-        ends.refresh(vrp, solution);
+        ends.refresh(vrp, solution, facts);
         for (unsigned r = 0; r < solution.routes.size(); ++r) {
             const std::vector<Visit>& v_visits = solution.routes[r].visits;
             const moves::RouteReach& reach = ends.reach(r);

@@ -2,8 +2,9 @@
 // What every neighbourhood move shares: pricing a new visit order from stored
 // segments, keeping the best candidate, and refreshing the routes it changed.
 
+#include "search/intra_memory.h"
 #include "solver_utils.h"
-#include "vrp.h"
+#include "vrp_joins.h"
 
 #include <algorithm>
 #include <array>
@@ -158,6 +159,10 @@ long long smallest_client_demand(const VRP& vrp, const Route& route);
 
 // Debug builds: the priced change must be what the refreshed routes cost.
 void check_priced_change(double predicted, double cost_before, double cost_after);
+
+// Whether a within-route move need not scan the route: it has fewer than `least` visits, or
+// the move found nothing on this very visit order before.
+bool skip_intra_scan(const VRP& vrp, const Route& route, std::size_t least, IntraMove move);
 
 // Applies the chosen intra-route candidate, if any; a scan that found none is remembered.
 template <class Candidate, class Apply>

@@ -1,7 +1,7 @@
 // Moves two consecutive clients, kept in their order, to another place in the route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 
@@ -47,8 +47,7 @@ double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, un
 bool VRP::or_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 5 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::or_opt)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 5, moves::IntraMove::or_opt)) {
         return false;
     }
     moves::Choice<PairMove> choice;
@@ -100,7 +99,7 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::or_opt,
+        solution, route, choice, search_memory().intra, moves::IntraMove::or_opt,
         [&](const PairMove& chosen) {
             apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
         });

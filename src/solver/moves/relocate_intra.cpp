@@ -1,7 +1,7 @@
 // Moves one client to another place in its route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 
@@ -42,8 +42,7 @@ double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, u
 bool VRP::relocate_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::relocate)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::relocate)) {
         return false;
     }
     moves::Choice<Relocation> choice;
@@ -96,7 +95,7 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::relocate,
+        solution, route, choice, search_memory().intra, moves::IntraMove::relocate,
         [&](const Relocation& chosen) {
             apply_relocate_intra(solution, route, chosen.i, chosen.j);
         });

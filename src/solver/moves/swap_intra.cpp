@@ -1,7 +1,7 @@
 // Exchanges two clients of a route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 #include <utility>
@@ -33,8 +33,7 @@ double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, u
 bool VRP::swap_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::swap)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::swap)) {
         return false;
     }
     moves::Choice<Exchange> choice;
@@ -72,7 +71,7 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::swap,
+        solution, route, choice, search_memory().intra, moves::IntraMove::swap,
         [&](const Exchange& chosen) { apply_swap_intra(solution, route, chosen.i, chosen.j); });
 }
 

@@ -1,7 +1,7 @@
 // Reverses a run of at least two consecutive clients of a route.
 
-#include "distance_screen.h"
-#include "piece_floors.h"
+#include "search/distance_screen.h"
+#include "search/route_ends.h"
 
 #include <algorithm>
 
@@ -37,8 +37,7 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
 {
     const auto n = static_cast<int>(solution.routes[route].visits.size());
     moves::Choice<Reversal> choice;
-    if (n < 4 ||
-        intra_memory.known_fruitless(*this, solution.routes[route], moves::IntraMove::two_opt)) {
+    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::two_opt)) {
         return false;  // no candidate, or none that helps
     }
     const moves::DistanceScreen screen(*this, solution, route);
@@ -70,7 +69,7 @@ bool VRP::two_opt_intra(Solution& solution, unsigned& route)
         }
     }
     return moves::take_intra_choice(
-        solution, route, choice, intra_memory, moves::IntraMove::two_opt,
+        solution, route, choice, search_memory().intra, moves::IntraMove::two_opt,
         [&](const Reversal& chosen) {
             apply_two_opt_intra(solution, route, chosen.a, chosen.b, chosen.c, chosen.d);
         });

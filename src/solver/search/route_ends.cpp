@@ -1,4 +1,4 @@
-#include "piece_floors.h"
+#include "cost_bounds.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,11 +6,33 @@
 
 namespace moves {
 
-void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
+void ProblemFacts::read(const VRP& vrp)
 {
-    if (matrix_side != vrp.client_count()) {
-        check_problem(vrp);
+    clients = vrp.client_count();
+    plain_legs = true;
+    ordered_windows = true;
+    plain_services = true;
+    nan_distance = false;
+    symmetric = true;
+    for (unsigned c = 0; c < clients; ++c) {
+        const Client& client = vrp.client(c);
+        ordered_windows = ordered_windows && client.early_tw <= client.late_tw;
+        plain_services = plain_services && client.service_time >= 0;
     }
+    for (unsigned a = 0; a < clients; ++a) {
+        for (unsigned b = 0; b < clients; ++b) {
+            const double distance = vrp.distance(a, b);
+            const double travel = vrp.travel(a, b);
+            nan_distance = nan_distance || std::isnan(distance);
+            symmetric = symmetric && distance == vrp.distance(b, a);
+            plain_legs = plain_legs && distance >= 0.0 && travel >= 0.0 &&
+                         std::isfinite(distance) && std::isfinite(travel);
+        }
+    }
+}
+
+void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution, const ProblemFacts& facts)
+{
     const std::size_t routes = solution.routes.size();
     if (v_routes.size() < routes) {
         v_routes.resize(routes);
@@ -20,27 +42,8 @@ void RouteEnds::refresh(const VRP& vrp, const VRP::Solution& solution)
         Figures& figures = v_routes[r];
         if (stamp == 0 || figures.stamp != stamp) {
             rebuild(solution, r, vrp, figures);
+            rebuild_reach(vrp, facts, figures.v_ends, figures.reach);
             figures.stamp = stamp;
-        }
-    }
-}
-
-void RouteEnds::check_problem(const VRP& vrp)
-{
-    matrix_side = vrp.client_count();
-    matrix_has_nan = false;
-    matrix_symmetric = true;
-    plain_matrix = vrp.nonnegative_legs();
-    ordered_windows = true;
-    for (unsigned c = 0; c < matrix_side; ++c) {
-        ordered_windows = ordered_windows && vrp.client(c).early_tw <= vrp.client(c).late_tw;
-    }
-    for (unsigned a = 0; a < matrix_side; ++a) {
-        for (unsigned b = 0; b < matrix_side; ++b) {
-            matrix_has_nan = matrix_has_nan || std::isnan(vrp.distance(a, b));
-            matrix_symmetric = matrix_symmetric && vrp.distance(a, b) == vrp.distance(b, a);
-            plain_matrix =
-                plain_matrix && std::isfinite(vrp.distance(a, b)) && std::isfinite(vrp.travel(a, b));
         }
     }
 }
@@ -108,7 +111,6 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
             figures.smallest = std::min<long long>(figures.smallest, figures.v_ends[p].demand);
         }
     }
-    rebuild_reach(vrp, figures.v_ends, figures.reach);
 }
 
 namespace {
@@ -137,40 +139,26 @@ double least_over(unsigned first, unsigned last, Value value)
 }
 }  // namespace
 
-void RouteEnds::rebuild_reach(const VRP& vrp, const std::vector<VisitEnds>& v_ends,
-                              RouteReach& reach) const
+void RouteEnds::rebuild_reach(const VRP& vrp, const ProblemFacts& facts,
+                              const std::vector<VisitEnds>& v_ends, RouteReach& reach)
 {
     const unsigned clients = vrp.client_count();
     const auto n = static_cast<unsigned>(v_ends.size());
-    if (matrix_has_nan) {
+    if (facts.nan_distance) {
         reach.v_to.assign(clients, -std::numeric_limits<double>::infinity());
         reach.v_from.assign(clients, -std::numeric_limits<double>::infinity());
     } else {
-        // Four rows at a time, so that the least of each column is taken side by side and
-        // written once per four rows; the route's last visit is skipped where it is its
-        // first (the depot) again.
+        // The route's last visit is skipped where it is its first (the depot) again.
         reach.v_from.assign(clients, std::numeric_limits<double>::infinity());
         double* from = reach.v_from.data();
         const std::size_t rows = n > 1 && v_ends.back().client == v_ends.front().client ? n - 1 : n;
-        const auto lesser = [](double row, double so_far) { return row < so_far ? row : so_far; };
-        std::size_t row_at = 0;
-        for (; row_at + 4 <= rows; row_at += 4) {
-            const double* row0 = vrp.distance_row(v_ends[row_at].client);
-            const double* row1 = vrp.distance_row(v_ends[row_at + 1].client);
-            const double* row2 = vrp.distance_row(v_ends[row_at + 2].client);
-            const double* row3 = vrp.distance_row(v_ends[row_at + 3].client);
+        for (std::size_t k = 0; k < rows; ++k) {
+            const double* row = vrp.distance_row(v_ends[k].client);
             for (unsigned x = 0; x < clients; ++x) {
-                const double first_two = lesser(row1[x], lesser(row0[x], from[x]));
-                from[x] = lesser(row3[x], lesser(row2[x], first_two));
+                from[x] = row[x] < from[x] ? row[x] : from[x];
             }
         }
-        for (; row_at < rows; ++row_at) {
-            const double* row = vrp.distance_row(v_ends[row_at].client);
-            for (unsigned x = 0; x < clients; ++x) {
-                from[x] = lesser(row[x], from[x]);
-            }
-        }
-        if (matrix_symmetric) {
+        if (facts.symmetric) {
             reach.v_to = reach.v_from;
         } else {
             reach.v_to.assign(clients, std::numeric_limits<double>::infinity());

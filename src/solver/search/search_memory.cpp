@@ -1,4 +1,4 @@
-#include "scan_memory.h"
+#include "search_memory.h"
 
 namespace moves {
 
@@ -20,7 +20,7 @@ void problem_figures(const VRP& vrp, std::vector<double>& v_figures)
 }
 }  // namespace
 
-void ScanMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
+void SearchMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
 {
     problem_figures(vrp, v_now);
     if (v_now != v_priced_with) {
@@ -30,17 +30,23 @@ void ScanMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
         tail_findings = PairFindings<TailExchange>{};
         v_priced_with = v_now;
     }
-    ends.refresh(vrp, solution);
+    ends.refresh(vrp, solution, problem_facts(vrp));
+}
+
+bool skip_intra_scan(const VRP& vrp, const Route& route, std::size_t least, IntraMove move)
+{
+    return route.visits.size() < least ||
+           vrp.search_memory().intra.known_fruitless(vrp, route, move);
 }
 
 }  // namespace moves
 
-ScanMemoryHolder::ScanMemoryHolder() = default;
-ScanMemoryHolder::~ScanMemoryHolder() = default;
+SearchMemoryHolder::SearchMemoryHolder() = default;
+SearchMemoryHolder::~SearchMemoryHolder() = default;
 
-ScanMemoryHolder::ScanMemoryHolder(const ScanMemoryHolder&) {}
+SearchMemoryHolder::SearchMemoryHolder(const SearchMemoryHolder&) {}
 
-ScanMemoryHolder& ScanMemoryHolder::operator=(const ScanMemoryHolder& other)
+SearchMemoryHolder& SearchMemoryHolder::operator=(const SearchMemoryHolder& other)
 {
     if (this != &other) {
         p_memory.reset();
@@ -48,10 +54,10 @@ ScanMemoryHolder& ScanMemoryHolder::operator=(const ScanMemoryHolder& other)
     return *this;
 }
 
-moves::ScanMemory& ScanMemoryHolder::get()
+moves::SearchMemory& SearchMemoryHolder::get() const
 {
     if (!p_memory) {
-        p_memory = std::make_unique<moves::ScanMemory>();
+        p_memory = std::make_unique<moves::SearchMemory>();
     }
     return *p_memory;
 }

@@ -10,14 +10,13 @@
 // one is above the best and fails is_less. Offering the kept candidates of every pair in
 // scan order therefore chooses what a full scan chooses, near-ties included.
 
-#include "inter_candidates.h"
-#include "move_support.h"
-#include "piece_floors.h"
+#include "moves/inter_candidates.h"
+#include "moves/move_support.h"
+#include "route_ends.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <iterator>
 #include <limits>
 #include <vector>
@@ -113,15 +112,11 @@ public:
         }
         v_kept_row.clear();
         const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
-        unsigned r2 = first;
-        for (; r2 + 8 <= routes; r2 += 8) {
-            std::uint64_t word;
-            std::memcpy(&word, row + r2, sizeof word);
-            if (word != 0) {
-                push_kept(row, r2, r2 + 8);
+        for (unsigned r2 = first; r2 < routes; ++r2) {
+            if (row[r2] != 0) {
+                v_kept_row.push_back(r2);
             }
         }
-        push_kept(row, r2, routes);
         const auto from = std::lower_bound(v_changed.begin(), v_changed.end(), first);
         std::set_union(v_kept_row.begin(), v_kept_row.end(), from, v_changed.end(),
                        std::back_inserter(v_columns));
@@ -129,15 +124,6 @@ public:
     }
 
 private:
-    void push_kept(const unsigned char* row, unsigned begin, unsigned end)
-    {
-        for (unsigned r2 = begin; r2 < end; ++r2) {
-            if (row[r2] != 0) {
-                v_kept_row.push_back(r2);
-            }
-        }
-    }
-
     unsigned stride = 0;
     std::vector<PairFinding<Candidate>> v_pairs;
     std::vector<unsigned char> v_kept_any;  // per pair: whether it kept a candidate
@@ -213,54 +199,36 @@ void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
     }
 }
 
-// A route's new costs after giving up its run at each start, and the stamp they are for.
-struct GivenCosts {
-    std::uint64_t stamp = 0;
-    std::vector<double> v_costs;
-};
-
-class ScanMemory {
-public:
-    RouteEnds ends;
-    // Relocations and exchanges by RUN1 * 3 + RUN2.
-    std::array<PairFindings<RunExchange>, 9> v_run_findings;
-    PairFindings<TailExchange> tail_findings;
-    std::vector<double> v_no_costs;  // left empty: what exchanges, which price no given costs, pass
-    std::array<std::vector<GivenCosts>, 2> v_given;  // relocations, by run length less one
-    // Relocations and exchanges: per route, its last run start and last place.
-    std::vector<int> v_rows;
-    std::vector<int> v_places;
-    std::vector<std::uint64_t> v_stamps;  // per route, its stamp (read_stamps)
-    // Symmetric exchanges: what one scan found, in both pair orders.
-    std::vector<KeptCandidate<RunExchange>> v_found;
-    std::vector<KeptCandidate<RunExchange>> v_mirrored;
-    std::vector<unsigned> v_open_columns;  // tail exchanges: columns worth scanning
-
-    // Fills v_stamps with the routes' stamps, read once per scan.
-    void read_stamps(const VRP::Solution& solution)
-    {
-        v_stamps.resize(solution.routes.size());
-        for (unsigned r = 0; r < v_stamps.size(); ++r) {
-            v_stamps[r] = route_stamp(solution, r);
+// The pair-scan driver: offers the candidates of every route pair in scan order, rows r1
+// ascending, columns r2 ascending from first_column(r1) (none from the route count on) and
+// passing use(r1, r2). A pair whose two routes kept their stamps since its last scan offers
+// what that scan kept; rescan(r1, r2, finding) fills the finding of any other afresh.
+template <class Candidate, class FirstColumn, class Use, class Rescan>
+void scan_pairs(PairFindings<Candidate>& findings, const std::vector<std::uint64_t>& v_stamps,
+                FirstColumn first_column, Use use, Rescan rescan, Choice<Candidate>& choice)
+{
+    findings.prepare(v_stamps);
+    const auto routes = static_cast<unsigned>(v_stamps.size());
+    for (unsigned r1 = 0; r1 < routes; ++r1) {
+        const unsigned first = first_column(r1);
+        if (first >= routes) {
+            continue;
+        }
+        for (const unsigned r2 : findings.columns(r1, first)) {
+            if (!use(r1, r2)) {
+                continue;
+            }
+            PairFinding<Candidate>& finding = findings.at(r1, r2);
+            if (!finding.current(v_stamps[r1], v_stamps[r2])) {
+                rescan(r1, r2, finding);
+                finding.stamp1 = v_stamps[r1];
+                finding.stamp2 = v_stamps[r2];
+                findings.note_kept(r1, r2);
+            }
+            finding.offer_to(r1, r2, choice);
         }
     }
-
-    // Before a scan: forgets everything when the vehicle types or the solver's weights
-    // differ from what the findings were priced with (a caller may edit them between
-    // scans; the routes' stamps cannot tell), then refreshes the route ends.
-    void prepare(const VRP& vrp, const VRP::Solution& solution);
-
-private:
-    std::vector<double> v_priced_with;
-    std::vector<double> v_now;
-};
-
-// The solver's memory, ready for a scan of the solution.
-inline ScanMemory& prepared_scan_memory(VRP& vrp, const VRP::Solution& solution)
-{
-    ScanMemory& memory = vrp.scan_memory();
-    memory.prepare(vrp, solution);
-    return memory;
+    findings.finish(v_stamps);
 }
 
 }  // namespace moves

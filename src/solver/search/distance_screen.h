@@ -9,7 +9,7 @@
 // order than the candidate's price, so the bound is lowered by far more than the rounding
 // of either: a candidate it proves hopeless is hopeless indeed.
 
-#include "move_support.h"
+#include "search_memory.h"
 
 #include <algorithm>
 #include <cmath>
@@ -41,16 +41,6 @@ struct LegSums {
     double times = 0.0;  // magnitude of the times the warps come from
 };
 
-// What the screen reads at one visit, copied out of the client records once per scan.
-struct ScreenVisit {
-    unsigned client;
-    double end;   // earliest end of the visit alone: window opening plus service
-    double late;  // window closing
-};
-
-// Storage for the copies, one per thread, kept from scan to scan so that no scan allocates.
-std::vector<ScreenVisit>& screen_visits();
-
 // The first of first..last - 1 at which hopeless_at gives false, or last; it must give true
 // on a leading part of the range only, as a floor that shrinks along the range does.
 template <class Test>
@@ -70,8 +60,9 @@ unsigned first_hopeful(unsigned first, unsigned last, Test hopeless_at)
 class DistanceScreen {
 public:
     DistanceScreen(const VRP& problem, const VRP::Solution& solution, unsigned r)
-        : vrp(problem), v_visits(screen_visits())
+        : vrp(problem), v_visits(problem.search_memory().v_screen_visits)
     {
+        const ProblemFacts& facts = problem.search_memory().problem_facts(problem);
         const Route& route = solution.routes[r];
         const Container& record = vrp.container(route.container);
         const auto n = static_cast<unsigned>(route.visits.size());
@@ -79,15 +70,13 @@ public:
         var_cost = record.var_cost;
         current_cost = route.cost;
         distance = solution.seg_distance[r](0, n - 1);
-        ordered_windows = true;
         v_visits.resize(n);
         for (unsigned p = 0; p < n; ++p) {
             const unsigned c = client_at(solution, r, p);
             const Client& visited = vrp.client(c);
-            v_visits[p] = ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
-                                      static_cast<double>(visited.late_tw)};
-            ordered_windows = ordered_windows && visited.early_tw <= visited.late_tw;
-            timed_services = timed_services && visited.service_time >= 0;
+            v_visits[p] =
+                ScreenVisit{c, static_cast<double>(visited.early_tw) + visited.service_time,
+                            static_cast<double>(visited.late_tw)};
             route_times += (std::fabs(visited.early_tw) + std::fabs(visited.late_tw)) +
                      std::fabs(visited.service_time);
         }
@@ -100,8 +89,9 @@ public:
         active = var_cost >= 0.0 && penalty >= 0.0 &&
                  std::isfinite(fixed_cost + var_cost + current_cost + distance + legs +
                                route_times);
-        stretch_floors = active && vrp.nonnegative_legs();
-        finish_floors = ordered_windows && timed_services;
+        stretch_floors = active && facts.plain_legs;
+        ordered_windows = facts.ordered_windows;
+        finish_floors = ordered_windows && facts.plain_services;
     }
 
     // Window closing of the visit at position p.
@@ -152,7 +142,7 @@ public:
             sums.added += between.distance;
             sums.size += std::fabs(between.distance);
             if (ordered_windows) {
-                sums.warp += positive_part((before.end + between.travel) - after.late);
+                sums.warp += late_by(before.end, between.travel, after.late);
                 sums.times +=
                     (std::fabs(before.end) + std::fabs(between.travel)) + std::fabs(after.late);
             }
@@ -177,9 +167,9 @@ public:
             ((fixed_cost + var_cost * (distance + (sums.added - sums.removed))) +
              penalty * sums.warp) -
             current_cost;
-        const double margin = 1e-9 * (std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
-                                      penalty * sums.times + std::fabs(current_cost)) +
-                              1e-9;
+        const double margin =
+            rounding_margin(std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
+                            penalty * sums.times + std::fabs(current_cost));
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }
 
@@ -198,10 +188,9 @@ public:
         }
         const double low =
             ((fixed_cost + var_cost * distance_floor) + penalty * warp_floor) - current_cost;
-        const double margin =
-            1e-9 * (std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
-                    penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost)) +
-            1e-9;
+        const double margin = rounding_margin(
+            std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
+            penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost));
         return !choice.may_take(low - margin);  // a NaN floor may take anything
     }
 
@@ -219,7 +208,6 @@ private:
     bool ordered_windows = false;
     bool active = false;
     bool stretch_floors = false;
-    bool timed_services = true;
     bool finish_floors = false;
 };
 
