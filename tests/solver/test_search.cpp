@@ -47,6 +47,17 @@ void one_out(Instance& i)
     i.Mdij[1][2] = i.Mtij[1][2] = i.Mdij[2][1] = i.Mtij[2][1] = 5.0;
 }
 
+// Clients 100 apart, each closing at 15: no two can share a route.
+void apart(Instance& i)
+{
+    for (std::size_t a = 1; a < i.clients.size(); ++a) {
+        i.clients[a].late_tw = 15;
+        for (std::size_t b = 1; b < i.clients.size(); ++b) {
+            i.Mdij[a][b] = i.Mtij[a][b] = a == b ? i.Mdij[a][b] : 100.0;
+        }
+    }
+}
+
 // A van of the given capacity (four of them) and a car, both fixed cost 100, and the DUMMY
 // record appended as a limited fleet's construction would.
 struct Fleet {
@@ -101,6 +112,14 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              {"neither fits, although a third would", 0, {2, 2},
               {{"a", 3, 1, 50.0, 1.0}, {"b", 3, 5, 20.0, 1.0}, {"c", 100, 1, 20.0, 1.0}},
               one_out, "0:1, 1:2 | | 2 | 0 4 1"},
+             // Legs of 100 between clients close every join; once the fleet is used up the
+             // start routes take the (first) smallest type, also when it is the first type.
+             {"the fleet used up: the smallest type, the first", 0, {1, 1, 1},
+              {{"small", 10, 1, 50.0, 1.0}, {"big", 50, 1, 20.0, 1.0}}, apart,
+              "0:1, 1:2, 0:3 | | 3 | -1 0"},
+             {"the fleet used up: the first of two smallest types", 0, {1, 1, 1, 1},
+              {{"big", 50, 1, 50.0, 1.0}, {"small", 10, 1, 20.0, 1.0}, {"also", 10, 1, 20.0, 1.0}},
+              apart, "0:1, 1:2, 2:3, 1:4 | | 4 | 0 -1 0"},
              // Each change makes 1 then 2 late while either alone and 2 then 1 stay on time.
              {"late at the second route's client", 0, {1, 1}, {k_van},
               [](Instance& i) { one_out(i); i.clients[2].late_tw = 19; }, "0:2 1 | | 1 | 1"},
@@ -249,6 +268,8 @@ TEST(KeepBest, RanksUnroutedClientsThenRealRoutesThenCost)
              {"fewer routes but unserved clients never win", all_on_four, two_and_dummy, 900, 10, false},
              {"serving everyone wins at any cost", two_and_dummy, all_on_four, 10, 900, true},
              {"fewer unserved clients win", two_and_dummy, {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 10, 900, true},
+             {"one unserved client loses to more routes", all_on_four,
+              {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 400, 10, false},
              {"fewer real routes win at a higher cost", all_on_four, all_on_three, 400, 500, true},
              {"more real routes lose at a lower cost", all_on_three, all_on_four, 500, 400, false},
              {"as many routes: the cheaper wins", all_on_four, other_four, 400, 399, true},
