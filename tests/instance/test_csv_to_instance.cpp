@@ -105,12 +105,15 @@ TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts
         {s_good, "29/02/2024 00:00:00", 1600800, true}, {s_good, "31/12/2021 00:00:00", 463200, true},
         {s_good, "31/02/2021 08:00:00", -1, false}, {s_good, "29/02/2023 08:00:00", -1, false},
         {s_good, "31/04/2021 08:00:00", -1, false},
-        // January, first and last day; a month of 30 days; 29/02 only in a leap year.
+        // January, first and last day; a month of 30 days; 29/02 only in a leap year (in 2000,
+        // not in 2100).
         {"01/01/2021 00:00:00", "31/01/2021 23:59:00", 44639, true},
         {"30/06/2021 00:00:00", "01/07/2021 00:00:00", 1440, true},
         {s_good, "31/06/2021 00:00:00", -1, false},
         {"28/02/2020 00:00:00", "29/02/2020 00:00:00", 1440, true},
-        {"28/02/2021 00:00:00", "29/02/2021 00:00:00", -1, false}};
+        {"28/02/2021 00:00:00", "29/02/2021 00:00:00", -1, false},
+        {"28/02/2000 00:00:00", "29/02/2000 00:00:00", 1440, true},
+        {"28/02/2100 00:00:00", "29/02/2100 00:00:00", -1, false}};
     for (const auto& [s_first, s_second, minutes, readable] : cases) {
         bool ok = !readable;
         EXPECT_EQ(minutes_between(s_first, s_second, ok, k_format), minutes) << s_first << s_second;

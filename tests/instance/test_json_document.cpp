@@ -65,6 +65,7 @@ TEST(JsonDocument, InfinityIsNeverWrittenCutShort)
     EXPECT_EQ(json_to_string(document), "");
     EXPECT_EQ(json_to_string(string_to_json("[1,-1.8e308]")), "");
     EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":[0,{"b":2,"c":1.8e308}]})")), "a[1].c");
+    EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":[-1.8e308,0]})")), "a[0]");
     const std::string s_path = temp_path("kept.tvl");
     write_bytes(s_path, "{\"saved\":1}");
     EXPECT_FALSE(try_save_json_file(document, s_path));
