@@ -300,6 +300,8 @@ TEST(SolveMethods, EveryMethodCompletesARestartOrRefusesWithACode)
         expect_complete_and_within_capacity(result);
         EXPECT_EQ(json_to_string(result["output"]["data"]["routes"]),
                   json_to_string(run_vrp_method(input, 4, nullptr)["output"]["data"]["routes"]));
+        EXPECT_EQ(json_to_string(result["output"]["data"]["routes"]),
+                  json_to_string(run_vrp_ils_variant(input, nullptr)["output"]["data"]["routes"]));
     }
     Fleet fleet({1, 2, 3, 4}, 10);
     const VRP::Solution best = fleet.vrp.grasp_search(0.0);
@@ -406,4 +408,29 @@ TEST(SearchLimits, TriangularIsDecidedOnTheMatrixAsGivenForOpenRoutes)
         instance.Mdij[1][2] = instance.Mdij[1][3] + instance.Mdij[3][2] + 1.0;  // a shorter detour
         EXPECT_FALSE(VRP(&instance).check_triangular_inequality()) << s_prob_type;
     }
+}
+
+// The randomized insertion's draws per seed as golden/insertions.txt records them: the seed
+// routes, the criterion and its weight (0 to 1.7 by 0.05; seed 3 draws the detour criterion
+// with the weight 0), then each route's clients, on asymmetric legs and a limited fleet.
+TEST(RandomizedInsertion, DrawsAndRoutesRepeatTheRecord)
+{
+    std::mt19937 rng(7);
+    Instance instance = random_instance(rng, 9);
+    VRP vrp(&instance);
+    vrp.check_instance();
+    std::string s_record;
+    for (unsigned seed = 1; seed <= 24; ++seed) {
+        std::srand(seed);
+        const VRP::Solution solution = vrp.randomized_insertion();
+        s_record += std::to_string(seed) + " " + std::to_string(draws_since(seed)) + " draws |";
+        for (const std::vector<int>& v_clients : route_clients(solution)) {
+            for (int c : v_clients) {
+                s_record += " " + std::to_string(c);
+            }
+            s_record += " |";
+        }
+        s_record += "\n";
+    }
+    EXPECT_EQ(read_text("insertions.txt", true) + "\n", s_record);
 }
