@@ -189,6 +189,16 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}}), route_clients(best));
     EXPECT_TRUE(best.n_routes == 1 && best.total_distance == 30.0 && best.total_time == 30.0 && best.fleet_respected);
     EXPECT_EQ((std::vector<int>{1}), best.remaining_vehicles);
+    // Clients that share no route: the sweep's time sums each one-client route's two legs
+    // truncated (10.6 and 10.6 give 21), its distance the legs as they are.
+    Instance lone = flat_instance({1, 1}, {{"van", 30, 2, 50.0, 1.0}});
+    apart(lone);
+    for (const int c : {1, 2}) {
+        lone.Mdij[0][c] = lone.Mtij[0][c] = lone.Mdij[c][0] = lone.Mtij[c][0] = 10.6;
+    }
+    const VRP::Solution both = VRP(&lone).savings_lambda_sweep();
+    EXPECT_TRUE(both.n_routes == 2 && both.total_time == 42.0) << both.total_time;
+    EXPECT_DOUBLE_EQ(42.4, both.total_distance);
     Instance heavy = flat_instance({20, 20, 20}, {{"van", 30, 1, 50.0, 1.0}});
     const VRP::Solution apart = VRP(&heavy).savings_heuristic(-3.0);  // key = 20 - 3 x 10
     EXPECT_TRUE(apart.routes.size() == 3 && apart.total_cost == 3.0 * 50.0 + 60.0);
