@@ -48,7 +48,7 @@ void one_out(Instance& i)
 }
 
 // Clients 100 apart, each closing at 15: no two can share a route.
-void apart(Instance& i)
+void kept_apart(Instance& i)
 {
     for (std::size_t a = 1; a < i.clients.size(); ++a) {
         i.clients[a].late_tw = 15;
@@ -115,11 +115,11 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              // Legs of 100 between clients close every join; once the fleet is used up the
              // start routes take the (first) smallest type, also when it is the first type.
              {"the fleet used up: the smallest type, the first", 0, {1, 1, 1},
-              {{"small", 10, 1, 50.0, 1.0}, {"big", 50, 1, 20.0, 1.0}}, apart,
+              {{"small", 10, 1, 50.0, 1.0}, {"big", 50, 1, 20.0, 1.0}}, kept_apart,
               "0:1, 1:2, 0:3 | | 3 | -1 0"},
              {"the fleet used up: the first of two smallest types", 0, {1, 1, 1, 1},
               {{"big", 50, 1, 50.0, 1.0}, {"small", 10, 1, 20.0, 1.0}, {"also", 10, 1, 20.0, 1.0}},
-              apart, "0:1, 1:2, 2:3, 1:4 | | 4 | 0 -1 0"},
+              kept_apart, "0:1, 1:2, 2:3, 1:4 | | 4 | 0 -1 0"},
              // Each change makes 1 then 2 late while either alone and 2 then 1 stay on time.
              {"late at the second route's client", 0, {1, 1}, {k_van},
               [](Instance& i) { one_out(i); i.clients[2].late_tw = 19; }, "0:2 1 | | 1 | 1"},
@@ -192,7 +192,7 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     // Clients that share no route: the sweep's time sums each one-client route's two legs
     // truncated (10.6 and 10.6 give 21), its distance the legs as they are.
     Instance lone = flat_instance({1, 1}, {{"van", 30, 2, 50.0, 1.0}});
-    apart(lone);
+    kept_apart(lone);
     for (const int c : {1, 2}) {
         lone.Mdij[0][c] = lone.Mtij[0][c] = lone.Mdij[c][0] = lone.Mtij[c][0] = 10.6;
     }
