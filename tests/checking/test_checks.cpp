@@ -214,12 +214,18 @@ TEST_F(Checks, EachFaultOfTheDocumentAndItsFieldsIsNamed)
     expect_records({
         {{{"/data/clients/1/long"}}, k_missing, k_not_located},
         {{{"/data/clients/0/lat", R"("90.000001")"}}, k_invalid, "invalid lat/long values"},
+        {{{"/data/clients/0/long", "-46.6"}}, k_invalid, "invalid lat/long values"},
+        {{{"/data/clients/1/lat", "-23.5"}}, k_invalid, "invalid lat/long values"},
         {{{"/meta_info/lat_long_api"}, {"/meta_info/distance_matrix_api"}}, k_missing,
          "missing 'distance_matrix_api' field'"},
         {{{"/meta_info/distance_matrix_api", R"("here")"}}, "missing_field",
          "invalid 'distance_matrix_api' field'"},
         {{{"/meta_info/distance_matrix_api", R"("google")"}}, k_missing, "missing 'google_api_key' field'"},
     }, k_no_matrices);
+    // Called on its own, the coordinate check names a missing client array too.
+    rapidjson::Document no_clients = instance_with(k_no_matrices, {{"/data/clients"}});
+    EXPECT_FALSE(check_clients_lat_long(no_clients));
+    EXPECT_EQ(record("missing_field", "missing 'clients' field"), error_record(no_clients));
     // Triangle inequality of the distances: mixed integers and doubles pass; a ragged, wrong or no matrix fails.
     for (const auto& [s_distances, triangular] : std::vector<std::pair<const char*, bool>>{
              {"[[0,1,5],[1,0,1],[5,1,0]]", false}, {"[[0,1.5,2],[1.5,0,0.5],[2,0.5,0]]", true},

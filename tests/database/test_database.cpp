@@ -59,7 +59,9 @@ protected:
     std::unique_ptr<Database> open_database()
     {
         auto opened = std::make_unique<Database>(s_path);
+        testing::internal::CaptureStderr();
         EXPECT_FALSE(opened->open_database());
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a thread-safe SQLite: no warning
         return opened;
     }
     void run_sql(const std::string& s_sql)  // through a connection of its own, as other software

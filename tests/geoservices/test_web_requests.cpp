@@ -89,7 +89,9 @@ TEST_F(WebRequests, LateBrokenAndOversizedAnswersFail)
 TEST_F(WebRequests, SampleRequestsSendTheirFixedQueriesWithAPlaceholderToken)
 {
     stub_->set_script(R"({"routes":{"/v1/geocode":[{"json":{"items":[]}}]}})");
+    testing::internal::CaptureStderr();
     EXPECT_EQ(here_geocode_test(), R"({"items":[]})");
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a failed transfer alone is reported
     EXPECT_EQ(stub_->requests(), std::vector<std::string>{"https GET /v1/geocode?q=Avenida+Paulista+1578%2C+"
                                                           "01310-200+Sao+Paulo%2C+Brazil HTTP/1.1"});
     EXPECT_NE(here_authorization_header().find("REPLACE_WITH_YOUR"), std::string::npos);

@@ -104,10 +104,29 @@ TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts
         // Dates that no calendar has are unreadable, not carried into the next month.
         {s_good, "29/02/2024 00:00:00", 1600800, true}, {s_good, "31/12/2021 00:00:00", 463200, true},
         {s_good, "31/02/2021 08:00:00", -1, false}, {s_good, "29/02/2023 08:00:00", -1, false},
-        {s_good, "31/04/2021 08:00:00", -1, false}};
+        {s_good, "31/04/2021 08:00:00", -1, false},
+        // January, first and last day; a month of 30 days; 29/02 only in a leap year (in 2000,
+        // not in 2100).
+        {"01/01/2021 00:00:00", "31/01/2021 23:59:00", 44639, true},
+        {"30/06/2021 00:00:00", "01/07/2021 00:00:00", 1440, true},
+        {s_good, "31/06/2021 00:00:00", -1, false},
+        {"28/02/2020 00:00:00", "29/02/2020 00:00:00", 1440, true},
+        {"28/02/2021 00:00:00", "29/02/2021 00:00:00", -1, false},
+        {"28/02/2000 00:00:00", "29/02/2000 00:00:00", 1440, true},
+        {"28/02/2100 00:00:00", "29/02/2100 00:00:00", -1, false}};
     for (const auto& [s_first, s_second, minutes, readable] : cases) {
         bool ok = !readable;
         EXPECT_EQ(minutes_between(s_first, s_second, ok, k_format), minutes) << s_first << s_second;
         EXPECT_EQ(ok, readable) << s_first << s_second;
+    }
+    // Every month's last day is read, and the day after it is not.
+    const int k_last_day[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int month = 1; month <= 12; ++month) {
+        for (const int day : {k_last_day[month - 1], k_last_day[month - 1] + 1}) {
+            const std::string s_date = std::to_string(day) + "/" + std::to_string(month) + "/2021";
+            bool ok = false;
+            minutes_between(s_good, s_date + " 08:00:00", ok, k_format);
+            EXPECT_EQ(ok, day == k_last_day[month - 1]) << s_date;
+        }
     }
 }

@@ -97,6 +97,19 @@ TEST(InstanceReader, BadRootsFailAndReadingAgainStartsAfresh)
     EXPECT_EQ(broken.reader.error_message(), "missing or invalid 'input.meta_info.max_time' field");
 }
 
+// Demands, capacities and vehicle counts are counts: a negative one is refused by name, 0 is read.
+TEST(InstanceReader, NegativeCountsAreRefusedByName)
+{
+    for (const auto& [s_pointer, s_path] : std::vector<std::pair<const char*, std::string>>{
+             {"/input/data/clients/2/demand", "input.data.clients[2].demand"},
+             {"/input/data/containers/0/container_dim", "input.data.containers[0].container_dim"},
+             {"/input/data/containers/0/container_qt", "input.data.containers[0].container_qt"}}) {
+        EXPECT_EQ(Edited(s_pointer, "-1").reader.error_message(),
+                  "missing or invalid '" + s_path + "' field");
+        EXPECT_EQ(Edited(s_pointer, "0").reader.error_message(), "") << s_path;
+    }
+}
+
 TEST(InstanceReader, TriangularScanReportsEachStrictViolation)
 {
     // Only 0 -> 1 -> 2 (10 + 20) beats 0 -> 2 (100); 2 -> 0 -> 1 ties with 2 -> 1.

@@ -68,6 +68,7 @@ TEST(JsonDocument, InfinityIsNeverWrittenCutShort)
     // A member without a name still shows as a step.
     EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":{"":[1,2e308]}})")), "a.\"\"[1]");
     EXPECT_EQ(non_finite_number_path(string_to_json(R"({"b":1,"":-1.8e308})")), "\"\"");
+    EXPECT_EQ(non_finite_number_path(string_to_json(R"({"a":[-1.8e308,0]})")), "a[0]");
     const std::string s_path = temp_path("kept.tvl");
     write_bytes(s_path, "{\"saved\":1}");
     EXPECT_FALSE(try_save_json_file(document, s_path));

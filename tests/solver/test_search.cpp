@@ -47,6 +47,17 @@ void one_out(Instance& i)
     i.Mdij[1][2] = i.Mtij[1][2] = i.Mdij[2][1] = i.Mtij[2][1] = 5.0;
 }
 
+// Clients 100 apart, each closing at 15: no two can share a route.
+void kept_apart(Instance& i)
+{
+    for (std::size_t a = 1; a < i.clients.size(); ++a) {
+        i.clients[a].late_tw = 15;
+        for (std::size_t b = 1; b < i.clients.size(); ++b) {
+            i.Mdij[a][b] = i.Mtij[a][b] = a == b ? i.Mdij[a][b] : 100.0;
+        }
+    }
+}
+
 // A van of the given capacity (four of them) and a car, both fixed cost 100, and the DUMMY
 // record appended as a limited fleet's construction would.
 struct Fleet {
@@ -101,6 +112,14 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              {"neither fits, although a third would", 0, {2, 2},
               {{"a", 3, 1, 50.0, 1.0}, {"b", 3, 5, 20.0, 1.0}, {"c", 100, 1, 20.0, 1.0}},
               one_out, "0:1, 1:2 | | 2 | 0 4 1"},
+             // Legs of 100 between clients close every join; once the fleet is used up the
+             // start routes take the (first) smallest type, also when it is the first type.
+             {"the fleet used up: the smallest type, the first", 0, {1, 1, 1},
+              {{"small", 10, 1, 50.0, 1.0}, {"big", 50, 1, 20.0, 1.0}}, kept_apart,
+              "0:1, 1:2, 0:3 | | 3 | -1 0"},
+             {"the fleet used up: the first of two smallest types", 0, {1, 1, 1, 1},
+              {{"big", 50, 1, 50.0, 1.0}, {"small", 10, 1, 20.0, 1.0}, {"also", 10, 1, 20.0, 1.0}},
+              kept_apart, "0:1, 1:2, 2:3, 1:4 | | 4 | 0 -1 0"},
              // Each change makes 1 then 2 late while either alone and 2 then 1 stay on time.
              {"late at the second route's client", 0, {1, 1}, {k_van},
               [](Instance& i) { one_out(i); i.clients[2].late_tw = 19; }, "0:2 1 | | 1 | 1"},
@@ -170,6 +189,16 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}}), route_clients(best));
     EXPECT_TRUE(best.n_routes == 1 && best.total_distance == 30.0 && best.total_time == 30.0 && best.fleet_respected);
     EXPECT_EQ((std::vector<int>{1}), best.remaining_vehicles);
+    // Clients that share no route: the sweep's time sums each one-client route's two legs
+    // truncated (10.6 and 10.6 give 21), its distance the legs as they are.
+    Instance lone = flat_instance({1, 1}, {{"van", 30, 2, 50.0, 1.0}});
+    kept_apart(lone);
+    for (const int c : {1, 2}) {
+        lone.Mdij[0][c] = lone.Mtij[0][c] = lone.Mdij[c][0] = lone.Mtij[c][0] = 10.6;
+    }
+    const VRP::Solution both = VRP(&lone).savings_lambda_sweep();
+    EXPECT_TRUE(both.n_routes == 2 && both.total_time == 42.0) << both.total_time;
+    EXPECT_DOUBLE_EQ(42.4, both.total_distance);
     Instance heavy = flat_instance({20, 20, 20}, {{"van", 30, 1, 50.0, 1.0}});
     const VRP::Solution apart = VRP(&heavy).savings_heuristic(-3.0);  // key = 20 - 3 x 10
     EXPECT_TRUE(apart.routes.size() == 3 && apart.total_cost == 3.0 * 50.0 + 60.0);
@@ -253,6 +282,8 @@ TEST(KeepBest, RanksUnroutedClientsThenRealRoutesThenCost)
              {"fewer routes but unserved clients never win", all_on_four, two_and_dummy, 900, 10, false},
              {"serving everyone wins at any cost", two_and_dummy, all_on_four, 10, 900, true},
              {"fewer unserved clients win", two_and_dummy, {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 10, 900, true},
+             {"one unserved client loses to more routes", all_on_four,
+              {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 400, 10, false},
              {"fewer real routes win at a higher cost", all_on_four, all_on_three, 400, 500, true},
              {"more real routes lose at a lower cost", all_on_three, all_on_four, 500, 400, false},
              {"as many routes: the cheaper wins", all_on_four, other_four, 400, 399, true},
@@ -283,6 +314,8 @@ TEST(SolveMethods, EveryMethodCompletesARestartOrRefusesWithACode)
         expect_complete_and_within_capacity(result);
         EXPECT_EQ(json_to_string(result["output"]["data"]["routes"]),
                   json_to_string(run_vrp_method(input, 4, nullptr)["output"]["data"]["routes"]));
+        EXPECT_EQ(json_to_string(result["output"]["data"]["routes"]),
+                  json_to_string(run_vrp_ils_variant(input, nullptr)["output"]["data"]["routes"]));
     }
     Fleet fleet({1, 2, 3, 4}, 10);
     const VRP::Solution best = fleet.vrp.grasp_search(0.0);
@@ -393,4 +426,69 @@ TEST(SearchLimits, TriangularIsDecidedOnTheMatrixAsGivenForOpenRoutes)
         instance.Mdij[1][2] = instance.Mdij[1][3] + instance.Mdij[3][2] + 1.0;  // a shorter detour
         EXPECT_FALSE(VRP(&instance).check_triangular_inequality()) << s_prob_type;
     }
+}
+
+// The randomized insertion's draws per seed as golden/insertions.txt records them: the seed
+// routes, the criterion and its weight (0 to 1.7 by 0.05; seed 3 draws the detour criterion
+// with the weight 0), then each route's clients, on asymmetric legs and a limited fleet.
+TEST(RandomizedInsertion, DrawsAndRoutesRepeatTheRecord)
+{
+    std::mt19937 rng(7);
+    Instance instance = random_instance(rng, 9);
+    VRP vrp(&instance);
+    vrp.check_instance();
+    std::string s_record;
+    for (unsigned seed = 1; seed <= 24; ++seed) {
+        std::srand(seed);
+        const VRP::Solution solution = vrp.randomized_insertion();
+        s_record += std::to_string(seed) + " " + std::to_string(draws_since(seed)) + " draws |";
+        for (const std::vector<int>& v_clients : route_clients(solution)) {
+            for (int c : v_clients) {
+                s_record += " " + std::to_string(c);
+            }
+            s_record += " |";
+        }
+        s_record += "\n";
+    }
+    EXPECT_EQ(read_text("insertions.txt", true) + "\n", s_record);
+}
+
+// Some clients' windows close before they open, on symmetric legs: each inter-route move,
+// called again and again on a descending solution, still takes the candidate a plain scan of
+// every candidate takes (a screen must not count such windows as ordered).
+TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
+{
+    std::mt19937 rng(21);
+    Instance instance = random_instance(rng, 21);
+    for (std::size_t a = 0; a < instance.clients.size(); ++a) {
+        for (std::size_t b = 0; b < a; ++b) {
+            instance.Mdij[b][a] = instance.Mdij[a][b];
+            instance.Mtij[b][a] = instance.Mtij[a][b];
+        }
+        if (a % 5 == 2) {
+            std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
+        }
+    }
+    VRP vrp(&instance);
+    VRP::Solution solution = random_routes(vrp, rng, 6, 2);
+    std::uniform_int_distribution<int> pick(kRelocate, kTwoOptStar);
+    int taken = 0;
+    for (int step = 0; step < 300; ++step) {
+        const int move = pick(rng);
+        const Candidates v_all = inter_candidates(vrp, solution, move);
+        const Candidate* chosen = nullptr;
+        for (const Candidate& candidate : v_all) {
+            chosen = is_less(candidate.delta, chosen ? chosen->delta : 0.0) ? &candidate : chosen;
+        }
+        VRP::Solution expected = solution;
+        if (chosen != nullptr) {
+            chosen->apply(expected);
+        }
+        std::vector<int> v_changed;
+        ASSERT_EQ(chosen != nullptr, (vrp.*kInterMoveFns[move])(solution, v_changed))
+            << "step " << step << ", move " << move;
+        ASSERT_EQ(shapes(expected), shapes(solution)) << "step " << step;
+        taken += chosen != nullptr ? 1 : 0;
+    }
+    EXPECT_GT(taken, 20);
 }

@@ -3,9 +3,12 @@
 #include "setting_window.h"
 #include "window_test_support.h"
 
+#include <QFile>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextBrowser>
 
 #include <map>
 
@@ -173,6 +176,31 @@ private slots:
         QVERIFY(window.close());
         QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
         QCOMPARE(folder->boxes.boxes.size(), size_t(1));
+    }
+
+    // A help button shows the page of the stored language: the Portuguese page for "POR", the
+    // English one for any other language.
+    void help_pages_follow_the_stored_language()
+    {
+        struct Restore {
+            QString s_path;
+            ~Restore() { QDir::setCurrent(s_path); }
+        } restore{QDir::currentPath()};
+        const QString s_folder = folder->folder.path();
+        QVERIFY(QDir(s_folder).mkdir("help") && QDir::setCurrent(s_folder));
+        for (const QString s_page : {"distance_matrix_br", "distance_matrix_en"}) {
+            QFile page("help/" + s_page + ".html");
+            QVERIFY(page.open(QIODevice::WriteOnly) && page.write(s_page.toUtf8()) > 0);
+        }
+        SettingWindow window(folder->database.get());
+        QStringList v_shown;
+        for (const char* s_language : {"POR", "ENG", "GER"}) {
+            QVERIFY(!folder->database->update_setting("language", s_language));
+            child<QPushButton>(&window, "btn_helpDistanceMatrixFetching")->click();
+            v_shown << child<QTextBrowser>(&window, "textBrowser")->toPlainText();
+        }
+        QCOMPARE(v_shown,
+                 QStringList({"distance_matrix_br", "distance_matrix_en", "distance_matrix_en"}));
     }
 
 private:
