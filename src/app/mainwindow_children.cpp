@@ -7,11 +7,11 @@
 #include "clientaddwindow.h"
 #include "database.h"
 #include "databasewindow.h"
+#include "help_pages.h"
 #include "help_window.h"
 #include "setting_window.h"
 #include "vehicleaddwindow.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -99,21 +99,5 @@ void MainWindow::on_btn_helpMapDisplayMainWindow_clicked()
 
 void MainWindow::open_help_page(const std::string& s_topic)
 {
-    if (!help_window) {
-        help_window = new HelpWindow(this);
-    }
-    const bool portuguese = setting("language") == "POR";
-    QString s_file;
-    if (s_topic == "map_display") {
-        s_file = portuguese ? "map_display_br.html" : "map_display_en.html";
-    } else if (s_topic == "contact") {
-        s_file = portuguese ? "contato_br.html" : "contato_en.html";
-    }
-    std::string s_html;
-    QFile file("help/" + s_file);
-    if (!s_file.isEmpty() && file.open(QIODevice::ReadOnly)) {
-        s_html = file.readAll().toStdString();
-    }
-    help_window->set_help_html(s_html);
-    help_window->show();
+    help_window = show_help_page(help_window, this, s_topic, setting("language"));
 }
