@@ -23,4 +23,7 @@ inline std::string required_test_folder(const char* s_variable, const char* s_fo
 }
 
 // tests/data of the source tree.
-inline std::string test_data_dir() { return required_test_folder("TOVALO_TEST_DATA", "tests/data"); }
+inline std::string test_data_dir()
+{
+    return required_test_folder("TOVALO_TEST_DATA", "tests/data");
+}

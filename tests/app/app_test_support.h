@@ -36,12 +36,14 @@ public:
 
     explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)
     {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
-            v_boxes.push_back({s_title, s_text, is_question, status_label ? status_label->text() : QString()});
-            const bool answer = is_question && !answers.empty() && answers.front();
-            if (is_question && !answers.empty()) answers.pop_front();
-            return answer;
-        });
+        message_box::set_handler(
+            [this](const QString& s_title, const QString& s_text, bool is_question) {
+                v_boxes.push_back({s_title, s_text, is_question,
+                                   status_label ? status_label->text() : QString()});
+                const bool answer = is_question && !answers.empty() && answers.front();
+                if (is_question && !answers.empty()) answers.pop_front();
+                return answer;
+            });
     }
     ~MessageRecorder() { message_box::set_handler(nullptr); }
     MessageRecorder(const MessageRecorder&) = delete;
@@ -98,7 +100,10 @@ public:
     {
         return window.build_instance_json(vv_client, vv_vehicle);
     }
-    bool check_json_error(const rapidjson::Value& document) { return window.check_json_error(document); }
+    bool check_json_error(const rapidjson::Value& document)
+    {
+        return window.check_json_error(document);
+    }
     void show_solution(const std::string& s_json) { window.get_end_optimize(s_json); }
     template <typename T>
     T& widget(const char* s_name) { return *window.findChild<T*>(s_name); }
@@ -109,7 +114,8 @@ private:
 
 // A main window over a fresh database in its own working folder, with its boxes recorded.
 struct WindowFixture {
-    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label()) {}
+    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+    {}
     QStringList texts() const
     {
         QStringList v_texts;
@@ -141,7 +147,8 @@ inline std::unique_ptr<WindowFixture> window_beside(const GeoStub& stub)
 {
     point_services_at(stub);
     auto fixture = std::make_unique<WindowFixture>();
-    const bool copied = QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem");
+    const bool copied =
+        QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem");
     return copied ? std::move(fixture) : nullptr;
 }
 
@@ -153,11 +160,15 @@ inline void set_row(QStandardItemModel& model, int row, const std::vector<QVaria
     }
 }
 
-inline QDateTime at(int day, int hour, int minute = 0) { return QDateTime(QDate(2024, 3, day), QTime(hour, minute)); }
+inline QDateTime at(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2024, 3, day), QTime(hour, minute));
+}
 
 // A complete client row of the grid.
-inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat, const QString& s_lon,
-                                        const QDateTime& early, const QDateTime& late, const QVariant& service,
+inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat,
+                                        const QString& s_lon, const QDateTime& early,
+                                        const QDateTime& late, const QVariant& service,
                                         const QVariant& demand)
 {
     return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
@@ -165,7 +176,8 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
 }
 
 // The texts of these (row, column) cells, as the grids read them.
-inline QStringList cell_texts(const QStandardItemModel& model, const std::vector<std::pair<int, int>>& v_cells)
+inline QStringList cell_texts(const QStandardItemModel& model,
+                              const std::vector<std::pair<int, int>>& v_cells)
 {
     QStringList v_texts;
     for (const auto& [row, column] : v_cells) v_texts << grid_cell_text(model, row, column);
@@ -184,7 +196,10 @@ inline std::string read_bytes(const QString& s_path)
 }
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
-inline std::string solved_instance_text() { return read_bytes(test_data_path("solved_instance.json")); }
+inline std::string solved_instance_text()
+{
+    return read_bytes(test_data_path("solved_instance.json"));
+}
 
 // Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
 inline void compare_golden(const std::string& s_actual, const QString& s_name)

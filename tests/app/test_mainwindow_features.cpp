@@ -45,7 +45,8 @@ QString cell(QStandardItemModel& model, int row, int column)
 }
 
 const char k_no_instance[] =
-    "There is no instance loaded (input + solution), please run the algorithm or import a new instance";
+    "There is no instance loaded (input + solution), please run the algorithm or import a new "
+    "instance";
 
 }  // namespace
 
@@ -59,7 +60,8 @@ private slots:
     {
         Fixture f;
         f.load_solved_instance();
-        f.window.update_json_from_database(R"({"input":{},"output":{"meta_info":{"error":"too_many_clients"}}})");
+        f.window.update_json_from_database(
+            R"({"input":{},"output":{"meta_info":{"error":"too_many_clients"}}})");
         QCOMPARE(f.texts(), QStringList({"Too many clients on distance matrix (json)"}));
         QCOMPARE(cell_texts(f.probe.clients(), {{1, 0}, {5, 0}}) << cell(f.probe.vehicles(), 0, 1),
                  QStringList({"Ana \"A\"", "", "100"}));
@@ -127,7 +129,8 @@ private slots:
     {
         Fixture f;
         f.load_solved_instance();
-        QVERIFY(QDir(f.folder.folder.path()).mkpath("in.csv"));  // a folder's name is kept as chosen
+        QVERIFY(
+            QDir(f.folder.folder.path()).mkpath("in.csv"));  // a folder's name is kept as chosen
         f.s_save_path = f.path("in.csv/clients.csv.csv");
         f.click("btnExportClientData");
         const TextTable vv_file = read_csv_file(f.path("in.csv/clients.csv"));
@@ -138,8 +141,10 @@ private slots:
         f.click("btnClearClientDataInputGrid");
         f.s_open_path = f.path("in.csv/clients.csv");
         f.click("btnImportClientData");
-        QCOMPARE(cell_texts(f.probe.clients(), {{1, 13}, {1, 7}, {5, 0}}), QStringList({"ring; twice", "-25.44", ""}));
-        QCOMPARE(f.probe.clients().index(1, 10).data().toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        QCOMPARE(cell_texts(f.probe.clients(), {{1, 13}, {1, 7}, {5, 0}}),
+                 QStringList({"ring; twice", "-25.44", ""}));
+        QCOMPARE(f.probe.clients().index(1, 10).data().toDateTime(),
+                 QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
         QVERIFY(f.messages.v_boxes.empty());
     }
 
@@ -219,7 +224,8 @@ private slots:
         // A database that refuses the rows is not reported as a success.
         sqlite3* connection = nullptr;
         QCOMPARE(sqlite3_open(f.path("tovalo.db").toUtf8().constData(), &connection), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(connection, "DROP TABLE clients", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(connection, "DROP TABLE clients", nullptr, nullptr, nullptr),
+                 SQLITE_OK);
         sqlite3_close(connection);
         f.click("btnSaveClientsFromGridOnDatabase");
         QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
@@ -233,14 +239,16 @@ private slots:
         Fixture f;
         QStandardItemModel& clients = f.probe.clients();
         clients.setData(clients.index(0, 13), QString("note only"));
-        const std::vector<std::string> v_client = {"C1", "Rua", "1", "B", "City", "S", "P", "1.5", "2.5", "code"};
+        const std::vector<std::string> v_client = {"C1", "Rua", "1",   "B",   "City",
+                                                   "S",  "P",   "1.5", "2.5", "code"};
         f.window.add_client_from_db(v_client);
         f.window.add_client_from_db(v_client);
         QCOMPARE(cell_texts(clients, {{1, 0}, {2, 8}, {1, 9}}), QStringList({"C1", "2.5", ""}));
         f.window.add_vehicle_from_db({"V", "100", "3", "12.5", "0.75"});
         QCOMPARE(cell_texts(f.probe.vehicles(), {{0, 3}, {0, 4}}), QStringList({"12", "0"}));
 
-        QItemSelectionModel& selection = *f.probe.widget<QTableView>("TableViewDataInput").selectionModel();
+        QItemSelectionModel& selection =
+            *f.probe.widget<QTableView>("TableViewDataInput").selectionModel();
         for (const auto& [row, column] : {std::pair{2, 0}, {1, 0}, {1, 2}}) {
             selection.select(clients.index(row, column), QItemSelectionModel::Select);
         }
@@ -249,7 +257,8 @@ private slots:
         selection.setCurrentIndex(clients.index(249, 12), QItemSelectionModel::NoUpdate);
         f.window.paste_client_table_row();
         f.window.erase_client_table_item();
-        QCOMPARE(cell_texts(clients, {{249, 12}, {249, 13}, {1, 0}, {1, 1}}), QStringList({"C1", "1", "", "Rua"}));
+        QCOMPARE(cell_texts(clients, {{249, 12}, {249, 13}, {1, 0}, {1, 1}}),
+                 QStringList({"C1", "1", "", "Rua"}));
 
         f.folder.database->update_setting("auto_state", "0");
         f.click("btnClientAutomatedInfo");

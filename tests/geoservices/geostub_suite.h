@@ -27,7 +27,8 @@ protected:
         Geoservices::set_endpoints(Geoservices::default_endpoints());
     }
 
-    // A URL of the stand-in: the scheme, one of its listeners ("http", "https", "closed"...), the path.
+    // A URL of the stand-in: the scheme, one of its listeners ("http", "https", "closed"...), the
+    // path.
     static std::string stub_url(const std::string& s_scheme, const std::string& s_listener,
                                 const std::string& s_path)
     {

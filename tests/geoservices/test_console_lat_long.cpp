@@ -40,16 +40,18 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
         TextTable vv_table = {v_header};
         for (const rapidjson::Value& v_row : c["rows"].GetArray()) vv_table.push_back(texts(v_row));
         TextTable vv_expected = {v_header};
-        for (const rapidjson::Value& v_row : (c.HasMember("table") ? c["table"] : c["rows"]).GetArray()) {
+        for (const rapidjson::Value& v_row :
+             (c.HasMember("table") ? c["table"] : c["rows"]).GetArray()) {
             vv_expected.push_back(texts(v_row));
         }
         const std::string s_routine = c["routine"].GetString();
         PauseRecorder pauses;
         testing::internal::CaptureStdout();
-        const bool result = s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
-                            : s_routine == "osm exact"
-                                ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
-                                : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
+        const bool result =
+            s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
+            : s_routine == "osm exact"
+                ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
+                : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
         const std::string s_console = testing::internal::GetCapturedStdout();
         EXPECT_EQ(result, c["result"].GetBool()) << s_case;
         EXPECT_EQ(vv_table, vv_expected) << s_case;

@@ -25,7 +25,8 @@ TEST_F(Geocoding, EachAnswerGivesItsStatusAndWritesOnlyWhereItShould)
         std::string s_lat = "caller";
         std::string s_lon = "caller";
         const LAT_LONG_STATUS status =
-            s_lookup == "google" ? get_lat_long_google(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_lat, s_lon)
+            s_lookup == "google"
+                ? get_lat_long_google(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_lat, s_lon)
             : s_lookup == "both"
                 ? get_lat_long(a[0], a[1], a[2], a[3], a[4], a[5], s_key, s_email, s_lat, s_lon)
                 : get_lat_long_nominatim(a[0], a[1], a[2], a[3], a[4], a[5], s_email, s_lat, s_lon,
@@ -47,8 +48,9 @@ TEST(CheckLatLong, RewritesCommasThenTestsTheBounds)
     const std::tuple<std::string, std::string, bool, std::string> cases[] = {
         {"-23,55", "-46,63", true, "-23.55 -46.63"}, {"90", "-180", true, "90 -180"},
         {"90.000001", "0", false, "90.000001 0"}, {"0", "180.000001", false, "0 180.000001"},
-        {"1,5", "", false, "1.5 "}, {"abc", "10", false, "abc 10"}, {"12abc", "10", true, "12abc 10"},
-        {"1e400", "0", false, "1e400 0"}, {"1e-400", "0", false, "1e-400 0"}, {"0", "nan", false, "0 nan"}};
+        {"1,5", "", false, "1.5 "}, {"abc", "10", false, "abc 10"},
+        {"12abc", "10", true, "12abc 10"}, {"1e400", "0", false, "1e400 0"},
+        {"1e-400", "0", false, "1e-400 0"}, {"0", "nan", false, "0 nan"}};
     for (auto [s_lat, s_long, usable, s_after] : cases) {
         EXPECT_EQ(check_lat_long(s_lat, s_long), usable) << s_after;
         EXPECT_EQ(s_lat + " " + s_long, s_after);

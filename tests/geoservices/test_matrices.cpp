@@ -95,7 +95,8 @@ TEST_F(Matrices, EachCaseGivesItsRequestsPausesMatricesAndRecord)
 TEST_F(Matrices, RealPausesStillEndTheCollectionAndCoordinatesAreEncoded)
 {
     stub_->set_script(
-        R"({"routes":{"/maps/api/distancematrix/json":[{"generate":"google_matrix","max_elements":100}]}})");
+        R"({"routes":{"/maps/api/distancematrix/json":)"
+        R"([{"generate":"google_matrix","max_elements":100}]}})");
     auto document = instance_document(10);
     EXPECT_TRUE(collect_matrices_google(document, "K"));
     EXPECT_EQ(member_json(document, "Mtij"), table_json(10, 100, false));

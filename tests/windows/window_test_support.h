@@ -45,7 +45,10 @@ struct TestDatabase {
         return vv_rows.empty() ? "<no row>" : vv_rows.front().at(1);
     }
 
-    std::string path(const QString& s_name) const { return QDir(folder.path()).filePath(s_name).toStdString(); }
+    std::string path(const QString& s_name) const
+    {
+        return QDir(folder.path()).filePath(s_name).toStdString();
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<Database> database;
@@ -61,12 +64,13 @@ class BoxRecorder {
 public:
     BoxRecorder()
     {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
-            boxes.push_back({s_title, s_text, is_question});
-            const bool answer = is_question && !answers.empty() && answers.front();
-            if (is_question && !answers.empty()) answers.pop_front();
-            return answer;
-        });
+        message_box::set_handler(
+            [this](const QString& s_title, const QString& s_text, bool is_question) {
+                boxes.push_back({s_title, s_text, is_question});
+                const bool answer = is_question && !answers.empty() && answers.front();
+                if (is_question && !answers.empty()) answers.pop_front();
+                return answer;
+            });
     }
     ~BoxRecorder() { message_box::set_handler({}); }
     BoxRecorder(const BoxRecorder&) = delete;
