@@ -6,6 +6,7 @@
 
 #include "csv_files.h"
 #include "geostub_process.h"
+#include "pause_gate.h"
 #include "route_links.h"
 #include "service_config.h"
 
@@ -14,44 +15,8 @@
 #include <QTableView>
 #include <QThreadPool>
 
-#include <condition_variable>
-#include <mutex>
 
 namespace {
-
-// Holds the job in its first pause between lookups until released.
-class PauseGate {
-public:
-    PauseGate()
-    {
-        Geoservices::set_pause_function([this](std::chrono::milliseconds) {
-            std::unique_lock<std::mutex> lock(mutex);
-            if (++pauses == 1) released_signal.wait(lock, [this] { return released; });
-        });
-    }
-    ~PauseGate()
-    {
-        release();
-        Geoservices::set_pause_function([](std::chrono::milliseconds) {});
-    }
-    bool held()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        return pauses >= 1;
-    }
-    void release()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        released = true;
-        released_signal.notify_all();
-    }
-
-private:
-    std::mutex mutex;
-    std::condition_variable released_signal;
-    int pauses = 0;
-    bool released = false;
-};
 
 void write_file(const QString& s_path, const std::string& s_bytes)
 {
@@ -101,7 +66,7 @@ private slots:
     {
         stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"1","lon":"1"}]},)"
                         R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]}]}})");
-        PauseGate gate;
+        PauseGate gate(0);
         const char* s_lat[] = {"", "9", "", ""};
         const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia"};
         for (int row = 0; row < 4; ++row) {
@@ -109,7 +74,7 @@ private slots:
                     client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
         }
         f->probe.widget<QPushButton>("btnSearchLatLong").click();
-        QTRY_VERIFY(gate.held());
+        QTRY_VERIFY(!gate.list().empty());
         QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
         // Xavier, above Ana, and Bia leave the grid before their answers arrive.

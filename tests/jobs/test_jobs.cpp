@@ -4,6 +4,7 @@
 #include "document_jobs.h"
 #include "geostub_process.h"
 #include "json_document.h"
+#include "pause_gate.h"
 #include "service_config.h"
 #include "test_environment.h"
 #include "thread_jobs.h"
@@ -13,38 +14,11 @@
 #include <QtConcurrent>
 #include <QtTest>
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 
 using Strings = std::vector<std::string>;
 
 namespace {
-
-// Records the pauses instead of sleeping; the one numbered held (from 0) waits for release().
-struct Pauses {
-    explicit Pauses(size_t held_pause = static_cast<size_t>(-1)) : held(held_pause)
-    {
-        Geoservices::set_pause_function([this](std::chrono::milliseconds duration) {
-            std::unique_lock<std::mutex> lock(mutex);
-            v_pauses.push_back(static_cast<long>(duration.count()));
-            released_signal.wait(lock, [this] { return released || v_pauses.size() != held + 1; });
-        });
-    }
-    ~Pauses() { release(), Geoservices::set_pause_function(nullptr); }
-    std::vector<long> list() { std::lock_guard<std::mutex> lock(mutex); return v_pauses; }
-    void release()
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        released = true;
-        released_signal.notify_all();
-    }
-    std::mutex mutex;
-    std::condition_variable released_signal;
-    std::vector<long> v_pauses;
-    size_t held;
-    bool released = false;
-};
 
 // A jobs object as a window holds it. Each signal, received on the GUI thread, becomes an event
 // ("grid 0 2 48.85 2.35": status 0 for row 2); documents and tables are kept aside.
@@ -171,7 +145,7 @@ private slots:
     // empty tables end at once; a closed connection at row 3 of 10 ends the search there.
     void grid_reports_each_row_then_its_end()
     {
-        Pauses pauses;
+        PauseGate pauses;
         Watched watched;
         const TextTable vv_rows{row("depot", "-25,43", "-49,27"), row("a"), row("b", "95", "10"),
                                 row("c", "1.5", "2.5")};
@@ -217,7 +191,7 @@ private slots:
         QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
         QCOMPARE(queued.v_events.size() + stub.requests().size(), size_t(0));
         for (const int mode : {0, 1, 2}) {  // stop; stop and start anew; start anew
-            Pauses pauses(0);
+            PauseGate pauses(0);
             stub.set_script(script(k_found));
             Watched watched;
             QFuture<void> new_job;
@@ -303,7 +277,7 @@ private slots:
         QCOMPARE(stub.requests().size(), size_t(2));
         for (const bool in_pause : {false, true}) {
             stub.set_script(script(in_pause ? k_found : R"({"stall":1})"));
-            Pauses pauses(0);
+            PauseGate pauses(0);
             watched = std::make_unique<Watched>();
             database = std::make_unique<Database>(folder.filePath("tovalo.db").toStdString());
             QVERIFY(!database->open_database());
