@@ -194,6 +194,12 @@ inline std::string read_bytes(const QString& s_path)
     QFile file(s_path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
+inline void write_file(const QString& s_path, const std::string& s_bytes)
+{
+    QFile file(s_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
+}
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
 inline std::string solved_instance_text()

@@ -18,13 +18,6 @@
 
 namespace {
 
-void write_file(const QString& s_path, const std::string& s_bytes)
-{
-    QFile file(s_path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
-}
-
 // A solved document of `routes` closed routes of five clients each (7 visits a route).
 std::string solved_routes_text(int routes)
 {

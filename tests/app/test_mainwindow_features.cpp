@@ -32,18 +32,6 @@ struct Fixture : WindowFixture {
     std::vector<QUrl> v_opened;
 };
 
-void write_file(const QString& s_path, const char* s_bytes)
-{
-    QFile file(s_path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(s_bytes);
-}
-
-QString cell(QStandardItemModel& model, int row, int column)
-{
-    return grid_cell_text(model, row, column);
-}
-
 const char k_no_instance[] =
     "There is no instance loaded (input + solution), please run the algorithm or import a new "
     "instance";
@@ -63,7 +51,8 @@ private slots:
         f.window.update_json_from_database(
             R"({"input":{},"output":{"meta_info":{"error":"too_many_clients"}}})");
         QCOMPARE(f.texts(), QStringList({"Too many clients on distance matrix (json)"}));
-        QCOMPARE(cell_texts(f.probe.clients(), {{1, 0}, {5, 0}}) << cell(f.probe.vehicles(), 0, 1),
+        QCOMPARE(cell_texts(f.probe.clients(), {{1, 0}, {5, 0}})
+                     << grid_cell_text(f.probe.vehicles(), 0, 1),
                  QStringList({"Ana \"A\"", "", "100"}));
         QCOMPARE(f.probe.clients().index(1, 11).data(), QVariant(10));
         QCOMPARE(f.probe.widget<QLabel>("lblUsedVehicles").text(), QString("2"));
@@ -76,7 +65,8 @@ private slots:
         f.click("btnClearVehicleDataInputGrid");
         f.s_open_path = f.path("plan.tvl");
         f.trigger("actionImport_instance");
-        QCOMPARE(cell(f.probe.clients(), 4, 0) + cell(f.probe.vehicles(), 0, 0), QString("DaviV1"));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 4, 0) + grid_cell_text(f.probe.vehicles(), 0, 0),
+                 QString("DaviV1"));
         QCOMPARE(f.messages.v_boxes.size(), size_t(1));
     }
 
@@ -111,8 +101,9 @@ private slots:
             f.window.update_json_from_database(s_json);
             QCOMPARE(f.texts().last(), QString("The stored instance could not be read"));
         }
-        QCOMPARE(QStringList({cell(f.probe.clients(), 1, 0), cell(f.probe.vehicles(), 0, 0),
-                              cell(f.probe.routes(), 1, 2)}),
+        QCOMPARE(QStringList({grid_cell_text(f.probe.clients(), 1, 0),
+                              grid_cell_text(f.probe.vehicles(), 0, 0),
+                              grid_cell_text(f.probe.routes(), 1, 2)}),
                  QStringList({"Ana \"A\"", "V1", "Ana \"A\""}));
         QVERIFY(f.probe.instance_document()["input"]["data"]["clients"].IsArray());
 
@@ -122,7 +113,7 @@ private slots:
         f.s_open_path = f.path("missing.tvl");
         f.trigger("actionImport_instance");
         QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("missing.tvl"));
-        QCOMPARE(cell(f.probe.clients(), 1, 0), QString("Ana \"A\""));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 1, 0), QString("Ana \"A\""));
     }
 
     void client_csv_round_trip_keeps_notes_with_separators()
@@ -161,7 +152,7 @@ private slots:
         QCOMPARE(f.messages.v_boxes.size(), size_t(1));
         QVERIFY(f.messages.v_boxes[0].is_question);
         QCOMPARE(read_csv_file(f.path("template.csv")).size(), size_t(4));
-        QCOMPARE(cell(f.probe.clients(), 0, 0), QString("Depot"));
+        QCOMPARE(grid_cell_text(f.probe.clients(), 0, 0), QString("Depot"));
 
         f.click("btnClearClientDataInputGrid");
         f.click("btnExportClientData");
