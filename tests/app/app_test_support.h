@@ -3,12 +3,12 @@
 // answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
 
 #include "test_environment.h"
+#include "box_recorder.h"
 #include "database.h"
 #include "geostub_process.h"
 #include "grid_operations.h"
 #include "json_document.h"
 #include "mainwindow.h"
-#include "message_box.h"
 #include "service_config.h"
 
 #include <QAction>
@@ -22,37 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
 #include <memory>
-
-// Every box the code under test shows, answered without a person.
-class MessageRecorder {
-public:
-    struct Box {  // s_status: the status-bar text while the box was open
-        QString s_title, s_text;
-        bool is_question;
-        QString s_status;
-    };
-
-    explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)
-    {
-        message_box::set_handler(
-            [this](const QString& s_title, const QString& s_text, bool is_question) {
-                v_boxes.push_back({s_title, s_text, is_question,
-                                   status_label ? status_label->text() : QString()});
-                const bool answer = is_question && !answers.empty() && answers.front();
-                if (is_question && !answers.empty()) answers.pop_front();
-                return answer;
-            });
-    }
-    ~MessageRecorder() { message_box::set_handler(nullptr); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    const QLabel* status_label;
-    std::vector<Box> v_boxes;
-    std::deque<bool> answers;  // to the questions, in order; No when none is left
-};
 
 // A temporary folder made the working directory, holding the database file.
 class WorkFolder {
@@ -116,17 +86,12 @@ private:
 struct WindowFixture {
     WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
     {}
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const auto& box : messages.v_boxes) v_texts << box.s_text;
-        return v_texts;
-    }
+    QStringList texts() const { return messages.texts(); }
 
     WorkFolder folder;
     MainWindow window;
     MainWindowProbe probe;
-    MessageRecorder messages;
+    BoxRecorder messages;
 };
 
 // The loopback stand-in for a whole test program, with the pauses between requests skipped;

@@ -138,7 +138,7 @@ private slots:
     void start_up_names_an_unusable_database()
     {
         WorkFolder work;
-        MessageRecorder messages;
+        BoxRecorder messages;
         report_unusable_database(*work.database, nullptr);
         QVERIFY(messages.v_boxes.empty());
         QFile file("garbage.db");
@@ -292,7 +292,7 @@ private slots:
         f.probe.optimization_running() = true;
         f.probe.show_solution(solved_document("VRPTW"));
         QCOMPARE(f.messages.v_boxes.size(), size_t(1));
-        const MessageRecorder::Box& box = f.messages.v_boxes[0];
+        const BoxRecorder::Box& box = f.messages.v_boxes[0];
         QCOMPARE(box.s_title + '|' + box.s_text + '|' + box.s_status,
                  QString("Optimization|Optimization ended!|Optimization ended!"));
         QVERIFY(f.probe.status_label().text().isEmpty() && !f.probe.optimization_running());

@@ -314,7 +314,7 @@ private slots:
         QCOMPARE(store->database->select_instance_by_id("Monday's run").at(0)[5], vv_rows[0][5]);
         box<QDoubleSpinBox>(again, "spCost")->setValue(98);
         click(again, "btnSave");
-        QCOMPARE(boxes.boxes.at(1).s_title + '|' + boxes.boxes.at(3).s_title + '|' +
+        QCOMPARE(boxes.v_boxes.at(1).s_title + '|' + boxes.v_boxes.at(3).s_title + '|' +
                      boxes.texts().last(),
                  QString("Duplicate name|Database info|Instance sucessfully updated!"));
         QVERIFY(!again.isVisible());

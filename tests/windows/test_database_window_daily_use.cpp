@@ -59,7 +59,7 @@ private slots:
         const QStringList v_lines = file_lines(s_desk + "/clientes.csv");
         QCOMPARE(v_lines.size(), 152);  // header, 150 clients, and the end of the last line
         QCOMPARE(v_lines[150], QString("C149;Rua A;1;B;City;S;P;1;2"));
-        QVERIFY(boxes.boxes.empty());
+        QVERIFY(boxes.v_boxes.empty());
     }
 
     void an_import_tells_which_stored_names_it_skipped()
@@ -78,7 +78,7 @@ private slots:
         };
         window.save_file_dialog = [this](const QString&) { return s_desk + "/concluído"; };
         child<QPushButton>(&window, "btnImportClientCsv")->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
         QCOMPARE(boxes.titled(),
                  QStringList{"Database updated | Clients stored: 1. Clients skipped because a "
                              "client of that name already exists: 1 (Depot). Would you like to "
@@ -111,7 +111,7 @@ private slots:
         window.save_file_dialog = [&](const QString&) { return s_folder + "/Exportação.csv"; };
         child<QPushButton>(&window, "btnEportClientCsv")->click();
         QCOMPARE(file_lines(s_folder + "/Exportacao.csv").size(), 3);
-        QCOMPARE(boxes.boxes.size(), size_t(1));  // the template question only
+        QCOMPARE(boxes.v_boxes.size(), size_t(1));  // the template question only
     }
 
 private:

@@ -84,8 +84,8 @@ private slots:
                        "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
                        "E;Rua;5;B;;S;P;1;1\n");
         import_button()->click();
-        QVERIFY(boxes.boxes.size() == 2 &&
-                boxes.boxes[1].s_text.endsWith("columns : 2 - 4 - 5 - "));
+        QVERIFY(boxes.v_boxes.size() == 2 &&
+                boxes.v_boxes[1].s_text.endsWith("columns : 2 - 4 - 5 - "));
         QVERIFY(store->database->search_clients("").empty());
         QVERIFY(import_button()->isEnabled());
     }
@@ -104,17 +104,17 @@ private slots:
                                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
                                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
         import_button()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
-        QCOMPARE(boxes.boxes[0].s_title, QString("Database info"));
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
+        QCOMPARE(boxes.v_boxes[0].s_title, QString("Database info"));
         QVERIFY(store->database->search_clients("").empty());
 
         store->run_sql("DROP TRIGGER refuse");
-        boxes.boxes.clear();
+        boxes.v_boxes.clear();
         boxes.answer({true});
         s_save_name = store->path("done.csv");
         import_button()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
-        QCOMPARE(boxes.boxes[0].s_title, QString("Database updated"));
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
+        QCOMPARE(boxes.v_boxes[0].s_title, QString("Database updated"));
         QVERIFY(import_button()->isEnabled());
         QCOMPARE(store->database->select_client_by_id("Depot").at(0)[7], std::string("-25.43"));
         QCOMPARE(store->database->select_client_by_id("Shop").at(0)[8], std::string("-49.29"));
@@ -139,7 +139,7 @@ private slots:
         child<QLineEdit>(window.get(), "lnClientSearch")->clear();
         s_save_name = store->path("no such folder/clients");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(boxes.boxes.at(1).s_title, QString(".csv error"));
+        QCOMPARE(boxes.v_boxes.at(1).s_title, QString(".csv error"));
 
         s_save_name = store->path("expo.csvrt");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
@@ -171,10 +171,10 @@ private slots:
         boxes.answer({false, true});
         QVERIFY(!window->close() && window->isVisible());
         QVERIFY(window->close());
-        QCOMPARE(boxes.boxes.at(2).s_title, QString("Action required"));
+        QCOMPARE(boxes.v_boxes.at(2).s_title, QString("Action required"));
         QVERIFY(import_button()->isEnabled());
         deliver_job_reports();
-        QCOMPARE(boxes.boxes.size(), size_t(3));
+        QCOMPARE(boxes.v_boxes.size(), size_t(3));
         QVERIFY(store->database->search_clients("").empty());
     }
 

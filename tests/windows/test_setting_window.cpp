@@ -195,7 +195,7 @@ private slots:
         window.show();
         QVERIFY(window.close());
         QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
-        QCOMPARE(folder->boxes.boxes.size(), size_t(1));
+        QCOMPARE(folder->boxes.v_boxes.size(), size_t(1));
     }
 
     // A help button shows the page of the stored language: the Portuguese page for "POR", the
