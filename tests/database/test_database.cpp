@@ -13,19 +13,12 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace {
 
 using Row = std::vector<std::string>;
 using TextRows = std::vector<Row>;
-
-std::string read_text(const std::string& s_path)
-{
-    std::ifstream file(s_path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // Every row's first cell (and with all, its other cells after "=" and "|"), joined by blanks.
 std::string cells(const TextRows& vv_rows, bool all = false)
@@ -98,8 +91,8 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
 {
     const auto settings = [this] { return cells(database->select_all_settings(), true); };
     ASSERT_EQ(std::system(("sqlite3 '" + s_path + "' .schema > '" + s_path + ".sql'").c_str()), 0);
-    EXPECT_EQ(read_text(s_path + ".sql"), read_text(test_data_dir() + "/database_schema.sql"));
-    const std::string s_defaults = read_text(test_data_dir() + "/default_settings.txt");
+    EXPECT_EQ(read_bytes(s_path + ".sql"), read_bytes(test_data_dir() + "/database_schema.sql"));
+    const std::string s_defaults = read_bytes(test_data_dir() + "/default_settings.txt");
     EXPECT_EQ(settings(), s_defaults);
     EXPECT_FALSE(database->update_setting("language", "ENG"));
     database = open_database();
@@ -113,7 +106,7 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
                  database->insert_vehicle("T", 10, 2, 1.5, 0.5) ||
                  database->insert_instance("i", "2024-01-15", "20240115", 1, 2, "{}", 3));
     database.reset();
-    const std::string s_cut = read_text(s_path).substr(0, 8192);
+    const std::string s_cut = read_bytes(s_path).substr(0, 8192);
     std::ofstream(s_path, std::ios::binary) << std::string(2048, 'x');
     std::ofstream(s_path + ".cut", std::ios::binary) << s_cut;
     std::filesystem::create_directory(folder / "folder.db");
@@ -131,8 +124,8 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
         EXPECT_EQ(bad.open_failure(), s_reason);
         EXPECT_TRUE(bad.update_setting("language", "ENG") && bad.search_clients("").empty());
     }
-    EXPECT_EQ(read_text(s_path), std::string(2048, 'x'));
-    EXPECT_EQ(read_text(s_path + ".cut"), s_cut);
+    EXPECT_EQ(read_bytes(s_path), std::string(2048, 'x'));
+    EXPECT_EQ(read_bytes(s_path + ".cut"), s_cut);
 }
 
 // A file in a folder that refuses writes is reported at the open and left as it is. Root is
@@ -141,7 +134,7 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
 TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
 {
     database.reset();
-    const std::string s_before = read_text(s_path);
+    const std::string s_before = read_bytes(s_path);
     using std::filesystem::perms;
     std::filesystem::permissions(folder, perms::owner_read | perms::owner_exec);
     const pid_t child = fork();
@@ -157,7 +150,7 @@ TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
     std::filesystem::permissions(folder, perms::owner_all);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no user namespace";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(read_text(s_path), s_before);
+    EXPECT_EQ(read_bytes(s_path), s_before);
     database = open_database();
     EXPECT_EQ(database->open_failure(), "");
 }

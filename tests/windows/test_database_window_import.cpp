@@ -4,6 +4,7 @@
 #include "csv_files.h"
 #include "databasewindow.h"
 #include "service_config.h"
+#include "test_environment.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -14,25 +15,11 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
 const std::string k_english_header =
     "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
-
-void write_text(const std::string& s_path, const std::string& s_text)
-{
-    std::ofstream(s_path) << s_text;
-}
-
-std::string read_text(const std::string& s_path)
-{
-    std::stringstream buffer;
-    buffer << std::ifstream(s_path).rdbuf();
-    return buffer.str();
-}
 
 // Lets the started jobs end, then hands their queued reports to the window.
 void deliver_job_reports()
@@ -68,7 +55,7 @@ private slots:
     {
         BoxRecorder boxes;
         boxes.answer({true});
-        write_text(
+        write_bytes(
             s_open_name,
             "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\nA;Rua;1;B;C;S;P;1;1\n");
         s_save_name = store->path("tem.csvplate.csv");
@@ -79,7 +66,7 @@ private slots:
         QVERIFY(vv_template == client_csv_template("ENG") &&
                 client_csv_header_ok(vv_template, "ENG"));
         QVERIFY(client_csv_problem_rows(vv_template).empty());  // the template imports as it is
-        write_text(s_open_name,
+        write_bytes(s_open_name,
                    k_english_header +
                        "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
                        "E;Rua;5;B;;S;P;1;1\n");
@@ -100,7 +87,7 @@ private slots:
                        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
         const std::string s_header =
             "Name;Address;Number;Neighborhood;City;State;Country;lat;long;Note\n";
-        write_text(s_open_name, s_header +
+        write_bytes(s_open_name, s_header +
                                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
                                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
         import_button()->click();
@@ -118,7 +105,7 @@ private slots:
         QVERIFY(import_button()->isEnabled());
         QCOMPARE(store->database->select_client_by_id("Depot").at(0)[7], std::string("-25.43"));
         QCOMPARE(store->database->select_client_by_id("Shop").at(0)[8], std::string("-49.29"));
-        QCOMPARE(read_text(store->path("done.csv.csv")),
+        QCOMPARE(read_bytes(store->path("done.csv.csv")),
                  s_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27;gate 2\n"
                             "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n");
     }
@@ -143,7 +130,7 @@ private slots:
 
         s_save_name = store->path("expo.csvrt");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(read_text(store->path("export.csv")),
+        QCOMPARE(read_bytes(store->path("export.csv")),
                  k_english_header +
                      "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
                      "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
@@ -184,7 +171,7 @@ private slots:
     {
         const std::string s_name = "<b>Bar</b> <!-- x";
         QVERIFY(!store->database->insert_client(s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"));
-        write_text(s_open_name,
+        write_bytes(s_open_name,
                    k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
         RealBoxAnswerer boxes;
         import_button()->click();
