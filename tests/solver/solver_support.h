@@ -20,9 +20,7 @@ inline void set_uniform_matrices(Instance& instance, double value)
     const std::size_t n = instance.clients.size();
     instance.Mdij.assign(n, std::deque<double>(n, value));
     instance.Mtij.assign(n, std::deque<double>(n, value));
-    for (std::size_t i = 0; i < n; ++i) {
-        instance.Mdij[i][i] = instance.Mtij[i][i] = 2147483647.0;
-    }
+    for (std::size_t i = 0; i < n; ++i) instance.Mdij[i][i] = instance.Mtij[i][i] = 2147483647.0;
 }
 
 // Clients with wide time windows and the given demands on legs of 10, and vehicle types.
@@ -97,9 +95,7 @@ inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool f
         vrp.init_solution(solution);
     }
     for (const auto& [container, v_clients] : plan) {
-        if (from_fleet) {
-            vrp.take_vehicle(solution, container);
-        }
+        if (from_fleet) vrp.take_vehicle(solution, container);
         solution.routes.push_back(vrp.init_route(container));
         for (int c : v_clients) {
             solution.routes.back().visits.insert(solution.routes.back().visits.end() - 1,
@@ -149,9 +145,7 @@ inline int draws_since(unsigned seed)
     const int next = std::rand();
     std::srand(seed);
     int draws = 0;
-    while (std::rand() != next && draws < 100000) {
-        ++draws;
-    }
+    while (std::rand() != next && draws < 100000) ++draws;
     return draws;
 }
 

@@ -28,9 +28,7 @@ std::string outcome(const Instance& instance)
         }
     }
     const auto add_list = [&](const std::deque<int>& v_values) {
-        for (int value : v_values) {
-            s_text += " " + std::to_string(value);
-        }
+        for (int value : v_values) s_text += " " + std::to_string(value);
     };
     s_text += " |";
     add_list(instance.unrouted_clients);
@@ -154,9 +152,7 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              // The local search would start on a route 0 that does not exist.
              {"no vehicle type and no client for the search", 3, {}, {}, nullptr, " | | 0 |"}}) {
         Instance instance = flat_instance(c.v_demands, c.v_types);
-        if (c.change != nullptr) {
-            c.change(instance);
-        }
+        if (c.change != nullptr) c.change(instance);
         VRP vrp(&instance);
         vrp.solve(c.method);
         EXPECT_EQ(c.s_outcome, outcome(instance)) << c.s_name;
@@ -276,9 +272,7 @@ TEST(Disturbance, DrawsAndTradesRepeatTheRecord)
                 s_record += std::to_string(seed) + (exchange ? " exchange " : " swap ") +
                             std::to_string(draws_since(seed)) + " draws |";
                 for (const auto& v_shape : shapes(solution, true)) {
-                    for (int value : v_shape) {
-                        s_record += " " + std::to_string(value);
-                    }
+                    for (int value : v_shape) s_record += " " + std::to_string(value);
                     s_record += " |";
                 }
                 s_record += "\n";
@@ -479,9 +473,7 @@ TEST(RandomizedInsertion, DrawsAndRoutesRepeatTheRecord)
         const VRP::Solution solution = vrp.randomized_insertion();
         s_record += std::to_string(seed) + " " + std::to_string(draws_since(seed)) + " draws |";
         for (const std::vector<int>& v_clients : route_clients(solution)) {
-            for (int c : v_clients) {
-                s_record += " " + std::to_string(c);
-            }
+            for (int c : v_clients) s_record += " " + std::to_string(c);
             s_record += " |";
         }
         s_record += "\n";
@@ -501,9 +493,7 @@ TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
             instance.Mdij[b][a] = instance.Mdij[a][b];
             instance.Mtij[b][a] = instance.Mtij[a][b];
         }
-        if (a % 5 == 2) {
-            std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
-        }
+        if (a % 5 == 2) std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
     }
     VRP vrp(&instance);
     VRP::Solution solution = random_routes(vrp, rng, 6, 2);
@@ -517,9 +507,7 @@ TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
             chosen = is_less(candidate.delta, chosen ? chosen->delta : 0.0) ? &candidate : chosen;
         }
         VRP::Solution expected = solution;
-        if (chosen != nullptr) {
-            chosen->apply(expected);
-        }
+        if (chosen != nullptr) chosen->apply(expected);
         std::vector<int> v_changed;
         ASSERT_EQ(chosen != nullptr, (vrp.*kInterMoveFns[move])(solution, v_changed))
             << "step " << step << ", move " << move;

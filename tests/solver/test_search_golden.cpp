@@ -23,9 +23,7 @@ rapidjson::Document solved(const std::string& s_document, int method, int restar
     const rapidjson::Document input = load_test_document(s_document);
     using Entry = rapidjson::Document (*)(const rapidjson::Value&);
     const Entry v_entries[] = {run_vrp_savings, run_vrp_savings_sweep, run_vrp_insertion};
-    if (method < 3) {
-        return v_entries[method](input);
-    }
+    if (method < 3) return v_entries[method](input);
     Instance instance;
     InstanceReader reader(&instance, 0, input);
     VRP vrp(&instance);

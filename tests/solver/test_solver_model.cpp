@@ -144,9 +144,7 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
             }
         }
         solution.total_cost = 0.0;
-        for (const Route& route : solution.routes) {
-            solution.total_cost += route.cost;
-        }
+        for (const Route& route : solution.routes) solution.total_cost += route.cost;
         expect_matches_rebuild(vrp, solution);
         ASSERT_FALSE(HasFailure()) << "round " << round;
     }
@@ -221,9 +219,7 @@ std::array<int, 3> first_cheapest_place(const VRP& vrp, const std::vector<int>& 
         const auto k = static_cast<unsigned>(v_unrouted[x]);
         for (std::size_t r = 0; r < solution.routes.size(); ++r) {
             const Route& route = solution.routes[r];
-            if (vrp.container(route.container).capacity < route.load + vrp.demand(k)) {
-                continue;
-            }
+            if (vrp.container(route.container).capacity < route.load + vrp.demand(k)) continue;
             for (std::size_t p = 0; p + 1 < route.visits.size(); ++p) {
                 const double value = criterion(static_cast<unsigned>(route.visits[p].client),
                                                static_cast<unsigned>(route.visits[p + 1].client),
