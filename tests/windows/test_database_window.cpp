@@ -153,27 +153,6 @@ private slots:
                  QString("Client 1Client 3"));
     }
 
-    void grid_shows_every_row_and_empties_the_rest()
-    {
-        Rows vv_clients{{"header"}};
-        for (int i = 0; i < 150; ++i) {
-            vv_clients.push_back(
-                {"C" + std::to_string(i), "Rua", "1", "B", "City", "S", "P", "", ""});
-        }
-        QVERIFY(!store->database->insert_clients(vv_clients));
-        DatabaseWindow window(store->database.get());
-        child<QLineEdit>(&window, "lnClientSearch")->setText("C");
-        const QAbstractItemModel* model =
-            child<QTableView>(&window, "TableViewClientDatabase")->model();
-        QCOMPARE(model->rowCount(), 150);
-        QCOMPARE(cell(window, "TableViewClientDatabase", 149, 0), QString("C149"));
-        child<QLineEdit>(&window, "lnClientSearch")->setText("C14");  // C14, C140..C149
-        QCOMPARE(model->rowCount(), 120);
-        QCOMPARE(cell(window, "TableViewClientDatabase", 10, 0), QString("C149"));
-        QVERIFY(cell(window, "TableViewClientDatabase", 11, 0).isEmpty());
-        QVERIFY(cell(window, "TableViewClientDatabase", 119, 0).isEmpty());
-    }
-
     // Added, edited and deleted; a stored cost with a fraction is fetched as its whole part; an
     // empty row fetches nothing.
     void vehicle_add_edit_fetch_delete()

@@ -5,6 +5,7 @@
 #include "databasewindow.h"
 #include "window_test_support.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 
@@ -53,13 +54,21 @@ private slots:
             v_counts << QString::number(child<QTableView>(&window, s_view)->model()->rowCount());
         }
         QCOMPARE(v_counts, QStringList({"150", "130", "125"}));
-
         window.save_file_dialog = [this](const QString&) { return s_desk + "/clientes"; };
         child<QPushButton>(&window, "btnEportClientCsv")->click();
         const QStringList v_lines = file_lines(s_desk + "/clientes.csv");
         QCOMPARE(v_lines.size(), 152);  // header, 150 clients, and the end of the last line
         QCOMPARE(v_lines[150], QString("C149;Rua A;1;B;City;S;P;1;2"));
         QVERIFY(boxes.v_boxes.empty());
+        // A narrower search keeps the grid's rows and empties those below its finds.
+        child<QLineEdit>(&window, "lnClientSearch")->setText("C14");  // C14, C140..C149
+        const QAbstractItemModel* model =
+            child<QTableView>(&window, "TableViewClientDatabase")->model();
+        QCOMPARE(model->rowCount(), 120);
+        QCOMPARE(model->index(10, 0).data().toString() + model->index(11, 0).data().toString() +
+                     model->index(119, 0).data().toString(),
+                 QString("C149"));
+
     }
 
     void an_import_tells_which_stored_names_it_skipped()
