@@ -133,18 +133,6 @@ private slots:
         QCOMPARE(capacity(), one_result);
     }
 
-    void a_refused_instance_file_keeps_the_current_instance()
-    {
-        f->window.update_json_from_database(solved_instance_text());
-        write_file("broken.tvl", "{\"input\":");
-        open_answers("broken.tvl");
-        f->probe.widget<QAction>("actionImport_instance").trigger();
-        QCOMPARE(f->texts(), QStringList({"The file could not be read: broken.tvl"}));
-        QVERIFY(f->probe.instance_document().IsObject() &&
-                f->probe.instance_document().HasMember("output"));
-        QCOMPARE(grid_cell_text(clients(), 1, 0), QString("Ana \"A\""));
-    }
-
     // Saved a second time from the grid: the stored records stay and the skipped names are told.
     void grid_clients_stored_twice_are_skipped_and_named()
     {

@@ -88,7 +88,7 @@ private slots:
         QVERIFY(!QFile::exists(f.path("plan.tvl")));
 
         // A result without an input part the grids can be loaded from keeps the grids and the
-        // current instance, from a file and from the database alike.
+        // current instance, from a file and from the database alike; so does a file of no JSON.
         f.load_solved_instance();
         for (const char* s_json : {R"({"output":{}})",
                                    R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
@@ -101,6 +101,9 @@ private slots:
             f.window.update_json_from_database(s_json);
             QCOMPARE(f.texts().last(), QString("The stored instance could not be read"));
         }
+        write_file(f.path("result.tvl"), "{\"input\":");
+        f.trigger("actionImport_instance");
+        QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("result.tvl"));
         QCOMPARE(QStringList({grid_cell_text(f.probe.clients(), 1, 0),
                               grid_cell_text(f.probe.vehicles(), 0, 0),
                               grid_cell_text(f.probe.routes(), 1, 2)}),
