@@ -172,9 +172,11 @@ private slots:
         QVERIFY(f->texts().last().endsWith(QString::fromStdString(s_link)));
     }
 
+    // A file of other columns offers the template and keeps the grid; the template imports back.
     void the_template_imports_back_and_an_unreadable_time_is_named()
     {
         f->folder.database->update_setting("language", "ENG");
+        f->window.update_json_from_database(solved_instance_text());
         f->window.save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
             return QString("template");
         };
@@ -182,6 +184,9 @@ private slots:
         f->messages.answers = {true};
         open_answers("wrong.csv");
         import_clients();
+        QVERIFY(f->messages.v_boxes.at(0).is_question);
+        QCOMPARE(read_csv_file("template.csv").size(), size_t(4));
+        QCOMPARE(grid_cell_text(clients(), 0, 0), QString("Depot"));
         open_answers("template.csv");
         import_clients();
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));  // the template question only
@@ -200,6 +205,9 @@ private slots:
         QCOMPARE(f->texts().last(),
                  QString("The date and time on row 1, column 'Late tw' could not be read; "
                          "write it as dd/MM/yyyy HH:mm"));
+        f->probe.widget<QPushButton>("btnClearClientDataInputGrid").click();
+        f->probe.widget<QPushButton>("btnExportClientData").click();
+        QCOMPARE(f->texts().last(), QString("There are no client data"));
     }
 
     void grids_hold_every_result_row_and_tell_what_was_left_out()

@@ -142,26 +142,6 @@ private slots:
         QVERIFY(f.messages.v_boxes.empty());
     }
 
-    void client_csv_header_mismatch_offers_the_template()
-    {
-        Fixture f;
-        f.folder.database->update_setting("language", "ENG");
-        f.load_solved_instance();
-        write_file(f.path("wrong.csv"), "Nome;Endereco\nA;B\n");
-        f.s_open_path = f.path("wrong.csv");
-        f.s_save_path = f.path("template");
-        f.messages.answers = {true};
-        f.click("btnImportClientData");
-        QCOMPARE(f.messages.v_boxes.size(), size_t(1));
-        QVERIFY(f.messages.v_boxes[0].is_question);
-        QCOMPARE(read_csv_file(f.path("template.csv")).size(), size_t(4));
-        QCOMPARE(grid_cell_text(f.probe.clients(), 0, 0), QString("Depot"));
-
-        f.click("btnClearClientDataInputGrid");
-        f.click("btnExportClientData");
-        QCOMPARE(f.texts().last(), QString("There are no client data"));
-    }
-
     // The routes CSV file, the direction links and the map page of a solved instance.
     void routes_csv_route_links_and_map_page()
     {
