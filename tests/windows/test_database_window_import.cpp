@@ -67,9 +67,9 @@ private slots:
                 client_csv_header_ok(vv_template, "ENG"));
         QVERIFY(client_csv_problem_rows(vv_template).empty());  // the template imports as it is
         write_bytes(s_open_name,
-                   k_english_header +
-                       "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
-                       "E;Rua;5;B;;S;P;1;1\n");
+                    k_english_header +
+                        "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
+                        "E;Rua;5;B;;S;P;1;1\n");
         import_button()->click();
         QVERIFY(boxes.v_boxes.size() == 2 &&
                 boxes.v_boxes[1].s_text.endsWith("columns : 2 - 4 - 5 - "));
@@ -88,8 +88,8 @@ private slots:
         const std::string s_header =
             "Name;Address;Number;Neighborhood;City;State;Country;lat;long;Note\n";
         write_bytes(s_open_name, s_header +
-                                    "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
-                                    "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
+                                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
+                                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
         import_button()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
         QCOMPARE(boxes.v_boxes[0].s_title, QString("Database info"));
@@ -172,7 +172,7 @@ private slots:
         const std::string s_name = "<b>Bar</b> <!-- x";
         QVERIFY(!store->database->insert_client(s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"));
         write_bytes(s_open_name,
-                   k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
+                    k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
         RealBoxAnswerer boxes;
         import_button()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.empty(), 10000);
