@@ -2,7 +2,7 @@
 // charts and what each control changes.
 
 #include "analysiswindow.h"
-#include "database.h"
+#include "window_test_support.h"
 
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -106,11 +106,10 @@ class TestAnalysisWindow : public QObject {
 private slots:
     void init()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
-        QVERIFY(!database->open_database());
+        store = std::make_unique<TestDatabase>();
+        database = store->database.get();
     }
-    void cleanup() { database.reset(); folder.reset(); }
+    void cleanup() { store.reset(); }
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();
@@ -134,14 +133,14 @@ private:
         insert("apr-a", QDate(2024, 4, 10), 20.0, 70.0, solved_document("Centro", {"depot"}));
         insert("apr-b", QDate(2024, 4, 30), 5.0, 5.0, solved_document("Centro", {}));
         insert("may-a", QDate(2024, 5, 1), 99.0, 99.0, solved_document("Far", {"far"}));
-        auto window = std::make_unique<AnalysisWindow>(database.get());
+        auto window = std::make_unique<AnalysisWindow>(database);
         finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 3, 1));
         finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
         return window;
     }
 
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<Database> database;
+    std::unique_ptr<TestDatabase> store;
+    Database* database = nullptr;
 };
 
 void TestAnalysisWindow::opens_on_the_last_thirty_days()
@@ -149,7 +148,7 @@ void TestAnalysisWindow::opens_on_the_last_thirty_days()
     const QDate today = QDate::currentDate();
     insert("today", today, 12.0, 300.0, solved_document("Centro", {"depot", "north"}));
     insert("too-old", today.addDays(-31), 1.0, 1.0, solved_document("Old", {"old"}));
-    AnalysisWindow window(database.get());
+    AnalysisWindow window(database);
 
     QCOMPARE(widget_of<QDateEdit>(window, "dtBeginPeriod")->date(), today.addDays(-30));
     QCOMPARE(widget_of<QDateEdit>(window, "dtEndPeriod")->date(), today);
@@ -232,7 +231,7 @@ void TestAnalysisWindow::every_client_visit_counts_and_the_depot_none()
                R"({"id":"B"},{"id":"D"}]},{"visits":[{"id":"D"},{"id":"C"},{"id":"D"}]}]}}})");
     insert("one route", QDate::currentDate(), 1, 1,
            s_clients + R"([{"visits":[{"id":"D"},{"id":"A"},{"id":"D"}]}]}}})");
-    AnalysisWindow window(database.get());
+    AnalysisWindow window(database);
     QCOMPARE(bars_of(chart_of(window, "ChartClientFrequency")), (QStringList{"A=2", "B=1", "C=1"}));
     QCOMPARE(bars_of(chart_of(window, "ChartNeighFrequency")), QStringList{"Centro=3"});
 }
