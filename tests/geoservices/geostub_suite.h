@@ -7,9 +7,11 @@
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
+#include <rapidjson/document.h>
 
 #include <chrono>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class GeoStubSuite : public testing::Test {
@@ -52,6 +54,21 @@ public:
 
     std::vector<long> v_pauses;
 };
+
+// The texts or numbers of a JSON array, as a case file lists them.
+template <typename T>
+std::vector<T> pinned_list(const rapidjson::Value& list)
+{
+    std::vector<T> v_values;
+    for (const rapidjson::Value& value : list.GetArray()) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            v_values.emplace_back(value.GetString());
+        } else {
+            v_values.push_back(value.GetInt64());
+        }
+    }
+    return v_values;
+}
 
 // The query part ("sources=0;1&annotations=...") of each request the stub logged.
 inline std::vector<std::string> logged_queries(const GeoStub& stub)

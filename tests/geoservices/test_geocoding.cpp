@@ -33,11 +33,9 @@ TEST_F(Geocoding, EachAnswerGivesItsStatusAndWritesOnlyWhereItShould)
                                          s_lookup == "nominatim exact");
         EXPECT_EQ(status, c["status"].GetInt()) << s_case;
         EXPECT_EQ(s_lat + " " + s_lon, c["lat_long"].GetString()) << s_case;
-        std::vector<std::string> v_requests;
-        for (rapidjson::SizeType i = 0; c.HasMember("requests") && i < c["requests"].Size(); ++i) {
-            v_requests.push_back(c["requests"][i].GetString());
+        if (c.HasMember("requests")) {
+            EXPECT_EQ(stub_->requests(), pinned_list<std::string>(c["requests"])) << s_case;
         }
-        EXPECT_TRUE(!c.HasMember("requests") || stub_->requests() == v_requests) << s_case;
     }
 }
 
