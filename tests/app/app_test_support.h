@@ -57,7 +57,6 @@ public:
     bool& optimization_running() { return window.optimization_running; }
     bool& lat_long_search_running() { return window.lat_long_search_running; }
     const rapidjson::Document& instance_document() { return window.instance_document; }
-    SearchedRows& searched_rows() { return window.searched_rows; }
     bool check_client_grid(TextTable& vv_client, int& max_demand)
     {
         return window.check_client_grid(vv_client, max_demand);
