@@ -56,14 +56,9 @@ private slots:
         const bool ok[3] = {read_decimal("1234.5", values[0]), read_decimal("-3.5km", values[1]),
                             read_decimal("+-1", values[2])};
         std::setlocale(LC_NUMERIC, s_previous.c_str());
-        QCOMPARE(QString("%1 %2 %3 %4 %5")
-                     .arg(ok[0])
-                     .arg(values[0])
-                     .arg(ok[1])
-                     .arg(values[1])
-                     .arg(ok[2]),
-                 QString("1 1234.5 1 -3.5 0"));
-        QCOMPARE(values[2], -99.0);
+        QCOMPARE(QString("%1 %2 %3 %4").arg(ok[0]).arg(values[0]).arg(ok[1]).arg(values[1]),
+                 QString("1 1234.5 1 -3.5"));
+        QVERIFY(!ok[2] && values[2] == -99.0);
     }
 
     void reads_route_lists_data()
