@@ -5,6 +5,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <sys/stat.h>
 
@@ -23,4 +25,18 @@ inline std::string required_test_folder(const char* s_variable, const char* s_fo
 }
 
 // tests/data of the source tree.
-inline std::string test_data_dir() { return required_test_folder("TOVALO_TEST_DATA", "tests/data"); }
+inline std::string test_data_dir()
+{
+    return required_test_folder("TOVALO_TEST_DATA", "tests/data");
+}
+
+inline void write_bytes(const std::string& s_path, const std::string& s_bytes)
+{
+    std::ofstream(s_path, std::ios::binary | std::ios::trunc) << s_bytes;
+}
+
+inline std::string read_bytes(const std::string& s_path)
+{
+    std::ifstream file(s_path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}

@@ -3,12 +3,12 @@
 // answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
 
 #include "test_environment.h"
+#include "box_recorder.h"
 #include "database.h"
 #include "geostub_process.h"
 #include "grid_operations.h"
 #include "json_document.h"
 #include "mainwindow.h"
-#include "message_box.h"
 #include "service_config.h"
 
 #include <QAction>
@@ -22,35 +22,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <deque>
 #include <memory>
-
-// Every box the code under test shows, answered without a person.
-class MessageRecorder {
-public:
-    struct Box {  // s_status: the status-bar text while the box was open
-        QString s_title, s_text;
-        bool is_question;
-        QString s_status;
-    };
-
-    explicit MessageRecorder(const QLabel* status = nullptr) : status_label(status)
-    {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
-            v_boxes.push_back({s_title, s_text, is_question, status_label ? status_label->text() : QString()});
-            const bool answer = is_question && !answers.empty() && answers.front();
-            if (is_question && !answers.empty()) answers.pop_front();
-            return answer;
-        });
-    }
-    ~MessageRecorder() { message_box::set_handler(nullptr); }
-    MessageRecorder(const MessageRecorder&) = delete;
-    MessageRecorder& operator=(const MessageRecorder&) = delete;
-
-    const QLabel* status_label;
-    std::vector<Box> v_boxes;
-    std::deque<bool> answers;  // to the questions, in order; No when none is left
-};
 
 // A temporary folder made the working directory, holding the database file.
 class WorkFolder {
@@ -85,7 +57,6 @@ public:
     bool& optimization_running() { return window.optimization_running; }
     bool& lat_long_search_running() { return window.lat_long_search_running; }
     const rapidjson::Document& instance_document() { return window.instance_document; }
-    SearchedRows& searched_rows() { return window.searched_rows; }
     bool check_client_grid(TextTable& vv_client, int& max_demand)
     {
         return window.check_client_grid(vv_client, max_demand);
@@ -98,7 +69,10 @@ public:
     {
         return window.build_instance_json(vv_client, vv_vehicle);
     }
-    bool check_json_error(const rapidjson::Value& document) { return window.check_json_error(document); }
+    bool check_json_error(const rapidjson::Value& document)
+    {
+        return window.check_json_error(document);
+    }
     void show_solution(const std::string& s_json) { window.get_end_optimize(s_json); }
     template <typename T>
     T& widget(const char* s_name) { return *window.findChild<T*>(s_name); }
@@ -109,18 +83,14 @@ private:
 
 // A main window over a fresh database in its own working folder, with its boxes recorded.
 struct WindowFixture {
-    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label()) {}
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const auto& box : messages.v_boxes) v_texts << box.s_text;
-        return v_texts;
-    }
+    WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
+    {}
+    QStringList texts() const { return messages.texts(); }
 
     WorkFolder folder;
     MainWindow window;
     MainWindowProbe probe;
-    MessageRecorder messages;
+    BoxRecorder messages;
 };
 
 // The loopback stand-in for a whole test program, with the pauses between requests skipped;
@@ -141,7 +111,8 @@ inline std::unique_ptr<WindowFixture> window_beside(const GeoStub& stub)
 {
     point_services_at(stub);
     auto fixture = std::make_unique<WindowFixture>();
-    const bool copied = QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem");
+    const bool copied =
+        QFile::copy(QString::fromStdString(stub.folder()) + "/cacert.pem", "cacert.pem");
     return copied ? std::move(fixture) : nullptr;
 }
 
@@ -153,11 +124,15 @@ inline void set_row(QStandardItemModel& model, int row, const std::vector<QVaria
     }
 }
 
-inline QDateTime at(int day, int hour, int minute = 0) { return QDateTime(QDate(2024, 3, day), QTime(hour, minute)); }
+inline QDateTime at(int day, int hour, int minute = 0)
+{
+    return QDateTime(QDate(2024, 3, day), QTime(hour, minute));
+}
 
 // A complete client row of the grid.
-inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat, const QString& s_lon,
-                                        const QDateTime& early, const QDateTime& late, const QVariant& service,
+inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_lat,
+                                        const QString& s_lon, const QDateTime& early,
+                                        const QDateTime& late, const QVariant& service,
                                         const QVariant& demand)
 {
     return {s_name, "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", s_lat, s_lon,
@@ -165,7 +140,8 @@ inline std::vector<QVariant> client_row(const QString& s_name, const QString& s_
 }
 
 // The texts of these (row, column) cells, as the grids read them.
-inline QStringList cell_texts(const QStandardItemModel& model, const std::vector<std::pair<int, int>>& v_cells)
+inline QStringList cell_texts(const QStandardItemModel& model,
+                              const std::vector<std::pair<int, int>>& v_cells)
 {
     QStringList v_texts;
     for (const auto& [row, column] : v_cells) v_texts << grid_cell_text(model, row, column);
@@ -182,9 +158,18 @@ inline std::string read_bytes(const QString& s_path)
     QFile file(s_path);
     return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
 }
+inline void write_file(const QString& s_path, const std::string& s_bytes)
+{
+    QFile file(s_path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
+}
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
-inline std::string solved_instance_text() { return read_bytes(test_data_path("solved_instance.json")); }
+inline std::string solved_instance_text()
+{
+    return read_bytes(test_data_path("solved_instance.json"));
+}
 
 // Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
 inline void compare_golden(const std::string& s_actual, const QString& s_name)

@@ -35,24 +35,32 @@ private slots:
         QTest::addColumn<bool>("clients");
         QTest::addColumn<QVariantList>("v_changes");
         QTest::addColumn<QString>("s_message");
-        const auto row = [](const char* s_name, bool clients, const QVariantList& v_changes, const char* s_message) {
+        const auto row = [](const char* s_name, bool clients, const QVariantList& v_changes,
+                            const char* s_message) {
             QTest::newRow(s_name) << clients << v_changes << QString(s_message);
         };
         QVariantList v_empty;
         for (int cell = 0; cell < 4 * 14; ++cell) v_empty << cell / 14 << cell % 14 << QString();
         row("no clients", true, v_empty, "There are no client data");
-        row("depot without start", true, {0, 9, "x"}, "Invalid initial or end operation date (depot time window). ");
+        row("depot without start", true, {0, 9, "x"},
+            "Invalid initial or end operation date (depot time window). ");
         row("city missing", true, {3, 4, ""}, "Missing client 'City' value on row 3");
-        row("name only accents, before the time window", true, {2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"},
+        row("name only accents, before the time window", true,
+            {2, 0, QString::fromUtf8("\xcc\x81"), 2, 9, "x"},
             "Missing client 'Name(ID)' value on row 2");
-        row("latitude out of range", true, {1, 7, "91"}, "Missing or invalid client 'lat/lon' value on row1\n");
+        row("latitude out of range", true, {1, 7, "91"},
+            "Missing or invalid client 'lat/lon' value on row1\n");
         row("opens after the operation end", true, {2, 9, at(5, 18, 1), 2, 10, at(5, 19)},
             "Early time window is later than begin operation time on row 2");
         row("depot demand empty", true, {0, 12, ""}, "Empty client demand value on row 0");
-        row("service time not a number", true, {3, 11, "-"}, "Invalid client service time on row 3");
-        row("no vehicles", false, {0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""}, "There are no vehicle data");
-        row("available before capacity", false, {1, 1, "", 1, 2, ""}, "Missing vehicle 'Available' value on row 1");
-        row("capacity not a number", false, {0, 1, "big"}, "Invalid vehicle 'Capacity' value on row 0");
+        row("service time not a number", true, {3, 11, "-"},
+            "Invalid client service time on row 3");
+        row("no vehicles", false, {0, 0, "", 0, 1, "", 0, 2, "", 0, 3, "", 0, 4, ""},
+            "There are no vehicle data");
+        row("available before capacity", false, {1, 1, "", 1, 2, ""},
+            "Missing vehicle 'Available' value on row 1");
+        row("capacity not a number", false, {0, 1, "big"},
+            "Invalid vehicle 'Capacity' value on row 0");
     }
     void grid_fault_gives_its_message()
     {
@@ -63,28 +71,33 @@ private slots:
         if (clients) {
             set_row(model, 0, client_row("Depot", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 2));
             for (int row = 1; row <= 3; ++row) {
-                set_row(model, row, client_row(QString("C%1").arg(row), "-25.5", "-49.3", at(5, 9), at(5, 12), 10, row));
+                set_row(model, row,
+                        client_row(QString("C%1").arg(row), "-25.5", "-49.3", at(5, 9), at(5, 12),
+                                   10, row));
             }
         } else {
             set_row(model, 0, {"V1", 50, 2, 10, 1});
             set_row(model, 1, {"V2", 30, 1, 10, 1});
         }
         for (int i = 0; i + 2 < v_changes.size(); i += 3) {  // (row, column, value) triples
-            model.setData(model.index(v_changes[i].toInt(), v_changes[i + 1].toInt()), v_changes[i + 2], Qt::EditRole);
+            model.setData(model.index(v_changes[i].toInt(), v_changes[i + 1].toInt()),
+                          v_changes[i + 2], Qt::EditRole);
         }
         TextTable vv;
         int n = 0;
-        const QString s_fault = clients ? check_client_rows(model, vv, n) : check_vehicle_rows(model, vv, n);
+        const QString s_fault =
+            clients ? check_client_rows(model, vv, n) : check_vehicle_rows(model, vv, n);
         QVERIFY2(s_fault.startsWith(s_message), qPrintable(s_fault));
     }
 
     // Texts copied as they are; numbers read as leading integers (clamped), 0 when there is none.
     void builder_copies_texts_and_reads_numbers_as_leading_integers()
     {
-        const TextTable vv_client = {{"A", "Rua", "", "N", "C", "S", "P", "1.5", "2,5", "2024-05-03 09:00:00",
-                                      "garbage", " 7min", "x", ""}};
+        const TextTable vv_client = {{"A", "Rua", "", "N", "C", "S", "P", "1.5", "2,5",
+                                      "2024-05-03 09:00:00", "garbage", " 7min", "x", ""}};
         const TextTable vv_vehicle = {{"V", "99999999999", "-2", "3.9", ""}};
-        compare_golden(json_to_string(build_instance_document(vv_client, vv_vehicle, at(5, 8), InstanceOptions())),
+        compare_golden(json_to_string(build_instance_document(vv_client, vv_vehicle, at(5, 8),
+                                                              InstanceOptions())),
                        "instance_from_odd_rows.json");
     }
 
@@ -131,9 +144,9 @@ private slots:
     void client_csv_rows_for_the_grid()
     {
         std::vector<std::string> v_header = grid_csv_header("ENG");
-        const std::vector<std::string> v_line = {"N", "A", "1", "B", "C", "S", "P", "-25,43", "-49.2",
-                                                 "01/03/2024 08:00", "01/03/2024  08:00:00", "5", "2",
-                                                 "note", "extra"};
+        const std::vector<std::string> v_line = {
+            "N", "A", "1", "B", "C", "S", "P", "-25,43", "-49.2", "01/03/2024 08:00",
+            "01/03/2024  08:00:00", "5", "2", "note", "extra"};
         std::vector<std::vector<QVariant>> vv_rows = grid_csv_rows({v_header, v_line});
         QCOMPARE(vv_rows.size(), size_t(1));
         QCOMPARE(vv_rows[0][7], QVariant(QString("-25.43")));
@@ -152,12 +165,14 @@ private slots:
     void odd_documents_show_what_they_hold()
     {
         const rapidjson::Document document = string_to_json(
-            R"({"input":{"data":{"operation_start_date":"bad","clients":[{"id":7}],"containers":[{"container_dim":0}]},)"
-            R"("meta_info":{}},"output":{"data":{"routes":[{"container_index":5,"total_load":"x","visits":)"
-            R"([{"index":9,"arrival":1}]},{"visits":3}],"unrouted_clients":["x",0]}}})");
+            R"({"input":{"data":{"operation_start_date":"bad","clients":[{"id":7}],)"
+            R"("containers":[{"container_dim":0}]},)"
+            R"("meta_info":{}},"output":{"data":{"routes":[{"container_index":5,"total_load":"x",)"
+            R"("visits":[{"index":9,"arrival":1}]},{"visits":3}],"unrouted_clients":["x",0]}}})");
         const std::vector<RoutesGridRow> v_rows = routes_grid_rows(document);
         QCOMPARE(v_rows.size(), size_t(3));
-        QCOMPARE(v_rows[0][2].toString() + v_rows[0][9].toString(), QString());  // invalid start: empty time cells
+        QCOMPARE(v_rows[0][2].toString() + v_rows[0][9].toString(),
+                 QString());  // invalid start: empty time cells
         const std::vector<RouteLoad> v_loads = route_loads(document);
         QCOMPARE(v_loads.size(), size_t(2));
         QCOMPARE(v_loads[0].percent, 0.0);
@@ -165,7 +180,8 @@ private slots:
         QCOMPARE(solution_summary(document).s_total_load, QString("0"));
 
         rapidjson::Document solved = string_to_json(solved_instance_text());
-        QCOMPARE(instance_client_rows(solved)[1][10].toDateTime(), QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
+        QCOMPARE(instance_client_rows(solved)[1][10].toDateTime(),
+                 QDateTime(QDate(2024, 3, 1), QTime(10, 0)));
         rapidjson::Value& client = solved["input"]["data"]["clients"][1];
         client["demand"] = "five";
         client["service_time"] = 1e300;
@@ -173,9 +189,12 @@ private slots:
         solved["input"]["data"]["operation_start_date"] = "2024-03-01";
         const std::vector<std::vector<QVariant>> vv_clients = instance_client_rows(solved);
         QCOMPARE(vv_clients.size(), size_t(5));
-        QCOMPARE(vv_clients[1][12].toString() + vv_clients[1][11].toString() + vv_clients[1][1].toString(), QString());
+        QCOMPARE(vv_clients[1][12].toString() + vv_clients[1][11].toString() +
+                     vv_clients[1][1].toString(),
+                 QString());
         QVERIFY(!vv_clients[1][9].toDateTime().isValid());
-        QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}")).empty());
+        QVERIFY(instance_client_rows(string_to_json("{\"input\":{\"data\":{\"clients\":{}}}}"))
+                    .empty());
     }
 
     // The texts of the solved instance are the golden files; links hold at most 22 stops, each
@@ -184,11 +203,14 @@ private slots:
     {
         rapidjson::Document document = string_to_json(solved_instance_text());
         compare_golden(table_to_tsv(route_direction_links(document)), "route_links.tsv");
-        compare_golden(map_page_html(document, document["output"]["data"]["routes"][0], "KEY-1_a"), "routes_page.html");
+        compare_golden(map_page_html(document, document["output"]["data"]["routes"][0], "KEY-1_a"),
+                       "routes_page.html");
         for (const char* s_lang : {"POR", "GER", "XYZ"}) {
-            compare_golden(table_to_tsv(routes_csv_table(document, s_lang)), "routes_" + QString(s_lang) + ".tsv");
+            compare_golden(table_to_tsv(routes_csv_table(document, s_lang)),
+                           "routes_" + QString(s_lang) + ".tsv");
         }
-        // Open routes: header, 3 + 2 visits, one unrouted client, the empty line, links header, two links.
+        // Open routes: header, 3 + 2 visits, one unrouted client, the empty line, links header, two
+        // links.
         document["input"]["meta_info"]["prob_type"] = "OVRPTW";
         const TextTable vv_table = routes_csv_table(document, "ENG");
         QCOMPARE(vv_table.size(), size_t(1 + 5 + 1 + 1 + 1 + 2));
@@ -204,7 +226,8 @@ private slots:
         document["input"]["meta_info"]["prob_type"] = "OVRPTW";
         QCOMPARE(route_direction_links(document),
                  TextTable({{"R-0-0", s_base + "Street+0+0+Town+Land/Street+1+1+Town+Land/"}}));
-        for (const char* s_json : {"null", "{}", R"({"output":{"data":{}}})", R"({"output":{"data":{"routes":{}}}})"}) {
+        for (const char* s_json :
+             {"null", "{}", R"({"output":{"data":{}}})", R"({"output":{"data":{"routes":{}}}})"}) {
             QVERIFY(route_direction_links(string_to_json(s_json)).empty());
         }
     }
@@ -212,10 +235,12 @@ private slots:
     void map_page_keeps_document_texts_inside_the_script()
     {
         const rapidjson::Document document = string_to_json(
-            "{\"input\":{\"data\":{\"clients\":[{\"id\":\"x\\\"</script><script>alert(1)//\\\\\\n\","
+            "{\"input\":{\"data\":{\"clients\":[{\"id\":\"x\\\"</script><script>alert(1)//"
+            "\\\\\\n\","
             "\"lat\":\"1,5\",\"long\":\"0}];alert(2);//\"}]}},"
             "\"output\":{\"data\":{\"routes\":[{\"visits\":[{\"index\":0}]}]}}}");
-        const std::string s_page = map_page_html(document, document["output"]["data"]["routes"][0], "k\"><script>");
+        const std::string s_page =
+            map_page_html(document, document["output"]["data"]["routes"][0], "k\"><script>");
         QVERIFY(s_page.find("{lat: 1.5, lng: NaN, name: \"x\\\"\\u003c/script\\u003e\\u003cscript"
                             "\\u003ealert(1)//\\\\\\u000a\"},") != std::string::npos);
         QVERIFY(s_page.find("key=k%22%3E%3Cscript%3E&callback=initMap") != std::string::npos);

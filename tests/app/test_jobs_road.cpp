@@ -29,18 +29,22 @@ private slots:
         QCOMPARE(probe.status_label().text(), QString());
         probe.widget<QSpinBox>("spOptTime").setValue(1);
         probe.widget<QRadioButton>("btnClosedRoutes").setChecked(true);
-        set_row(probe.clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
-        set_row(probe.clients(), 1, client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 11));
+        set_row(probe.clients(), 0,
+                client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe.clients(), 1,
+                client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 11));
         set_row(probe.clients(), 2, client_row("B", "-25.42", "-49.22", at(5, 8), at(5, 18), 5, 4));
         set_row(probe.clients(), 3, client_row("C", "-25.43", "-49.23", at(5, 8), at(5, 18), 5, 2));
         set_row(probe.vehicles(), 0, {"V1", 10, 2, 10, 1});
         probe.widget<QAction>("actionOptimize").trigger();
-        QCOMPARE(f->texts().last(), QString("The biggest client demand is bigger than the smallest vehicle capacity, "
-                                            "please correct that before continue"));
+        QCOMPARE(f->texts().last(),
+                 QString("The biggest client demand is bigger than the smallest vehicle capacity, "
+                         "please correct that before continue"));
         QCOMPARE(probe.status_label().text(), QString("Checking input data..."));
 
         Geoservices::Endpoints endpoints;  // a closed loopback port answers nothing
-        endpoints.osrm_host = endpoints.nominatim_host = endpoints.google_host = stub.host("closed");
+        endpoints.osrm_host = endpoints.nominatim_host = endpoints.google_host =
+            stub.host("closed");
         Geoservices::set_endpoints(endpoints);
         probe.clients().setData(probe.clients().index(1, 12), 10);
         probe.widget<QAction>("actionOptimize").trigger();
@@ -54,25 +58,33 @@ private slots:
         stub.set_script(R"({"routes":{"/table/v1/driving/":[{"generate":"osrm_table"}]}})");
         probe.clients().setData(probe.clients().index(1, 12), 3);
         probe.widget<QAction>("actionOptimize").trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(probe.widget<QLabel>("lblUsedVehicles").text(), QString("1"), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(probe.widget<QLabel>("lblUsedVehicles").text(), QString("1"),
+                                  30000);
         QCOMPARE(f->texts().last(), QString("Optimization ended!"));
-        QVERIFY(!probe.optimization_running() && probe.instance_document()["input"]["data"].HasMember("Mdij"));
-        QVERIFY(QString::fromStdString(stub.requests().at(0)).contains("/table/v1/driving/-49.20,-25.40;"));
+        QVERIFY(!probe.optimization_running() &&
+                probe.instance_document()["input"]["data"].HasMember("Mdij"));
+        QVERIFY(QString::fromStdString(stub.requests().at(0))
+                    .contains("/table/v1/driving/-49.20,-25.40;"));
         // A closed route: depot, the three clients, depot.
         QStringList v_names = cell_texts(probe.routes(), {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}});
-        QCOMPARE(v_names[0] + v_names[4] + probe.widget<QLabel>("lblTotalLoad").text(), QString("DepotDepot9"));
-        QCOMPARE(QSet<QString>(v_names.begin() + 1, v_names.end() - 1), (QSet<QString>{"A", "B", "C"}));
+        QCOMPARE(v_names[0] + v_names[4] + probe.widget<QLabel>("lblTotalLoad").text(),
+                 QString("DepotDepot9"));
+        QCOMPARE(QSet<QString>(v_names.begin() + 1, v_names.end() - 1),
+                 (QSet<QString>{"A", "B", "C"}));
     }
 
     // Found rows get coordinates, rows with them are not searched; a row lacking an address
     // part is named and starts no search; a stop or a job fault ends the search.
     void coordinate_search_road()
     {
-        stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
+        stub.set_script(
+            R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
         set_row(f->probe.clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(f->probe.clients(), 1, client_row("Known", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 0));
+        set_row(f->probe.clients(), 1,
+                client_row("Known", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 0));
         set_row(f->probe.clients(), 2, client_row("Lost", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(f->probe.clients(), 4, client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
+        set_row(f->probe.clients(), 4,
+                client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
         search_button().click();
         QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
         QVERIFY(!search_button().isEnabled());
@@ -105,7 +117,8 @@ private slots:
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));
         QCOMPARE(f->messages.v_boxes[0].s_title + '|' + f->messages.v_boxes[0].s_status,
                  QString("API error|Missing or invalid email"));
-        QVERIFY(f->messages.v_boxes[0].s_text.startsWith("<p>Missing or invalid email, to change:</p>"));
+        QVERIFY(f->messages.v_boxes[0].s_text.startsWith(
+            "<p>Missing or invalid email, to change:</p>"));
         verify_search_ended();
         report(Geoservices::LAT_LONG_OK, 2);
         QCOMPARE(grid_cell_text(f->probe.clients(), 2, 7), QString());

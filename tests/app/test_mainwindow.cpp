@@ -29,7 +29,8 @@ QStringList rows_of(QStandardItemModel& model, int first, int last, int columns 
     QStringList v_rows;
     for (int row = first; row <= last; ++row) {
         QStringList v_cells;
-        for (int column = 0; column < columns; ++column) v_cells << model.index(row, column).data().toString();
+        for (int column = 0; column < columns; ++column)
+            v_cells << model.index(row, column).data().toString();
         v_rows << v_cells.join(' ');
     }
     return v_rows;
@@ -38,8 +39,10 @@ QStringList rows_of(QStandardItemModel& model, int first, int last, int columns 
 // Total time, distance, load, unrouted clients and used vehicles.
 QString summary(MainWindowProbe& p)
 {
-    return QStringList({p.widget<QLabel>("lblTotalTime").text(), p.widget<QLabel>("lblTotalDistance").text(),
-                        p.widget<QLabel>("lblTotalLoad").text(), p.widget<QLabel>("lblUnroutedClients").text(),
+    return QStringList({p.widget<QLabel>("lblTotalTime").text(),
+                        p.widget<QLabel>("lblTotalDistance").text(),
+                        p.widget<QLabel>("lblTotalLoad").text(),
+                        p.widget<QLabel>("lblUnroutedClients").text(),
                         p.widget<QLabel>("lblUsedVehicles").text()})
         .join(", ");
 }
@@ -83,8 +86,9 @@ private slots:
             probe.widget<QSpinBox>("spOptTime").setValue(26);
         }
         QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(work.database->setting_value("open_routes") + work.database->setting_value("opt_time"),
-                 std::string("126"));
+        QCOMPARE(
+            work.database->setting_value("open_routes") + work.database->setting_value("opt_time"),
+            std::string("126"));
     }
 
     // At the default size each button shows its whole text beside its icon, in either language.
@@ -134,7 +138,7 @@ private slots:
     void start_up_names_an_unusable_database()
     {
         WorkFolder work;
-        MessageRecorder messages;
+        BoxRecorder messages;
         report_unusable_database(*work.database, nullptr);
         QVERIFY(messages.v_boxes.empty());
         QFile file("garbage.db");
@@ -143,7 +147,7 @@ private slots:
         Database database("garbage.db");
         QVERIFY(database.open_database());
         report_unusable_database(database, nullptr);
-        QCOMPARE(read_bytes("garbage.db"), std::string(2048, 'x'));
+        QCOMPARE(read_bytes(QString("garbage.db")), std::string(2048, 'x'));
         QCOMPARE(messages.v_boxes.size(), size_t(1));
         const QString s_file = QDir::current().absoluteFilePath("garbage.db");
         QCOMPARE(messages.v_boxes[0].s_title + " | " + messages.v_boxes[0].s_text,
@@ -165,9 +169,11 @@ private slots:
         QCoreApplication::sendEvent(&f.window, &refused);
         QVERIFY(!refused.isAccepted() && f.probe.lat_long_search_running());
         QCOMPARE(f.messages.v_boxes[0].s_title, QString("Action required"));
-        QCOMPARE(f.texts(), QStringList({"An operation is still running (lat/long), would you like to cancel it?",
-                                         "An operation is still running (optimizing problem), would you like to "
-                                         "cancel it?"}));
+        QCOMPARE(
+            f.texts(),
+            QStringList({"An operation is still running (lat/long), would you like to cancel it?",
+                         "An operation is still running (optimizing problem), would you like to "
+                         "cancel it?"}));
         f.messages.answers = {true, true};
         QCloseEvent accepted;
         QCoreApplication::sendEvent(&f.window, &accepted);
@@ -181,14 +187,16 @@ private slots:
         f.probe.widget<QPushButton>("btn_helpMapDisplayMainWindow").click();
         f.probe.widget<QAction>("actionOpen").trigger();
         QCOMPARE(f.window.findChildren<QDialog*>("HelpWindow").size(), 1);
-        QCOMPARE(f.window.findChild<QDialog*>("HelpWindow")->findChild<QTextBrowser*>()->toPlainText(),
-                 QString("contact"));
+        QCOMPARE(
+            f.window.findChild<QDialog*>("HelpWindow")->findChild<QTextBrowser*>()->toPlainText(),
+            QString("contact"));
         f.probe.widget<QAction>("actionAnalysis").trigger();
         QWidget* analysis = f.window.findChild<QMainWindow*>("AnalysisWindow");
         QVERIFY(analysis && analysis->isVisible());
         analysis->hide();
         f.probe.widget<QAction>("actionAnalysis").trigger();
-        QVERIFY(analysis->isVisible() && f.window.findChildren<QMainWindow*>("AnalysisWindow").size() == 1);
+        QVERIFY(analysis->isVisible() &&
+                f.window.findChildren<QMainWindow*>("AnalysisWindow").size() == 1);
     }
 
     // Closed routes first; then open routes, the time limit and the stored email as they are
@@ -199,29 +207,37 @@ private slots:
         MainWindowProbe& probe = f.probe;
         probe.widget<QSpinBox>("spOptTime").setValue(10);
         probe.widget<QRadioButton>("btnClosedRoutes").setChecked(true);
-        set_row(probe.clients(), 0, {"Depósito", "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", "-25,43",
-                                     "-49.27", at(5, 8), at(5, 18), 0, 0, ""});
-        set_row(probe.clients(), 1, {"Café \"Bom\" 100%", "Rua São José", "7", "Água Verde", "Curitiba", "PR",
-                                     "Brasil", "-25.44", "-49.28", at(5, 9, 30), at(5, 12), 15, 3, "tocar duas vezes"});
+        set_row(probe.clients(), 0,
+                {"Depósito", "Rua A", "10", "Centro", "Curitiba", "PR", "Brasil", "-25,43",
+                 "-49.27", at(5, 8), at(5, 18), 0, 0, ""});
+        set_row(probe.clients(), 1,
+                {"Café \"Bom\" 100%", "Rua São José", "7", "Água Verde", "Curitiba", "PR",
+                 "Brasil", "-25.44", "-49.28", at(5, 9, 30), at(5, 12), 15, 3, "tocar duas vezes"});
         // Opens before the operation start: negative seconds.
-        set_row(probe.clients(), 2, {"Early", "Rua B", "1", "Batel", "Curitiba", "PR", "Brasil", "-25.45", "-49.29",
-                                     at(5, 7), at(6, 8), "5", "0", "ção"});
+        set_row(probe.clients(), 2,
+                {"Early", "Rua B", "1", "Batel", "Curitiba", "PR", "Brasil", "-25.45", "-49.29",
+                 at(5, 7), at(6, 8), "5", "0", "ção"});
         // Opens at the operation end; the leading whole number of its demand counts; the row
         // below the gap is left out.
-        set_row(probe.clients(), 3, client_row("End", "-25.46", "-49.3", at(5, 18), at(5, 18), 0, "7.9"));
-        set_row(probe.clients(), 5, client_row("Below a gap", "", "", QDateTime(), QDateTime(), "", ""));
+        set_row(probe.clients(), 3,
+                client_row("End", "-25.46", "-49.3", at(5, 18), at(5, 18), 0, "7.9"));
+        set_row(probe.clients(), 5,
+                client_row("Below a gap", "", "", QDateTime(), QDateTime(), "", ""));
         set_row(probe.vehicles(), 0, {"V1", 100, 3, "12.5", 2});
         set_row(probe.vehicles(), 1, {"V2", "40", "1", "0", "1"});
         TextTable vv_client, vv_vehicle;
         int max_demand = 0, min_capacity = 0;
-        QVERIFY(probe.check_client_grid(vv_client, max_demand) && probe.check_vehicle_grid(vv_vehicle, min_capacity));
+        QVERIFY(probe.check_client_grid(vv_client, max_demand) &&
+                probe.check_vehicle_grid(vv_vehicle, min_capacity));
         QVERIFY(f.messages.v_boxes.empty());
         QCOMPARE(QPair(max_demand, min_capacity), QPair(7, 40));
-        compare_golden(json_to_string(probe.build_instance_json(vv_client, vv_vehicle)), "instance_from_grids.json");
+        compare_golden(json_to_string(probe.build_instance_json(vv_client, vv_vehicle)),
+                       "instance_from_grids.json");
         f.folder.database->update_setting("email", "me@x.org");
         probe.widget<QSpinBox>("spOptTime").setValue(37);
         probe.widget<QRadioButton>("rdbOpenRoutes").setChecked(true);
-        compare_golden(json_to_string(probe.build_instance_json({}, {})), "instance_open_routes.json");
+        compare_golden(json_to_string(probe.build_instance_json({}, {})),
+                       "instance_open_routes.json");
     }
 
     // The box and the status text of an error record; documents without one show nothing.
@@ -236,15 +252,19 @@ private slots:
         const auto error = [](const char* s_code) {
             return R"({"output":{"meta_info":{"error":)" + QString(s_code) + "}}}";
         };
-        QTest::newRow("known code") << error(R"("missing_matrix")") << false << "Distance matrix problem (json)"
-                                    << s_problem;
-        QTest::newRow("google limit") << error(R"("over_query_limit_google")") << false
-                                      << "Exceding google request allowed for time period, please check your google "
-                                         "API configurations" << "Exceding google request allowed...";
+        QTest::newRow("known code") << error(R"("missing_matrix")") << false
+                                    << "Distance matrix problem (json)" << s_problem;
+        QTest::newRow("google limit")
+            << error(R"("over_query_limit_google")") << false
+            << "Exceding google request allowed for time period, please check your google "
+               "API configurations"
+            << "Exceding google request allowed...";
         QTest::newRow("error that is no text") << error("42") << false << s_general << s_problem;
         QTest::newRow("empty text") << "" << false << "" << "";
         QTest::newRow("output that is no object") << R"({"output":[1]})" << false << "" << "";
-        QTest::newRow("meta_info without error") << R"({"output":{"meta_info":{"message":"x"}}})" << true << "" << "";
+        QTest::newRow("meta_info without error")
+            << R"({"output":{"meta_info":{"message":"x"}}})" << true << ""
+            << "";
     }
     void error_record_shows_its_texts()
     {
@@ -272,27 +292,32 @@ private slots:
         f.probe.optimization_running() = true;
         f.probe.show_solution(solved_document("VRPTW"));
         QCOMPARE(f.messages.v_boxes.size(), size_t(1));
-        const MessageRecorder::Box& box = f.messages.v_boxes[0];
+        const BoxRecorder::Box& box = f.messages.v_boxes[0];
         QCOMPARE(box.s_title + '|' + box.s_text + '|' + box.s_status,
                  QString("Optimization|Optimization ended!|Optimization ended!"));
         QVERIFY(f.probe.status_label().text().isEmpty() && !f.probe.optimization_running());
         QStandardItemModel& routes = f.probe.routes();
-        QCOMPARE(rows_of(routes, 0, 9), QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "0 V1 Depot", "1 V2 Depot",
-                                                     "1 V2 C", "1 V2 Depot", "- unrouted D", "- unrouted E", "  "}));
-        QCOMPARE(rows_of(routes, 1, 1, 13)[0], QString("0 V1 A Rua B 2 N C 05/03/2024 09:00 05/03/2024 10:00 "
-                                                       "05/03/2024 08:59 06/03/2024 08:00 100 gate"));
+        QCOMPARE(rows_of(routes, 0, 9),
+                 QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "0 V1 Depot", "1 V2 Depot",
+                              "1 V2 C", "1 V2 Depot", "- unrouted D", "- unrouted E", "  "}));
+        QCOMPARE(rows_of(routes, 1, 1, 13)[0],
+                 QString("0 V1 A Rua B 2 N C 05/03/2024 09:00 05/03/2024 10:00 "
+                         "05/03/2024 08:59 06/03/2024 08:00 100 gate"));
         QCOMPARE(rows_of(routes, 7, 7, 13)[0],
                  QString("- unrouted D Rua E 5 N C 05/03/2024 08:00 05/03/2024 18:00 - - 7 late"));
         QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").itemText(1), QString("1"));
         QCOMPARE(summary(f.probe), QString("90.50 min, 12.50 km, 180, 2, 2"));
-        auto* series = qobject_cast<QtCharts::QHorizontalStackedBarSeries*>(f.probe.load_chart().series().value(0));
+        auto* series = qobject_cast<QtCharts::QHorizontalStackedBarSeries*>(
+            f.probe.load_chart().series().value(0));
         QVERIFY(series);
-        QCOMPARE(QPair(series->barSets()[0]->at(0), series->barSets()[0]->at(1)), QPair(75.0, 30.0));
+        QCOMPARE(QPair(series->barSets()[0]->at(0), series->barSets()[0]->at(1)),
+                 QPair(75.0, 30.0));
 
         f.probe.show_solution(solved_document("OVRPTW"));
         QCOMPARE(f.probe.load_chart().series().size(), 1);
-        QCOMPARE(rows_of(routes, 0, 7), QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "1 V2 Depot", "1 V2 C",
-                                                     "- unrouted D", "- unrouted E", "  "}));
+        QCOMPARE(rows_of(routes, 0, 7),
+                 QStringList({"0 V1 Depot", "0 V1 A", "0 V1 B", "1 V2 Depot", "1 V2 C",
+                              "- unrouted D", "- unrouted E", "  "}));
         f.probe.show_solution("not json");
         QVERIFY(f.probe.instance_document().IsNull());
         QCOMPARE(rows_of(routes, 6, 6)[0] + ' ' + f.probe.widget<QLabel>("lblUsedVehicles").text(),
@@ -303,7 +328,9 @@ private slots:
         f.probe.show_solution(R"({"input":{"data":{"operation_start_date":"x"}},)"
                               R"("output":{"data":{"routes":[],"unrouted_clients":[]}}})");
         QCOMPARE(summary(f.probe), QString("0.00 min, 0.00 km, 0, 0, 0"));
-        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").count() + rows_of(routes, 0, 0)[0].trimmed().size(), 0);
+        QCOMPARE(f.probe.widget<QComboBox>("cbWebLinks").count() +
+                     rows_of(routes, 0, 0)[0].trimmed().size(),
+                 0);
     }
 };
 

@@ -41,7 +41,8 @@ const char* const k_invalid = "invalid_field";
 const char* const k_not_located = "for each client, both lat and long should be setted, or none";
 
 // The valid instance with the base changes, then the case's.
-rapidjson::Document instance_with(std::vector<Change> v_changes, const std::vector<Change>& v_case = {})
+rapidjson::Document instance_with(std::vector<Change> v_changes,
+                                  const std::vector<Change>& v_case = {})
 {
     v_changes.insert(v_changes.end(), v_case.begin(), v_case.end());
     rapidjson::Document document = string_to_json(k_valid_instance);
@@ -94,7 +95,8 @@ protected:
             const auto members = document.MemberCount();
             PauseRecorder pauses;
             EXPECT_EQ(c.s_code == nullptr, check_json_file(document)) << s_case;
-            EXPECT_EQ(c.s_code ? record(c.s_code, c.s_message) : "none", error_record(document)) << s_case;
+            EXPECT_EQ(c.s_code ? record(c.s_code, c.s_message) : "none", error_record(document))
+                << s_case;
             EXPECT_EQ(c.s_code ? members + 1 : members, document.MemberCount()) << s_case;
             EXPECT_TRUE(c.s_code || s_before == json_to_string(document)) << s_case;
             EXPECT_TRUE(pauses.v_pauses.empty() && stub_->requests().empty()) << s_case;
@@ -107,21 +109,26 @@ protected:
 TEST_F(Checks, BeforeOptimisationMembersMatricesAndTheProblemTypeAreChecked)
 {
     for (const auto& [s_text, s_name] : std::vector<std::pair<std::string, std::string>>{
-             {R"({})", "input"}, {R"({"input":[]})", "input"}, {R"({"input":{"meta_info":{}}})", "data"},
-             {R"({"input":{"data":{}}})", "meta_info"}, {R"({"input":{"data":{},"meta_info":{}}})", "containers"},
+             {R"({})", "input"}, {R"({"input":[]})", "input"},
+             {R"({"input":{"meta_info":{}}})", "data"}, {R"({"input":{"data":{}}})", "meta_info"},
+             {R"({"input":{"data":{},"meta_info":{}}})", "containers"},
              {R"({"input":{"data":{"containers":1,"clients":{}},"meta_info":{}}})", "clients"}}) {
         auto document = string_to_json(s_text);
         EXPECT_FALSE(check_instance_json(document, "osrm", "K")) << s_text;
-        EXPECT_EQ(record("missing_json_field", "missing '" + s_name + "' field"), error_record(document));
+        EXPECT_EQ(record("missing_json_field", "missing '" + s_name + "' field"),
+                  error_record(document));
     }
     const auto given = [](const std::string& s_mtij, const std::string& s_mdij) {
         return R"(,"Mtij":)" + s_mtij + R"(,"Mdij":)" + s_mdij;
     };
     const std::string k_unit = table_json(3, 1, false);
-    const std::string k_osrm = R"({"generate":"osrm_table"})", k_google = R"({"generate":"google_matrix"})";
+    const std::string k_osrm = R"({"generate":"osrm_table"})",
+                      k_google = R"({"generate":"google_matrix"})";
     const std::string k_empty = R"({"body":""})";
-    const std::string k_sizes = "missing_matrix_values", k_columns = " column number differs from clients number";
-    const std::string k_prob_type = record("missing_json_field", "missing or prob_type field or unknown problem_type");
+    const std::string k_sizes = "missing_matrix_values",
+                      k_columns = " column number differs from clients number";
+    const std::string k_prob_type =
+        record("missing_json_field", "missing or prob_type field or unknown problem_type");
     struct Case {
         std::string s_api, s_osrm, s_google, s_record;
         std::string s_schemes;  // of the requests, in order; with both, Google is announced
@@ -130,17 +137,23 @@ TEST_F(Checks, BeforeOptimisationMembersMatricesAndTheProblemTypeAreChecked)
     };
     const Case v_cases[] = {
         // Given matrices are tested without any request.
-        {"google", k_osrm, k_google, "none", "", given(table_json(3, 100, false), table_json(3, 1000, true))},
-        {"google", "", "", record("missing_matrix", "if passed, both matrices are required, you may pass none instead"),
+        {"google", k_osrm, k_google, "none", "",
+         given(table_json(3, 100, false), table_json(3, 1000, true))},
+        {"google", "", "",
+         record("missing_matrix",
+                "if passed, both matrices are required, you may pass none instead"),
          "", R"(,"Mtij":[])"},
         {"google", "", "", record(k_sizes, "matrix row number differs from clients number"), "",
          given(k_unit, table_json(2, 1, false))},
         {"google", "", "", record(k_sizes, "matrix Mtij" + k_columns), "",
          given("[[0,1,2],[0,1,2],[0,1]]", "[[0,1,2],[0,1],[0,1,2]]")},
-        {"google", "", "", record(k_sizes, "matrix Mdij" + k_columns), "", given(k_unit, "[[0,1,2],[0,1,2],7]")},
-        {"google", "", "", empty_pair("c2 and c0"), "", given("[[0,1,2],[0,1,2],[null,1,2]]", k_unit)},
+        {"google", "", "", record(k_sizes, "matrix Mdij" + k_columns), "",
+         given(k_unit, "[[0,1,2],[0,1,2],7]")},
+        {"google", "", "", empty_pair("c2 and c0"), "",
+         given("[[0,1,2],[0,1,2],[null,1,2]]", k_unit)},
         // The solver reads both matrices, so an empty distance fails too.
-        {"google", "", "", empty_pair("c1 and c2"), "", given(k_unit, R"([[0,1,2],[0,1,"2"],[0,1,2]])")},
+        {"google", "", "", empty_pair("c1 and c2"), "",
+         given(k_unit, R"([[0,1,2],[0,1,"2"],[0,1,2]])")},
         // Missing ones come from the named service.
         {"osrm", k_osrm, "", "none", "http"},
         {"google", "", k_google, "none", "https"},
@@ -149,9 +162,12 @@ TEST_F(Checks, BeforeOptimisationMembersMatricesAndTheProblemTypeAreChecked)
         // OSRM's record is dropped when Google fails too.
         {"osrm_google", k_empty, R"({"json":{"status":"REQUEST_DENIED"}})",
          record("wrong_google_api_key", "Probably wrong api key"), "http https"},
-        {"osrm", R"({"generate":"osrm_table","null_pairs":[[2,0]]})", "", empty_pair("c2 and c0"), "http"},
+        {"osrm", R"({"generate":"osrm_table","null_pairs":[[2,0]]})", "", empty_pair("c2 and c0"),
+         "http"},
         {"here", k_osrm, k_google,
-         record("missing_matrix", "no matrices given and no known distance_matrix_api to collect them"), ""},
+         record("missing_matrix",
+                "no matrices given and no known distance_matrix_api to collect them"),
+         ""},
         // The problem type is tested last: the collected matrices stay.
         {"osrm", k_osrm, "", k_prob_type, "http", "", "vrptw"},
         {"osrm", k_osrm, "", "none", "http", "", "OVRPTW"},
@@ -160,12 +176,15 @@ TEST_F(Checks, BeforeOptimisationMembersMatricesAndTheProblemTypeAreChecked)
         stub_->set_script(R"({"routes":{"/table/v1/driving/":[)" + c.s_osrm +
                           R"(],"/maps/api/distancematrix/json":[)" + c.s_google + "]}}");
         PauseRecorder pauses;
-        auto document = instance_document(3, c.s_given, R"({"prob_type":")" + c.s_prob_type + "\"}");
+        auto document =
+            instance_document(3, c.s_given, R"({"prob_type":")" + c.s_prob_type + "\"}");
         const std::string s_case = c.s_api + " " + c.s_osrm + c.s_given;
         testing::internal::CaptureStdout();
         EXPECT_EQ(c.s_record == "none", check_instance_json(document, c.s_api, "K")) << s_case;
-        EXPECT_EQ(c.s_schemes == "http https" ? " Colecting distance and time matrices GOOGLE...\n" : "",
-                  testing::internal::GetCapturedStdout()) << s_case;
+        EXPECT_EQ(
+            c.s_schemes == "http https" ? " Colecting distance and time matrices GOOGLE...\n" : "",
+            testing::internal::GetCapturedStdout())
+            << s_case;
         EXPECT_EQ(c.s_record, error_record(document)) << s_case;
         EXPECT_EQ(c.s_record == "none" ? 1u : 2u, document.MemberCount()) << s_case;
         std::string s_schemes;
@@ -207,7 +226,8 @@ TEST_F(Checks, EachFaultOfTheDocumentAndItsFieldsIsNamed)
         {{{"/data/clients/0/id", "3"}}, k_invalid, "invalid clients field"},
         // With both matrices the coordinates are not looked at.
         {{{"/data/clients/1/lat", "95"}}, nullptr, nullptr},
-        {{{"/data/Mdij"}}, "missing_matrix", "if passed, both matrices are required, you may pass none instead"},
+        {{{"/data/Mdij"}}, "missing_matrix",
+         "if passed, both matrices are required, you may pass none instead"},
     }, {});
     // Without matrices: the coordinates, then the matrix settings (every client located, so
     // the lookup settings are never needed).
@@ -220,13 +240,15 @@ TEST_F(Checks, EachFaultOfTheDocumentAndItsFieldsIsNamed)
          "missing 'distance_matrix_api' field'"},
         {{{"/meta_info/distance_matrix_api", R"("here")"}}, "missing_field",
          "invalid 'distance_matrix_api' field'"},
-        {{{"/meta_info/distance_matrix_api", R"("google")"}}, k_missing, "missing 'google_api_key' field'"},
+        {{{"/meta_info/distance_matrix_api", R"("google")"}}, k_missing,
+         "missing 'google_api_key' field'"},
     }, k_no_matrices);
     // Called on its own, the coordinate check names a missing client array too.
     rapidjson::Document no_clients = instance_with(k_no_matrices, {{"/data/clients"}});
     EXPECT_FALSE(check_clients_lat_long(no_clients));
     EXPECT_EQ(record("missing_field", "missing 'clients' field"), error_record(no_clients));
-    // Triangle inequality of the distances: mixed integers and doubles pass; a ragged, wrong or no matrix fails.
+    // Triangle inequality of the distances: mixed integers and doubles pass; a ragged, wrong or no
+    // matrix fails.
     for (const auto& [s_distances, triangular] : std::vector<std::pair<const char*, bool>>{
              {"[[0,1,5],[1,0,1],[5,1,0]]", false}, {"[[0,1.5,2],[1.5,0,0.5],[2,0.5,0]]", true},
              {"[[0,1,2],[1,0],[2,1,0]]", false}, {"{}", false}, {nullptr, false}}) {
@@ -242,12 +264,15 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
 {
     const std::string k_found = R"({"json":{"status":"OK","results":[{"geometry":)"
                                 R"({"location":{"lat":48.8566,"lng":2.3522}}}]}})";
-    const std::string k_none = R"({"json":[]})", k_zero = R"({"json":{"status":"ZERO_RESULTS","results":[]}})";
-    const std::string k_not_found = record("lat_long_value_not_found", "could not find lat/long value");
+    const std::string k_none = R"({"json":[]})",
+                      k_zero = R"({"json":{"status":"ZERO_RESULTS","results":[]}})";
+    const std::string k_not_found =
+        record("lat_long_value_not_found", "could not find lat/long value");
     const std::vector<std::vector<std::string>> v_outcomes = {
-        {"osrm_relaxed", R"({"json":[{"lat":"-23.5505","lon":"-46.6333"}]})", k_zero, "none", "-23.5505"},
-        {"osrm_exact", R"({"json":[{"lat":"1","lon":"2"},{"lat":"3","lon":"4"}]})", k_zero, k_not_found,
-         "<none>"},
+        {"osrm_relaxed", R"({"json":[{"lat":"-23.5505","lon":"-46.6333"}]})", k_zero, "none",
+         "-23.5505"},
+        {"osrm_exact", R"({"json":[{"lat":"1","lon":"2"},{"lat":"3","lon":"4"}]})", k_zero,
+         k_not_found, "<none>"},
         {"osrm_relaxed", R"({"body":"<html>blocked</html>","status":403})", k_zero,
          record(k_invalid, "invalid 'email' for lat/long search"), "<none>"},
         // No connection: a code of its own, never a record without one.
@@ -258,17 +283,20 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
         {"osrm_google", k_none, k_found, "none", "48.856600"},
     };
     for (const std::vector<std::string>& c : v_outcomes) {
-        stub_->set_script(R"({"routes":{"/search":[)" + c[1] + R"(],"/maps/api/geocode/json":[)" + c[2] +
-                          R"(],"/table/v1/driving/":[{"generate":"osrm_table"}]}})");
+        stub_->set_script(R"({"routes":{"/search":[)" + c[1] + R"(],"/maps/api/geocode/json":[)" +
+                          c[2] + R"(],"/table/v1/driving/":[{"generate":"osrm_table"}]}})");
         const std::string s_api = "\"" + c[0] + "\"";
-        rapidjson::Document document = instance_with(k_looked_up, {{"/meta_info/lat_long_api", s_api.c_str()},
-            {"/meta_info/google_api_key", c[0].find("google") == std::string::npos ? "null" : R"("KEY")"}});
+        rapidjson::Document document = instance_with(
+            k_looked_up, {{"/meta_info/lat_long_api", s_api.c_str()},
+                          {"/meta_info/google_api_key",
+                           c[0].find("google") == std::string::npos ? "null" : R"("KEY")"}});
         PauseRecorder pauses;
         const std::string s_case = c[0] + " " + c[1] + " " + c[2];
         EXPECT_EQ(c[3] == "none", check_json_file(document)) << s_case;
         EXPECT_EQ(c[3], error_record(document)) << s_case;
         EXPECT_EQ(c[4], text_at(document, "/input/data/clients/1/lat")) << s_case;
-        EXPECT_EQ(c[3] == "none" ? "[[0,1],[100,101]]" : "absent", member_json(document, "Mtij")) << s_case;
+        EXPECT_EQ(c[3] == "none" ? "[[0,1],[100,101]]" : "absent", member_json(document, "Mtij"))
+            << s_case;
         EXPECT_EQ(std::vector<long>{1200}, pauses.v_pauses) << s_case;
     }
     stub_->set_script(R"({"routes":{}})");
@@ -276,13 +304,14 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
         {{{"/meta_info/lat_long_api"}}, k_missing, "there is no 'lat_long_api' field"},
         {{{"/meta_info/lat_long_api", R"("bing")"}}, k_invalid, "invalid 'lat_long_api'"},
         {{{"/meta_info/email"}}, k_missing, "missing 'email' field"},
-        {{{"/meta_info/lat_long_api", R"("osrm_google")"}, {"/meta_info/google_api_key"}}, k_missing,
-         "missing 'email' or 'google_api_key' field"},
+        {{{"/meta_info/lat_long_api", R"("osrm_google")"}, {"/meta_info/google_api_key"}},
+         k_missing, "missing 'email' or 'google_api_key' field"},
         {{{"/meta_info/lat_long_api", R"("google")"}, {"/meta_info/google_api_key"}}, k_missing,
          "missing 'google_api_key' field'"},
         // An earlier fault keeps its record; the refused settings still end the scan.
         {{{"/meta_info/email"}, {"/data/clients/0/long"}}, k_missing, k_not_located},
-        {{{"/data/clients/1/address/state"}}, k_missing, "client has no inner 'address' field (number, city,...)"},
+        {{{"/data/clients/1/address/state"}}, k_missing,
+         "client has no inner 'address' field (number, city,...)"},
     }, k_looked_up);
 
     // After a fault the scan still looks up the remaining clients, their queries encoded.

@@ -13,19 +13,12 @@
 #include <clocale>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 namespace {
 
 using Row = std::vector<std::string>;
 using TextRows = std::vector<Row>;
-
-std::string read_text(const std::string& s_path)
-{
-    std::ifstream file(s_path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
 
 // Every row's first cell (and with all, its other cells after "=" and "|"), joined by blanks.
 std::string cells(const TextRows& vv_rows, bool all = false)
@@ -68,13 +61,15 @@ protected:
     {
         sqlite3* connection = nullptr;
         ASSERT_EQ(sqlite3_open(s_path.c_str(), &connection), SQLITE_OK);
-        EXPECT_EQ(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << s_sql;
+        EXPECT_EQ(sqlite3_exec(connection, s_sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
+            << s_sql;
         sqlite3_close(connection);
     }
     void refuse(const std::string& s_event, const std::string& s_table, const std::string& s_when)
     {
         run_sql("DROP TRIGGER IF EXISTS refuse; CREATE TRIGGER refuse BEFORE " + s_event + " ON " +
-                s_table + " WHEN " + s_when + " BEGIN SELECT RAISE(" + GetParam() + ", 'refused'); END;");
+                s_table + " WHEN " + s_when + " BEGIN SELECT RAISE(" + GetParam() +
+                ", 'refused'); END;");
     }
     bool insert(const Row& v)
     {
@@ -96,8 +91,8 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
 {
     const auto settings = [this] { return cells(database->select_all_settings(), true); };
     ASSERT_EQ(std::system(("sqlite3 '" + s_path + "' .schema > '" + s_path + ".sql'").c_str()), 0);
-    EXPECT_EQ(read_text(s_path + ".sql"), read_text(test_data_dir() + "/database_schema.sql"));
-    const std::string s_defaults = read_text(test_data_dir() + "/default_settings.txt");
+    EXPECT_EQ(read_bytes(s_path + ".sql"), read_bytes(test_data_dir() + "/database_schema.sql"));
+    const std::string s_defaults = read_bytes(test_data_dir() + "/default_settings.txt");
     EXPECT_EQ(settings(), s_defaults);
     EXPECT_FALSE(database->update_setting("language", "ENG"));
     database = open_database();
@@ -107,10 +102,11 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
             "INSERT INTO settings VALUES('language', 'GER');");
     database = open_database();
     EXPECT_EQ(settings() + database->setting_value("opt_time"), "language=GER10");
-    EXPECT_FALSE(insert(client("kept", "Rua A", "1")) || database->insert_vehicle("T", 10, 2, 1.5, 0.5) ||
+    EXPECT_FALSE(insert(client("kept", "Rua A", "1")) ||
+                 database->insert_vehicle("T", 10, 2, 1.5, 0.5) ||
                  database->insert_instance("i", "2024-01-15", "20240115", 1, 2, "{}", 3));
     database.reset();
-    const std::string s_cut = read_text(s_path).substr(0, 8192);
+    const std::string s_cut = read_bytes(s_path).substr(0, 8192);
     std::ofstream(s_path, std::ios::binary) << std::string(2048, 'x');
     std::ofstream(s_path + ".cut", std::ios::binary) << s_cut;
     std::filesystem::create_directory(folder / "folder.db");
@@ -123,12 +119,13 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
         Database bad(s_file);
         testing::internal::CaptureStderr();
         EXPECT_TRUE(bad.open_database());
-        EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot "), std::string::npos) << s_file;
+        EXPECT_NE(testing::internal::GetCapturedStderr().find("cannot "), std::string::npos)
+            << s_file;
         EXPECT_EQ(bad.open_failure(), s_reason);
         EXPECT_TRUE(bad.update_setting("language", "ENG") && bad.search_clients("").empty());
     }
-    EXPECT_EQ(read_text(s_path), std::string(2048, 'x'));
-    EXPECT_EQ(read_text(s_path + ".cut"), s_cut);
+    EXPECT_EQ(read_bytes(s_path), std::string(2048, 'x'));
+    EXPECT_EQ(read_bytes(s_path + ".cut"), s_cut);
 }
 
 // A file in a folder that refuses writes is reported at the open and left as it is. Root is
@@ -137,7 +134,7 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
 TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
 {
     database.reset();
-    const std::string s_before = read_text(s_path);
+    const std::string s_before = read_bytes(s_path);
     using std::filesystem::perms;
     std::filesystem::permissions(folder, perms::owner_read | perms::owner_exec);
     const pid_t child = fork();
@@ -153,7 +150,7 @@ TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
     std::filesystem::permissions(folder, perms::owner_all);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 2) GTEST_SKIP() << "no user namespace";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(read_text(s_path), s_before);
+    EXPECT_EQ(read_bytes(s_path), s_before);
     database = open_database();
     EXPECT_EQ(database->open_failure(), "");
 }
@@ -164,7 +161,8 @@ TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
 // come back in SQLite's forms; a NULL column ends a query with the rows before it.
 TEST_F(DatabaseTest, ValuesComeBackExactlyAndSearchesKeepWildcards)
 {
-    for (const std::string s_text : {"D'Avila", "x'); DROP TABLE clients; --", "a''b\"c", "' OR '1'='1"}) {
+    for (const std::string s_text :
+         {"D'Avila", "x'); DROP TABLE clients; --", "a''b\"c", "' OR '1'='1"}) {
         const Row v_client = client(s_text, s_text, "1" + s_text);
         ASSERT_FALSE(insert(v_client) || database->update_setting("email", s_text)) << s_text;
         EXPECT_EQ(database->select_client_by_id(s_text), TextRows{v_client});
@@ -172,14 +170,19 @@ TEST_F(DatabaseTest, ValuesComeBackExactlyAndSearchesKeepWildcards)
         EXPECT_EQ(database->setting_value("email"), s_text);
     }
     const std::string s_json = R"({"input":{"data":{"clients":[{"id":"D'Avila"}]}}})";
-    ASSERT_FALSE(database->insert_instance("Day d'Oeste", "2024-01-15", "20240115", 1, 2, s_json, 3));
+    ASSERT_FALSE(
+        database->insert_instance("Day d'Oeste", "2024-01-15", "20240115", 1, 2, s_json, 3));
     EXPECT_EQ(database->select_instance_by_id("Day d'Oeste").at(0).at(5), s_json);
     EXPECT_EQ(client_code("Praça da Estação", "7b"), "PRAçA DA ESTAçãO7B");
-    ASSERT_FALSE(insert(client("Ana", "Rua das Flores", "1")) || insert(client("A_B", "Rua X", "2")) ||
-                 insert(client("AxB", "Rua Y", "3")) || insert(client("100%", "Rua Z", "4")));
-    EXPECT_EQ(cells(database->search_clients("flor")) + "," + cells(database->search_clients("A_B")) + "," +
-                  cells(database->search_clients("0%")) + "," + cells(database->search_clients("br")) + "," +
-                  std::to_string(database->search_clients("curitiba").size()), "Ana,A_B AxB,100%,,8");
+    ASSERT_FALSE(insert(client("Ana", "Rua das Flores", "1")) ||
+                 insert(client("A_B", "Rua X", "2")) || insert(client("AxB", "Rua Y", "3")) ||
+                 insert(client("100%", "Rua Z", "4")));
+    EXPECT_EQ(cells(database->search_clients("flor")) + "," +
+                  cells(database->search_clients("A_B")) + "," +
+                  cells(database->search_clients("0%")) + "," +
+                  cells(database->search_clients("br")) + "," +
+                  std::to_string(database->search_clients("curitiba").size()),
+              "Ana,A_B AxB,100%,,8");
     ASSERT_FALSE(database->insert_vehicle("Van_1", 10, 1, 1, 1) ||
                  database->insert_vehicle("Vanx1", 1, 1, 1, 1));
     EXPECT_EQ(cells(database->search_vehicles("n_1")), "Van_1 Vanx1");
@@ -188,14 +191,16 @@ TEST_F(DatabaseTest, ValuesComeBackExactlyAndSearchesKeepWildcards)
     for (const char* s_name : {"pt_BR.UTF-8", "pt_BR.utf8", "de_DE.UTF-8", "de_DE.utf8"}) {
         if (std::setlocale(LC_ALL, s_name) != nullptr) break;
     }
-    EXPECT_EQ(sql_double_text(1234567.1234567) + " " + sql_int_text(1234567), "1234567.123457 1234567");
+    EXPECT_EQ(sql_double_text(1234567.1234567) + " " + sql_int_text(1234567),
+              "1234567.123457 1234567");
     ASSERT_FALSE(database->insert_client("007", "Rua", "007", "n", "c", "s", "p", "-25.50", "10") ||
                  database->insert_vehicle("Truck", 1000, 3, 12.5, 0.1234567) ||
                  database->insert_instance("I", "2024-01-16", "20240116", 1234.5, 60, "{}", 7.25));
     std::setlocale(LC_ALL, s_previous.c_str());
     EXPECT_EQ(cells(database->select_client_by_id("7"), true), "7=Rua|7|n|c|s|p|-25.5|10|RUA007");
     EXPECT_EQ(cells(database->select_vehicle_by_id("Truck"), true), "Truck=1000|3|12.5|0.123457");
-    EXPECT_EQ(cells(database->select_instance_by_id("I"), true), "I=2024-01-16|20240116|1234.5|60.0|{}|7.25");
+    EXPECT_EQ(cells(database->select_instance_by_id("I"), true),
+              "I=2024-01-16|20240116|1234.5|60.0|{}|7.25");
     run_sql("INSERT INTO clients VALUES('b','r','1','n','c','s','p',NULL,'2','R1');"
             "INSERT INTO clients VALUES('c','r','1','n','c','s','p','1','2','R1');");
     EXPECT_EQ(database->search_clients("").size(), 9u);
@@ -210,9 +215,11 @@ TEST_P(DatabaseTest, AFailingRowUndoesTheWholeBulkOperationOrReplacement)
     ASSERT_FALSE(insert(client("Ana", "Rua A", "1")));
     TextRows vv_nothing[] = {{}, {{}}, {{"name", "address"}}};
     for (TextRows& vv_rows : vv_nothing) EXPECT_FALSE(database->insert_clients(vv_rows));
-    TextRows vv_imported = {{"name", "address", "number"},
-                            {"Bia", "Rua b", "2", "C", "Curitiba", "PR", "BR", "-25,4284", "-49,27"},
-                            {"Ana", "Other", "9", "x", "x", "x", "x", "0", "0"}, {"Caio", "Rua c", "3b"}};
+    TextRows vv_imported = {
+        {"name", "address", "number"},
+        {"Bia", "Rua b", "2", "C", "Curitiba", "PR", "BR", "-25,4284", "-49,27"},
+        {"Ana", "Other", "9", "x", "x", "x", "x", "0", "0"},
+        {"Caio", "Rua c", "3b"}};
     refuse("INSERT", "clients", "NEW.id = 'Caio'");
     EXPECT_TRUE(database->insert_clients(vv_imported));
     ASSERT_FALSE(database->insert_client("Duda", "r", "1", "n", "c", "s", "p", "1", "2"));
@@ -222,11 +229,13 @@ TEST_P(DatabaseTest, AFailingRowUndoesTheWholeBulkOperationOrReplacement)
     EXPECT_FALSE(database->insert_clients(vv_imported));
     EXPECT_EQ(vv_imported[1][7] + " " + std::to_string(vv_imported[3].size()), "-25.4284 3");
     EXPECT_EQ(cells(database->search_clients(""), true),
-              "Ana=Rua A|1|C|Curitiba|PR|BR|1|2|RUA A1 Duda=r|1|n|c|s|p|1|2|R1 Bia=Rua b|2|C|Curitiba|PR|BR|"
+              "Ana=Rua A|1|C|Curitiba|PR|BR|1|2|RUA A1 Duda=r|1|n|c|s|p|1|2|R1 Bia=Rua "
+              "b|2|C|Curitiba|PR|BR|"
               "-25.4284|-49.27|RUA B2 Caio=Rua c|3b|||||||RUA C3B");
     EXPECT_TRUE(database->delete_clients({"Ana", "Caio", "Bia"}));
     EXPECT_EQ(cells(database->search_clients("")), "Ana Duda Bia Caio");
-    EXPECT_FALSE(database->delete_clients({"Ana", "Nobody", "Bia"}) || database->delete_client("Duda"));
+    EXPECT_FALSE(database->delete_clients({"Ana", "Nobody", "Bia"}) ||
+                 database->delete_client("Duda"));
     EXPECT_EQ(cells(database->search_clients("")), "Caio");
     ASSERT_FALSE(database->insert_instance("I", "2024-01-15", "20240115", 1, 2, "{\"v\":1}", 3) ||
                  database->insert_instance("J", "2024-01-16", "20240116", 1, 2, "{}", 3));
@@ -249,7 +258,8 @@ TEST_P(DatabaseTest, SettingsAreStoredTogether)
     const SettingRows v_rows = {{"language", "ENG"}, {"email", "a@b.c"}, {"opt_time", "20"}};
     const bool all_lost = std::string(GetParam()) == "ROLLBACK";
     const std::vector<std::string> v_lost = {"language", "email", "opt_time"};
-    EXPECT_EQ(database->store_settings(v_rows), all_lost ? v_lost : std::vector<std::string>{"email"});
+    EXPECT_EQ(database->store_settings(v_rows),
+              all_lost ? v_lost : std::vector<std::string>{"email"});
     EXPECT_EQ(database->setting_value("language") + " " +
                   std::to_string(database->select_setting("opt_time").size()),
               all_lost ? "POR 0" : "ENG 1");
@@ -264,11 +274,13 @@ TEST_F(DatabaseTest, AThreadReadsByCodeWhileAnotherInserts)
     ASSERT_FALSE(insert(client("Depot", "Rua A", "1")));
     std::atomic<int> n_failures{0};
     std::thread reader([&] {
-        for (int i = 0; i < 1000; ++i) n_failures += database->select_client_by_code("RUA A1").size() != 1;
+        for (int i = 0; i < 1000; ++i)
+            n_failures += database->select_client_by_code("RUA A1").size() != 1;
     });
     for (int i = 0; i < 200; ++i) {
         TextRows vv_clients = {{}, client(std::to_string(i) + " bis", "Rua A", "2")};
-        n_failures += insert(client(std::to_string(i), "Rua A", "2")) + database->insert_clients(vv_clients);
+        n_failures +=
+            insert(client(std::to_string(i), "Rua A", "2")) + database->insert_clients(vv_clients);
     }
     reader.join();
     EXPECT_EQ(n_failures, 0);
@@ -286,7 +298,8 @@ TEST_F(DatabaseTest, TwoConnectionsWritingAtOnceStoreEveryRow)
             const std::string s_id = s_prefix + std::to_string(i);
             TextRows vv_clients = {{}, client(s_id + " bulk", "Rua B", "1")};
             n_failures += connection.insert_clients(vv_clients);
-            n_failures += connection.insert_client(s_id, "Rua B", "1", "C", "Curitiba", "PR", "BR", "1", "2");
+            n_failures +=
+                connection.insert_client(s_id, "Rua B", "1", "C", "Curitiba", "PR", "BR", "1", "2");
         }
     };
     std::thread other([&] { write(*second, "B"); });

@@ -47,10 +47,11 @@ bool GeoStub::start()
     write_file_atomically(path("script.json"), "{}");
     // Found without TOVALO_TOOLS too, when a test program is started by hand.
     const char* s_tools = std::getenv("TOVALO_TOOLS");
+    const std::string s_tools_folder = s_tools != nullptr ? s_tools : TOVALO_SOURCE_TOOLS;
     std::vector<std::string> v_arguments = {
-        "python3", std::string(s_tools != nullptr ? s_tools : TOVALO_SOURCE_TOOLS) + "/geostub/geostub.py",
-        "--port-file", path("ports"), "--script", path("script.json"), "--log", path("requests.log"),
-        "--cacert-dir", s_folder_};
+        "python3", s_tools_folder + "/geostub/geostub.py",
+        "--port-file", path("ports"), "--script", path("script.json"),
+        "--log", path("requests.log"), "--cacert-dir", s_folder_};
     std::vector<char*> v_argv;
     for (std::string& s_argument : v_arguments) v_argv.push_back(s_argument.data());
     v_argv.push_back(nullptr);
@@ -112,5 +113,6 @@ std::vector<std::string> GeoStub::requests() const
 void point_services_at(const GeoStub& stub)
 {
     const std::string s_https = stub.host("https");
-    Geoservices::set_endpoints(Geoservices::Endpoints{s_https, s_https, stub.host("http"), s_https});
+    Geoservices::set_endpoints(
+        Geoservices::Endpoints{s_https, s_https, stub.host("http"), s_https});
 }

@@ -7,9 +7,11 @@
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
+#include <rapidjson/document.h>
 
 #include <chrono>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 class GeoStubSuite : public testing::Test {
@@ -27,7 +29,8 @@ protected:
         Geoservices::set_endpoints(Geoservices::default_endpoints());
     }
 
-    // A URL of the stand-in: the scheme, one of its listeners ("http", "https", "closed"...), the path.
+    // A URL of the stand-in: the scheme, one of its listeners ("http", "https", "closed"...), the
+    // path.
     static std::string stub_url(const std::string& s_scheme, const std::string& s_listener,
                                 const std::string& s_path)
     {
@@ -51,6 +54,21 @@ public:
 
     std::vector<long> v_pauses;
 };
+
+// The texts or numbers of a JSON array, as a case file lists them.
+template <typename T>
+std::vector<T> pinned_list(const rapidjson::Value& list)
+{
+    std::vector<T> v_values;
+    for (const rapidjson::Value& value : list.GetArray()) {
+        if constexpr (std::is_same_v<T, std::string>) {
+            v_values.emplace_back(value.GetString());
+        } else {
+            v_values.push_back(value.GetInt64());
+        }
+    }
+    return v_values;
+}
 
 // The query part ("sources=0;1&annotations=...") of each request the stub logged.
 inline std::vector<std::string> logged_queries(const GeoStub& stub)

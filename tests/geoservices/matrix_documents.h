@@ -7,13 +7,14 @@
 #include <string>
 
 // {"input":{"data":{"clients":[n clients],"containers":[]<extra>},"meta_info":<meta_info>}}
-inline rapidjson::Document instance_document(int n, const std::string& s_extra_data = "",
-                                             const std::string& s_meta_info = R"({"prob_type":"VRPTW"})")
+inline rapidjson::Document instance_document(
+    int n, const std::string& s_extra_data = "",
+    const std::string& s_meta_info = R"({"prob_type":"VRPTW"})")
 {
     std::string s_clients;
     for (int i = 0; i < n; ++i) {
-        s_clients += (i == 0 ? R"({"id":"c)" : R"(,{"id":"c)") + std::to_string(i) + R"(","lat":")" +
-                     std::to_string(i) + R"(","long":"-46.6"})";
+        s_clients += (i == 0 ? R"({"id":"c)" : R"(,{"id":"c)") + std::to_string(i) +
+                     R"(","lat":")" + std::to_string(i) + R"(","long":"-46.6"})";
     }
     return string_to_json(R"({"input":{"data":{"clients":[)" + s_clients + R"(],"containers":[])" +
                           s_extra_data + R"(},"meta_info":)" + s_meta_info + "}}");
@@ -49,6 +50,6 @@ inline std::string error_record(const rapidjson::Document& document)
 // The text error_record gives for a record with that code (and message).
 inline std::string record(const std::string& s_code, const std::string& s_message = "")
 {
-    return R"({"error":")" + s_code + "\"" + (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") +
-           "}";
+    return R"({"error":")" + s_code + "\"" +
+           (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") + "}";
 }

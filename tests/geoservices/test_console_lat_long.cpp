@@ -4,17 +4,6 @@
 
 using ConsoleLatLong = GeoStubSuite;
 
-namespace {
-
-std::vector<std::string> texts(const rapidjson::Value& array)
-{
-    std::vector<std::string> v_texts;
-    for (const rapidjson::Value& text : array.GetArray()) v_texts.push_back(text.GetString());
-    return v_texts;
-}
-
-}  // namespace
-
 // Each case of the file: the stand-in's answers, the client rows under the header (the id
 // first, so a cell written "at position 0" would show), a column map other than the header's,
 // then what the routine gives: its result, its console lines
@@ -38,18 +27,22 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
             }
         }
         TextTable vv_table = {v_header};
-        for (const rapidjson::Value& v_row : c["rows"].GetArray()) vv_table.push_back(texts(v_row));
+        for (const rapidjson::Value& v_row : c["rows"].GetArray()) {
+            vv_table.push_back(pinned_list<std::string>(v_row));
+        }
         TextTable vv_expected = {v_header};
-        for (const rapidjson::Value& v_row : (c.HasMember("table") ? c["table"] : c["rows"]).GetArray()) {
-            vv_expected.push_back(texts(v_row));
+        for (const rapidjson::Value& v_row :
+             (c.HasMember("table") ? c["table"] : c["rows"]).GetArray()) {
+            vv_expected.push_back(pinned_list<std::string>(v_row));
         }
         const std::string s_routine = c["routine"].GetString();
         PauseRecorder pauses;
         testing::internal::CaptureStdout();
-        const bool result = s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
-                            : s_routine == "osm exact"
-                                ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
-                                : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
+        const bool result =
+            s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
+            : s_routine == "osm exact"
+                ? collect_lat_long_database_osm_exact(vv_table, columns, "me@x.org")
+                : collect_lat_long_database_osm_google(vv_table, columns, "me@x.org", "KEY");
         const std::string s_console = testing::internal::GetCapturedStdout();
         EXPECT_EQ(result, c["result"].GetBool()) << s_case;
         EXPECT_EQ(vv_table, vv_expected) << s_case;
@@ -58,11 +51,7 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
             EXPECT_EQ(s_console, c["console"].GetString()) << s_case;
         }
         if (c.HasMember("pauses")) {
-            std::vector<long> v_pauses;
-            for (const rapidjson::Value& pause : c["pauses"].GetArray()) {
-                v_pauses.push_back(pause.GetInt());
-            }
-            EXPECT_EQ(pauses.v_pauses, v_pauses) << s_case;
+            EXPECT_EQ(pauses.v_pauses, pinned_list<long>(c["pauses"])) << s_case;
         }
         std::string s_services;
         for (const std::string& s_line : stub_->requests()) {
@@ -72,7 +61,7 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
             EXPECT_EQ(s_services, c["services"].GetString()) << s_case;
         }
         if (c.HasMember("requests")) {
-            EXPECT_EQ(stub_->requests(), texts(c["requests"])) << s_case;
+            EXPECT_EQ(stub_->requests(), pinned_list<std::string>(c["requests"])) << s_case;
         }
         EXPECT_TRUE(result || (c.HasMember("requests") && c.HasMember("pauses")))
             << "a failure case pins its requests and pauses: " << s_case;

@@ -4,8 +4,6 @@
 #include "osrm_matrix.h"
 #include "web_requests.h"
 
-#include <type_traits>
-
 using Matrices = GeoStubSuite;
 
 namespace {
@@ -17,20 +15,6 @@ std::string expected_matrix(const rapidjson::Value& c, const char* s_name)
     return matrix.IsObject()
                ? table_json(n, matrix["table"][0].GetInt(), matrix["table"][1].GetBool())
                : json_to_string(matrix);
-}
-
-template <typename T>
-std::vector<T> pinned_list(const rapidjson::Value& list)
-{
-    std::vector<T> v_values;
-    for (const rapidjson::Value& value : list.GetArray()) {
-        if constexpr (std::is_same_v<T, std::string>) {
-            v_values.emplace_back(value.GetString());
-        } else {
-            v_values.push_back(value.GetInt64());
-        }
-    }
-    return v_values;
 }
 
 }  // namespace
@@ -95,7 +79,8 @@ TEST_F(Matrices, EachCaseGivesItsRequestsPausesMatricesAndRecord)
 TEST_F(Matrices, RealPausesStillEndTheCollectionAndCoordinatesAreEncoded)
 {
     stub_->set_script(
-        R"({"routes":{"/maps/api/distancematrix/json":[{"generate":"google_matrix","max_elements":100}]}})");
+        R"({"routes":{"/maps/api/distancematrix/json":)"
+        R"([{"generate":"google_matrix","max_elements":100}]}})");
     auto document = instance_document(10);
     EXPECT_TRUE(collect_matrices_google(document, "K"));
     EXPECT_EQ(member_json(document, "Mtij"), table_json(10, 100, false));

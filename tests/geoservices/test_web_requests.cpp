@@ -13,7 +13,8 @@ protected:
     // The body over both schemes, the two requests running side by side, joined by "|".
     static std::string both_bodies(const std::string& s_path)
     {
-        auto plain = std::async(std::launch::async, [s_path] { return http_get(stub_url("http", "http", s_path)); });
+        auto plain = std::async(std::launch::async,
+                                [s_path] { return http_get(stub_url("http", "http", s_path)); });
         return https_get(stub_url("https", "https", s_path)) + "|" + plain.get();
     }
 };
@@ -25,7 +26,8 @@ TEST_F(WebRequests, BodiesArriveWholeAndEveryFailedConnectionGivesAnEmptyBody)
 {
     stub_->set_script(R"({"routes":{"/ok":[{"body":"{\"a\":1}"}],
         "/big":[{"body":"0123456789","repeat":100000}], "/closed":[{"close":true}]}})");
-    EXPECT_EQ(https_get(stub_url("https", "https", "/ok")) + http_get(stub_url("http", "http", "/ok")) +
+    EXPECT_EQ(https_get(stub_url("https", "https", "/ok")) +
+                  http_get(stub_url("http", "http", "/ok")) +
                   https_get(stub_url("https", "https", "/missing")),
               R"({"a":1}{"a":1}<html><body><h1>404 Not Found</h1></body></html>)");
     const std::string s_big = https_get(stub_url("https", "https", "/big"));
@@ -34,7 +36,9 @@ TEST_F(WebRequests, BodiesArriveWholeAndEveryFailedConnectionGivesAnEmptyBody)
     for (const char* s_listener : {"https_foreign_ca", "https_wrong_host", "closed", "http"}) {
         EXPECT_EQ(https_get(stub_url("https", s_listener, "/ok")), "") << s_listener;
     }
-    EXPECT_EQ(http_get(stub_url("http", "closed", "/")) + https_get(stub_url("https", "https", "/closed")), "");
+    EXPECT_EQ(http_get(stub_url("http", "closed", "/")) +
+                  https_get(stub_url("https", "https", "/closed")),
+              "");
     ASSERT_EQ(std::rename("cacert.pem", "cacert.pem.away"), 0);
     const std::string s_body = https_get(stub_url("https", "https", "/ok"));
     ASSERT_EQ(std::rename("cacert.pem.away", "cacert.pem"), 0);
@@ -78,11 +82,13 @@ TEST_F(WebRequests, LateBrokenAndOversizedAnswersFail)
     limits.max_answer_bytes = 1000;
     Geoservices::set_transfer_limits(limits);
     stub_->set_script(R"({"routes":{
-        "/at":[{"body":"x","repeat":1000}], "/at_unsized":[{"body":"x","repeat":1000,"unsized":true}],
+        "/at":[{"body":"x","repeat":1000}],
+        "/at_unsized":[{"body":"x","repeat":1000,"unsized":true}],
         "/over":[{"body":"x","repeat":1001}],
         "/over_unsized":[{"body":"0123456789","repeat":100000,"unsized":true}]}})");
     const std::string s_whole(1000, 'x');
-    EXPECT_EQ(both_bodies("/at") + both_bodies("/at_unsized"), s_whole + "|" + s_whole + s_whole + "|" + s_whole);
+    EXPECT_EQ(both_bodies("/at") + both_bodies("/at_unsized"),
+              s_whole + "|" + s_whole + s_whole + "|" + s_whole);
     EXPECT_EQ(both_bodies("/over") + both_bodies("/over_unsized"), "||");
 }
 
@@ -92,8 +98,9 @@ TEST_F(WebRequests, SampleRequestsSendTheirFixedQueriesWithAPlaceholderToken)
     testing::internal::CaptureStderr();
     EXPECT_EQ(here_geocode_test(), R"({"items":[]})");
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");  // a failed transfer alone is reported
-    EXPECT_EQ(stub_->requests(), std::vector<std::string>{"https GET /v1/geocode?q=Avenida+Paulista+1578%2C+"
-                                                          "01310-200+Sao+Paulo%2C+Brazil HTTP/1.1"});
+    EXPECT_EQ(stub_->requests(),
+              std::vector<std::string>{"https GET /v1/geocode?q=Avenida+Paulista+1578%2C+"
+                                       "01310-200+Sao+Paulo%2C+Brazil HTTP/1.1"});
     EXPECT_NE(here_authorization_header().find("REPLACE_WITH_YOUR"), std::string::npos);
     EXPECT_EQ(build_osrm_sources(3, 5) + build_osrm_sources(5, 4), "?sources=3;4;5?sources=");
     EXPECT_EQ(build_osrm_sources(4294967295u, 4294967295u), "?sources=4294967295");

@@ -7,8 +7,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 inline std::string data_path(const std::string& s_name) { return test_data_dir() + "/" + s_name; }
@@ -17,15 +15,4 @@ inline std::string data_path(const std::string& s_name) { return test_data_dir()
 inline std::string temp_path(const std::string& s_name)
 {
     return testing::TempDir() + "tovalo_" + std::to_string(getpid()) + "_" + s_name;
-}
-
-inline void write_bytes(const std::string& s_path, const std::string& s_bytes)
-{
-    std::ofstream(s_path, std::ios::binary | std::ios::trunc) << s_bytes;
-}
-
-inline std::string read_bytes(const std::string& s_path)
-{
-    std::ifstream file(s_path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }

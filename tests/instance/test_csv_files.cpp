@@ -43,27 +43,36 @@ TEST(ReadCsv, EachReaderSplitsLinesByItsOwnRule)
         TextTable vv_text_reader;  // empty: as the byte reader
     };
     const Case cases[] = {
-        {"", {}, {}}, {"x;y;\n", {{"x", "y"}}, {{"x", "y", ""}}},
-        {"a;b\r\nc;d\r\n", {{"a", "b"}, {"c", "d"}}, {}}, {"a;b\nc;d", {{"a", "b"}, {"c", "d"}}, {}},
+        {"", {}, {}},
+        {"x;y;\n", {{"x", "y"}}, {{"x", "y", ""}}},
+        {"a;b\r\nc;d\r\n", {{"a", "b"}, {"c", "d"}}, {}},
+        {"a;b\nc;d", {{"a", "b"}, {"c", "d"}}, {}},
         // An empty line: no cells for the byte reader (padded when it follows row 0).
-        {"\na;b\n", {{}, {"a", "b"}}, {{""}, {"a", "b"}}}, {"a\n\nb\n", {{"a"}, {""}, {"b"}}, {}},
+        {"\na;b\n", {{}, {"a", "b"}}, {{""}, {"a", "b"}}},
+        {"a\n\nb\n", {{"a"}, {""}, {"b"}}, {}},
         {"a\rb;;c\n", {{"a\rb", "", "c"}}, {}},
         {"5\" tube;x\n", {{"5\" tube", "x"}}, {}},  // a quote inside a cell is ordinary text
         {"\"open;x\ny\n", {{"\"open", "x"}, {"y", ""}}, {}},  // an unclosed quote stays on its line
-        {"h\nC1;\"Oak\nC2;\"Elm;1\";Y\nC3;x\";Z\r\n", {{"h"}, {"C1", "\"Oak"}, {"C2", "Elm;1", "Y"}, {"C3", "x\"", "Z"}}, {}},
+        {"h\nC1;\"Oak\nC2;\"Elm;1\";Y\nC3;x\";Z\r\n",
+         {{"h"}, {"C1", "\"Oak"}, {"C2", "Elm;1", "Y"}, {"C3", "x\"", "Z"}},
+         {}},
         {"\"ab\"cd;e\n", {{"\"ab\"cd", "e"}}, {}},
-        {"h1;h2;h3\na\n1;2;3;4\n\n", {{"h1", "h2", "h3"}, {"a", "", ""}, {"1", "2", "3", "4"},
-                                      {"", "", ""}}, {}},
+        {"h1;h2;h3\na\n1;2;3;4\n\n",
+         {{"h1", "h2", "h3"}, {"a", "", ""}, {"1", "2", "3", "4"}, {"", "", ""}},
+         {}},
         {"a\nb;c;d\n", {{"a"}, {"b", "c", "d"}}, {}},
-        {"\xEF\xBB\xBFJoão;Conceição\n", {{"\xEF\xBB\xBFJoão", "Conceição"}}, {{"Joao", "Conceicao"}}},
+        {"\xEF\xBB\xBFJoão;Conceição\n",
+         {{"\xEF\xBB\xBFJoão", "Conceição"}},
+         {{"Joao", "Conceicao"}}},
     };
     const std::string s_path = temp_path("read.csv");
     for (const Case& c : cases) {
         write_bytes(s_path, c.s_bytes);
         const std::string s_case = testing::PrintToString(c.s_bytes);
         EXPECT_EQ(read_csv(s_path), c.vv_byte_reader) << s_case;
-        EXPECT_EQ(read_csv_file(QString::fromStdString(s_path)),
-                  c.vv_text_reader.empty() && !c.s_bytes.empty() ? c.vv_byte_reader : c.vv_text_reader)
+        EXPECT_EQ(
+            read_csv_file(QString::fromStdString(s_path)),
+            c.vv_text_reader.empty() && !c.s_bytes.empty() ? c.vv_byte_reader : c.vv_text_reader)
             << s_case;
     }
     EXPECT_TRUE(read_csv(temp_path("missing.csv")).empty());

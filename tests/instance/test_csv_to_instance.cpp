@@ -9,7 +9,8 @@ namespace {
 
 std::string error_document(const std::string& s_code, const std::string& s_message)
 {
-    return R"({"output":{"meta_info":{"error":")" + s_code + R"(","message":")" + s_message + R"("}}})";
+    return R"({"output":{"meta_info":{"error":")" + s_code + R"(","message":")" + s_message +
+           R"("}}})";
 }
 
 // The converter's tables as read from the test files, with each header cell as a key.
@@ -20,17 +21,19 @@ protected:
         setenv("TZ", "UTC", 1);
         tzset();
         for (const bool vehicles : {false, true}) {
-            table(vehicles) = read_csv(data_path(vehicles ? "csv_vehicles.csv" : "csv_clients.csv"));
+            table(vehicles) =
+                read_csv(data_path(vehicles ? "csv_vehicles.csv" : "csv_clients.csv"));
             columns(vehicles).clear();
             const auto& v_header = table(vehicles)[0];
-            for (size_t i = 0; i < v_header.size(); ++i) columns(vehicles)[v_header[i]] = int32_t(i);
+            for (size_t i = 0; i < v_header.size(); ++i)
+                columns(vehicles)[v_header[i]] = int32_t(i);
         }
     }
 
     std::string convert(bool open_routes = true)
     {
-        return json_to_string(csv_databases_to_instance_json(vv_clients, client_columns, vv_vehicles,
-                                                             vehicle_columns, open_routes));
+        return json_to_string(csv_databases_to_instance_json(
+            vv_clients, client_columns, vv_vehicles, vehicle_columns, open_routes));
     }
 
     TextTable& table(bool vehicles) { return vehicles ? vv_vehicles : vv_clients; }
@@ -63,7 +66,8 @@ TEST_F(CsvToInstance, EmptyTablesAreReportedClientsFirst)
     EXPECT_EQ(convert(), error_document("csv_client_database", "client database has no clients"));
     SetUp();
     vv_vehicles.resize(1);
-    EXPECT_EQ(convert(), error_document("csv_vehicle_database", "vehicle database has no vehicles"));
+    EXPECT_EQ(convert(),
+              error_document("csv_vehicle_database", "vehicle database has no vehicles"));
 }
 
 // Numbers are read from their leading digits; short rows read as empty cells and a key the
@@ -97,13 +101,17 @@ TEST_F(CsvToInstance, MinutesBetweenTruncatesTowardZeroAndRefusesUnreadableTexts
     const char* const s_good = "12/02/2021 08:00:00";
     const std::tuple<const char*, const char*, int, bool> cases[] = {
         {"12/02/2021 08:00:59", "12/02/2021 08:02:58", 1, true},
-        {"12/02/2021 08:02:58", "12/02/2021 08:00:59", -1, true}, {s_good, "13/02/2021 08:00:00", 1440, true},
-        {s_good, "12/02/2021 08:00:59", 0, true}, {"12/02/2021 08:00:00:00", "12/02/2021 08:01:00x", 1, true},
-        {"28/02/2024 00:00:00", "01/03/2024 00:00:00", 2880, true}, {"12/02/2021 8h00:00", s_good, -1, false},
-        {s_good, "", -1, false}, {"tomorrow", s_good, -1, false}, {s_good, "12/02/2021 08:00", -1, false},
+        {"12/02/2021 08:02:58", "12/02/2021 08:00:59", -1, true},
+        {s_good, "13/02/2021 08:00:00", 1440, true}, {s_good, "12/02/2021 08:00:59", 0, true},
+        {"12/02/2021 08:00:00:00", "12/02/2021 08:01:00x", 1, true},
+        {"28/02/2024 00:00:00", "01/03/2024 00:00:00", 2880, true},
+        {"12/02/2021 8h00:00", s_good, -1, false}, {s_good, "", -1, false},
+        {"tomorrow", s_good, -1, false}, {s_good, "12/02/2021 08:00", -1, false},
         // Dates that no calendar has are unreadable, not carried into the next month.
-        {s_good, "29/02/2024 00:00:00", 1600800, true}, {s_good, "31/12/2021 00:00:00", 463200, true},
-        {s_good, "31/02/2021 08:00:00", -1, false}, {s_good, "29/02/2023 08:00:00", -1, false},
+        {s_good, "29/02/2024 00:00:00", 1600800, true},
+        {s_good, "31/12/2021 00:00:00", 463200, true},
+        {s_good, "31/02/2021 08:00:00", -1, false},
+        {s_good, "29/02/2023 08:00:00", -1, false},
         {s_good, "31/04/2021 08:00:00", -1, false},
         // January, first and last day; a month of 30 days; 29/02 only in a leap year (in 2000,
         // not in 2100).

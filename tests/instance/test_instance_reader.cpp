@@ -14,13 +14,15 @@ rapidjson::Document base_document() { return load_json_file(data_path("reader_in
 // The base document with one value set to the parsed text, kept exactly as parsed (7.0
 // stays a double), or erased when s_json is null; then read.
 struct Edited {
-    Edited(const char* s_pointer = nullptr, const char* s_json = nullptr) : document(base_document())
+    Edited(const char* s_pointer = nullptr, const char* s_json = nullptr)
+        : document(base_document())
     {
         rapidjson::Document fragment(&document.GetAllocator());
         if (s_pointer != nullptr && s_json == nullptr) {
             rapidjson::Pointer(s_pointer).Erase(document);
         } else if (s_pointer != nullptr && !fragment.Parse(s_json).HasParseError()) {
-            rapidjson::Pointer(s_pointer).Set(document, rapidjson::Value(fragment, fragment.GetAllocator()));
+            rapidjson::Pointer(s_pointer).Set(document,
+                                              rapidjson::Value(fragment, fragment.GetAllocator()));
         }
         reader.read(0, document);
     }
@@ -41,7 +43,8 @@ TEST(InstanceReader, ReadsClientsAndContainers)
     }
     ASSERT_EQ(read.instance.containers.size(), 1u);
     const Container& van = read.instance.containers[0];
-    s_read += van.container_id + " " + std::to_string(van.capacity) + " " + std::to_string(van.quantity);
+    s_read +=
+        van.container_id + " " + std::to_string(van.capacity) + " " + std::to_string(van.quantity);
     EXPECT_EQ(s_read, "Depot 0 3600 0 0 A 60 1800 300 4 B -120 2400 600 5 Van 10 2");
     EXPECT_EQ(std::vector<double>({van.fixed_cost, van.var_cost, van.penalty}),
               std::vector<double>({150, 2, 0}));
@@ -58,7 +61,8 @@ TEST(InstanceReader, MatricesProblemTypeAndTimeLimit)
         {k_type, "\"ovrptw\"", false, 45}, {k_type, "\"OVRPTW \"", false, 45},
         {k_time, nullptr, false, 10}, {k_time, "0", false, 0}, {k_time, "2.5", false, 2.5},
         {k_time, "3e1", false, 30}, {k_time, "4294967296", false, 4294967296.0},
-        {"/input/data/Mdij", R"([["x",10,20,"extra"],[11,null,21.5,9],[12,22,{},null]])", false, 45},
+        {"/input/data/Mdij", R"([["x",10,20,"extra"],[11,null,21.5,9],[12,22,{},null]])", false,
+         45},
     };
     for (const auto& [s_pointer, s_json, open, max_time] : cases) {
         const Edited read(s_pointer, s_json);
@@ -92,7 +96,8 @@ TEST(InstanceReader, BadRootsFailAndReadingAgainStartsAfresh)
                   broken.instance.Mdij.size(), 7u);
     // A time limit beyond the double range parses as infinity: refused by name.
     auto endless = base_document();
-    rapidjson::Pointer("/input/meta_info/max_time").Set(endless, string_to_json("17.7e308").GetDouble());
+    rapidjson::Pointer("/input/meta_info/max_time")
+        .Set(endless, string_to_json("17.7e308").GetDouble());
     EXPECT_FALSE(broken.reader.read_input(endless));
     EXPECT_EQ(broken.reader.error_message(), "missing or invalid 'input.meta_info.max_time' field");
 }

@@ -28,7 +28,8 @@ TEST(JsonDocument, FilesRoundTripWholeAndFailQuietly)
     EXPECT_FALSE(try_save_json_file(string_to_json("{}"), temp_path("no/such/dir/x.tvl")));
     save_json_file(string_to_json("{}"), temp_path("no/such/dir/x.tvl"));  // returns normally
     const std::string s_record =
-        R"({"output":{"meta_info":{"error":"invalid_file","message":"file is not in json format"}}})";
+        R"({"output":{"meta_info":{"error":"invalid_file",)"
+        R"("message":"file is not in json format"}}})";
     testing::internal::CaptureStdout();
     EXPECT_TRUE(load_json_file(temp_path("missing.tvl")).IsNull());
     EXPECT_EQ(json_to_string(read_json_file(temp_path("missing.tvl"))), s_record);

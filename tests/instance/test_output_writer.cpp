@@ -49,7 +49,8 @@ TEST(OutputWriter, EmptyResultsAndErrorRecordsReplaceStaleOutputsWithOneOutputLa
     for (const auto& [s_input, s_kept] : results) {
         const auto input = string_to_json(s_input);
         const InstanceReader reader(input.IsObject() ? &instance : nullptr, 1, input);
-        EXPECT_EQ(json_to_string(write_output_json(reader, input)), s_kept + s_empty + "}") << s_input;
+        EXPECT_EQ(json_to_string(write_output_json(reader, input)), s_kept + s_empty + "}")
+            << s_input;
     }
     const std::tuple<const char*, std::string, const char*> records[] = {
         {R"({"input":{}})", "m '", R"({"input":{},)"}, {R"({"input":{}})", "", R"({"input":{},)"},
@@ -60,6 +61,7 @@ TEST(OutputWriter, EmptyResultsAndErrorRecordsReplaceStaleOutputsWithOneOutputLa
         add_error_record(document, "code", s_message);
         EXPECT_EQ(json_to_string(document),
                   s_kept + std::string(R"("output":{"meta_info":{"error":"code")") +
-                      (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") + "}}}") << s_input;
+                      (s_message.empty() ? "" : R"(,"message":")" + s_message + "\"") + "}}}")
+            << s_input;
     }
 }

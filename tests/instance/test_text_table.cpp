@@ -28,9 +28,9 @@ TEST(TabSeparatedText, WritesLinesUnquotedAndReadsByTheSplitRule)
     EXPECT_EQ(table_to_tsv({{"a", "b"}, {}, {"c"}}), "a\tb\nc\n");
     EXPECT_EQ(table_to_tsv({{""}, {"", ""}, {"x;\"y\""}}), "\n\t\nx;\"y\"\n");
     const std::pair<std::string, TextTable> cases[] = {
-        {"", {}}, {"a\tb\nc", {{"a", "b"}, {"c"}}}, {"a\t\tb", {{"a", "", "b"}}}, {"a\tb\t", {{"a", "b"}}},
-        {"a\n\nb\n", {{"a"}, {}, {"b"}}}, {"\t\n", {{""}}}, {"a\tb\r\nc\r\n", {{"a", "b\r"}, {"c\r"}}},
-        {"\"a\tb\"\n", {{"\"a", "b\""}}}};
+        {"", {}}, {"a\tb\nc", {{"a", "b"}, {"c"}}}, {"a\t\tb", {{"a", "", "b"}}},
+        {"a\tb\t", {{"a", "b"}}}, {"a\n\nb\n", {{"a"}, {}, {"b"}}}, {"\t\n", {{""}}},
+        {"a\tb\r\nc\r\n", {{"a", "b\r"}, {"c\r"}}}, {"\"a\tb\"\n", {{"\"a", "b\""}}}};
     for (const auto& [s_text, vv_expected] : cases) {
         EXPECT_EQ(tsv_to_table(s_text), vv_expected) << testing::PrintToString(s_text);
     }
@@ -44,7 +44,8 @@ TEST(TextTable, ColumnsAndCellsNeverReachBeyondARow)
     replace_in_columns(vv_table, {0, 1}, ".", ",", 1);
     replace_in_columns(vv_table, {2, 2, -1, 7}, ".", "..", 0);
     replace_in_columns(vv_table, {0}, ".", "!", 3);
-    EXPECT_EQ(vv_table, (TextTable{{"lat.h", "long.h", "x....y"}, {"1,5", "2,5", "3....5"}, {"4,5"}}));
+    EXPECT_EQ(vv_table,
+              (TextTable{{"lat.h", "long.h", "x....y"}, {"1,5", "2,5", "3....5"}, {"4,5"}}));
     vv_table = {{"h1", "h2", "h3"}, {"a"}, {"1", "2", "3", "4"}, {}};
     pad_rows_to_first_row(vv_table);
     EXPECT_EQ(vv_table,

@@ -4,6 +4,7 @@
 #include "document_jobs.h"
 #include "geostub_process.h"
 #include "json_document.h"
+#include "pause_gate.h"
 #include "service_config.h"
 #include "test_environment.h"
 #include "thread_jobs.h"
@@ -13,33 +14,11 @@
 #include <QtConcurrent>
 #include <QtTest>
 
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 
 using Strings = std::vector<std::string>;
 
 namespace {
-
-// Records the pauses instead of sleeping; the one numbered held (from 0) waits for release().
-struct Pauses {
-    explicit Pauses(size_t held_pause = static_cast<size_t>(-1)) : held(held_pause)
-    {
-        Geoservices::set_pause_function([this](std::chrono::milliseconds duration) {
-            std::unique_lock<std::mutex> lock(mutex);
-            v_pauses.push_back(static_cast<long>(duration.count()));
-            released_signal.wait(lock, [this] { return released || v_pauses.size() != held + 1; });
-        });
-    }
-    ~Pauses() { release(), Geoservices::set_pause_function(nullptr); }
-    std::vector<long> list() { std::lock_guard<std::mutex> lock(mutex); return v_pauses; }
-    void release() { std::lock_guard<std::mutex> lock(mutex); released = true; released_signal.notify_all(); }
-    std::mutex mutex;
-    std::condition_variable released_signal;
-    std::vector<long> v_pauses;
-    size_t held;
-    bool released = false;
-};
 
 // A jobs object as a window holds it. Each signal, received on the GUI thread, becomes an event
 // ("grid 0 2 48.85 2.35": status 0 for row 2); documents and tables are kept aside.
@@ -65,7 +44,10 @@ struct Watched {
         });
     }
     void add(std::string& s_event, int value) { s_event += " " + std::to_string(value); }
-    void add(std::string& s_event, const std::string& s) { s[0] == '{' ? s_json = s : s_event += " " + s; }
+    void add(std::string& s_event, const std::string& s)
+    {
+        s[0] == '{' ? s_json = s : s_event += " " + s;
+    }
     void add(std::string&, const TextTable& vv) { vv_table = vv; }
     ThreadJobs jobs;
     QObject receiver;
@@ -91,7 +73,10 @@ Strings row(const std::string& s_name, const std::string& s_lat = "", const std:
 }
 
 // The lookups answered in turn, the last answer repeating.
-std::string script(const std::string& s_answers) { return R"({"routes":{"/search":[)" + s_answers + "]}}"; }
+std::string script(const std::string& s_answers)
+{
+    return R"({"routes":{"/search":[)" + s_answers + "]}}";
+}
 
 const std::string k_found = R"({"json":[{"lat":"48.85","lon":"2.35"}]})", k_grid = "osrm_relaxed";
 std::atomic<bool> queue_warning{false};
@@ -128,19 +113,24 @@ private slots:
         document["input"]["data"].EraseMember("clients");
         const std::string s_missing = "{\"error\":\"missing_json_field\",\"message\":\"missing '";
         // A number beyond the double range cannot be written back: a failed run naming it.
-        const std::string s_overflowing = R"({"input":{"meta_info":{"prob_type":"VRPTW","max_time":17.7e308}}})";
-        const std::string s_unwritable = R"({"output":{"meta_info":{"error":"missing_json_field",)"
-                                         R"("message":"missing or invalid 'input.meta_info.max_time' field"}}})";
+        const std::string s_overflowing =
+            R"({"input":{"meta_info":{"prob_type":"VRPTW","max_time":17.7e308}}})";
+        const std::string s_unwritable =
+            R"({"output":{"meta_info":{"error":"missing_json_field",)"
+            R"("message":"missing or invalid 'input.meta_info.max_time' field"}}})";
         const std::tuple<bool, std::string, std::string, std::string> cases[] = {
-            {true, s_overflowing, "check 0", s_unwritable}, {false, s_overflowing, "optimize", s_unwritable},
+            {true, s_overflowing, "check 0", s_unwritable},
+            {false, s_overflowing, "optimize", s_unwritable},
             {true, s_instance, "check 1", s_instance},
             {true, json_to_string(document), "check 0", s_missing + "clients'"},
             {true, "plain text {", "check 0", s_missing + "input'"},
             {false, R"({"input":{"data":{}}})", "optimize", s_missing + "meta_info'"},
-            {false, s_instance, "optimize", R"("output":{"data":{"routes":[{"visits":[{"id":"depot")"}};
+            {false, s_instance, "optimize",
+             R"("output":{"data":{"routes":[{"visits":[{"id":"depot")"}};
         for (const auto& [check, s_text, s_event, s_part] : cases) {
             Watched watched;
-            finish(check ? watched.jobs.check_json(s_text, "google", "") : watched.jobs.optimize(s_text));
+            finish(check ? watched.jobs.check_json(s_text, "google", "")
+                         : watched.jobs.optimize(s_text));
             QCOMPARE(watched.v_events, Strings{s_event});
             QVERIFY2(watched.s_json.find(s_part) != std::string::npos, watched.s_json.c_str());
         }
@@ -155,28 +145,30 @@ private slots:
     // empty tables end at once; a closed connection at row 3 of 10 ends the search there.
     void grid_reports_each_row_then_its_end()
     {
-        Pauses pauses;
+        PauseGate pauses;
         Watched watched;
         const TextTable vv_rows{row("depot", "-25,43", "-49,27"), row("a"), row("b", "95", "10"),
                                 row("c", "1.5", "2.5")};
         stub.set_script(script(k_found + R"(,{"json":[]})"));
         finish(watched.jobs.collect_lat_long_grid(vv_rows, "me@x.org", "KEY", k_grid));
-        QCOMPARE(watched.vv_table, (TextTable{vv_rows[0], row("a", "48.85", "2.35"), vv_rows[2], vv_rows[3]}));
+        QCOMPARE(watched.vv_table,
+                 (TextTable{vv_rows[0], row("a", "48.85", "2.35"), vv_rows[2], vv_rows[3]}));
         finish(watched.jobs.collect_lat_long_grid({row("a")}, "", "KEY", "here"));
         finish(watched.jobs.collect_lat_long_grid({}, "", "", k_grid));
         finish(watched.jobs.collect_lat_long_database({row("id", "lat", "long")}, "", "", k_grid));
         const TextTable vv_database{row("id"), row("a", "1", "2"), row("b"), row("c")};
         finish(watched.jobs.collect_lat_long_database(vv_database, "", "", k_grid));
-        QCOMPARE(watched.v_events, (Strings{"grid 6 0 -25,43 -49,27", "grid 0 1 48.85 2.35", "grid 2 2 95 10",
-                                            "grid 6 3 1.5 2.5", "end grid 0", "grid 2 0  ", "end grid 0",
-                                            "end grid 1", "end database 1", "database 6 1", "database 2 2",
-                                            "database 2 3", "end database 0"}));
+        QCOMPARE(watched.v_events,
+                 (Strings{"grid 6 0 -25,43 -49,27", "grid 0 1 48.85 2.35", "grid 2 2 95 10",
+                          "grid 6 3 1.5 2.5", "end grid 0", "grid 2 0  ", "end grid 0",
+                          "end grid 1", "end database 1", "database 6 1", "database 2 2",
+                          "database 2 3", "end database 0"}));
         QCOMPARE(stub.requests().size(), size_t(4));
         Watched closed;
         stub.set_script(script(k_found + "," + k_found + "," + k_found + R"(,{"close":true})"));
         finish(closed.jobs.collect_lat_long_grid(TextTable(10, row("c")), "", "", k_grid));
-        QCOMPARE(closed.v_events, (Strings{"grid 0 0 48.85 2.35", "grid 0 1 48.85 2.35", "grid 0 2 48.85 2.35",
-                                           "grid 1 3  "}));
+        QCOMPARE(closed.v_events, (Strings{"grid 0 0 48.85 2.35", "grid 0 1 48.85 2.35",
+                                           "grid 0 2 48.85 2.35", "grid 1 3  "}));
         QCOMPARE(stub.requests().size(), size_t(4));
         QCOMPARE(pauses.list(), (std::vector<long>{800, 800, 1200, 1200, 800, 800, 800}));
     }
@@ -191,14 +183,15 @@ private slots:
         QThreadPool::globalInstance()->setMaxThreadCount(1);
         QSemaphore busy;
         const QFuture<void> blocker = QtConcurrent::run([&] { busy.acquire(); });
-        const QFuture<void> job = queued.jobs.collect_lat_long_grid(TextTable(3, row("c")), "", "", k_grid);
+        const QFuture<void> job =
+            queued.jobs.collect_lat_long_grid(TextTable(3, row("c")), "", "", k_grid);
         queued.jobs.stop_processing();
         busy.release();
         finish(job);
         QThreadPool::globalInstance()->setMaxThreadCount(QThread::idealThreadCount());
         QCOMPARE(queued.v_events.size() + stub.requests().size(), size_t(0));
         for (const int mode : {0, 1, 2}) {  // stop; stop and start anew; start anew
-            Pauses pauses(0);
+            PauseGate pauses(0);
             stub.set_script(script(k_found));
             Watched watched;
             QFuture<void> new_job;
@@ -212,7 +205,8 @@ private slots:
             finish(watched.jobs.collect_lat_long_grid(TextTable(4, row("c")), "", "", k_grid));
             finish(new_job);
             Strings v_expected{"grid 0 0 48.85 2.35"};
-            if (mode > 0) v_expected.insert(v_expected.end(), {"grid 6 0 1 2", "grid 6 1 3 4", "end grid 1"});
+            if (mode > 0)
+                v_expected.insert(v_expected.end(), {"grid 6 0 1 2", "grid 6 1 3 4", "end grid 1"});
             QCOMPARE(watched.v_events, v_expected);
             QCOMPARE(watched.vv_table, mode == 0 ? TextTable{} : vv_new);
             QCOMPARE(stub.requests().size(), size_t(1));
@@ -232,7 +226,8 @@ private slots:
             R"("Mdij":[[0,10,20],[10,0,15],[20,15,0]],"Mtij":[[0,10,20],[10,0,15],[20,15,0]]},)"
             R"("meta_info":{"prob_type":"VRPTW","max_time":60}}})";
         const std::string s_unmeasured =
-            R"({"input":{"data":{"clients":[{"id":"d","lat":"1","long":"2"}],"containers":[]},"meta_info":{}}})";
+            R"({"input":{"data":{"clients":[{"id":"d","lat":"1","long":"2"}],"containers":[]},)"
+            R"("meta_info":{}}})";
         for (const int job : {0, 1, 2}) {  // check, grid search, optimisation
             stub.set_script(R"({"routes":{"/table":[{"stall":30}],"/search":[{"stall":30}]}})");
             Watched watched;
@@ -260,29 +255,38 @@ private slots:
         QTemporaryDir folder;
         auto database = std::make_unique<Database>(folder.filePath("tovalo.db").toStdString());
         QVERIFY(!database->open_database());
-        QVERIFY(!database->insert_client("Flores", "Rua das Flores", "5B", "", "", "", "", "-25.4", "-49.2"));
+        QVERIFY(!database->insert_client("Flores", "Rua das Flores", "5B", "", "", "", "", "-25.4",
+                                         "-49.2"));
         QVERIFY(!database->insert_client("Oak", "Oak Road", "10", "", "", "", "", "", ""));
-        QVERIFY(!database->insert_client("Praca", "Praça da Estação", "7", "", "", "", "", "1,5", "2,5"));
+        QVERIFY(!database->insert_client("Praca", "Praça da Estação", "7", "", "", "", "", "1,5",
+                                         "2,5"));
         auto watched = std::make_unique<Watched>();
         watched->jobs.set_database(database.get());
-        const TextTable vv_rows{row("depot", "", "", "rua das flores", "5b"), row("a", "3", "4"),
-                                row("b", "", "", "praça da estação", "7"), {"c", "Elm Lane"}, {}};
+        const TextTable vv_rows{row("depot", "", "", "rua das flores", "5b"),
+                                row("a", "3", "4"),
+                                row("b", "", "", "praça da estação", "7"),
+                                {"c", "Elm Lane"},
+                                {}};
         finish(watched->jobs.collect_lat_long_grid_database_search(vv_rows, "", "", k_grid));
-        QCOMPARE(watched->v_events, (Strings{"grid 0 0 -25.4 -49.2", "grid 6 1 3 4", "grid 0 2 1,5 2,5",
-                                             "grid 0 3 48.85 2.35", "grid 0 4 48.85 2.35", "end grid 1"}));
+        QCOMPARE(watched->v_events,
+                 (Strings{"grid 0 0 -25.4 -49.2", "grid 6 1 3 4", "grid 0 2 1,5 2,5",
+                          "grid 0 3 48.85 2.35", "grid 0 4 48.85 2.35", "end grid 1"}));
         QCOMPARE(watched->vv_table[0], vv_rows[0]);
-        QCOMPARE(watched->vv_table[3], (Strings{"c", "Elm Lane", "", "", "", "", "", "48.85", "2.35"}));
+        QCOMPARE(watched->vv_table[3],
+                 (Strings{"c", "Elm Lane", "", "", "", "", "", "48.85", "2.35"}));
         QCOMPARE(stub.requests().size(), size_t(2));
         for (const bool in_pause : {false, true}) {
             stub.set_script(script(in_pause ? k_found : R"({"stall":1})"));
-            Pauses pauses(0);
+            PauseGate pauses(0);
             watched = std::make_unique<Watched>();
             database = std::make_unique<Database>(folder.filePath("tovalo.db").toStdString());
             QVERIFY(!database->open_database());
             watched->jobs.set_database(database.get());
-            const auto job = watched->jobs.collect_lat_long_grid_database_search({3, row("c")}, "", "", k_grid);
-            QTRY_COMPARE(stub.requests().size() * 10 + watched->v_events.size() + pauses.list().size(),
-                         size_t(in_pause ? 12 : 10));
+            const auto job =
+                watched->jobs.collect_lat_long_grid_database_search({3, row("c")}, "", "", k_grid);
+            QTRY_COMPARE(
+                stub.requests().size() * 10 + watched->v_events.size() + pauses.list().size(),
+                size_t(in_pause ? 12 : 10));
             watched.reset();
             database.reset();  // the next row would look its client up here
             pauses.release();

@@ -31,7 +31,8 @@ private slots:
         QTest::addColumn<QString>("s_path");
         QSet<QString> paths;  // found in the forms and sources by their resource prefix
         const QRegularExpression pattern(":/icons/[A-Za-z0-9_/]+\\.png");
-        QDirIterator files(TOVALO_SOURCE_DIR, {"*.ui", "*.cpp", "*.h"}, QDir::Files, QDirIterator::Subdirectories);
+        QDirIterator files(TOVALO_SOURCE_DIR, {"*.ui", "*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
         while (files.hasNext()) {
             QFile file(files.next());
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -48,7 +49,8 @@ private slots:
         QFETCH(QString, s_path);
         const QImage image(s_path);
         const QImage image_2x(QString(s_path).replace(".png", "@2x.png"));
-        QVERIFY2(!image.isNull() && !image_2x.isNull(), "missing from the resource bundle, or its @2x twin");
+        QVERIFY2(!image.isNull() && !image_2x.isNull(),
+                 "missing from the resource bundle, or its @2x twin");
         QVERIFY(image.width() >= 32 && image.height() >= 32);
         QCOMPARE(image_2x.size(), 2 * image.size());
         QVERIFY2(has_visible_pixel(image) && has_visible_pixel(image_2x), "fully transparent");

@@ -20,9 +20,7 @@ inline void set_uniform_matrices(Instance& instance, double value)
     const std::size_t n = instance.clients.size();
     instance.Mdij.assign(n, std::deque<double>(n, value));
     instance.Mtij.assign(n, std::deque<double>(n, value));
-    for (std::size_t i = 0; i < n; ++i) {
-        instance.Mdij[i][i] = instance.Mtij[i][i] = 2147483647.0;
-    }
+    for (std::size_t i = 0; i < n; ++i) instance.Mdij[i][i] = instance.Mtij[i][i] = 2147483647.0;
 }
 
 // Clients with wide time windows and the given demands on legs of 10, and vehicle types.
@@ -57,7 +55,8 @@ inline Instance random_instance(std::mt19937& rng, int n_clients)
             instance.Mdij[k / n_clients][k % n_clients] = leg(rng);
         }
     }
-    instance.containers = {Container{"small", 60, 3, 100.0, 2.0}, Container{"large", 200, 1, 250.0, 1.5}};
+    instance.containers = {Container{"small", 60, 3, 100.0, 2.0},
+                           Container{"large", 200, 1, 250.0, 1.5}};
     return instance;
 }
 
@@ -80,7 +79,8 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
         Route& route = solution.routes[r];
         route.load = solution.route_load[r];
-        route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
+        route.distance =
+            solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size() - 1));
     }
 }
 
@@ -95,12 +95,11 @@ inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool f
         vrp.init_solution(solution);
     }
     for (const auto& [container, v_clients] : plan) {
-        if (from_fleet) {
-            vrp.take_vehicle(solution, container);
-        }
+        if (from_fleet) vrp.take_vehicle(solution, container);
         solution.routes.push_back(vrp.init_route(container));
         for (int c : v_clients) {
-            solution.routes.back().visits.insert(solution.routes.back().visits.end() - 1, Visit{c, 0, 0, 0});
+            solution.routes.back().visits.insert(solution.routes.back().visits.end() - 1,
+                                                 Visit{c, 0, 0, 0});
         }
     }
     refresh_solution(vrp, solution);
@@ -109,7 +108,8 @@ inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool f
 
 // Every client once, in routes of 1 to max_length clients on containers drawn from
 // 0 .. containers - 1, followed by one empty route.
-inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_length, int containers)
+inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_length,
+                                   int containers)
 {
     std::vector<int> v_clients(vrp.client_count() - 1);
     std::iota(v_clients.begin(), v_clients.end(), 1);
@@ -145,9 +145,7 @@ inline int draws_since(unsigned seed)
     const int next = std::rand();
     std::srand(seed);
     int draws = 0;
-    while (std::rand() != next && draws < 100000) {
-        ++draws;
-    }
+    while (std::rand() != next && draws < 100000) ++draws;
     return draws;
 }
 

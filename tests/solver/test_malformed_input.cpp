@@ -136,7 +136,8 @@ void expect_read_or_refused(const Value& document, const std::string& s_case)
         ASSERT_GE(matrix->size(), instance.clients.size()) << s_case;
         for (size_t i = 0; i < matrix->size(); ++i) {
             ASSERT_EQ(matrix->size(), (*matrix)[i].size()) << s_case;
-            for (const double leg : (*matrix)[i]) EXPECT_TRUE(leg >= 0 && leg <= 2147483647.) << s_case;
+            for (const double leg : (*matrix)[i])
+                EXPECT_TRUE(leg >= 0 && leg <= 2147483647.) << s_case;
             EXPECT_EQ(2147483647.0, (*matrix)[i][i]) << s_case;
         }
     }
@@ -333,7 +334,8 @@ TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
     Document full = copy_of(v_edited[0].document);
     EXPECT_TRUE(check_instance_json(before, "no_service", "") && check_json_file(full));
     for (int method = 0; method <= 4; ++method) {
-        EXPECT_TRUE(run_vrp_method(v_edited[0].document, method, nullptr)["output"].HasMember("data"));
+        EXPECT_TRUE(
+            run_vrp_method(v_edited[0].document, method, nullptr)["output"].HasMember("data"));
     }
     for (const Source& source : v_edited) {
         Instance instance;
@@ -356,10 +358,11 @@ TEST_F(MalformedInput, CsvCellEditsGiveTheRecordOfTheirFault)
         const size_t table = edit["table"] == "vehicles" ? 1 : 0;
         const auto column = static_cast<size_t>(columns[table].at(edit["key"].GetString()));
         vv_tables[table].at(edit["row"].GetUint()).at(column) = edit["cell"].GetString();
-        const Document document =
-            csv_databases_to_instance_json(vv_tables[0], columns[0], vv_tables[1], columns[1], true);
+        const Document document = csv_databases_to_instance_json(vv_tables[0], columns[0],
+                                                                 vv_tables[1], columns[1], true);
         EXPECT_EQ(json_to_string(document),
-                  R"({"output":{"meta_info":)" + json_to_string(edit["record"]) + "}}") << json_to_string(edit);
+                  R"({"output":{"meta_info":)" + json_to_string(edit["record"]) + "}}")
+            << json_to_string(edit);
     }
 }
 
@@ -368,7 +371,8 @@ TEST_F(MalformedInput, SeededMutantsEndInASoundResultOrOneRecord)
     std::mt19937 rng(2026);
     for (int round = 0; round < 600; ++round) {
         // Every other round from the base instance, so that mutants also reach the search.
-        const Source& source = v_edited[static_cast<size_t>(round % 2 * draw(rng, v_edited.size()))];
+        const Source& source =
+            v_edited[static_cast<size_t>(round % 2 * draw(rng, v_edited.size()))];
         const std::string s_case = "round " + std::to_string(round) + " from " + source.s_name;
         Document document = copy_of(source.document);
         std::string s_text = json_to_string(source.document);

@@ -28,9 +28,7 @@ std::string outcome(const Instance& instance)
         }
     }
     const auto add_list = [&](const std::deque<int>& v_values) {
-        for (int value : v_values) {
-            s_text += " " + std::to_string(value);
-        }
+        for (int value : v_values) s_text += " " + std::to_string(value);
     };
     s_text += " |";
     add_list(instance.unrouted_clients);
@@ -66,7 +64,8 @@ struct Fleet {
     int dummy = -1;
 
     Fleet(const std::vector<int>& v_demands, int capacity)
-        : instance(flat_instance(v_demands, {{"van", capacity, 4, 100.0, 1.0}, {"car", 10, 1, 100.0, 1.0}}))
+        : instance(flat_instance(v_demands,
+                                 {{"van", capacity, 4, 100.0, 1.0}, {"car", 10, 1, 100.0, 1.0}}))
     {
         vrp.check_instance();
         dummy = add_dummy_record(vrp);
@@ -96,15 +95,18 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              // Randomized insertion: what no vehicle takes is unrouted, and no DUMMY is a vehicle.
              {"limited fleet: one DUMMY for what does not fit", 2, {6, 6, 6, 6, 6},
               {{"van", 12, 1, 300000.0, 250000.0}}, nullptr, "0:2 1 | 5 4 3 | 1 | 0"},
-             {"a user type named DUMMY is an ordinary vehicle", 2, {3, 3, 3}, {{"DUMMY", 100, 1, 10.0, 1.0}},
-              nullptr, "0:3 1 2 | | 1 | 0"},
+             {"a user type named DUMMY is an ordinary vehicle", 2, {3, 3, 3},
+              {{"DUMMY", 100, 1, 10.0, 1.0}}, nullptr, "0:3 1 2 | | 1 | 0"},
              {"unlimited fleet: a client too heavy for every type stays out", 2, {5, 500, 5},
-              {{"van", 50, 10, 10.0, 1.0}, {"car", 20, 10, 5.0, 1.0}}, nullptr, "0:3 1, 1: | 2 | 2 | 9 9"},
+              {{"van", 50, 10, 10.0, 1.0}, {"car", 20, 10, 5.0, 1.0}}, nullptr,
+              "0:3 1, 1: | 2 | 2 | 9 9"},
              {"a seed never overloads its vehicle; the empty real route counts", 2, {50},
               {{"van", 10, 0, 10.0, 1.0}, {"car", 10, 1, 10.0, 1.0}}, nullptr, "1: | 1 | 1 | 0 0"},
              // Every position prices 0.0 on a DUMMY of no cost: each client goes first.
-             {"no vehicle type: every client unrouted", 2, {1, 2, 3}, {}, nullptr, " | 3 2 1 | 0 |"},
-             // Savings: a join takes the first route's type when it fits, else the second's, never a third.
+             {"no vehicle type: every client unrouted", 2, {1, 2, 3}, {}, nullptr,
+              " | 3 2 1 | 0 |"},
+             // Savings: a join takes the first route's type when it fits, else the second's,
+             // never a third.
              {"both types fit: the first's, the second vehicle back", 0, {2, 2},
               {{"a", 20, 1, 50.0, 1.0}, {"b", 5, 5, 20.0, 1.0}}, one_out, "0:1 2 | | 1 | 0 5"},
              {"only the second route's type fits", 0, {2, 2},
@@ -124,12 +126,25 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              {"late at the second route's client", 0, {1, 1}, {k_van},
               [](Instance& i) { one_out(i); i.clients[2].late_tw = 19; }, "0:2 1 | | 1 | 1"},
              {"late back at the depot (at 55 after 1, 2; at 40 after 2, 1)", 0, {1, 1}, {k_van},
-              [](Instance& i) { one_out(i); i.Mdij[2][0] = i.Mtij[2][0] = 25.0; i.clients[0].late_tw = 45; }, "0:2 1 | | 1 | 1"},
-             {"1.2 is late for a window closing at 1, though each leg of 0.6 truncates to 0", 0, {1, 1}, {k_van},
-              [](Instance& i) { set_uniform_matrices(i, 0.6); i.clients[2].late_tw = 1; }, "0:2 1 | | 1 | 1"},
-             {"from a depot opening at 100, client 2 is reached at 130 after client 1", 0, {1, 1}, {k_van},
-              [](Instance& i) { one_out(i); i.clients[0].early_tw = 100; i.clients[2].late_tw = 115; }, "0:2 1 | | 1 | 1"},
-             // Nothing to join, or nothing to solve with: no route, and nothing read past the records.
+              [](Instance& i) {
+                  one_out(i);
+                  i.Mdij[2][0] = i.Mtij[2][0] = 25.0;
+                  i.clients[0].late_tw = 45;
+              },
+              "0:2 1 | | 1 | 1"},
+             {"1.2 is late for a window closing at 1, though each leg of 0.6 truncates to 0", 0,
+              {1, 1}, {k_van},
+              [](Instance& i) { set_uniform_matrices(i, 0.6); i.clients[2].late_tw = 1; },
+              "0:2 1 | | 1 | 1"},
+             {"from a depot opening at 100, client 2 is reached at 130 after client 1", 0, {1, 1},
+              {k_van},
+              [](Instance& i) {
+                  one_out(i);
+                  i.clients[0].early_tw = 100;
+                  i.clients[2].late_tw = 115;
+              },
+              "0:2 1 | | 1 | 1"},
+             // Nothing to join, or nothing to solve with: no route, nothing read past the records.
              {"only the depot", 0, {}, {k_van}, nullptr, " | | 0 | 2"},
              {"no vehicle type for the savings", 0, {1, 1}, {}, nullptr, " | | 0 |"},
              {"no vehicle type for the sweep", 1, {1, 1}, {}, nullptr, " | | 0 |"},
@@ -137,9 +152,7 @@ TEST(SolveOutcome, WhatEachSmallCaseLeaves)
              // The local search would start on a route 0 that does not exist.
              {"no vehicle type and no client for the search", 3, {}, {}, nullptr, " | | 0 |"}}) {
         Instance instance = flat_instance(c.v_demands, c.v_types);
-        if (c.change != nullptr) {
-            c.change(instance);
-        }
+        if (c.change != nullptr) c.change(instance);
         VRP vrp(&instance);
         vrp.solve(c.method);
         EXPECT_EQ(c.s_outcome, outcome(instance)) << c.s_name;
@@ -156,11 +169,12 @@ TEST(RandomizedInsertion, TheDummyRecordIsAppendedOnceAndAnEmptyDummyRouteIsNoVe
     vrp.solve(2);
     ASSERT_EQ(2u, instance.containers.size());
     const Container& dummy = instance.containers[1];
-    EXPECT_TRUE(dummy.container_id == "DUMMY" && dummy.capacity == 2147483647 && vrp.dummy_container == 1);
+    EXPECT_TRUE(dummy.container_id == "DUMMY" && dummy.capacity == 2147483647 &&
+                vrp.dummy_container == 1);
     EXPECT_TRUE(dummy.fixed_cost == 3000000000.0 && dummy.var_cost == 2500000000.0);
     const VRP::Solution again = vrp.randomized_insertion();
-    EXPECT_TRUE(instance.containers.size() == 2 && again.remaining_vehicles.size() == 1 && again.routes.size() == 2 &&
-                again.routes[1].container == 1);
+    EXPECT_TRUE(instance.containers.size() == 2 && again.remaining_vehicles.size() == 1 &&
+                again.routes.size() == 2 && again.routes[1].container == 1);
 
     Instance one = flat_instance({4}, {{"van", 10, 1, 10.0, 1.0}});
     VRP single(&one);
@@ -181,13 +195,15 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     Instance instance = flat_instance({1, 1}, {{"van", 30, 2, 50.0, 1.0}});
     const double v_legs[3][3] = {{0, 10, 12}, {14, 0, 10}, {10, 4, 0}};
     for (int a = 0; a < 9; ++a) {
-        instance.Mdij[a / 3][a % 3] = instance.Mtij[a / 3][a % 3] = a % 4 == 0 ? 2147483647.0 : v_legs[a / 3][a % 3];
+        instance.Mdij[a / 3][a % 3] = instance.Mtij[a / 3][a % 3] =
+            a % 4 == 0 ? 2147483647.0 : v_legs[a / 3][a % 3];
     }
     VRP vrp(&instance);
     EXPECT_EQ((std::vector<std::vector<int>>{{1, 2}}), route_clients(vrp.savings_heuristic(1.0)));
     const VRP::Solution best = vrp.savings_lambda_sweep();
     EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}}), route_clients(best));
-    EXPECT_TRUE(best.n_routes == 1 && best.total_distance == 30.0 && best.total_time == 30.0 && best.fleet_respected);
+    EXPECT_TRUE(best.n_routes == 1 && best.total_distance == 30.0 && best.total_time == 30.0 &&
+                best.fleet_respected);
     EXPECT_EQ((std::vector<int>{1}), best.remaining_vehicles);
     // Clients that share no route: the sweep's time sums each one-client route's two legs
     // truncated (10.6 and 10.6 give 21), its distance the legs as they are.
@@ -206,12 +222,14 @@ TEST(Savings, TheSweepTakesFewestRoutesThenShortestThenEarliestLambda)
     const VRP::Solution three = make_solution(vrp, {{0, {1}}, {0, {}}, {0, {2}}});
     EXPECT_EQ(std::make_pair(0, 2), vrp.find_route_ends(1, 2, three));
     EXPECT_EQ(std::make_pair(2, 0), vrp.find_route_ends(2, 1, three));
-    Heap heap({HeapElement{0.0, 0, 0}, HeapElement{5.0, 0, 1}, HeapElement{3.0, 1, 0}, HeapElement{0.0, 1, 1}});
+    Heap heap({HeapElement{0.0, 0, 0}, HeapElement{5.0, 0, 1}, HeapElement{3.0, 1, 0},
+               HeapElement{0.0, 1, 1}});
     heap.build_heap();
     testing::internal::CaptureStdout();
     heap.set_element(HeapElement{99.0, 1, 1}, heap.slot_count());
     heap.set_element(HeapElement{99.0, 1, 1}, -1);
-    EXPECT_EQ("non existent heap valuenon existent heap value", testing::internal::GetCapturedStdout());
+    EXPECT_EQ("non existent heap valuenon existent heap value",
+              testing::internal::GetCapturedStdout());
     EXPECT_EQ(5.0, heap.top().key);
 }
 
@@ -243,16 +261,18 @@ TEST(Disturbance, DrawsAndTradesRepeatTheRecord)
         for (const bool exchange : {false, true}) {
             for (Fleet* fleet : {&five, &exact}) {
                 VRP::Solution solution =
-                    fleet == &five ? five.solution({{0, {1, 2, 3}}, {0, {4, 5}}, {0, {6}}, {0, {}}, {five.dummy, {7}}})
-                                   : exact.solution(seed % 2 == 0 ? RoutePlan{{0, {1}}, {0, {2}}} : RoutePlan{{0, {1, 2}}});
+                    fleet == &five
+                        ? five.solution(
+                              {{0, {1, 2, 3}}, {0, {4, 5}}, {0, {6}}, {0, {}}, {five.dummy, {7}}})
+                        : exact.solution(seed % 2 == 0 ? RoutePlan{{0, {1}}, {0, {2}}}
+                                                       : RoutePlan{{0, {1, 2}}});
                 std::srand(seed);
-                exchange ? fleet->vrp.disturb_exchange(solution) : fleet->vrp.disturb_swap(solution);
+                exchange ? fleet->vrp.disturb_exchange(solution)
+                         : fleet->vrp.disturb_swap(solution);
                 s_record += std::to_string(seed) + (exchange ? " exchange " : " swap ") +
                             std::to_string(draws_since(seed)) + " draws |";
                 for (const auto& v_shape : shapes(solution, true)) {
-                    for (int value : v_shape) {
-                        s_record += " " + std::to_string(value);
-                    }
+                    for (int value : v_shape) s_record += " " + std::to_string(value);
                     s_record += " |";
                 }
                 s_record += "\n";
@@ -279,16 +299,20 @@ TEST(KeepBest, RanksUnroutedClientsThenRealRoutesThenCost)
         bool replaced;
     };
     for (const Case& c : std::vector<Case>{
-             {"fewer routes but unserved clients never win", all_on_four, two_and_dummy, 900, 10, false},
+             {"fewer routes but unserved clients never win", all_on_four, two_and_dummy, 900, 10,
+              false},
              {"serving everyone wins at any cost", two_and_dummy, all_on_four, 10, 900, true},
-             {"fewer unserved clients win", two_and_dummy, {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 10, 900, true},
+             {"fewer unserved clients win", two_and_dummy, {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}},
+              10, 900, true},
              {"one unserved client loses to more routes", all_on_four,
               {{0, {1, 2, 3, 4, 5, 6, 7}}, {d, {8}}}, 400, 10, false},
              {"fewer real routes win at a higher cost", all_on_four, all_on_three, 400, 500, true},
              {"more real routes lose at a lower cost", all_on_three, all_on_four, 500, 400, false},
              {"as many routes: the cheaper wins", all_on_four, other_four, 400, 399, true},
-             {"as many routes and equal cost: the earlier stays", all_on_four, other_four, 400, 400, false},
-             {"the first candidate always wins", {}, {{d, {1, 2, 3, 4, 5, 6, 7, 8}}}, 1.7976931348623157e308, 5e9, true}}) {
+             {"as many routes and equal cost: the earlier stays", all_on_four, other_four, 400,
+              400, false},
+             {"the first candidate always wins", {}, {{d, {1, 2, 3, 4, 5, 6, 7, 8}}},
+              1.7976931348623157e308, 5e9, true}}) {
         VRP::Solution best = fleet.solution(c.best, c.best_cost);
         int best_routes = c.best.empty() ? 2147483647 : fleet.vrp.real_route_count(best);
         fleet.vrp.keep_best(best, fleet.solution(c.candidate, c.candidate_cost), best_routes);
@@ -309,7 +333,8 @@ TEST(SolveMethods, EveryMethodCompletesARestartOrRefusesWithACode)
         SolveStats stats;
         const rapidjson::Document result = run_vrp_method(input, 3, &stats);
         EXPECT_EQ(1, stats.restarts) << max_time;
-        EXPECT_GT(result["output"]["summary"]["total_time"].GetDouble(), 0.0);  // the clock, no budget
+        // The clock, no budget.
+        EXPECT_GT(result["output"]["summary"]["total_time"].GetDouble(), 0.0);
         EXPECT_EQ(0u, result["output"]["data"]["unrouted_clients"].Size());
         expect_complete_and_within_capacity(result);
         EXPECT_EQ(json_to_string(result["output"]["data"]["routes"]),
@@ -320,7 +345,8 @@ TEST(SolveMethods, EveryMethodCompletesARestartOrRefusesWithACode)
     Fleet fleet({1, 2, 3, 4}, 10);
     const VRP::Solution best = fleet.vrp.grasp_search(0.0);
     EXPECT_EQ(1, fleet.vrp.stats.restarts);
-    EXPECT_TRUE(best.routes.size() == 1 && best.routes[0].visits.size() == 6 && best.total_cost == 100.0 + 50.0);
+    EXPECT_TRUE(best.routes.size() == 1 && best.routes[0].visits.size() == 6 &&
+                best.total_cost == 100.0 + 50.0);
     const rapidjson::Document unbuilt = run_vrp_method(input, 5, nullptr);
     EXPECT_STREQ("solve_method_unavailable", unbuilt["output"]["meta_info"]["error"].GetString());
     EXPECT_TRUE(unbuilt.HasMember("input") && !unbuilt["output"].HasMember("data"));
@@ -328,8 +354,10 @@ TEST(SolveMethods, EveryMethodCompletesARestartOrRefusesWithACode)
     EXPECT_EQ(R"({"error":"missing_json_field","message":"missing or invalid 'clients' field"})",
               json_to_string(run_vrp_insertion(input)["output"]["meta_info"]));
     input["input"]["data"].RemoveMember("clients");
-    EXPECT_EQ(R"({"error":"missing_json_field","message":"missing or invalid 'input.data.clients' field"})",
-              json_to_string(run_vrp_insertion(input)["output"]["meta_info"]));
+    EXPECT_EQ(
+        R"({"error":"missing_json_field",)"
+        R"("message":"missing or invalid 'input.data.clients' field"})",
+        json_to_string(run_vrp_insertion(input)["output"]["meta_info"]));
 }
 
 // Developer aids: a solution from a route pool (of two clients of one rank the later stays),
@@ -340,12 +368,14 @@ TEST(SearchDiagnostics, PoolSolutionDumpsAndConsoleChecks)
     fleet.instance.containers[1].fixed_cost = 50.0;
     fleet.instance.containers[1].var_cost = 2.0;
     // Route 0: client 3 then 1; route 1: clients 2 and 4 share rank 1; route 2: client 4.
-    const RoutePool pool{{{2, 0, 1, 0}, {0, 1, 0, 1}, {0, 0, 0, 1}}, {120.5, 80.0, 60.25}, {0, 1, 1}};
+    const RoutePool pool{
+        {{2, 0, 1, 0}, {0, 1, 0, 1}, {0, 0, 0, 1}}, {120.5, 80.0, 60.25}, {0, 1, 1}};
     const VRP::Solution solution = fleet.vrp.build_solution_from_pool(pool, {1, 1, 0});
     EXPECT_EQ((std::vector<std::vector<int>>{{0, 3, 1}, {1, 4}}), shapes(solution));
     EXPECT_EQ((std::vector<std::vector<int>>{{6, 3, 1}, {5, 4}}), shapes(solution, true));
     EXPECT_EQ((std::vector<int>{3, 0}), solution.remaining_vehicles);
-    EXPECT_TRUE(solution.total_distance == 30.0 + 20.0 && solution.total_cost == 100.0 + 30.0 + 50.0 + 2.0 * 20.0);
+    EXPECT_TRUE(solution.total_distance == 30.0 + 20.0 &&
+                solution.total_cost == 100.0 + 30.0 + 50.0 + 2.0 * 20.0);
 
     const std::filesystem::path dir =
         std::filesystem::temp_directory_path() / ("tovalo_search_dump_" + std::to_string(getpid()));
@@ -443,9 +473,7 @@ TEST(RandomizedInsertion, DrawsAndRoutesRepeatTheRecord)
         const VRP::Solution solution = vrp.randomized_insertion();
         s_record += std::to_string(seed) + " " + std::to_string(draws_since(seed)) + " draws |";
         for (const std::vector<int>& v_clients : route_clients(solution)) {
-            for (int c : v_clients) {
-                s_record += " " + std::to_string(c);
-            }
+            for (int c : v_clients) s_record += " " + std::to_string(c);
             s_record += " |";
         }
         s_record += "\n";
@@ -465,9 +493,7 @@ TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
             instance.Mdij[b][a] = instance.Mdij[a][b];
             instance.Mtij[b][a] = instance.Mtij[a][b];
         }
-        if (a % 5 == 2) {
-            std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
-        }
+        if (a % 5 == 2) std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
     }
     VRP vrp(&instance);
     VRP::Solution solution = random_routes(vrp, rng, 6, 2);
@@ -481,9 +507,7 @@ TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
             chosen = is_less(candidate.delta, chosen ? chosen->delta : 0.0) ? &candidate : chosen;
         }
         VRP::Solution expected = solution;
-        if (chosen != nullptr) {
-            chosen->apply(expected);
-        }
+        if (chosen != nullptr) chosen->apply(expected);
         std::vector<int> v_changed;
         ASSERT_EQ(chosen != nullptr, (vrp.*kInterMoveFns[move])(solution, v_changed))
             << "step " << step << ", move " << move;

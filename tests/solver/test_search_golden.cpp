@@ -23,9 +23,7 @@ rapidjson::Document solved(const std::string& s_document, int method, int restar
     const rapidjson::Document input = load_test_document(s_document);
     using Entry = rapidjson::Document (*)(const rapidjson::Value&);
     const Entry v_entries[] = {run_vrp_savings, run_vrp_savings_sweep, run_vrp_insertion};
-    if (method < 3) {
-        return v_entries[method](input);
-    }
+    if (method < 3) return v_entries[method](input);
     Instance instance;
     InstanceReader reader(&instance, 0, input);
     VRP vrp(&instance);
@@ -43,16 +41,19 @@ rapidjson::Document solved(const std::string& s_document, int method, int restar
 // take and the search uses the one-pass local search. Method 4 is method 3 by another name.
 TEST(SearchGolden, EveryMethodRepeatsTheRecordedOutput)
 {
-    for (const auto& [s_name, method, restarts] : std::vector<std::tuple<std::string, int, int>>{
-             {"c101_25", 0, 0}, {"c101_25", 1, 0}, {"c101_25", 2, 0}, {"c101_25", 3, 3}, {"c101_25", 4, 3},
-             {"r101_25_one_vehicle", 0, 0}, {"r101_25_one_vehicle", 1, 0}, {"r101_25_one_vehicle", 2, 0},
-             {"r101_25_one_vehicle", 3, 2}}) {
-        const std::string s_golden = s_name + "_method" + std::to_string(std::min(method, 3)) + ".json";
+    for (const auto& [s_name, method, restarts] :
+         std::vector<std::tuple<std::string, int, int>>{
+             {"c101_25", 0, 0}, {"c101_25", 1, 0}, {"c101_25", 2, 0}, {"c101_25", 3, 3},
+             {"c101_25", 4, 3}, {"r101_25_one_vehicle", 0, 0}, {"r101_25_one_vehicle", 1, 0},
+             {"r101_25_one_vehicle", 2, 0}, {"r101_25_one_vehicle", 3, 2}}) {
+        const std::string s_golden =
+            s_name + "_method" + std::to_string(std::min(method, 3)) + ".json";
         const std::string s_expected = test_support::read_text(s_golden, true);
         ASSERT_FALSE(s_expected.empty()) << s_golden;
         for (const unsigned seed : {1u, 99u}) {
             std::srand(seed);  // no method depends on what the generator held before
-            const rapidjson::Document result = solved("solomon_" + s_name + ".json", method, restarts);
+            const rapidjson::Document result =
+                solved("solomon_" + s_name + ".json", method, restarts);
             test_support::expect_complete_and_within_capacity(result, method <= 1, s_golden);
             EXPECT_EQ(s_expected, json_to_string(result["output"])) << s_golden << " " << seed;
         }

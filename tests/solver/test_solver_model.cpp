@@ -47,7 +47,8 @@ Instance uniform_instance(unsigned n, double leg)
 TEST(RouteEvaluation, CostLoadsAndTheScheduleOfAnEmptyRoute)
 {
     Instance instance;
-    instance.clients = {Client{7, "d", 100, 900, 5}, Client{4, "a", 0, 1000, 3}, Client{6, "b", 200, 210, 2}};
+    instance.clients = {Client{7, "d", 100, 900, 5}, Client{4, "a", 0, 1000, 3},
+                        Client{6, "b", 200, 210, 2}};
     set_uniform_matrices(instance, 10.0);
     instance.containers = {{"van", 50, 2, 80.0, 2.0}};
     VRP vrp(&instance);
@@ -55,12 +56,15 @@ TEST(RouteEvaluation, CostLoadsAndTheScheduleOfAnEmptyRoute)
     EXPECT_TRUE(solution.routes[0].cost == 80.0 + 2 * 30.0 && solution.routes[1].cost == 0.0);
     EXPECT_EQ((std::vector<int>{0, 4, 10, 10}), solution.cumulative_load[0]);
     EXPECT_EQ((std::vector<int>{10, 0, 4, 2147483647, 6, 0}),
-              (std::vector<int>{solution.route_load[0], solution.route_load[1], solution.route_min_demand[0],
-                                solution.route_min_demand[1], solution.route_max_demand[0], solution.route_max_demand[1]}));
+              (std::vector<int>{solution.route_load[0], solution.route_load[1],
+                                solution.route_min_demand[0], solution.route_min_demand[1],
+                                solution.route_max_demand[0], solution.route_max_demand[1]}));
     vrp.compute_visit_times(solution);
     const std::vector<Visit>& v = solution.routes[1].visits;
-    EXPECT_EQ((std::vector<int>{100, 0, 105, 105, 0, 110, 0}), (std::vector<int>{v[0].arrival, v[0].waiting, v[0].departure,
-              v[1].arrival, v[1].waiting, v[1].departure, static_cast<int>(solution.routes[1].travel_time)}));
+    EXPECT_EQ(
+        (std::vector<int>{100, 0, 105, 105, 0, 110, 0}),
+        (std::vector<int>{v[0].arrival, v[0].waiting, v[0].departure, v[1].arrival, v[1].waiting,
+                          v[1].departure, static_cast<int>(solution.routes[1].travel_time)}));
 }
 
 // The branch-free positive part is std::max(x, 0.0) bit for bit: a NaN stays the NaN, -0.0
@@ -91,16 +95,23 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
             const auto n = static_cast<int>(solution.routes[r].visits.size());
             for (int i = 0; i < n * n; ++i) {
                 std::vector<int> v_order;
-                for (int p = i / n; p != i % n + (i / n <= i % n ? 1 : -1); p += i / n <= i % n ? 1 : -1) {
-                    v_order.push_back(solution.routes[r].visits[static_cast<std::size_t>(p)].client);
+                for (int p = i / n; p != i % n + (i / n <= i % n ? 1 : -1);
+                     p += i / n <= i % n ? 1 : -1) {
+                    v_order.push_back(
+                        solution.routes[r].visits[static_cast<std::size_t>(p)].client);
                 }
-                const Segment s = solution.segment(r, static_cast<unsigned>(i / n), static_cast<unsigned>(i % n));
-                for (double start : {s.earliest, s.latest, s.earliest - 77.5, s.latest + 91.25, 0.5 * (s.earliest + s.latest)}) {
+                const Segment s =
+                    solution.segment(r, static_cast<unsigned>(i / n), static_cast<unsigned>(i % n));
+                for (double start : {s.earliest, s.latest, s.earliest - 77.5, s.latest + 91.25,
+                                     0.5 * (s.earliest + s.latest)}) {
                     const std::vector<double> v_expected = walk(instance, v_order, start);
                     const double v_actual[] = {s.duration + std::max(0.0, s.earliest - start),
-                                               s.time_warp + std::max(0.0, start - s.latest), s.distance};
+                                               s.time_warp + std::max(0.0, start - s.latest),
+                                               s.distance};
                     for (int k = 0; k < 3; ++k) {
-                        EXPECT_NEAR(v_expected[k], v_actual[k], 1e-9 * std::max(1.0, std::fabs(v_expected[k]))) << k;
+                        EXPECT_NEAR(v_expected[k], v_actual[k],
+                                    1e-9 * std::max(1.0, std::fabs(v_expected[k])))
+                            << k;
                     }
                 }
             }
@@ -113,25 +124,27 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
             std::vector<Visit>& v_from = solution.routes[from].visits;
             if (v_from.size() > 2) {
                 const Visit moved = v_from[1 + rng() % (v_from.size() - 2)];
-                v_from.erase(std::find_if(v_from.begin(), v_from.end(),
-                                          [&](const Visit& v) { return v.client == moved.client; }));
+                v_from.erase(std::find_if(v_from.begin(), v_from.end(), [&](const Visit& v) {
+                    return v.client == moved.client;
+                }));
                 std::vector<Visit>& v_to = solution.routes[to].visits;
                 v_to.insert(v_to.begin() + static_cast<long>(1 + rng() % (v_to.size() - 1)), moved);
             }
             std::vector<Visit>& v_to = solution.routes[to].visits;
             const auto a = static_cast<long>(1 + rng() % (v_to.size() - 1));
-            std::reverse(v_to.begin() + a, v_to.begin() + std::max(a, static_cast<long>(rng() % v_to.size())));
+            std::reverse(v_to.begin() + a,
+                         v_to.begin() + std::max(a, static_cast<long>(rng() % v_to.size())));
             for (unsigned r : {from, to}) {
                 vrp.refresh_route_segments(solution, r);
                 solution.routes[r].load = solution.route_load[r];
                 solution.routes[r].distance =
-                    solution.segment(r, 0, static_cast<unsigned>(solution.routes[r].visits.size() - 1)).distance;
+                    solution
+                        .segment(r, 0, static_cast<unsigned>(solution.routes[r].visits.size() - 1))
+                        .distance;
             }
         }
         solution.total_cost = 0.0;
-        for (const Route& route : solution.routes) {
-            solution.total_cost += route.cost;
-        }
+        for (const Route& route : solution.routes) solution.total_cost += route.cost;
         expect_matches_rebuild(vrp, solution);
         ASSERT_FALSE(HasFailure()) << "round " << round;
     }
@@ -179,7 +192,8 @@ TEST(SolverUtils, FleetChecksDrawsSaturationAndListings)
     EXPECT_EQ(5 + first % 3, rand_int(5, 7));
     // Huge times saturate instead of overflowing.
     EXPECT_EQ((std::vector<int>{0, 2147483647, -3}),
-              (std::vector<int>{truncate_to_int(std::nan("")), truncate_to_int(4e12), truncate_to_int(-3.9)}));
+              (std::vector<int>{truncate_to_int(std::nan("")), truncate_to_int(4e12),
+                                truncate_to_int(-3.9)}));
     // "." and ".." are dropped by name, so a name sorting before them is kept.
     const std::string s_dir = ::testing::TempDir() + "/tovalo_listing";
     std::filesystem::remove_all(s_dir);
@@ -205,9 +219,7 @@ std::array<int, 3> first_cheapest_place(const VRP& vrp, const std::vector<int>& 
         const auto k = static_cast<unsigned>(v_unrouted[x]);
         for (std::size_t r = 0; r < solution.routes.size(); ++r) {
             const Route& route = solution.routes[r];
-            if (vrp.container(route.container).capacity < route.load + vrp.demand(k)) {
-                continue;
-            }
+            if (vrp.container(route.container).capacity < route.load + vrp.demand(k)) continue;
             for (std::size_t p = 0; p + 1 < route.visits.size(); ++p) {
                 const double value = criterion(static_cast<unsigned>(route.visits[p].client),
                                                static_cast<unsigned>(route.visits[p + 1].client),

@@ -56,9 +56,9 @@ private slots:
         const bool ok[3] = {read_decimal("1234.5", values[0]), read_decimal("-3.5km", values[1]),
                             read_decimal("+-1", values[2])};
         std::setlocale(LC_NUMERIC, s_previous.c_str());
-        QCOMPARE(QString("%1 %2 %3 %4 %5").arg(ok[0]).arg(values[0]).arg(ok[1]).arg(values[1]).arg(ok[2]),
-                 QString("1 1234.5 1 -3.5 0"));
-        QCOMPARE(values[2], -99.0);
+        QCOMPARE(QString("%1 %2 %3 %4").arg(ok[0]).arg(values[0]).arg(ok[1]).arg(values[1]),
+                 QString("1 1234.5 1 -3.5"));
+        QVERIFY(!ok[2] && values[2] == -99.0);
     }
 
     void reads_route_lists_data()
@@ -68,8 +68,9 @@ private slots:
         QTest::addColumn<QStringList>("neighborhoods");
         const QStringList v_three = {"Centro:1", "Centro:1", "Centro:1"};
         QTest::newRow("three routes, depot visits left out")
-            << solved_document(R"([{"visits":[{"id":"depot"},{"id":"c1"}]},)"
-                               R"({"visits":[{"id":"depot"}]},{"visits":[{"id":"x"},{"id":"depot"}]}])")
+            << solved_document(
+                   R"([{"visits":[{"id":"depot"},{"id":"c1"}]},)"
+                   R"({"visits":[{"id":"depot"}]},{"visits":[{"id":"x"},{"id":"depot"}]}])")
             << QStringList{"c1:1", "x:1"} << v_three;
         QTest::newRow("empty visits") << solved_document(R"([{"visits":[]}])") << QStringList()
                                       << QStringList{"Centro:1"};
@@ -86,13 +87,15 @@ private slots:
             << R"({"output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
             << QStringList() << QStringList();
         QTest::newRow("empty clients")
-            << R"({"input":{"data":{"clients":[]}},"output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
+            << R"({"input":{"data":{"clients":[]}},)"
+               R"("output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
             << QStringList() << QStringList();
         QTest::newRow("neighbourhood a number")
             << R"({"input":{"data":{"clients":[{"address":{"neighborhood":3}}]}},)"
                R"("output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
             << QStringList() << QStringList();
-        QTest::newRow("text that does not parse") << "{\"output\":" << QStringList() << QStringList();
+        QTest::newRow("text that does not parse")
+            << "{\"output\":" << QStringList() << QStringList();
     }
 
     void reads_route_lists()
@@ -112,10 +115,10 @@ private slots:
             solved_document(R"([{"visits":[{"id":"depot"},{"id":"c1"}]}])").toStdString();
         const std::vector<std::vector<std::string>> vv_rows = {
             {"a", "2024-03-05", "20240305", "12.5", "100", s_document, "300.25"},
-            {"b", "2024-03-06", "20240306", "x", "100", s_document, "1"},       // distance unreadable
-            {"c", "2024-03-07", "20240307", "1", "100", s_document, ""},        // cost unreadable
-            {"d", "2024-03-08", "20240308", "1", "100", s_document},            // short row
-            {"e", "8 March", "0", "2", "100", "{broken", "3"},                  // bad date and document
+            {"b", "2024-03-06", "20240306", "x", "100", s_document, "1"},  // distance unreadable
+            {"c", "2024-03-07", "20240307", "1", "100", s_document, ""},   // cost unreadable
+            {"d", "2024-03-08", "20240308", "1", "100", s_document},       // short row
+            {"e", "8 March", "0", "2", "100", "{broken", "3"},             // bad date and document
         };
         std::vector<DatedValue> v_cost;
         std::vector<DatedValue> v_distance;

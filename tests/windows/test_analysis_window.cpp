@@ -2,7 +2,7 @@
 // charts and what each control changes.
 
 #include "analysiswindow.h"
-#include "database.h"
+#include "window_test_support.h"
 
 #include <QtCharts/QBarCategoryAxis>
 #include <QtCharts/QBarSeries>
@@ -34,16 +34,26 @@ std::string solved_document(const QString& s_neighborhood, const QStringList& v_
 }
 
 template <typename Widget>
-Widget* widget_of(AnalysisWindow& window, const char* s_name) { return window.findChild<Widget*>(s_name); }
-QChart* chart_of(AnalysisWindow& window, const char* s_view) { return widget_of<QChartView>(window, s_view)->chart(); }
-QValueAxis* value_axis_of(QChart* chart) { return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0)); }
+Widget* widget_of(AnalysisWindow& window, const char* s_name)
+{
+    return window.findChild<Widget*>(s_name);
+}
+QChart* chart_of(AnalysisWindow& window, const char* s_view)
+{
+    return widget_of<QChartView>(window, s_view)->chart();
+}
+QValueAxis* value_axis_of(QChart* chart)
+{
+    return qobject_cast<QValueAxis*>(chart->axes(Qt::Vertical).at(0));
+}
 QBarCategoryAxis* category_axis_of(QChart* chart)
 {
     return qobject_cast<QBarCategoryAxis*>(chart->axes(Qt::Horizontal).at(0));
 }
 QCategoryAxis* cost_date_axis_of(AnalysisWindow& window)
 {
-    return qobject_cast<QCategoryAxis*>(chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
+    return qobject_cast<QCategoryAxis*>(
+        chart_of(window, "graphicsView")->axes(Qt::Horizontal).at(0));
 }
 
 // "category=value" for every bar of the chart.
@@ -52,7 +62,8 @@ QStringList bars_of(QChart* chart)
     const QBarSet* set = qobject_cast<QBarSeries*>(chart->series().at(0))->barSets().at(0);
     QStringList v_bars;
     for (int bar = 0; bar < set->count(); ++bar) {
-        v_bars.append(category_axis_of(chart)->categories().value(bar, "?") + '=' + QString::number(set->at(bar)));
+        v_bars.append(category_axis_of(chart)->categories().value(bar, "?") + '=' +
+                      QString::number(set->at(bar)));
     }
     return v_bars;
 }
@@ -95,39 +106,41 @@ class TestAnalysisWindow : public QObject {
 private slots:
     void init()
     {
-        folder = std::make_unique<QTemporaryDir>();
-        database = std::make_unique<Database>(folder->filePath("tovalo.db").toStdString());
-        QVERIFY(!database->open_database());
+        store = std::make_unique<TestDatabase>();
+        database = store->database.get();
     }
-    void cleanup() { database.reset(); folder.reset(); }
+    void cleanup() { store.reset(); }
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();
     void every_client_visit_counts_and_the_depot_none();
 
 private:
-    void insert(const std::string& s_id, const QDate& date, double distance, double cost, const std::string& s_json)
+    void insert(const std::string& s_id, const QDate& date, double distance, double cost,
+                const std::string& s_json)
     {
         QVERIFY(!database->insert_instance(s_id, date.toString("yyyy-MM-dd").toStdString(),
-                                           date.toString("yyyyMMdd").toStdString(), distance, 3600.0, s_json, cost));
+                                           date.toString("yyyyMMdd").toStdString(), distance,
+                                           3600.0, s_json, cost));
     }
 
     // Four instances over March and April 2024 and one in May; the window shows March to April.
     std::unique_ptr<AnalysisWindow> march_and_april_window()
     {
-        insert("mar-a", QDate(2024, 3, 5), 40.5, 100.0, solved_document("Centro", {"depot", "depot"}));
+        insert("mar-a", QDate(2024, 3, 5), 40.5, 100.0,
+               solved_document("Centro", {"depot", "depot"}));
         insert("mar-b", QDate(2024, 3, 28), 10.0, 50.0, solved_document("Batel", {"north"}));
         insert("apr-a", QDate(2024, 4, 10), 20.0, 70.0, solved_document("Centro", {"depot"}));
         insert("apr-b", QDate(2024, 4, 30), 5.0, 5.0, solved_document("Centro", {}));
         insert("may-a", QDate(2024, 5, 1), 99.0, 99.0, solved_document("Far", {"far"}));
-        auto window = std::make_unique<AnalysisWindow>(database.get());
+        auto window = std::make_unique<AnalysisWindow>(database);
         finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 3, 1));
         finish_date_edit(*window, "dtEndPeriod", QDate(2024, 4, 30));
         return window;
     }
 
-    std::unique_ptr<QTemporaryDir> folder;
-    std::unique_ptr<Database> database;
+    std::unique_ptr<TestDatabase> store;
+    Database* database = nullptr;
 };
 
 void TestAnalysisWindow::opens_on_the_last_thirty_days()
@@ -135,7 +148,7 @@ void TestAnalysisWindow::opens_on_the_last_thirty_days()
     const QDate today = QDate::currentDate();
     insert("today", today, 12.0, 300.0, solved_document("Centro", {"depot", "north"}));
     insert("too-old", today.addDays(-31), 1.0, 1.0, solved_document("Old", {"old"}));
-    AnalysisWindow window(database.get());
+    AnalysisWindow window(database);
 
     QCOMPARE(widget_of<QDateEdit>(window, "dtBeginPeriod")->date(), today.addDays(-30));
     QCOMPARE(widget_of<QDateEdit>(window, "dtEndPeriod")->date(), today);
@@ -156,7 +169,8 @@ void TestAnalysisWindow::date_edits_reload_all_four_charts()
 {
     const std::unique_ptr<AnalysisWindow> window = march_and_april_window();
     QCOMPARE(cost_points_of(*window), (QStringList{"3-24=150", "4-24=75"}));
-    QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")), (QStringList{"3-24=50.5", "4-24=25"}));
+    QCOMPARE(bars_of(chart_of(*window, "ChartRouteDistance")),
+             (QStringList{"3-24=50.5", "4-24=25"}));
     QCOMPARE(bars_of(chart_of(*window, "ChartClientFrequency")),
              (QStringList{"c9=4", "north=1"}));
     QCOMPARE(bars_of(chart_of(*window, "ChartNeighFrequency")),
@@ -171,7 +185,8 @@ void TestAnalysisWindow::date_edits_reload_all_four_charts()
     const double date_min = cost_date_axis_of(*window)->min();
     finish_date_edit(*window, "dtBeginPeriod", QDate(2024, 5, 2));  // after the end
     QVERIFY(cost_date_axis_of(*window)->categoriesLabels().isEmpty());
-    for (const char* s_chart : {"ChartRouteDistance", "ChartClientFrequency", "ChartNeighFrequency"}) {
+    for (const char* s_chart :
+         {"ChartRouteDistance", "ChartClientFrequency", "ChartNeighFrequency"}) {
         QVERIFY(bars_of(chart_of(*window, s_chart)).isEmpty());
     }
     QCOMPARE(cost_values->max(), 172.0);
@@ -207,12 +222,16 @@ void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
 
 void TestAnalysisWindow::every_client_visit_counts_and_the_depot_none()
 {
-    const std::string s_clients = R"({"input":{"data":{"clients":[{"id":"D","address":{"neighborhood":"Centro"}},)"
-                                  R"({"id":"A"},{"id":"B"},{"id":"C"}]}},"output":{"data":{"routes":)";
-    insert("two routes", QDate::currentDate(), 1, 1, s_clients + R"([{"visits":[{"id":"D"},{"id":"A"},)"
-           R"({"id":"B"},{"id":"D"}]},{"visits":[{"id":"D"},{"id":"C"},{"id":"D"}]}]}}})");
-    insert("one route", QDate::currentDate(), 1, 1, s_clients + R"([{"visits":[{"id":"D"},{"id":"A"},{"id":"D"}]}]}}})");
-    AnalysisWindow window(database.get());
+    const std::string s_clients =
+        R"({"input":{"data":{"clients":[{"id":"D","address":{"neighborhood":"Centro"}},)"
+        R"({"id":"A"},{"id":"B"},{"id":"C"}]}},"output":{"data":{"routes":)";
+    insert("two routes", QDate::currentDate(), 1, 1,
+           s_clients +
+               R"([{"visits":[{"id":"D"},{"id":"A"},)"
+               R"({"id":"B"},{"id":"D"}]},{"visits":[{"id":"D"},{"id":"C"},{"id":"D"}]}]}}})");
+    insert("one route", QDate::currentDate(), 1, 1,
+           s_clients + R"([{"visits":[{"id":"D"},{"id":"A"},{"id":"D"}]}]}}})");
+    AnalysisWindow window(database);
     QCOMPARE(bars_of(chart_of(window, "ChartClientFrequency")), (QStringList{"A=2", "B=1", "C=1"}));
     QCOMPARE(bars_of(chart_of(window, "ChartNeighFrequency")), QStringList{"Centro=3"});
 }

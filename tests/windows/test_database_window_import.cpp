@@ -4,6 +4,7 @@
 #include "csv_files.h"
 #include "databasewindow.h"
 #include "service_config.h"
+#include "test_environment.h"
 #include "window_test_support.h"
 
 #include <QLabel>
@@ -14,21 +15,11 @@
 #include <QThreadPool>
 
 #include <algorithm>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
-const std::string k_english_header = "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
-
-void write_text(const std::string& s_path, const std::string& s_text) { std::ofstream(s_path) << s_text; }
-
-std::string read_text(const std::string& s_path)
-{
-    std::stringstream buffer;
-    buffer << std::ifstream(s_path).rdbuf();
-    return buffer.str();
-}
+const std::string k_english_header =
+    "Name;Address;Number;Neighborhood;City;State;Country;lat;long\n";
 
 // Lets the started jobs end, then hands their queued reports to the window.
 void deliver_job_reports()
@@ -48,8 +39,12 @@ private slots:
         store = std::make_unique<TestDatabase>();
         QVERIFY(!store->database->update_setting("language", "ENG"));
         window = std::make_unique<DatabaseWindow>(store->database.get());
-        window->open_file_dialog = [this](auto&&...) { return QString::fromStdString(s_open_name); };
-        window->save_file_dialog = [this](auto&&...) { return QString::fromStdString(s_save_name); };
+        window->open_file_dialog = [this](auto&&...) {
+            return QString::fromStdString(s_open_name);
+        };
+        window->save_file_dialog = [this](auto&&...) {
+            return QString::fromStdString(s_save_name);
+        };
         s_open_name = store->path("clients.csv");
     }
     void cleanup() { window.reset(); store.reset(); }
@@ -60,17 +55,24 @@ private slots:
     {
         BoxRecorder boxes;
         boxes.answer({true});
-        write_text(s_open_name, "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\nA;Rua;1;B;C;S;P;1;1\n");
+        write_bytes(
+            s_open_name,
+            "Name;Address;Number;Neighborhood;City;State;Country;lat;lon\nA;Rua;1;B;C;S;P;1;1\n");
         s_save_name = store->path("tem.csvplate.csv");
         import_button()->click();
         QCOMPARE(boxes.titled().join('|').left(11), QString(".csv error "));
-        const TextTable vv_template = read_csv_file(QString::fromStdString(store->path("template.csv")));
-        QVERIFY(vv_template == client_csv_template("ENG") && client_csv_header_ok(vv_template, "ENG"));
+        const TextTable vv_template =
+            read_csv_file(QString::fromStdString(store->path("template.csv")));
+        QVERIFY(vv_template == client_csv_template("ENG") &&
+                client_csv_header_ok(vv_template, "ENG"));
         QVERIFY(client_csv_problem_rows(vv_template).empty());  // the template imports as it is
-        write_text(s_open_name, k_english_header + "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
-                                                   "E;Rua;5;B;;S;P;1;1\n");
+        write_bytes(s_open_name,
+                    k_english_header +
+                        "A;Rua;1;B;C;S;P;;\nB;Rua;2;B;;S;P;;\nC;Rua;3;B;C;S;P;;\nD;Rua;4\n"
+                        "E;Rua;5;B;;S;P;1;1\n");
         import_button()->click();
-        QVERIFY(boxes.boxes.size() == 2 && boxes.boxes[1].s_text.endsWith("columns : 2 - 4 - 5 - "));
+        QVERIFY(boxes.v_boxes.size() == 2 &&
+                boxes.v_boxes[1].s_text.endsWith("columns : 2 - 4 - 5 - "));
         QVERIFY(store->database->search_clients("").empty());
         QVERIFY(import_button()->isEnabled());
     }
@@ -83,25 +85,27 @@ private slots:
         BoxRecorder boxes;
         store->run_sql("CREATE TRIGGER refuse BEFORE INSERT ON clients WHEN NEW.id = 'Shop' "
                        "BEGIN SELECT RAISE(ABORT, 'refused'); END;");
-        const std::string s_header = "Name;Address;Number;Neighborhood;City;State;Country;lat;long;Note\n";
-        write_text(s_open_name, s_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
-                                           "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
+        const std::string s_header =
+            "Name;Address;Number;Neighborhood;City;State;Country;lat;long;Note\n";
+        write_bytes(s_open_name, s_header +
+                                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49.27;gate 2\n"
+                                     "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25.44;-49,29;\n");
         import_button()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
-        QCOMPARE(boxes.boxes[0].s_title, QString("Database info"));
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
+        QCOMPARE(boxes.v_boxes[0].s_title, QString("Database info"));
         QVERIFY(store->database->search_clients("").empty());
 
         store->run_sql("DROP TRIGGER refuse");
-        boxes.boxes.clear();
+        boxes.v_boxes.clear();
         boxes.answer({true});
         s_save_name = store->path("done.csv");
         import_button()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.boxes.empty(), 10000);
-        QCOMPARE(boxes.boxes[0].s_title, QString("Database updated"));
+        QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
+        QCOMPARE(boxes.v_boxes[0].s_title, QString("Database updated"));
         QVERIFY(import_button()->isEnabled());
         QCOMPARE(store->database->select_client_by_id("Depot").at(0)[7], std::string("-25.43"));
         QCOMPARE(store->database->select_client_by_id("Shop").at(0)[8], std::string("-49.29"));
-        QCOMPARE(read_text(store->path("done.csv.csv")),
+        QCOMPARE(read_bytes(store->path("done.csv.csv")),
                  s_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27;gate 2\n"
                             "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n");
     }
@@ -114,19 +118,22 @@ private slots:
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
         QCOMPARE(boxes.texts(), QStringList({"There are no client data"}));
         Database& db = *store->database;
-        QVERIFY(!db.insert_client("Depot", "Rua XV", "10", "Centro", "Curitiba", "PR", "BR", "-25.43", "-49.27"));
-        QVERIFY(!db.insert_client("O'Brien's", "Praça", "7", "Batel", "Curitiba", "PR", "BR", "-25.44", "-49.29"));
+        QVERIFY(!db.insert_client("Depot", "Rua XV", "10", "Centro", "Curitiba", "PR", "BR",
+                                  "-25.43", "-49.27"));
+        QVERIFY(!db.insert_client("O'Brien's", "Praça", "7", "Batel", "Curitiba", "PR", "BR",
+                                  "-25.44", "-49.29"));
         child<QLineEdit>(window.get(), "lnClientSearch")->setText("x");
         child<QLineEdit>(window.get(), "lnClientSearch")->clear();
         s_save_name = store->path("no such folder/clients");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(boxes.boxes.at(1).s_title, QString(".csv error"));
+        QCOMPARE(boxes.v_boxes.at(1).s_title, QString(".csv error"));
 
         s_save_name = store->path("expo.csvrt");
         child<QPushButton>(window.get(), "btnEportClientCsv")->click();
-        QCOMPARE(read_text(store->path("export.csv")), k_english_header +
-                                                           "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
-                                                           "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
+        QCOMPARE(read_bytes(store->path("export.csv")),
+                 k_english_header +
+                     "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27\n"
+                     "O'Brien's;Praça;7;Batel;Curitiba;PR;BR;-25,44;-49,29\n");
     }
 
     // An ending status ends the import in the window; closing while importing asks, and Yes
@@ -151,10 +158,10 @@ private slots:
         boxes.answer({false, true});
         QVERIFY(!window->close() && window->isVisible());
         QVERIFY(window->close());
-        QCOMPARE(boxes.boxes.at(2).s_title, QString("Action required"));
+        QCOMPARE(boxes.v_boxes.at(2).s_title, QString("Action required"));
         QVERIFY(import_button()->isEnabled());
         deliver_job_reports();
-        QCOMPARE(boxes.boxes.size(), size_t(3));
+        QCOMPARE(boxes.v_boxes.size(), size_t(3));
         QVERIFY(store->database->search_clients("").empty());
     }
 
@@ -164,13 +171,15 @@ private slots:
     {
         const std::string s_name = "<b>Bar</b> <!-- x";
         QVERIFY(!store->database->insert_client(s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"));
-        write_text(s_open_name,
-                   k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
+        write_bytes(s_open_name,
+                    k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
         RealBoxAnswerer boxes;
         import_button()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.empty(), 10000);
-        const QString s_summary = "Clients stored: 1. Clients skipped because a client of that "
-                                  "name already exists: 1 (" + QString::fromStdString(s_name) + ").";
+        const QString s_summary =
+            "Clients stored: 1. Clients skipped because a client of that "
+            "name already exists: 1 (" +
+            QString::fromStdString(s_name) + ").";
         QCOMPARE(boxes.seen[0].s_text, s_summary + " Would you like to also save a new spreadsheet "
                                                    "with the gathered data?");
         QCOMPARE(boxes.seen[0].format, Qt::PlainText);

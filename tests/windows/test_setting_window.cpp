@@ -13,8 +13,14 @@
 #include <map>
 
 namespace {
-QRadioButton* radio(QWidget& window, const QString& s_name) { return window.findChild<QRadioButton*>(s_name); }
-QLineEdit* line_edit(QWidget& window, const QString& s_name) { return window.findChild<QLineEdit*>(s_name); }
+QRadioButton* radio(QWidget& window, const QString& s_name)
+{
+    return window.findChild<QRadioButton*>(s_name);
+}
+QLineEdit* line_edit(QWidget& window, const QString& s_name)
+{
+    return window.findChild<QLineEdit*>(s_name);
+}
 
 // Names of the checked radio buttons, in name order.
 QStringList checked(QWidget& window)
@@ -40,26 +46,30 @@ private slots:
     // missing row written, the unknown words replaced, and nothing else changes.
     void shows_the_stored_values_and_stores_the_edited_ones()
     {
-        for (const auto& [s_key, s_value] : std::map<std::string, std::string>{
+        for (const auto& [s_key, s_value] :
+             std::map<std::string, std::string>{
                  {"language", "ENG"}, {"distance_matrix_api", "here"}, {"lat_long_api", "google"},
-                 {"map_display", "osm"}, {"google_api_key", "k'ey"}, {"lat_long_database_search", "1"},
-                 {"auto_city", "0"}, {"auto_demand", "1"}, {"auto_tw_value", "480"}}) {
+                 {"map_display", "osm"}, {"google_api_key", "k'ey"},
+                 {"lat_long_database_search", "1"}, {"auto_city", "0"}, {"auto_demand", "1"},
+                 {"auto_tw_value", "480"}}) {
             QVERIFY(!folder->database->update_setting(s_key, s_value));
         }
         folder->run_sql("DELETE FROM settings WHERE setting = 'email'");
         SettingWindow window(folder->database.get());
-        QCOMPARE(checked(window), QStringList({"rdbAutomaticClientSaveNo", "rdbCityManual", "rdbCountryAuto",
-                                               "rdbDemandAuto", "rdbDistanceGoogle", "rdbEnglish",
-                                               "rdbLatLongDatabaseSearchYes", "rdbLatLongGoogle", "rdbServiceTimeAuto",
-                                               "rdbStateAuto", "rdbTWAuto"}));
-        QCOMPARE(QStringList({line_edit(window, "lnEmail")->text(), line_edit(window, "lnGoogleAPIKey")->text(),
+        QCOMPARE(checked(window),
+                 QStringList({"rdbAutomaticClientSaveNo", "rdbCityManual", "rdbCountryAuto",
+                              "rdbDemandAuto", "rdbDistanceGoogle", "rdbEnglish",
+                              "rdbLatLongDatabaseSearchYes", "rdbLatLongGoogle",
+                              "rdbServiceTimeAuto", "rdbStateAuto", "rdbTWAuto"}));
+        QCOMPARE(QStringList({line_edit(window, "lnEmail")->text(),
+                              line_edit(window, "lnGoogleAPIKey")->text(),
                               line_edit(window, "lnTWAuto")->text()}),
                  QStringList({"your.email@example.com", "k'ey", "480"}));
         QCOMPARE(line_edit(window, "lnGoogleAPIKey")->echoMode(), QLineEdit::Password);
 
         window.show();
-        for (const char* s_name : {"rdbPortuguese", "rdbLatLongOSRM", "rdbAutomaticClientSaveYes", "rdbStateManual",
-                                   "rdbTWManual"}) {
+        for (const char* s_name : {"rdbPortuguese", "rdbLatLongOSRM", "rdbAutomaticClientSaveYes",
+                                   "rdbStateManual", "rdbTWManual"}) {
             radio(window, s_name)->setChecked(true);
         }
         for (const auto& [s_edit, s_text] : std::map<QString, QString>{
@@ -70,16 +80,20 @@ private slots:
         QVERIFY(window.close() && window.isHidden());
         QVERIFY(folder->boxes.titled().isEmpty());
         std::map<std::string, std::string> v_all;
-        for (const auto& row : folder->database->select_all_settings()) v_all[row.at(0)] = row.at(1);
+        for (const auto& row : folder->database->select_all_settings())
+            v_all[row.at(0)] = row.at(1);
         std::string s_all;
         for (const auto& [s_key, s_value] : v_all) s_all += s_key + '=' + s_value + ';';
         QCOMPARE(QString::fromStdString(s_all),
-                 QString("auto_city=0;auto_city_value=São Paulo;auto_country=1;auto_country_value=Brasil;"
-                         "auto_demand=1;auto_demand_value=1;auto_service_time=1;auto_service_time_value=15;"
-                         "auto_state=0;auto_state_value=Parana;auto_tw=0;auto_tw_value=480;automatic_client_save=1;"
-                         "distance_matrix_api=google;email=o'brien@example.org;google_api_key=k'ey;language=POR;"
-                         "lat_long_api=osrm_exact;lat_long_database_search=1;map_display=google_payed;"
-                         "open_routes=1;opt_time=10;solution_method=normal;"));
+                 QString("auto_city=0;auto_city_value=São Paulo;auto_country=1;"
+                         "auto_country_value=Brasil;auto_demand=1;auto_demand_value=1;"
+                         "auto_service_time=1;auto_service_time_value=15;auto_state=0;"
+                         "auto_state_value=Parana;auto_tw=0;auto_tw_value=480;"
+                         "automatic_client_save=1;distance_matrix_api=google;"
+                         "email=o'brien@example.org;google_api_key=k'ey;language=POR;"
+                         "lat_long_api=osrm_exact;lat_long_database_search=1;"
+                         "map_display=google_payed;open_routes=1;opt_time=10;"
+                         "solution_method=normal;"));
     }
 
     // A default that is no whole number, or a negative one, refuses the close and keeps every
@@ -87,11 +101,16 @@ private slots:
     void a_bad_default_number_refuses_the_close_data()
     {
         QTest::addColumn<QStringList>("v_case");  // service time, demand, time window, message
-        QTest::newRow("empty service") << QStringList{"", "1", "600", "Service time must be an integer number"};
-        QTest::newRow("negative service, signed demand") << QStringList{"-1", "+7", "600", "Negative service time"};
-        QTest::newRow("negative demand, top window") << QStringList{"0", "-3", "2147483647", "Negative demand value"};
-        QTest::newRow("window too big") << QStringList{"0", "1", "2147483648", "Time window must be an integer number"};
-        QTest::newRow("negative window") << QStringList{"0", "1", "-600", "Negative time window value"};
+        QTest::newRow("empty service")
+            << QStringList{"", "1", "600", "Service time must be an integer number"};
+        QTest::newRow("negative service, signed demand")
+            << QStringList{"-1", "+7", "600", "Negative service time"};
+        QTest::newRow("negative demand, top window")
+            << QStringList{"0", "-3", "2147483647", "Negative demand value"};
+        QTest::newRow("window too big")
+            << QStringList{"0", "1", "2147483648", "Time window must be an integer number"};
+        QTest::newRow("negative window")
+            << QStringList{"0", "1", "-600", "Negative time window value"};
     }
     void a_bad_default_number_refuses_the_close()
     {
@@ -113,7 +132,8 @@ private slots:
         QCOMPARE(folder->boxes.titled(), QStringList{"Invalid data | " + v_case[3]});
         QCOMPARE(line_edit(window, "lnServiceTimeAuto")->text(), v_case[0]);
         QCOMPARE(values(), s_before);
-        QCOMPARE(folder->stored("google_api_key") + folder->stored("auto_tw"), std::string("new key0"));
+        QCOMPARE(folder->stored("google_api_key") + folder->stored("auto_tw"),
+                 std::string("new key0"));
     }
 
     void a_failed_write_is_reported_and_the_window_closes()
@@ -175,7 +195,7 @@ private slots:
         window.show();
         QVERIFY(window.close());
         QCOMPARE(folder->stored("email"), std::string("planner@example.org"));
-        QCOMPARE(folder->boxes.boxes.size(), size_t(1));
+        QCOMPARE(folder->boxes.v_boxes.size(), size_t(1));
     }
 
     // A help button shows the page of the stored language: the Portuguese page for "POR", the

@@ -2,8 +2,8 @@
 // What the window tests share: a real database file in a fresh temporary folder, a second
 // connection to change it behind the window's back, and a recorder that answers the message boxes.
 
+#include "box_recorder.h"
 #include "database.h"
-#include "message_box.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -15,7 +15,6 @@
 
 #include <sqlite3.h>
 
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,50 +44,13 @@ struct TestDatabase {
         return vv_rows.empty() ? "<no row>" : vv_rows.front().at(1);
     }
 
-    std::string path(const QString& s_name) const { return QDir(folder.path()).filePath(s_name).toStdString(); }
+    std::string path(const QString& s_name) const
+    {
+        return QDir(folder.path()).filePath(s_name).toStdString();
+    }
 
     QTemporaryDir folder;
     std::unique_ptr<Database> database;
-};
-
-struct ShownBox {
-    QString s_title, s_text;
-    bool is_question;
-};
-
-// Records every box; questions take the queued answers in order, then No.
-class BoxRecorder {
-public:
-    BoxRecorder()
-    {
-        message_box::set_handler([this](const QString& s_title, const QString& s_text, bool is_question) {
-            boxes.push_back({s_title, s_text, is_question});
-            const bool answer = is_question && !answers.empty() && answers.front();
-            if (is_question && !answers.empty()) answers.pop_front();
-            return answer;
-        });
-    }
-    ~BoxRecorder() { message_box::set_handler({}); }
-    BoxRecorder(const BoxRecorder&) = delete;
-    BoxRecorder& operator=(const BoxRecorder&) = delete;
-
-    void answer(std::initializer_list<bool> v_answers) { answers.insert(answers.end(), v_answers); }
-    QStringList texts() const
-    {
-        QStringList v_texts;
-        for (const ShownBox& box : boxes) v_texts.append(box.s_text);
-        return v_texts;
-    }
-    // "title | text" of every box.
-    QStringList titled() const
-    {
-        QStringList v_texts;
-        for (const ShownBox& box : boxes) v_texts.append(box.s_title + " | " + box.s_text);
-        return v_texts;
-    }
-
-    std::vector<ShownBox> boxes;
-    std::deque<bool> answers;
 };
 
 // Answers the real boxes when no handler is installed: every 10 ms it looks for a shown box,
