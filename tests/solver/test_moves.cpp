@@ -2,6 +2,7 @@
 
 #include "document_checks.h"
 #include "search/cost_bounds.h"
+#include "search/intra_memory.h"
 
 #include <cfloat>
 

@@ -2,7 +2,6 @@
 // What every neighbourhood move shares: pricing a new visit order from stored
 // segments, keeping the best candidate, and refreshing the routes it changed.
 
-#include "search/intra_memory.h"
 #include "solver_utils.h"
 #include "vrp_joins.h"
 
@@ -88,6 +87,15 @@ inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, u
            route.cost;
 }
 
+// The same for the pieces make(r, n, positions...) lists, n the route's visit count.
+template <class Make, class... Positions>
+double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r, Make make,
+                         Positions... positions)
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return intra_route_delta(vrp, solution, r, make(r, n, positions...));
+}
+
 // A candidate's move delta (what the choice compares) and its change of route costs
 // alone (what the refreshed routes must show; it leaves out the DUMMY penalty).
 struct Priced {
@@ -140,6 +148,16 @@ void begin_route_change(VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
                       unsigned hi);
+// Route r after rearrange(visits) moved only its visits at positions lo..hi (intra-route
+// appliers): its tables, cost, distance and the total refreshed.
+template <class Rearrange>
+void rearrange_route(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                     unsigned hi, Rearrange rearrange)
+{
+    begin_route_change(solution, r);
+    rearrange(solution.routes[r].visits.begin());
+    end_route_change(vrp, solution, r, lo, hi);
+}
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
@@ -153,31 +171,8 @@ void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, 
 void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
                    unsigned len_b);
 
-// Smallest demand of the route's clients, zero demands included (0 without clients),
-// so that the quick pair tests never refuse a pair holding a feasible candidate.
-long long smallest_client_demand(const VRP& vrp, const Route& route);
-
 // Debug builds: the priced change must be what the refreshed routes cost.
 void check_priced_change(double predicted, double cost_before, double cost_after);
-
-// Whether a within-route move need not scan the route: it has fewer than `least` visits, or
-// the move found nothing on this very visit order before.
-bool skip_intra_scan(const VRP& vrp, const Route& route, std::size_t least, IntraMove move);
-
-// Applies the chosen intra-route candidate, if any; a scan that found none is remembered.
-template <class Candidate, class Apply>
-bool take_intra_choice(VRP::Solution& solution, unsigned r, const Choice<Candidate>& choice,
-                       IntraMemory& memory, IntraMove move, Apply apply)
-{
-    if (!choice.found()) {
-        memory.remember_fruitless(move);
-        return false;
-    }
-    const double before = solution.routes[r].cost;
-    apply(choice.candidate());
-    check_priced_change(choice.cost_change(), before, solution.routes[r].cost);
-    return true;
-}
 
 // Applies the chosen inter-route candidate, if any: records the two routes, and with an
 // unlimited fleet gives every vehicle type an empty route again.

@@ -211,4 +211,28 @@ private:
     bool finish_floors = false;
 };
 
+// The scan of a within-route move on route r: unless the route has fewer than `least` visits
+// or the move found nothing on this very visit order before, scan(vrp, solution, r, screen,
+// choice) offers the candidates; apply takes the chosen one, and a fruitless scan is remembered.
+template <class Candidate, class Scan, class Apply>
+bool scan_route(VRP& vrp, VRP::Solution& solution, unsigned r, std::size_t least,
+                IntraMove move, Scan scan, Apply apply)
+{
+    IntraMemory& memory = vrp.search_memory().intra;
+    const Route& route = solution.routes[r];
+    if (route.visits.size() < least || memory.known_fruitless(vrp, route, move)) {
+        return false;
+    }
+    Choice<Candidate> choice;
+    scan(vrp, solution, r, DistanceScreen(vrp, solution, r), choice);
+    if (!choice.found()) {
+        memory.remember_fruitless(move);
+        return false;
+    }
+    const double before = route.cost;
+    apply(choice.candidate());
+    check_priced_change(choice.cost_change(), before, solution.routes[r].cost);
+    return true;
+}
+
 }  // namespace moves
