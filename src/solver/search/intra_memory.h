@@ -7,6 +7,7 @@
 
 #include "route.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -37,9 +38,7 @@ private:
     struct Key {
         std::uint64_t hash = 0;
         int container = 0;
-        double fixed_cost = 0.0;
-        double var_cost = 0.0;
-        double penalty = 0.0;
+        std::array<double, 3> prices{};  // fixed and variable cost, time warp penalty
         std::vector<int> v_clients;
     };
     struct Entry {
