@@ -39,6 +39,15 @@ struct FoldVisit {
     Segment alone;
 };
 
+// The depot joined to itself: the empty route, whose diagonal leg is no trip.
+inline Segment empty_route_start(const Segment& first)
+{
+    Segment start;
+    start.earliest = first.earliest;
+    start.latest = first.earliest;
+    return start;
+}
+
 // first, then a leg of the given travel time and distance, then second.
 inline Segment join_segments(const Segment& first, const Segment& second, double travel,
                              double distance)

@@ -1,6 +1,5 @@
 #pragma once
-// What every neighbourhood move shares: pricing a new visit order from stored
-// segments, keeping the best candidate, and refreshing the routes it changed.
+// What every move shares: pricing from stored segments, the choice, the route refresh.
 
 #include "solver_utils.h"
 #include "vrp_joins.h"
@@ -96,8 +95,7 @@ double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned
     return intra_route_delta(vrp, solution, r, make(r, n, positions...));
 }
 
-// A candidate's move delta (what the choice compares) and its change of route costs
-// alone (what the refreshed routes must show; it leaves out the DUMMY penalty).
+// A candidate's delta (what the choice compares) and its change of route costs alone.
 struct Priced {
     double delta;
     double cost_change;
@@ -110,8 +108,8 @@ inline Priced price_two_routes(double penalty, double new1, double new2, double 
     return Priced{penalty + new1 + new2 - old_sum, new1 + new2 - old_sum};
 }
 
-// Keeps the first candidate that improves by more than 0.01, and later ones only when
-// they are lower still by more than 0.01, so near-ties keep the earlier candidate.
+// Keeps the first candidate improving by more than 0.01, a later one only when lower still
+// by more than 0.01: near-ties keep the earlier.
 template <class Candidate>
 class Choice {
 public:
@@ -127,8 +125,7 @@ public:
         }
     }
     bool found() const { return found_one; }
-    // Whether a candidate whose delta is at least floor_delta could still be chosen. When
-    // the floor is not is_less than the best, no delta above it is either.
+    // Whether a candidate whose delta is at least floor_delta could still be chosen.
     bool may_take(double floor_delta) const { return !(floor_delta - best >= -0.01); }
     // Up to rounding, the least floor delta that may_take refuses.
     double limit() const { return best - 0.01; }
@@ -142,8 +139,7 @@ private:
     bool found_one = false;
 };
 
-// Route r before and after a change of its visits; the second ending serves
-// rearrangements that moved only the visits at positions lo..hi (intra-route appliers).
+// Route r before and after a change of its visits (or of only positions lo..hi).
 void begin_route_change(VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
@@ -161,21 +157,20 @@ void rearrange_route(const VRP& vrp, VRP::Solution& solution, unsigned r, unsign
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
-// The same after a trade that kept both routes' lengths and changed only the visits at
-// positions lo1..hi1 of r1 and lo2..hi2 of r2.
+// The same after a trade that changed only positions lo1..hi1 of r1 and lo2..hi2 of r2.
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
                           unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2);
 
-// Puts the visits [pos_b, pos_b + len_b) of b in place of [pos_a, pos_a + len_a) of a and
-// the other way round; a run may be empty (then the other run is inserted at its place).
+// Trades visits [pos_a, pos_a + len_a) of a with [pos_b, pos_b + len_b) of b; either may
+// be empty.
 void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
                    unsigned len_b);
 
 // Debug builds: the priced change must be what the refreshed routes cost.
 void check_priced_change(double predicted, double cost_before, double cost_after);
 
-// Applies the chosen inter-route candidate, if any: records the two routes, and with an
-// unlimited fleet gives every vehicle type an empty route again.
+// Applies the chosen inter-route candidate, if any; with an unlimited fleet every vehicle
+// type then gets an empty route again.
 template <class Candidate, class Apply>
 bool take_inter_choice(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed,
                        const Choice<Candidate>& choice, Apply apply)

@@ -33,8 +33,7 @@ inline LoadFigures load_figures(const VRP::Solution& solution, unsigned r,
                        smallest};
 }
 
-// Quick test on a route pair: even the most favourable runs (the smallest demands given,
-// the largest taken back) must fit strictly, or no candidate of the pair can.
+// Even the most favourable runs of the pair must fit strictly.
 template <unsigned RUN1, unsigned RUN2>
 bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
 {
@@ -45,10 +44,8 @@ bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
     return second_fits && first_fits;
 }
 
-// The candidates of one route pair (r1 != r2, both able to give and take runs) that pass
-// the gates, in scan order: every run of r1, then every run or insertion place of r2. The
-// gates: the pair's loads, the row (screen), the place (screen and time cut), the loads of
-// the candidate (strict, in 64 bits), the floors. v_given_cost: relocations' new r1 costs.
+// The candidates of one route pair that pass the gates (search/README.md), in scan order:
+// every run of r1, then every place of r2. v_given_cost: relocations' new r1 costs.
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMemory& memory,
                    unsigned r1, unsigned r2, const std::vector<double>& v_given_cost,
@@ -116,8 +113,8 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMe
     }
 }
 
-// Route r1's new cost after giving up its run at each start (relocations), from the memory
-// when r1's stamp has not changed since they were priced.
+// Route r1's new cost after giving up its run at each start (relocations), kept while its
+// stamp stays.
 template <unsigned RUN1>
 const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solution,
                                        SearchMemory& memory, unsigned r1, std::uint64_t stamp,
@@ -139,9 +136,8 @@ const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solu
     return given.v_costs;
 }
 
-// Rescans pair (r1, r2) of an exchange of equal runs and keeps, besides its own findings,
-// those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
-// order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
+// Rescans pair (r1, r2) of an exchange of equal runs and keeps the findings of (r2, r1) too,
+// in that pair's scan order; the stamps of (r1, r2) are the caller's to set.
 template <unsigned RUN1, unsigned RUN2>
 void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, SearchMemory& memory,
                       PairFindings<RunExchange>& findings, unsigned r1, unsigned r2)
@@ -186,8 +182,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     }
     memory.read_stamps(solution);
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
-    // A relocation leaves r1 the same whichever route takes the run: its new costs are
-    // priced once per row that has a pair to rescan, and kept while r1 stays as it is.
+    // A relocation leaves r1 the same whichever route takes the run: priced once per row.
     const std::vector<double>* p_given = nullptr;
     Choice<RunExchange> choice;
     scan_pairs(

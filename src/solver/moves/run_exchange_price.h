@@ -1,8 +1,6 @@
 #pragma once
-// Relocations and exchanges between two routes: a run of RUN1 consecutive clients of the
-// first route trades places with a run of RUN2 clients of the second (RUN2 = 0: the run is
-// inserted at that place). The candidate, its pieces, its price, its floor gate and its
-// applier; run_exchange.h scans them.
+// Relocations and exchanges between two routes (RunExchange): the pieces, price, floor gate
+// and applier; run_exchange.h scans them.
 
 #include "moves/inter_candidates.h"
 #include "moves/move_support.h"
@@ -30,9 +28,7 @@ std::array<Piece, 3> second_route_pieces(const VRP::Solution& solution, const Ru
             Piece{m.r2, m.p + RUN2, n2 - 1}};
 }
 
-// New cost of the first route: it gives its run and takes r2's run in its place. Without
-// a run to take (relocations) it does not depend on the place in r2, so the scan prices it
-// once per run. A route left without clients costs nothing.
+// New cost of the first route: its run out, r2's run in; an emptied route costs nothing.
 template <unsigned RUN1, unsigned RUN2>
 double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
 {
@@ -51,8 +47,7 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
     return 0.0;
 }
 
-// The route that gains clients pays the DUMMY penalty of its record and the one that loses
-// them is relieved of its own.
+// The route that gains clients pays its DUMMY penalty, the one that loses them is relieved.
 template <unsigned RUN1, unsigned RUN2>
 double run_exchange_penalty(const Container& record1, const Container& record2)
 {
@@ -99,9 +94,8 @@ struct PairFloorData {
     bool joins_bounded;  // weights rise and windows are ordered: join warp floors hold
 };
 
-// Whether the candidate could beat the choice so far, judged from the floors of the new
-// routes put through the very sum that prices it. One that could not is skipped unpriced,
-// which changes no choice. new1 is the exact first cost when RUN2 = 0.
+// Whether the new routes' floors, put through the very sum that prices the candidate, could
+// beat the choice; new1 is the exact first cost when RUN2 = 0.
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
                               double new1, const Chooser& choice)

@@ -59,9 +59,8 @@ inline double late_by(double finish, double travel, double latest)
     return positive_part((finish + travel) - latest);
 }
 
-// Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
-// join's exactly, and for the second the warp it would add after the run alone (the head
-// and run together never end earlier than the run alone).
+// Time warp joining head, run and tail adds at least: the first join's exactly, the second's
+// as after the run alone (head and run never end earlier than the run alone).
 inline double join_warp_floor(const VRP& vrp, const VisitEnds& head, const VisitEnds& run,
                               unsigned length, const VisitEnds& run_last, const VisitEnds& tail)
 {
@@ -79,10 +78,8 @@ inline double lowered_for_rounding(double delta, double penalty, double low1, do
                                    std::fabs(cost1) + std::fabs(cost2));
 }
 
-// The row bound: what a row's candidates read of route `reach` at its best place. It takes
-// a stretch from client `first` to client `last` into a gap of `gap` of its visits, and when
-// `run` > 0 gives its least run of that length to go between clients `before` and `after`.
-// The distance is weighted per route (weight2 for the route of the reach), the warp not.
+// The row bound: a stretch from client `first` to `last` into the reach's least gap of `gap`
+// visits, and for `run` > 0 its least run between clients `before` and `after`.
 struct RowReach {
     double distance_cost;
     double warp;
@@ -102,10 +99,8 @@ inline RowReach row_reach(const RouteReach& reach, unsigned gap, unsigned first,
     return row;
 }
 
-// The cut in time of one row: where a candidate's distance costs at least `low` and the
-// warp penalty is `penalty`, what is left of `cut` buys at most a budget of warp. A head that
-// ends later than `latest` plus the budget, or a tail that must start before `finish` less
-// the budget, warps more. Both infinite (no cut) where the budget is not finite.
+// The time cut of one row: what `cut` leaves over `low` buys a budget of warp; a head ending
+// after `latest` plus it, or a tail starting before `finish` less it, warps more.
 struct TimeCut {
     double late_head = std::numeric_limits<double>::infinity();
     double early_tail = -std::numeric_limits<double>::infinity();
@@ -178,10 +173,8 @@ inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEn
     return true;
 }
 
-// Floor of any pieces read straight from the segment tables, for the intra-route moves,
-// whose pieces all come from one route: the first join as the candidate's price makes it
-// (so its warp counts in full), then the later pieces as above. False where the first join
-// would meet the depot with itself.
+// Floor of within-route pieces: the first join as the price makes it, then the later
+// pieces as above. False where the first join would meet the depot with itself.
 inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const PieceList& pieces,
                             Floor& floor)
 {
