@@ -6,27 +6,8 @@
 #include "moves/move_support.h"
 #include "search/cost_bounds.h"
 
-#include <array>
 
 namespace moves {
-
-// The first route after an exchange (RUN2 > 0): its visits before its run, r2's run, the rest.
-template <unsigned RUN1, unsigned RUN2>
-std::array<Piece, 3> first_route_pieces(const VRP::Solution& solution, const RunExchange& m)
-{
-    const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
-    return {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
-            Piece{m.r1, m.i + RUN1, n1 - 1}};
-}
-
-// The second route: its visits before place p, r1's run, then its visits after its own run.
-template <unsigned RUN1, unsigned RUN2>
-std::array<Piece, 3> second_route_pieces(const VRP::Solution& solution, const RunExchange& m)
-{
-    const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
-    return {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
-            Piece{m.r2, m.p + RUN2, n2 - 1}};
-}
 
 // New cost of the first route: its run out, r2's run in; an emptied route costs nothing.
 template <unsigned RUN1, unsigned RUN2>
@@ -34,10 +15,11 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
 {
     const Route& route1 = solution.routes[m.r1];
     const auto n1 = static_cast<unsigned>(route1.visits.size());
-    if (RUN2 > 0) {
-        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
+    if (RUN2 > 0) {  // its visits before its run, r2's run, the rest
         return serving_cost(vrp, route1.container,
-                            join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
+                            join_pieces(vrp, solution,
+                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
     }
     if (n1 - RUN1 > 2) {
         return serving_cost(
@@ -57,16 +39,6 @@ double run_exchange_penalty(const Container& record1, const Container& record2)
     return record2.penalty - record1.penalty;
 }
 
-template <unsigned RUN1, unsigned RUN2>
-double run_exchange_penalty(const VRP& vrp, const Route& route1, const Route& route2)
-{
-    if (RUN1 == RUN2) {
-        return 0.0;
-    }
-    return run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
-                                            vrp.container(route2.container));
-}
-
 // The two new routes priced from stored pieces, the first one's cost given.
 template <unsigned RUN1, unsigned RUN2>
 Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m,
@@ -75,11 +47,18 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
     static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
     const Route& route1 = solution.routes[m.r1];
     const Route& route2 = solution.routes[m.r2];
-    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
-    const double new2 = serving_cost(vrp, route2.container,
-                                     join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
-    return price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2), new1, new2,
-                            route1.cost, route2.cost);
+    const auto n2 = static_cast<unsigned>(route2.visits.size());
+    // Its visits before place p, r1's run, then its visits after its own run.
+    const double new2 = serving_cost(
+        vrp, route2.container,
+        join_pieces(vrp, solution,
+                    {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
+                     Piece{m.r2, m.p + RUN2, n2 - 1}}));
+    const double penalty =
+        RUN1 == RUN2 ? 0.0
+                     : run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
+                                                        vrp.container(route2.container));
+    return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
 }
 
 // What the floors of one route pair read, looked up once per pair.

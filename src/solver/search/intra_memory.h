@@ -1,9 +1,7 @@
 #pragma once
-// Visit orders on which an intra-route move found nothing to improve. What a move finds on
-// a route depends only on the route's visit order, its vehicle type's prices and the time
-// warp penalty, and the search meets the same orders again and again (the next local
-// search often undoes a disturbance), so a move recalls a fruitless order instead of
-// scanning it anew. A recalled order is compared in full, never trusted on its hash.
+// Visit orders on which a within-route move found nothing. The search meets the same orders
+// again and again (a local search often undoes a disturbance), and what a move finds depends
+// only on the order and its prices. An order is compared in full, never trusted on its hash.
 
 #include "route.h"
 
@@ -26,15 +24,13 @@ public:
     IntraMemory(const IntraMemory&) {}
     IntraMemory& operator=(const IntraMemory& other);
 
-    // Whether the move is known to find nothing on this route. The route's order is kept
-    // at hand, so that remember_fruitless can file it without reading the route again.
+    // Whether the move is known to find nothing on this route (kept at hand for remember).
     bool known_fruitless(const VRP& vrp, const Route& route, IntraMove move);
     // The move found nothing on the route last asked about, unchanged since.
     void remember_fruitless(IntraMove move);
 
 private:
-    // What the outcome of a scan depends on besides the problem data, which a solver
-    // never changes.
+    // What a scan's outcome depends on besides the problem data.
     struct Key {
         std::uint64_t hash = 0;
         int container = 0;
