@@ -6,7 +6,6 @@
 #include "moves/move_support.h"
 #include "search/cost_bounds.h"
 
-
 namespace moves {
 
 // New cost of the first route: its run out, r2's run in; an emptied route costs nothing.

@@ -17,16 +17,6 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t value)
 }
 }  // namespace
 
-IntraMemory& IntraMemory::operator=(const IntraMemory& other)
-{
-    if (this != &other) {
-        v_entries.clear();
-        p_asked = nullptr;
-        asked_found = false;
-    }
-    return *this;
-}
-
 bool IntraMemory::same_key(const Key& a, const Key& b)
 {
     return a.hash == b.hash && a.container == b.container && a.prices == b.prices &&

@@ -19,11 +19,6 @@ enum class IntraMove : unsigned { relocate, two_opt, swap, or_opt };
 
 class IntraMemory {
 public:
-    IntraMemory() = default;
-    // A copy starts empty, so that two solvers never share what one has seen.
-    IntraMemory(const IntraMemory&) {}
-    IntraMemory& operator=(const IntraMemory& other);
-
     // Whether the move is known to find nothing on this route (kept at hand for remember).
     bool known_fruitless(const VRP& vrp, const Route& route, IntraMove move);
     // The move found nothing on the route last asked about, unchanged since.

@@ -14,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -69,13 +68,9 @@ public:
             v_kept_any.assign(static_cast<std::size_t>(stride) * stride, 0);
             v_seen.clear();
         }
-        v_changed.clear();
-        v_changed_flag.assign(routes, 0);
+        v_changed.assign(routes, 0);
         for (unsigned r = 0; r < routes; ++r) {
-            if (v_stamps[r] == 0 || r >= v_seen.size() || v_seen[r] != v_stamps[r]) {
-                v_changed.push_back(r);
-                v_changed_flag[r] = 1;
-            }
+            v_changed[r] = v_stamps[r] == 0 || r >= v_seen.size() || v_seen[r] != v_stamps[r];
         }
     }
     // After the scan: every pair is current for these stamps.
@@ -96,24 +91,14 @@ public:
     // something (r1 itself may be among them).
     const std::vector<unsigned>& columns(unsigned r1, unsigned first)
     {
-        const auto routes = static_cast<unsigned>(v_changed_flag.size());
+        const auto routes = static_cast<unsigned>(v_changed.size());
+        const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
         v_columns.clear();
-        if (v_changed_flag[r1] != 0) {
-            for (unsigned r2 = first; r2 < routes; ++r2) {
+        for (unsigned r2 = first; r2 < routes; ++r2) {
+            if (v_changed[r1] != 0 || v_changed[r2] != 0 || row[r2] != 0) {
                 v_columns.push_back(r2);
             }
-            return v_columns;
         }
-        v_kept_row.clear();
-        const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
-        for (unsigned r2 = first; r2 < routes; ++r2) {
-            if (row[r2] != 0) {
-                v_kept_row.push_back(r2);
-            }
-        }
-        const auto from = std::lower_bound(v_changed.begin(), v_changed.end(), first);
-        std::set_union(v_kept_row.begin(), v_kept_row.end(), from, v_changed.end(),
-                       std::back_inserter(v_columns));
         return v_columns;
     }
 
@@ -122,9 +107,7 @@ private:
     std::vector<PairFinding<Candidate>> v_pairs;
     std::vector<unsigned char> v_kept_any;  // per pair: whether it kept a candidate
     std::vector<std::uint64_t> v_seen;      // the routes' stamps at the end of the last scan
-    std::vector<unsigned> v_changed;        // this scan's routes whose stamps differ, ascending
-    std::vector<unsigned char> v_changed_flag;
-    std::vector<unsigned> v_kept_row;
+    std::vector<unsigned char> v_changed;   // per route: its stamp differs in this scan
     std::vector<unsigned> v_columns;
 };
 
