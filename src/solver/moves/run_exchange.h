@@ -26,13 +26,6 @@ struct LoadFigures {
     long long smallest;  // smallest client demand, zeros included
 };
 
-inline LoadFigures load_figures(const VRP::Solution& solution, unsigned r,
-                                const Container& record, long long smallest)
-{
-    return LoadFigures{solution.route_load[r], record.capacity, solution.route_max_demand[r],
-                       smallest};
-}
-
 // Even the most favourable runs of the pair must fit strictly.
 template <unsigned RUN1, unsigned RUN2>
 bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
@@ -60,8 +53,10 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMe
     // (The vehicle types are looked up once: the table is a deque.)
     const Container& record1 = vrp.container(route1.container);
     const Container& record2 = vrp.container(route2.container);
-    const LoadFigures first = load_figures(solution, r1, record1, ends.smallest_demand(r1));
-    const LoadFigures second = load_figures(solution, r2, record2, ends.smallest_demand(r2));
+    const LoadFigures first{solution.route_load[r1], record1.capacity,
+                            solution.route_max_demand[r1], ends.smallest_demand(r1)};
+    const LoadFigures second{solution.route_load[r2], record2.capacity,
+                             solution.route_max_demand[r2], ends.smallest_demand(r2)};
     if (!pair_may_fit<RUN1, RUN2>(first, second)) {
         return;
     }

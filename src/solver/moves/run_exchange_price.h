@@ -83,7 +83,7 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
     double floor1_distance = 0.0;
     double floor1_warp = 0.0;
     if (RUN2 > 0) {
-        if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
+        if (!floor_with_run(vrp, pair.ends1[m.i - 1], pair.ends2 + m.p, RUN2,
                             pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
@@ -91,7 +91,7 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
         floor1_distance = floor.distance;
         floor1_warp = floor.time_warp;
     }
-    if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
+    if (!floor_with_run(vrp, pair.ends2[m.p - 1], pair.ends1 + m.i, RUN1,
                         pair.ends2[m.p + RUN2], floor)) {
         return true;
     }

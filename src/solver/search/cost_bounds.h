@@ -131,32 +131,19 @@ inline double floor_cost(const VRP& vrp, const Container& record, const Floor& f
     return vrp.cost_of(record, floor.distance, floor.time_warp, true);
 }
 
-// A run of visits of some route, as a floor needs it.
-struct RunFloor {
-    unsigned first_client;
-    unsigned last_client;
-    double distance;
-    double warp;
-};
-
-inline RunFloor run_floor(const VisitEnds* route, unsigned first, unsigned length)
+// Head ending at `head`, then the run of `length` visits from `run`, then the tail starting
+// at `tail`. False (no floor) where the first join would meet the depot with itself.
+inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const VisitEnds* run,
+                           unsigned length, const VisitEnds& tail, Floor& floor)
 {
-    return RunFloor{route[first].client, route[first + length - 1].client,
-                    route[first].run_distance[length - 1], route[first].run_warp[length - 1]};
-}
-
-// Head ending at `head`, then the run, then the tail starting at `tail`. False (no floor)
-// where the first join would meet the depot with itself.
-inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const RunFloor& run,
-                           const VisitEnds& tail, Floor& floor)
-{
-    if (head.client == run.first_client) {
+    if (head.client == run->client) {
         return false;
     }
-    const double joined = (head.head_distance + run.distance) +
-                          vrp.distance(head.client, run.first_client);
-    floor.distance = (joined + tail.tail_distance) + vrp.distance(run.last_client, tail.client);
-    floor.time_warp = (head.head_warp + run.warp) + tail.tail_warp;
+    const double joined = (head.head_distance + run->run_distance[length - 1]) +
+                          vrp.distance(head.client, run->client);
+    floor.distance =
+        (joined + tail.tail_distance) + vrp.distance(run[length - 1].client, tail.client);
+    floor.time_warp = (head.head_warp + run->run_warp[length - 1]) + tail.tail_warp;
     return true;
 }
 
