@@ -46,46 +46,76 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
                                    pair.cost1, pair.cost2);
 }
 
-// Offers the type assignments the loads allow (between real types the first, with DUMMY
-// both), each unpriced where the new routes' floors, priced as it is, cannot beat the choice.
+// Floors of the two new routes, once per split for both type assignments; left unset
+// where a route serves no client (then not read).
+struct TailFloors {
+    moves::Floor a;
+    moves::Floor b;
+    bool valid;
+};
+
+bool tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                 const TailExchange& m, TailFloors& floors)
+{
+    const moves::VisitEnds* ends1 = ends.route(pair.r1);
+    const moves::VisitEnds* ends2 = ends.route(pair.r2);
+    floors.valid = true;
+    if (pair.a_serves(m)) {
+        floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
+    }
+    if (pair.b_serves(m) && floors.valid) {
+        floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
+    }
+    return floors.valid;
+}
+
+// Whether the assignment in m could beat the choice, by its floors priced as it is.
+template <class Chooser>
+bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailExchange& m,
+                               const TailFloors& floors, const Chooser& choice)
+{
+    if (!floors.valid) {
+        return true;
+    }
+    const double cost_a =
+        pair.a_serves(m) ? moves::floor_cost(vrp, pair.record(m.container_a), floors.a) : 0.0;
+    const double cost_b =
+        pair.b_serves(m) ? moves::floor_cost(vrp, pair.record(m.container_b), floors.b) : 0.0;
+    return choice.may_take(
+        moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a, cost_b, pair.cost1,
+                                pair.cost2)
+            .delta);
+}
+
+// The type assignments the loads allow: between real types the first, with DUMMY both.
 template <class Chooser>
 void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const TailPair& pair,
                          const moves::RouteEnds& ends, TailExchange m, long long load_a,
                          long long load_b, Chooser& choice)
 {
-    const bool keep = load_a <= pair.record1.capacity && load_b <= pair.record2.capacity;
-    const bool exchange = load_a <= pair.record2.capacity && load_b <= pair.record1.capacity;
+    const long long cap1 = pair.record1.capacity;
+    const long long cap2 = pair.record2.capacity;
+    const bool keep = load_a <= cap1 && load_b <= cap2;
+    const bool exchange = load_a <= cap2 && load_b <= cap1;
     if (!keep && !exchange) {
         return;
     }
-    const moves::VisitEnds* ends1 = ends.route(pair.r1);
-    const moves::VisitEnds* ends2 = ends.route(pair.r2);
-    moves::Floor floor_a{0.0, 0.0};
-    moves::Floor floor_b{0.0, 0.0};
-    const bool floored =
-        (!pair.a_serves(m) || moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floor_a)) &&
-        (!pair.b_serves(m) || moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floor_b));
-    const auto offer = [&](int container_a, int container_b) {
-        m.container_a = container_a;
-        m.container_b = container_b;
-        if (floored) {
-            const double cost_a =
-                pair.a_serves(m) ? moves::floor_cost(vrp, pair.record(container_a), floor_a) : 0.0;
-            const double cost_b =
-                pair.b_serves(m) ? moves::floor_cost(vrp, pair.record(container_b), floor_b) : 0.0;
-            if (!choice.may_take(moves::price_two_routes(tail_exchange_penalty(pair, m), cost_a,
-                                                         cost_b, pair.cost1, pair.cost2)
-                                     .delta)) {
-                return;
-            }
-        }
-        choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
-    };
+    const bool with_dummy = vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2);
+    TailFloors floors;
+    tail_floors(vrp, pair, ends, m, floors);
     if (keep) {
-        offer(pair.c1, pair.c2);
+        m.container_a = pair.c1;
+        m.container_b = pair.c2;
+        if (tail_exchange_may_improve(vrp, pair, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
+        }
     }
-    if (exchange && (!keep || vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2))) {
-        offer(pair.c2, pair.c1);
+    if (exchange && (with_dummy || !keep)) {
+        m.container_a = pair.c2;
+        m.container_b = pair.c1;
+        if (tail_exchange_may_improve(vrp, pair, m, floors, choice)) {
+            choice.offer(price_tail_exchange(vrp, solution, pair, m), m);
+        }
     }
 }
 
