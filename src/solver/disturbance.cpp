@@ -56,9 +56,8 @@ int visit_count(const VRP::Solution& solution, unsigned r)
     return static_cast<int>(solution.routes[r].visits.size());
 }
 
-// Draws one attempt: a pair of different routes, then a client position in each when
-// both serve clients, then the load test. True when the trade may go ahead, with the
-// two new loads stored.
+// Draws one attempt (two different routes, a client of each, the load test); true when the
+// trade may go ahead, with the two new loads stored.
 bool draw_trade(const VRP& vrp, VRP::Solution& solution, Trade& trade)
 {
     const int last_route = static_cast<int>(solution.routes.size()) - 1;

@@ -10,9 +10,8 @@
 #include <cstddef>
 
 namespace {
-// The moves still to try, drawn at random. Drawing index x of the remaining list and
-// removing it keeps the others in order, exactly as erasing from a table of moves
-// would, but without building a new table of callables for every route.
+// The moves still to try, drawn at random; removing a drawn one keeps the others in order,
+// as erasing from a table of moves would.
 class SlotDraw {
 public:
     explicit SlotDraw(std::size_t size) : full(size < capacity ? size : capacity) { reset(); }

@@ -28,7 +28,8 @@ VRP::Solution VRP::multi_start_ils(double max_time)
     const std::vector<SolutionRoutine> v_disturbances = initialize_solution_disturbance_routines();
     const std::vector<SolutionRoutine> v_searches = initialize_local_search_routines();
     // The one-pass search where the descent would take longest to settle.
-    const SolutionRoutine& search = (!fleet_unlimited && !triangular) ? v_searches[1] : v_searches[0];
+    const SolutionRoutine& search =
+        (!fleet_unlimited && !triangular) ? v_searches[1] : v_searches[0];
     auto improve_and_keep = [&](Solution& solution) {
         search(solution);
         remove_empty_routes(solution);

@@ -105,7 +105,8 @@ void VRP::finish_construction(Solution& solution) const
     solution.total_distance = 0.0;
     for (unsigned r = 0; r < solution.routes.size(); ++r) {
         Route& built = solution.routes[r];
-        built.distance = solution.seg_distance[r](0, static_cast<unsigned>(built.visits.size()) - 1);
+        const auto last = static_cast<unsigned>(built.visits.size()) - 1;
+        built.distance = solution.seg_distance[r](0, last);
         built.load = solution.route_load[r];
         solution.total_distance += built.distance;
     }

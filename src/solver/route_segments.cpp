@@ -19,8 +19,7 @@ void VRP::Solution::set_segment(unsigned r, unsigned i, unsigned j, const Segmen
 }
 
 namespace {
-// Calls visit on each per-route vector of the solution, so resizing and erasing
-// cannot miss one.
+// Each per-route vector of the solution, so that resizing and erasing miss none.
 template <class Action>
 void for_each_route_vector(VRP::Solution& solution, Action visit)
 {
@@ -101,8 +100,8 @@ struct LoadData {
 };
 }  // namespace
 
-// Fills the route's cumulative loads and returns its load, smallest non-zero and
-// largest demand. Sums run in 64 bits and saturate, so a huge DUMMY load stays defined.
+// The route's cumulative loads, load, smallest non-zero and largest demand; sums run in
+// 64 bits and saturate, so a huge DUMMY load stays defined.
 static LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumulative)
 {
     LoadData data;
@@ -208,21 +207,15 @@ Segment fold_one(const VRP& vrp, const Segment& carried, const FoldVisit& last,
                  const FoldVisit& next)
 {
     if (last.client == next.client) {
-        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
-        Segment start;
-        start.earliest = carried.earliest;
-        start.latest = carried.earliest;
-        return start;
+        return empty_route_start(carried);  // only the depot meets itself
     }
     const VRP::Leg& between = vrp.leg(last.client, next.client);
     return join_segments(carried, next.alone, between.travel, between.distance);
 }
 
-// The visits at positions lo..end - 1 are new (none when end == lo: the visits at lo - 1 and
-// lo are new neighbours), the others sit in stretches whose entries are still right. Entries
-// whose stretch misses the new visits and the new meeting keep their value, the others are
-// folded from the entry one visit shorter, so every entry comes out the same double whatever
-// was kept. Also sets the route's cost, loads, recorded clients and stamp.
+// The visits lo..end - 1 are new (end == lo: lo - 1 and lo are new neighbours). Entries
+// whose stretch misses them keep their value; the others are folded from the entry one visit
+// shorter, the same double whatever was kept. Also sets cost, loads, clients and stamp.
 void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, unsigned end)
 {
     const Route& route = solution.routes[r];

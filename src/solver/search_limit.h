@@ -36,7 +36,8 @@ public:
     double last_elapsed() const { return elapsed; }
     bool restart_allowed(int restarts_done) const
     {
-        return !vrp.stop_requested() && (budgeted() ? restarts_done < restarts : max_time > elapsed);
+        return !vrp.stop_requested() &&
+               (budgeted() ? restarts_done < restarts : max_time > elapsed);
     }
     int iteration_count(int rounds) const
     {

@@ -19,10 +19,8 @@ struct Segment {
     double distance = 0.0;
 };
 
-// std::max(x, 0.0) to the bit, NaN and signed zeros alike, but without a branch: whether a
-// join waits or warps is as likely as not, which a branch predicts badly. (maxsd with 0
-// first gives its second operand unless 0 is greater, as std::max gives its first unless
-// it is less.)
+// std::max(x, 0.0) to the bit (NaN and signed zeros alike) without a branch, which a join
+// that waits or warps as often as not would mispredict.
 inline double positive_part(double x)
 {
 #if defined(__SSE2__)
@@ -32,12 +30,20 @@ inline double positive_part(double x)
 #endif
 }
 
-// What a refresh of the tables reads at every position, copied out once: the client and
-// the visit alone.
+// What a table refresh reads at every position: the client and the visit alone.
 struct FoldVisit {
     unsigned client;
     Segment alone;
 };
+
+// The depot joined to itself: the empty route, whose diagonal leg is no trip.
+inline Segment empty_route_start(const Segment& first)
+{
+    Segment start;
+    start.earliest = first.earliest;
+    start.latest = first.earliest;
+    return start;
+}
 
 // first, then a leg of the given travel time and distance, then second.
 inline Segment join_segments(const Segment& first, const Segment& second, double travel,
@@ -67,9 +73,8 @@ public:
         }
         n = side;
     }
-    // Side `side`, keeping the entries among the first rows and columns in place and moving
-    // those among the last `tail` rows and columns to the new last ones; the others are left
-    // for the caller to write.
+    // Side `side`, the leading entries kept in place and the last `tail` rows and columns
+    // moved to the new end; the others are the caller's to write.
     void resize_keeping(unsigned side, unsigned tail)
     {
         if (side > stride) {

@@ -20,10 +20,8 @@ rapidjson::Document run_vrp_insertion(const rapidjson::Value& input_document);
 // Savings construction over a sweep of lambda values (method 1).
 rapidjson::Document run_vrp_savings_sweep(const rapidjson::Value& input_document);
 
-// What the five share: read, solve with the method, write. stats may be null.
-// A document that cannot be read, or a method this build cannot run, gives a
-// copy of the input with an error record. A stop request that reads true ends the
-// search early, as its time limit would; it may be null.
+// What the five share: read, solve, write; stats and stop may be null. An unreadable
+// document or a method this build cannot run gives the input with an error record.
 rapidjson::Document run_vrp_method(const rapidjson::Value& input_document, int method,
                                    SolveStats* stats,
                                    const std::atomic<bool>* stop_request = nullptr);

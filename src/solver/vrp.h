@@ -19,8 +19,7 @@ class SearchMemory;
 }
 class SearchLimit;
 
-// Owns what the search remembers between moves (search/search_memory.h); a copy starts
-// with an empty memory, so two solvers never share one.
+// Owns the search memory (search/search_memory.h); a copy starts empty.
 class SearchMemoryHolder {
 public:
     SearchMemoryHolder();
@@ -53,8 +52,8 @@ public:
         // Vehicles left per real vehicle type; the DUMMY record has no entry.
         std::vector<int> remaining_vehicles;
 
-        // Per route r (entry r of each): load data and the five segment tables.
-        // Entry [i][j] of a table: visits i..j driven forwards when i <= j, backwards otherwise.
+        // Per route: load data and the five segment tables; entry (i, j) of a table is
+        // visits i..j, driven backwards when i > j.
         std::vector<int> route_load;
         std::vector<int> route_min_demand;
         std::vector<int> route_max_demand;
@@ -64,12 +63,10 @@ public:
         std::vector<SquareTable> seg_latest;
         std::vector<SquareTable> seg_time_warp;
         std::vector<SquareTable> seg_distance;
-        // The clients in the order the tables describe, so that a refresh can tell which
-        // stretches a change of the route reached.
+        // The clients the tables describe, so that a refresh sees what a change reached.
         std::vector<std::vector<int>> table_clients;
-        // Changes whenever the route's tables are rebuilt, and is never given to two
-        // different contents in one process, so that a scan can tell which routes changed
-        // since it last looked. 0: unknown.
+        // New whenever the tables are rebuilt, unique in the process, so that a scan can
+        // tell which routes changed since it last looked. 0: unknown.
         std::vector<std::uint64_t> route_stamp;
 
         // Entry [i][j] of route r's five tables.
@@ -100,13 +97,11 @@ public:
     // record is known by its index, never by its name: a user may name a type "DUMMY".
     int dummy_container = -1;
     SolveStats stats;
-    // Developer programs and tests only: a fixed amount of multi-start search in place
-    // of the clock, so that a run repeats itself whatever the machine's speed. -1 leaves
-    // the clock in charge. With a restart budget the reported time is 0.
+    // Developer programs and tests: a fixed amount of search in place of the clock, so a
+    // run repeats itself on any machine; -1: the clock. The reported time is then 0.
     int restart_budget = -1;
     int iteration_budget = -1;  // disturbance iterations per restart, at most
-    // Set by the caller to end the search early (the owner is closing): when it reads
-    // true, the search ends as at its time limit, with the best complete solution so far.
+    // Set by the owner to end the search early, as at its time limit.
     const std::atomic<bool>* stop_request = nullptr;
     bool stop_requested() const
     {
@@ -114,9 +109,7 @@ public:
     }
     // The limit of the multi-start search under way (search_limit.h), null outside it.
     const SearchLimit* search_limit = nullptr;
-    // Asked by the local searches before every inter-route move: a stop was requested, or
-    // the search under way has passed its time limit. The search then ends at once and
-    // leaves a complete solution.
+    // A stop was requested or the time limit passed: the local searches end at once.
     bool search_interrupted() const;
 
     VRP();
@@ -127,8 +120,7 @@ public:
 
     // --- Problem data -----------------------------------------------------------
     unsigned client_count() const { return n_clients; }
-    // Leg a -> b, travel and distance side by side for the joins; the distances are also
-    // kept alone, for the cost bounds and the triangle check.
+    // Leg a -> b for the joins; the distances are also kept alone for the bounds.
     struct Leg {
         double travel = 0.0;
         double distance = 0.0;
@@ -146,8 +138,7 @@ public:
     }
     int container_count() const;
     bool is_dummy(int container) const { return container == dummy_container && container >= 0; }
-    // Takes one vehicle of a real type, or gives one back; the DUMMY record and unknown
-    // indices have no count.
+    // One vehicle of a real type taken or given back (DUMMY and unknown types: no count).
     void take_vehicle(Solution& solution, int container) const;
     void return_vehicle(Solution& solution, int container) const;
 
@@ -164,8 +155,7 @@ public:
     void sum_container_costs(long long& fixed_sum, long long& var_sum) const;
 
     // --- Segment tables and costs -----------------------------------------------
-    // [i1..j1] of route r1 followed by [i2..j2] of route r2. Joining the depot to
-    // itself (the empty route) gives the first segment's start and nothing else.
+    // [i1..j1] of r1 then [i2..j2] of r2; the depot joined to itself is the empty route.
     Segment join_stored_segments(const Solution& solution, unsigned r1, unsigned i1, unsigned j1,
                                  unsigned r2, unsigned i2, unsigned j2) const;
     // A segment ending at client u followed by [i..j] of route r (no depot special case).
@@ -183,17 +173,14 @@ public:
     void update_route_segments(Solution& solution, unsigned r) const;
     // After a rearrangement within route r that moved only the visits at positions lo..hi.
     void update_route_window(Solution& solution, unsigned r, unsigned lo, unsigned hi) const;
-    // After any change of route r's visits: the tables, loads and cost afresh, refolding
-    // only the entries whose stretch the change reached.
+    // After any change of route r: refolds only the entries the change reached.
     void refresh_route_segments(Solution& solution, unsigned r) const;
     void rebuild_route_data(Solution& solution) const;
     void update_route_costs(Solution& solution) const;
     double route_cost(const Solution& solution, unsigned r) const;
-    // Cost of a route on the container whose whole visit sequence is summarised by s.
+    // Cost of a route whose whole visit sequence is s; also from the two figures it reads.
     double segment_cost(int container, const Segment& s, bool serves_clients) const;
-    // The same for a vehicle type record already looked up.
     double segment_cost(const Container& record, const Segment& s, bool serves_clients) const;
-    // The same from the two figures the cost reads.
     double cost_of(const Container& record, double distance, double time_warp,
                    bool serves_clients) const;
     void compute_visit_times(Solution& solution) const;
@@ -219,8 +206,7 @@ public:
     bool two_opt_intra(Solution& solution, unsigned& route);
     bool swap_intra(Solution& solution, unsigned& route);
     bool or_opt_intra(Solution& solution, unsigned& route);
-    // Evaluators give the change of the route's cost and touch nothing; appliers
-    // rearrange the route and refresh its tables, cost, distance and the total.
+    // Evaluators price and touch nothing; appliers rearrange and refresh.
     double relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
                                          unsigned j) const;
     double relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
@@ -250,8 +236,7 @@ public:
     bool swap_pair_single_inter(Solution& solution, std::vector<int>& v_changed);
     bool two_opt_star_inter(Solution& solution, std::vector<int>& v_changed);
     void add_empty_routes(Solution& solution);
-    // Evaluators give the change of the two routes' costs plus the DUMMY penalty term
-    // and touch nothing; appliers take the same arguments and refresh both routes.
+    // Evaluators: the two routes' cost change plus the DUMMY penalty term.
     double relocate_inter_delta(const Solution& solution, unsigned r1, unsigned r2, unsigned i,
                                 unsigned j) const;
     double relocate_pair_inter_delta(const Solution& solution, unsigned r1, unsigned r2,
@@ -288,9 +273,8 @@ public:
     void disturb_exchange(Solution& solution);
     // Drops every (depot, depot) route with its per-route data and gives its vehicle back.
     void remove_empty_routes(Solution& solution) const;
-    // Copies the candidate over the best when it leaves fewer clients unrouted, then
-    // when it uses fewer real routes, then when it is cheaper. best_routes holds the
-    // best's real route count; 2147483647 while there is no best yet.
+    // The candidate replaces the best when it leaves fewer clients unrouted, then uses
+    // fewer real routes, then costs less; best_routes: the best's real routes (or INT_MAX).
     void keep_best(Solution& best, const Solution& candidate, int& best_routes) const;
     // Clients the solution leaves on DUMMY routes.
     int unrouted_count(const Solution& solution) const;
@@ -299,8 +283,7 @@ public:
 
     // --- Savings construction ------------------------------------------------------
     Solution savings_heuristic(double lambda) const;
-    // The savings construction for 400 values of lambda; the fewest routes, then the
-    // shortest distance, then the earliest lambda wins.
+    // Savings for 400 lambdas: fewest routes, then shortest distance, then earliest wins.
     Solution savings_lambda_sweep() const;
     std::vector<HeapElement> build_savings_list(int count, double lambda) const;
     void one_route_per_client(Solution& solution, int chosen_container) const;

@@ -11,11 +11,7 @@ inline Segment VRP::join_stored_segments(const Solution& solution, unsigned r1, 
     const unsigned u = static_cast<unsigned>(solution.routes[r1].visits[j1].client);
     const unsigned w = static_cast<unsigned>(solution.routes[r2].visits[i2].client);
     if (u == w) {
-        // Only the depot meets itself: the empty route, whose diagonal leg is no trip.
-        Segment start;
-        start.earliest = first.earliest;
-        start.latest = first.earliest;
-        return start;
+        return empty_route_start(first);  // only the depot meets itself
     }
     const Leg& between = leg(u, w);
     return join_segments(first, solution.segment(r2, i2, j2), between.travel, between.distance);

@@ -2,6 +2,7 @@
 
 #include "document_checks.h"
 #include "search/cost_bounds.h"
+#include "search/search_memory.h"
 
 #include <cfloat>
 
@@ -341,9 +342,12 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
         EXPECT_EQ(c.known, memory.known_fruitless(vrp, *c.route, c.move));
     }
     instance.containers[0].var_cost = 2.0;
-    moves::IntraMemory copy = memory;
-    EXPECT_FALSE(copy.known_fruitless(vrp, route, moves::IntraMove::swap));
-    EXPECT_TRUE(memory.known_fruitless(vrp, route, moves::IntraMove::swap));
+    // A copy of a solver starts with an empty memory.
+    vrp.search_memory().intra.known_fruitless(vrp, route, moves::IntraMove::swap);
+    vrp.search_memory().intra.remember_fruitless(moves::IntraMove::swap);
+    const VRP copy = vrp;
+    EXPECT_FALSE(copy.search_memory().intra.known_fruitless(copy, route, moves::IntraMove::swap));
+    EXPECT_TRUE(vrp.search_memory().intra.known_fruitless(vrp, route, moves::IntraMove::swap));
 }
 
 // A route's reach holds, per client, the least leg from any of its visits to the client and

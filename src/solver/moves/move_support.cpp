@@ -6,45 +6,41 @@
 
 namespace moves {
 
+namespace {
+// Route r's distance from its refreshed tables, and its cost back in the total.
+void finish_route_change(VRP::Solution& solution, unsigned r)
+{
+    Route& route = solution.routes[r];
+    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
+    solution.total_cost += route.cost;
+}
+
+// The two routes' loads (moves between routes move load too) and their costs in the total.
+void finish_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
+{
+    solution.routes[r1].load = solution.route_load[r1];
+    solution.routes[r2].load = solution.route_load[r2];
+    finish_route_change(solution, r2);
+    finish_route_change(solution, r1);
+}
+}  // namespace
+
 void begin_route_change(VRP::Solution& solution, unsigned r)
 {
     solution.total_cost -= solution.routes[r].cost;
 }
 
-// The route's distance from its refreshed tables.
-static void store_distance(VRP::Solution& solution, unsigned r)
-{
-    Route& route = solution.routes[r];
-    route.distance = solution.seg_distance[r](0, static_cast<unsigned>(route.visits.size()) - 1);
-}
-
-// Route r's tables, cost and distance afresh after its visits changed.
-static void refresh_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
-{
-    vrp.refresh_route_segments(solution, r);  // which sets the route's cost
-    store_distance(solution, r);
-}
-
-// The same after a rearrangement that kept the route's length and moved only the visits at
-// positions lo..hi.
-static void refresh_window(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
-                           unsigned hi)
-{
-    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
-    store_distance(solution, r);
-}
-
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r)
 {
-    refresh_route(vrp, solution, r);
-    solution.total_cost += solution.routes[r].cost;
+    vrp.refresh_route_segments(solution, r);  // which sets the route's cost
+    finish_route_change(solution, r);
 }
 
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
                       unsigned hi)
 {
-    refresh_window(vrp, solution, r, lo, hi);
-    solution.total_cost += solution.routes[r].cost;
+    vrp.update_route_window(solution, r, lo, hi);  // which sets the route's cost
+    finish_route_change(solution, r);
 }
 
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
@@ -53,31 +49,20 @@ void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
     solution.total_cost -= solution.routes[r1].cost;
 }
 
-// The two routes' loads and the total cost, once their tables are refreshed.
-static void finish_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2)
-{
-    // Moves between routes also move load.
-    solution.routes[r1].load = solution.route_load[r1];
-    solution.routes[r2].load = solution.route_load[r2];
-    solution.total_cost += solution.routes[r2].cost;
-    solution.total_cost += solution.routes[r1].cost;
-}
-
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2)
 {
-    refresh_route(vrp, solution, r1);
-    refresh_route(vrp, solution, r2);
+    vrp.refresh_route_segments(solution, r1);
+    vrp.refresh_route_segments(solution, r2);
     finish_two_route_change(solution, r1, r2);
 }
 
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
                           unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2)
 {
-    refresh_window(vrp, solution, r1, lo1, hi1);
-    refresh_window(vrp, solution, r2, lo2, hi2);
+    vrp.update_route_window(solution, r1, lo1, hi1);
+    vrp.update_route_window(solution, r2, lo2, hi2);
     finish_two_route_change(solution, r1, r2);
 }
-
 void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
                    unsigned len_b)
 {

@@ -1,8 +1,6 @@
 #pragma once
-// What every neighbourhood move shares: pricing a new visit order from stored
-// segments, keeping the best candidate, and refreshing the routes it changed.
+// What every move shares: pricing from stored segments, the choice, the route refresh.
 
-#include "search/intra_memory.h"
 #include "solver_utils.h"
 #include "vrp_joins.h"
 
@@ -88,8 +86,16 @@ inline double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, u
            route.cost;
 }
 
-// A candidate's move delta (what the choice compares) and its change of route costs
-// alone (what the refreshed routes must show; it leaves out the DUMMY penalty).
+// The same for the pieces make(r, n, positions...) lists, n the route's visit count.
+template <class Make, class... Positions>
+double intra_route_delta(const VRP& vrp, const VRP::Solution& solution, unsigned r, Make make,
+                         Positions... positions)
+{
+    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
+    return intra_route_delta(vrp, solution, r, make(r, n, positions...));
+}
+
+// A candidate's delta (what the choice compares) and its change of route costs alone.
 struct Priced {
     double delta;
     double cost_change;
@@ -102,8 +108,8 @@ inline Priced price_two_routes(double penalty, double new1, double new2, double 
     return Priced{penalty + new1 + new2 - old_sum, new1 + new2 - old_sum};
 }
 
-// Keeps the first candidate that improves by more than 0.01, and later ones only when
-// they are lower still by more than 0.01, so near-ties keep the earlier candidate.
+// Keeps the first candidate improving by more than 0.01, a later one only when lower still
+// by more than 0.01: near-ties keep the earlier.
 template <class Candidate>
 class Choice {
 public:
@@ -119,8 +125,7 @@ public:
         }
     }
     bool found() const { return found_one; }
-    // Whether a candidate whose delta is at least floor_delta could still be chosen. When
-    // the floor is not is_less than the best, no delta above it is either.
+    // Whether a candidate whose delta is at least floor_delta could still be chosen.
     bool may_take(double floor_delta) const { return !(floor_delta - best >= -0.01); }
     // Up to rounding, the least floor delta that may_take refuses.
     double limit() const { return best - 0.01; }
@@ -134,53 +139,38 @@ private:
     bool found_one = false;
 };
 
-// Route r before and after a change of its visits; the second ending serves
-// rearrangements that moved only the visits at positions lo..hi (intra-route appliers).
+// Route r before and after a change of its visits (or of only positions lo..hi).
 void begin_route_change(VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r);
 void end_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
                       unsigned hi);
+// Route r after rearrange(visits) moved only its visits at positions lo..hi (intra-route
+// appliers): its tables, cost, distance and the total refreshed.
+template <class Rearrange>
+void rearrange_route(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo,
+                     unsigned hi, Rearrange rearrange)
+{
+    begin_route_change(solution, r);
+    rearrange(solution.routes[r].visits.begin());
+    end_route_change(vrp, solution, r, lo, hi);
+}
 // Routes r1 and r2 before and after a rearrangement (inter-route appliers).
 void begin_two_route_change(VRP::Solution& solution, unsigned r1, unsigned r2);
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned r2);
-// The same after a trade that kept both routes' lengths and changed only the visits at
-// positions lo1..hi1 of r1 and lo2..hi2 of r2.
+// The same after a trade that changed only positions lo1..hi1 of r1 and lo2..hi2 of r2.
 void end_two_route_change(const VRP& vrp, VRP::Solution& solution, unsigned r1, unsigned lo1,
                           unsigned hi1, unsigned r2, unsigned lo2, unsigned hi2);
 
-// Puts the visits [pos_b, pos_b + len_b) of b in place of [pos_a, pos_a + len_a) of a and
-// the other way round; a run may be empty (then the other run is inserted at its place).
+// Trades visits [pos_a, pos_a + len_a) of a with [pos_b, pos_b + len_b) of b; either may
+// be empty.
 void exchange_runs(Route& a, unsigned pos_a, unsigned len_a, Route& b, unsigned pos_b,
                    unsigned len_b);
-
-// Smallest demand of the route's clients, zero demands included (0 without clients),
-// so that the quick pair tests never refuse a pair holding a feasible candidate.
-long long smallest_client_demand(const VRP& vrp, const Route& route);
 
 // Debug builds: the priced change must be what the refreshed routes cost.
 void check_priced_change(double predicted, double cost_before, double cost_after);
 
-// Whether a within-route move need not scan the route: it has fewer than `least` visits, or
-// the move found nothing on this very visit order before.
-bool skip_intra_scan(const VRP& vrp, const Route& route, std::size_t least, IntraMove move);
-
-// Applies the chosen intra-route candidate, if any; a scan that found none is remembered.
-template <class Candidate, class Apply>
-bool take_intra_choice(VRP::Solution& solution, unsigned r, const Choice<Candidate>& choice,
-                       IntraMemory& memory, IntraMove move, Apply apply)
-{
-    if (!choice.found()) {
-        memory.remember_fruitless(move);
-        return false;
-    }
-    const double before = solution.routes[r].cost;
-    apply(choice.candidate());
-    check_priced_change(choice.cost_change(), before, solution.routes[r].cost);
-    return true;
-}
-
-// Applies the chosen inter-route candidate, if any: records the two routes, and with an
-// unlimited fleet gives every vehicle type an empty route again.
+// Applies the chosen inter-route candidate, if any; with an unlimited fleet every vehicle
+// type then gets an empty route again.
 template <class Candidate, class Apply>
 bool take_inter_choice(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_changed,
                        const Choice<Candidate>& choice, Apply apply)

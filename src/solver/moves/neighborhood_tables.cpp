@@ -4,33 +4,25 @@
 
 std::vector<VRP::IntraRouteMove> VRP::initialize_intra_route_neighborhoods()
 {
-    return {
-        [this](Solution& solution, unsigned& route) { return relocate_intra(solution, route); },
-        [this](Solution& solution, unsigned& route) { return two_opt_intra(solution, route); },
-        [this](Solution& solution, unsigned& route) { return swap_intra(solution, route); },
-        [this](Solution& solution, unsigned& route) { return or_opt_intra(solution, route); },
-    };
+    std::vector<IntraRouteMove> v_moves;
+    for (auto move : {&VRP::relocate_intra, &VRP::two_opt_intra, &VRP::swap_intra,
+                      &VRP::or_opt_intra}) {
+        v_moves.push_back([this, move](Solution& solution, unsigned& route) {
+            return (this->*move)(solution, route);
+        });
+    }
+    return v_moves;
 }
 
 std::vector<VRP::InterRouteMove> VRP::initialize_inter_route_neighborhoods()
 {
-    using Changed = std::vector<int>;
-    return {
-        [this](Solution& solution, Changed& v_changed) {
-            return relocate_inter(solution, v_changed);
-        },
-        [this](Solution& solution, Changed& v_changed) {
-            return relocate_pair_inter(solution, v_changed);
-        },
-        [this](Solution& solution, Changed& v_changed) { return swap_inter(solution, v_changed); },
-        [this](Solution& solution, Changed& v_changed) {
-            return swap_pairs_inter(solution, v_changed);
-        },
-        [this](Solution& solution, Changed& v_changed) {
-            return swap_pair_single_inter(solution, v_changed);
-        },
-        [this](Solution& solution, Changed& v_changed) {
-            return two_opt_star_inter(solution, v_changed);
-        },
-    };
+    std::vector<InterRouteMove> v_moves;
+    for (auto move : {&VRP::relocate_inter, &VRP::relocate_pair_inter, &VRP::swap_inter,
+                      &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter,
+                      &VRP::two_opt_star_inter}) {
+        v_moves.push_back([this, move](Solution& solution, std::vector<int>& v_changed) {
+            return (this->*move)(solution, v_changed);
+        });
+    }
+    return v_moves;
 }

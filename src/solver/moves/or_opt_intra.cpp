@@ -28,37 +28,17 @@ moves::PieceList backward_pieces(unsigned r, unsigned n, unsigned a, unsigned c)
     return {Piece{r, 0, c - 1}, Piece{r, c, c}, Piece{r, a, a + 1}, Piece{r, c + 1, a - 1},
             Piece{r, a + 2, n - 1}};
 }
-}  // namespace
 
-double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
-                                       unsigned c) const
-{
-    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r, forward_pieces(r, n, a, c));
-}
-
-double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
-                                        unsigned b, unsigned c) const
-{
-    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r, backward_pieces(r, n, a, c));
-}
-
-bool VRP::or_opt_intra(Solution& solution, unsigned& route)
+void scan_pair_moves(const VRP& vrp, const VRP::Solution& solution, unsigned route,
+                     const moves::DistanceScreen& screen, moves::Choice<PairMove>& choice)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (moves::skip_intra_scan(*this, solution.routes[route], 5, moves::IntraMove::or_opt)) {
-        return false;
-    }
-    moves::Choice<PairMove> choice;
-    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned a = 1; a <= n - 3; ++a) {
         // The legs the pair's leaving adds and removes, the same for the whole row.
         const moves::LegSums leaving = screen.sum_legs(moves::LegChange<1, 2>{
             {{{a - 1, a + 2}}}, {screen.leg(a - 1, a), screen.leg(a + 1, a + 2)}});
-        // The pair goes after c, earlier in the route (c < a - 1) or later (c > a + 1).
-        // Either way the stretch it follows grows along the row, and so does its floor: the
-        // first hopeless place ends that side. Earlier, the pair also goes ahead of the
+        // Either way the stretch the pair follows grows along the row, and so does its floor:
+        // the first hopeless place ends that side. Earlier, the pair also goes ahead of the
         // stretch c + 1..a - 1, whose floor shrinks along the row: the hopeless places lead.
         const Segment pair = solution.segment(route, a, a + 1);
         const Segment head = solution.segment(route, 0, a - 1);
@@ -68,7 +48,7 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
             const moves::LegChange<2, 1> change{{{{c, a}, {a + 1, c + 1}}},
                                                 {screen.leg(c, c + 1)}};
             if (!screen.hopeless(change, choice, leaving)) {
-                moves::offer_intra(*this, solution, route,
+                moves::offer_intra(vrp, solution, route,
                                    later ? forward_pieces(route, n, a, c)
                                          : backward_pieces(route, n, a, c),
                                    {a, c}, choice);
@@ -98,23 +78,34 @@ bool VRP::or_opt_intra(Solution& solution, unsigned& route)
             offer(c, true);
         }
     }
-    return moves::take_intra_choice(
-        solution, route, choice, search_memory().intra, moves::IntraMove::or_opt,
-        [&](const PairMove& chosen) {
-            apply_or_opt_intra(solution, route, chosen.a, chosen.a + 1, chosen.c);
-        });
+}
+}  // namespace
+
+double VRP::or_opt_intra_forward_delta(const Solution& solution, unsigned r, unsigned a, unsigned b,
+                                       unsigned c) const
+{
+    return moves::intra_route_delta(*this, solution, r, forward_pieces, a, c);
+}
+
+double VRP::or_opt_intra_backward_delta(const Solution& solution, unsigned r, unsigned a,
+                                        unsigned b, unsigned c) const
+{
+    return moves::intra_route_delta(*this, solution, r, backward_pieces, a, c);
+}
+
+bool VRP::or_opt_intra(Solution& solution, unsigned& route)
+{
+    return moves::scan_route<PairMove>(
+        *this, solution, route, 5, moves::IntraMove::or_opt, scan_pair_moves,
+        [&](const PairMove& m) { apply_or_opt_intra(solution, route, m.a, m.a + 1, m.c); });
 }
 
 void VRP::apply_or_opt_intra(Solution& solution, unsigned r, unsigned a, unsigned b,
                              unsigned c) const
 {
-    moves::begin_route_change(solution, r);
-    auto visits = solution.routes[r].visits.begin();
-    if (c > a + 1) {
-        std::rotate(visits + a, visits + a + 2, visits + c + 1);
-        moves::end_route_change(*this, solution, r, a, c);
-    } else {
-        std::rotate(visits + c + 1, visits + a, visits + a + 2);
-        moves::end_route_change(*this, solution, r, c + 1, a + 1);
-    }
+    const unsigned lo = std::min(a, c + 1);
+    const unsigned hi = std::max(c, a + 1);
+    moves::rearrange_route(*this, solution, r, lo, hi, [&](auto visits) {
+        std::rotate(visits + lo, visits + (c > a + 1 ? a + 2 : a), visits + hi + 1);
+    });
 }

@@ -23,30 +23,11 @@ moves::PieceList forward_pieces(unsigned r, unsigned n, unsigned i, unsigned j)
 {
     return {Piece{r, 0, i - 1}, Piece{r, i + 1, j}, Piece{r, i, i}, Piece{r, j + 1, n - 1}};
 }
-}  // namespace
 
-double VRP::relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
-                                          unsigned j) const
-{
-    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r, backward_pieces(r, n, i, j));
-}
-
-double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
-                                         unsigned j) const
-{
-    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r, forward_pieces(r, n, i, j));
-}
-
-bool VRP::relocate_intra(Solution& solution, unsigned& route)
+void scan_relocations(const VRP& vrp, const VRP::Solution& solution, unsigned route,
+                      const moves::DistanceScreen& screen, moves::Choice<Relocation>& choice)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::relocate)) {
-        return false;
-    }
-    moves::Choice<Relocation> choice;
-    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned i = 1; i <= n - 2; ++i) {
         // The legs the client's leaving adds and removes, the same for the whole row.
         const moves::LegSums leaving = screen.sum_legs(moves::LegChange<1, 2>{
@@ -55,10 +36,9 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
         const auto change = [&](unsigned j) {
             return moves::LegChange<2, 1>{{{{j, i}, {i, j + 1}}}, {screen.leg(j, j + 1)}};
         };
-        // Places before the client, then after it; j = i - 1 and j = i change nothing. The
-        // stretch the client follows grows along each row, and so does its floor. Before its
-        // place, the client also goes ahead of the stretch j + 1..i - 1, whose floor shrinks
-        // along the row: the hopeless places lead that side.
+        // Places before the client, then after it (j = i - 1 and j = i change nothing). The
+        // stretch the client follows grows along each row, and so does its floor; before
+        // it, the stretch j + 1..i - 1 the client goes ahead of shrinks: hopeless ones lead.
         const double late = screen.late(i);
         const double finish = screen.finish(i);
         const Segment tail = solution.segment(route, i + 1, n - 1);
@@ -76,8 +56,8 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
                 break;
             }
             if (!screen.hopeless(change(j), choice, leaving)) {
-                moves::offer_intra(*this, solution, route, backward_pieces(route, n, i, j),
-                                   {i, j}, choice);
+                moves::offer_intra(vrp, solution, route, backward_pieces(route, n, i, j), {i, j},
+                                   choice);
             }
         }
         const Segment head = solution.segment(route, 0, i - 1);
@@ -89,27 +69,38 @@ bool VRP::relocate_intra(Solution& solution, unsigned& route)
                 break;
             }
             if (!screen.hopeless(change(j), choice, leaving)) {
-                moves::offer_intra(*this, solution, route, forward_pieces(route, n, i, j),
-                                   {i, j}, choice);
+                moves::offer_intra(vrp, solution, route, forward_pieces(route, n, i, j), {i, j},
+                                   choice);
             }
         }
     }
-    return moves::take_intra_choice(
-        solution, route, choice, search_memory().intra, moves::IntraMove::relocate,
-        [&](const Relocation& chosen) {
-            apply_relocate_intra(solution, route, chosen.i, chosen.j);
-        });
+}
+}  // namespace
+
+double VRP::relocate_intra_backward_delta(const Solution& solution, unsigned r, unsigned i,
+                                          unsigned j) const
+{
+    return moves::intra_route_delta(*this, solution, r, backward_pieces, i, j);
+}
+
+double VRP::relocate_intra_forward_delta(const Solution& solution, unsigned r, unsigned i,
+                                         unsigned j) const
+{
+    return moves::intra_route_delta(*this, solution, r, forward_pieces, i, j);
+}
+
+bool VRP::relocate_intra(Solution& solution, unsigned& route)
+{
+    return moves::scan_route<Relocation>(
+        *this, solution, route, 4, moves::IntraMove::relocate, scan_relocations,
+        [&](const Relocation& m) { apply_relocate_intra(solution, route, m.i, m.j); });
 }
 
 void VRP::apply_relocate_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const
 {
-    moves::begin_route_change(solution, r);
-    auto visits = solution.routes[r].visits.begin();
-    if (j < i) {
-        std::rotate(visits + j + 1, visits + i, visits + i + 1);
-        moves::end_route_change(*this, solution, r, j + 1, i);
-    } else {
-        std::rotate(visits + i, visits + i + 1, visits + j + 1);
-        moves::end_route_change(*this, solution, r, i, j);
-    }
+    const unsigned lo = std::min(i, j + 1);
+    const unsigned hi = std::max(i, j);
+    moves::rearrange_route(*this, solution, r, lo, hi, [&](auto visits) {
+        std::rotate(visits + lo, visits + (j < i ? i : i + 1), visits + hi + 1);
+    });
 }

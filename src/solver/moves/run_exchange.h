@@ -26,15 +26,7 @@ struct LoadFigures {
     long long smallest;  // smallest client demand, zeros included
 };
 
-inline LoadFigures load_figures(const VRP::Solution& solution, unsigned r,
-                                const Container& record, long long smallest)
-{
-    return LoadFigures{solution.route_load[r], record.capacity, solution.route_max_demand[r],
-                       smallest};
-}
-
-// Quick test on a route pair: even the most favourable runs (the smallest demands given,
-// the largest taken back) must fit strictly, or no candidate of the pair can.
+// Even the most favourable runs of the pair must fit strictly.
 template <unsigned RUN1, unsigned RUN2>
 bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
 {
@@ -45,10 +37,8 @@ bool pair_may_fit(const LoadFigures& first, const LoadFigures& second)
     return second_fits && first_fits;
 }
 
-// The candidates of one route pair (r1 != r2, both able to give and take runs) that pass
-// the gates, in scan order: every run of r1, then every run or insertion place of r2. The
-// gates: the pair's loads, the row (screen), the place (screen and time cut), the loads of
-// the candidate (strict, in 64 bits), the floors. v_given_cost: relocations' new r1 costs.
+// The candidates of one route pair that pass the gates (search/README.md), in scan order:
+// every run of r1, then every place of r2. v_given_cost: relocations' new r1 costs.
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMemory& memory,
                    unsigned r1, unsigned r2, const std::vector<double>& v_given_cost,
@@ -63,8 +53,10 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMe
     // (The vehicle types are looked up once: the table is a deque.)
     const Container& record1 = vrp.container(route1.container);
     const Container& record2 = vrp.container(route2.container);
-    const LoadFigures first = load_figures(solution, r1, record1, ends.smallest_demand(r1));
-    const LoadFigures second = load_figures(solution, r2, record2, ends.smallest_demand(r2));
+    const LoadFigures first{solution.route_load[r1], record1.capacity,
+                            solution.route_max_demand[r1], ends.smallest_demand(r1)};
+    const LoadFigures second{solution.route_load[r2], record2.capacity,
+                             solution.route_max_demand[r2], ends.smallest_demand(r2)};
     if (!pair_may_fit<RUN1, RUN2>(first, second)) {
         return;
     }
@@ -116,8 +108,8 @@ void scan_run_pair(const VRP& vrp, const VRP::Solution& solution, const SearchMe
     }
 }
 
-// Route r1's new cost after giving up its run at each start (relocations), from the memory
-// when r1's stamp has not changed since they were priced.
+// Route r1's new cost after giving up its run at each start (relocations), kept while its
+// stamp stays.
 template <unsigned RUN1>
 const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solution,
                                        SearchMemory& memory, unsigned r1, std::uint64_t stamp,
@@ -139,9 +131,8 @@ const std::vector<double>& given_costs(const VRP& vrp, const VRP::Solution& solu
     return given.v_costs;
 }
 
-// Rescans pair (r1, r2) of an exchange of equal runs and keeps, besides its own findings,
-// those of (r2, r1): the same candidates with the routes' roles traded, in that pair's scan
-// order (its rows are r2's runs). The routes' stamps are the caller's to set on (r1, r2).
+// Rescans pair (r1, r2) of an exchange of equal runs and keeps the findings of (r2, r1) too,
+// in that pair's scan order; the stamps of (r1, r2) are the caller's to set.
 template <unsigned RUN1, unsigned RUN2>
 void scan_both_orders(const VRP& vrp, const VRP::Solution& solution, SearchMemory& memory,
                       PairFindings<RunExchange>& findings, unsigned r1, unsigned r2)
@@ -186,8 +177,7 @@ bool run_exchange_move(VRP& vrp, VRP::Solution& solution, std::vector<int>& v_ch
     }
     memory.read_stamps(solution);
     PairFindings<RunExchange>& findings = memory.v_run_findings[RUN1 * 3 + RUN2];
-    // A relocation leaves r1 the same whichever route takes the run: its new costs are
-    // priced once per row that has a pair to rescan, and kept while r1 stays as it is.
+    // A relocation leaves r1 the same whichever route takes the run: priced once per row.
     const std::vector<double>* p_given = nullptr;
     Choice<RunExchange> choice;
     scan_pairs(

@@ -1,47 +1,24 @@
 #pragma once
-// Relocations and exchanges between two routes: a run of RUN1 consecutive clients of the
-// first route trades places with a run of RUN2 clients of the second (RUN2 = 0: the run is
-// inserted at that place). The candidate, its pieces, its price, its floor gate and its
-// applier; run_exchange.h scans them.
+// Relocations and exchanges between two routes (RunExchange): the pieces, price, floor gate
+// and applier; run_exchange.h scans them.
 
 #include "moves/inter_candidates.h"
 #include "moves/move_support.h"
 #include "search/cost_bounds.h"
 
-#include <array>
-
 namespace moves {
 
-// The first route after an exchange (RUN2 > 0): its visits before its run, r2's run, the rest.
-template <unsigned RUN1, unsigned RUN2>
-std::array<Piece, 3> first_route_pieces(const VRP::Solution& solution, const RunExchange& m)
-{
-    const auto n1 = static_cast<unsigned>(solution.routes[m.r1].visits.size());
-    return {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
-            Piece{m.r1, m.i + RUN1, n1 - 1}};
-}
-
-// The second route: its visits before place p, r1's run, then its visits after its own run.
-template <unsigned RUN1, unsigned RUN2>
-std::array<Piece, 3> second_route_pieces(const VRP::Solution& solution, const RunExchange& m)
-{
-    const auto n2 = static_cast<unsigned>(solution.routes[m.r2].visits.size());
-    return {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
-            Piece{m.r2, m.p + RUN2, n2 - 1}};
-}
-
-// New cost of the first route: it gives its run and takes r2's run in its place. Without
-// a run to take (relocations) it does not depend on the place in r2, so the scan prices it
-// once per run. A route left without clients costs nothing.
+// New cost of the first route: its run out, r2's run in; an emptied route costs nothing.
 template <unsigned RUN1, unsigned RUN2>
 double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const RunExchange& m)
 {
     const Route& route1 = solution.routes[m.r1];
     const auto n1 = static_cast<unsigned>(route1.visits.size());
-    if (RUN2 > 0) {
-        const std::array<Piece, 3> pieces = first_route_pieces<RUN1, RUN2>(solution, m);
+    if (RUN2 > 0) {  // its visits before its run, r2's run, the rest
         return serving_cost(vrp, route1.container,
-                            join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
+                            join_pieces(vrp, solution,
+                                        {Piece{m.r1, 0, m.i - 1}, Piece{m.r2, m.p, m.p + RUN2 - 1},
+                                         Piece{m.r1, m.i + RUN1, n1 - 1}}));
     }
     if (n1 - RUN1 > 2) {
         return serving_cost(
@@ -51,8 +28,7 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
     return 0.0;
 }
 
-// The route that gains clients pays the DUMMY penalty of its record and the one that loses
-// them is relieved of its own.
+// The route that gains clients pays its DUMMY penalty, the one that loses them is relieved.
 template <unsigned RUN1, unsigned RUN2>
 double run_exchange_penalty(const Container& record1, const Container& record2)
 {
@@ -60,16 +36,6 @@ double run_exchange_penalty(const Container& record1, const Container& record2)
         return 0.0;
     }
     return record2.penalty - record1.penalty;
-}
-
-template <unsigned RUN1, unsigned RUN2>
-double run_exchange_penalty(const VRP& vrp, const Route& route1, const Route& route2)
-{
-    if (RUN1 == RUN2) {
-        return 0.0;
-    }
-    return run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
-                                            vrp.container(route2.container));
 }
 
 // The two new routes priced from stored pieces, the first one's cost given.
@@ -80,11 +46,18 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
     static_assert(RUN1 >= RUN2 && RUN1 > 0, "the first route gives at least as many clients");
     const Route& route1 = solution.routes[m.r1];
     const Route& route2 = solution.routes[m.r2];
-    const std::array<Piece, 3> pieces = second_route_pieces<RUN1, RUN2>(solution, m);
-    const double new2 = serving_cost(vrp, route2.container,
-                                     join_pieces(vrp, solution, pieces.data(), pieces.data() + 3));
-    return price_two_routes(run_exchange_penalty<RUN1, RUN2>(vrp, route1, route2), new1, new2,
-                            route1.cost, route2.cost);
+    const auto n2 = static_cast<unsigned>(route2.visits.size());
+    // Its visits before place p, r1's run, then its visits after its own run.
+    const double new2 = serving_cost(
+        vrp, route2.container,
+        join_pieces(vrp, solution,
+                    {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
+                     Piece{m.r2, m.p + RUN2, n2 - 1}}));
+    const double penalty =
+        RUN1 == RUN2 ? 0.0
+                     : run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
+                                                        vrp.container(route2.container));
+    return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
 }
 
 // What the floors of one route pair read, looked up once per pair.
@@ -99,9 +72,8 @@ struct PairFloorData {
     bool joins_bounded;  // weights rise and windows are ordered: join warp floors hold
 };
 
-// Whether the candidate could beat the choice so far, judged from the floors of the new
-// routes put through the very sum that prices it. One that could not is skipped unpriced,
-// which changes no choice. new1 is the exact first cost when RUN2 = 0.
+// Whether the new routes' floors, put through the very sum that prices the candidate, could
+// beat the choice; new1 is the exact first cost when RUN2 = 0.
 template <unsigned RUN1, unsigned RUN2, class Chooser>
 bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const RunExchange& m,
                               double new1, const Chooser& choice)
@@ -111,7 +83,7 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
     double floor1_distance = 0.0;
     double floor1_warp = 0.0;
     if (RUN2 > 0) {
-        if (!floor_with_run(vrp, pair.ends1[m.i - 1], run_floor(pair.ends2, m.p, RUN2),
+        if (!floor_with_run(vrp, pair.ends1[m.i - 1], pair.ends2 + m.p, RUN2,
                             pair.ends1[m.i + RUN1], floor)) {
             return true;
         }
@@ -119,7 +91,7 @@ bool run_exchange_may_improve(const VRP& vrp, const PairFloorData& pair, const R
         floor1_distance = floor.distance;
         floor1_warp = floor.time_warp;
     }
-    if (!floor_with_run(vrp, pair.ends2[m.p - 1], run_floor(pair.ends1, m.i, RUN1),
+    if (!floor_with_run(vrp, pair.ends2[m.p - 1], pair.ends1 + m.i, RUN1,
                         pair.ends2[m.p + RUN2], floor)) {
         return true;
     }

@@ -22,22 +22,11 @@ moves::PieceList exchange_pieces(unsigned r, unsigned n, unsigned i, unsigned j)
     return {Piece{r, 0, i - 1}, Piece{r, j, j}, Piece{r, i + 1, j - 1}, Piece{r, i, i},
             Piece{r, j + 1, n - 1}};
 }
-}  // namespace
 
-double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const
-{
-    const auto n = static_cast<unsigned>(solution.routes[r].visits.size());
-    return moves::intra_route_delta(*this, solution, r, exchange_pieces(r, n, i, j));
-}
-
-bool VRP::swap_intra(Solution& solution, unsigned& route)
+void scan_exchanges(const VRP& vrp, const VRP::Solution& solution, unsigned route,
+                    const moves::DistanceScreen& screen, moves::Choice<Exchange>& choice)
 {
     const auto n = static_cast<unsigned>(solution.routes[route].visits.size());
-    if (moves::skip_intra_scan(*this, solution.routes[route], 4, moves::IntraMove::swap)) {
-        return false;
-    }
-    moves::Choice<Exchange> choice;
-    const moves::DistanceScreen screen(*this, solution, route);
     for (unsigned i = 1; i <= n - 3; ++i) {
         // Neighbours trade the leg between them for its reverse; others trade all four.
         const bool hopeless =
@@ -46,11 +35,11 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
                                                     screen.leg(i + 1, i + 2)}},
                             choice);
         if (!hopeless) {
-            moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, i + 1),
+            moves::offer_intra(vrp, solution, route, exchange_pieces(route, n, i, i + 1),
                                {i, i + 1}, choice);
         }
-        // Client i follows the stretch i + 1..j - 1, which grows along the row, and so does
-        // its floor: the first hopeless place ends the row.
+        // Client i follows the stretch i + 1..j - 1, whose floor grows along the row: the
+        // first hopeless place ends the row.
         const double late = screen.late(i);
         const Segment head = solution.segment(route, 0, i - 1);
         for (unsigned j = i + 2; j <= n - 2; ++j) {
@@ -65,19 +54,28 @@ bool VRP::swap_intra(Solution& solution, unsigned& route)
                 {screen.leg(i - 1, i), screen.leg(i, i + 1), screen.leg(j - 1, j),
                  screen.leg(j, j + 1)}};
             if (!screen.hopeless(change, choice)) {
-                moves::offer_intra(*this, solution, route, exchange_pieces(route, n, i, j),
-                                   {i, j}, choice);
+                moves::offer_intra(vrp, solution, route, exchange_pieces(route, n, i, j), {i, j},
+                                   choice);
             }
         }
     }
-    return moves::take_intra_choice(
-        solution, route, choice, search_memory().intra, moves::IntraMove::swap,
-        [&](const Exchange& chosen) { apply_swap_intra(solution, route, chosen.i, chosen.j); });
+}
+}  // namespace
+
+double VRP::swap_intra_delta(const Solution& solution, unsigned r, unsigned i, unsigned j) const
+{
+    return moves::intra_route_delta(*this, solution, r, exchange_pieces, i, j);
+}
+
+bool VRP::swap_intra(Solution& solution, unsigned& route)
+{
+    return moves::scan_route<Exchange>(
+        *this, solution, route, 4, moves::IntraMove::swap, scan_exchanges,
+        [&](const Exchange& m) { apply_swap_intra(solution, route, m.i, m.j); });
 }
 
 void VRP::apply_swap_intra(Solution& solution, unsigned r, unsigned i, unsigned j) const
 {
-    moves::begin_route_change(solution, r);
-    std::swap(solution.routes[r].visits[i], solution.routes[r].visits[j]);
-    moves::end_route_change(*this, solution, r, std::min(i, j), std::max(i, j));
+    moves::rearrange_route(*this, solution, r, std::min(i, j), std::max(i, j),
+                           [&](auto visits) { std::swap(visits[i], visits[j]); });
 }

@@ -11,9 +11,8 @@ using moves::TailPair;
 
 namespace {
 
-// The penalty follows the clients that the route on container_a gains or loses. That
-// route had r1's visits when the types are kept and r2's when they are exchanged, so a
-// client put into the DUMMY route always pays, whichever route it sits on.
+// The penalty follows the clients the route on container_a gains or loses (it had r1's
+// visits with the types kept, r2's with them exchanged).
 double tail_exchange_penalty(const TailPair& pair, const TailExchange& m)
 {
     const long long visits_a = static_cast<long long>(pair.n2) + m.i - m.j;
@@ -47,9 +46,8 @@ moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
                                    pair.cost1, pair.cost2);
 }
 
-// Floors of the two new routes (see piece_floors.h), taken once per candidate for both
-// vehicle-type assignments; only what the floors are priced from, left uninitialised
-// where a route serves no client (it is then not read).
+// Floors of the two new routes, once per split for both type assignments; left unset
+// where a route serves no client (then not read).
 struct TailFloors {
     moves::Floor a;
     moves::Floor b;
@@ -71,8 +69,7 @@ bool tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& e
     return floors.valid;
 }
 
-// Whether the assignment in m could beat the choice so far, judged from the floors put
-// through the very sum that prices it; one that could not is skipped unpriced.
+// Whether the assignment in m could beat the choice, by its floors priced as it is.
 template <class Chooser>
 bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailExchange& m,
                                const TailFloors& floors, const Chooser& choice)
@@ -90,8 +87,7 @@ bool tail_exchange_may_improve(const VRP& vrp, const TailPair& pair, const TailE
             .delta);
 }
 
-// Prices the vehicle-type assignments the loads allow: between real types only the
-// first possible one, with the DUMMY type both.
+// The type assignments the loads allow: between real types the first, with DUMMY both.
 template <class Chooser>
 void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const TailPair& pair,
                          const moves::RouteEnds& ends, TailExchange m, long long load_a,
@@ -123,9 +119,8 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
     }
 }
 
-// Every split (i, j) of one route pair but (0, 0), in scan order. A row i or a column j
-// whose floor cannot be taken is skipped; the first and last of each, where a new route may
-// serve no client, never are. v_columns: the columns scanned, ascending.
+// Every split (i, j) of one route pair but (0, 0), in scan order, less the hopeless rows and
+// columns (never the first or last, where a route may serve no client).
 template <class Chooser>
 void scan_tail_pair(const VRP& vrp, const VRP::Solution& solution,
                     const moves::SearchMemory& memory, unsigned r1, unsigned r2,

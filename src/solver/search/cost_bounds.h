@@ -59,9 +59,8 @@ inline double late_by(double finish, double travel, double latest)
     return positive_part((finish + travel) - latest);
 }
 
-// Time warp that joining head, run and tail adds at least, beyond the pieces' own: the first
-// join's exactly, and for the second the warp it would add after the run alone (the head
-// and run together never end earlier than the run alone).
+// Time warp joining head, run and tail adds at least: the first join's exactly, the second's
+// as after the run alone (head and run never end earlier than the run alone).
 inline double join_warp_floor(const VRP& vrp, const VisitEnds& head, const VisitEnds& run,
                               unsigned length, const VisitEnds& run_last, const VisitEnds& tail)
 {
@@ -79,10 +78,8 @@ inline double lowered_for_rounding(double delta, double penalty, double low1, do
                                    std::fabs(cost1) + std::fabs(cost2));
 }
 
-// The row bound: what a row's candidates read of route `reach` at its best place. It takes
-// a stretch from client `first` to client `last` into a gap of `gap` of its visits, and when
-// `run` > 0 gives its least run of that length to go between clients `before` and `after`.
-// The distance is weighted per route (weight2 for the route of the reach), the warp not.
+// The row bound: a stretch from client `first` to `last` into the reach's least gap of `gap`
+// visits, and for `run` > 0 its least run between clients `before` and `after`.
 struct RowReach {
     double distance_cost;
     double warp;
@@ -102,10 +99,8 @@ inline RowReach row_reach(const RouteReach& reach, unsigned gap, unsigned first,
     return row;
 }
 
-// The cut in time of one row: where a candidate's distance costs at least `low` and the
-// warp penalty is `penalty`, what is left of `cut` buys at most a budget of warp. A head that
-// ends later than `latest` plus the budget, or a tail that must start before `finish` less
-// the budget, warps more. Both infinite (no cut) where the budget is not finite.
+// The time cut of one row: what `cut` leaves over `low` buys a budget of warp; a head ending
+// after `latest` plus it, or a tail starting before `finish` less it, warps more.
 struct TimeCut {
     double late_head = std::numeric_limits<double>::infinity();
     double early_tail = -std::numeric_limits<double>::infinity();
@@ -136,32 +131,19 @@ inline double floor_cost(const VRP& vrp, const Container& record, const Floor& f
     return vrp.cost_of(record, floor.distance, floor.time_warp, true);
 }
 
-// A run of visits of some route, as a floor needs it.
-struct RunFloor {
-    unsigned first_client;
-    unsigned last_client;
-    double distance;
-    double warp;
-};
-
-inline RunFloor run_floor(const VisitEnds* route, unsigned first, unsigned length)
+// Head ending at `head`, then the run of `length` visits from `run`, then the tail starting
+// at `tail`. False (no floor) where the first join would meet the depot with itself.
+inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const VisitEnds* run,
+                           unsigned length, const VisitEnds& tail, Floor& floor)
 {
-    return RunFloor{route[first].client, route[first + length - 1].client,
-                    route[first].run_distance[length - 1], route[first].run_warp[length - 1]};
-}
-
-// Head ending at `head`, then the run, then the tail starting at `tail`. False (no floor)
-// where the first join would meet the depot with itself.
-inline bool floor_with_run(const VRP& vrp, const VisitEnds& head, const RunFloor& run,
-                           const VisitEnds& tail, Floor& floor)
-{
-    if (head.client == run.first_client) {
+    if (head.client == run->client) {
         return false;
     }
-    const double joined = (head.head_distance + run.distance) +
-                          vrp.distance(head.client, run.first_client);
-    floor.distance = (joined + tail.tail_distance) + vrp.distance(run.last_client, tail.client);
-    floor.time_warp = (head.head_warp + run.warp) + tail.tail_warp;
+    const double joined = (head.head_distance + run->run_distance[length - 1]) +
+                          vrp.distance(head.client, run->client);
+    floor.distance =
+        (joined + tail.tail_distance) + vrp.distance(run[length - 1].client, tail.client);
+    floor.time_warp = (head.head_warp + run->run_warp[length - 1]) + tail.tail_warp;
     return true;
 }
 
@@ -178,10 +160,8 @@ inline bool floor_head_tail(const VRP& vrp, const VisitEnds& head, const VisitEn
     return true;
 }
 
-// Floor of any pieces read straight from the segment tables, for the intra-route moves,
-// whose pieces all come from one route: the first join as the candidate's price makes it
-// (so its warp counts in full), then the later pieces as above. False where the first join
-// would meet the depot with itself.
+// Floor of within-route pieces: the first join as the price makes it, then the later
+// pieces as above. False where the first join would meet the depot with itself.
 inline bool floor_of_pieces(const VRP& vrp, const VRP::Solution& solution, const PieceList& pieces,
                             Floor& floor)
 {

@@ -1,13 +1,7 @@
 #pragma once
-// A quick test of intra-route candidates from the legs they add and remove, before any
-// segment table is read. A candidate's new distance is the route's distance plus the legs
-// it adds less the legs it removes. Each added leg is a join of the candidate's pieces, and
-// when every window opens no later than it closes a stretch never ends before its last
-// visit's earliest end, so that join warps at least by how late the leg reaches its
-// target after that end. With costs that grow with distance and warp, the candidate costs
-// at least the new distance and the sum of those warps. The sums are taken in another
-// order than the candidate's price, so the bound is lowered by far more than the rounding
-// of either: a candidate it proves hopeless is hopeless indeed.
+// The screen of the within-route moves: a candidate's new distance is the route's plus the
+// legs it adds less those it removes, and with ordered windows each added leg warps at least
+// by how late it reaches its target after the earliest end of the visit it leaves.
 
 #include "search_memory.h"
 
@@ -41,8 +35,8 @@ struct LegSums {
     double times = 0.0;  // magnitude of the times the warps come from
 };
 
-// The first of first..last - 1 at which hopeless_at gives false, or last; it must give true
-// on a leading part of the range only, as a floor that shrinks along the range does.
+// The first of first..last - 1 where hopeless_at is false, or last; it must be true on a
+// leading part of the range only.
 template <class Test>
 unsigned first_hopeful(unsigned first, unsigned last, Test hopeless_at)
 {
@@ -97,12 +91,8 @@ public:
     // Window closing of the visit at position p.
     double late(unsigned p) const { return v_visits[p].late; }
 
-    // Time warp that a stretch of the route's visits, driven after anything, then followed
-    // by a visit or stretch whose latest start is `latest`, brings at least: its own, and
-    // how late it finishes. With ordered windows, no negative service and no negative leg,
-    // a stretch never finishes earlier than its earliest finish whenever it starts, and
-    // extending it at its end adds at least as much warp as it takes off its finish, so
-    // along a row this floor only grows.
+    // Warp a stretch brings at least when followed by what must start by `latest`: its own
+    // and how late it finishes. Extending the stretch at its end only raises this floor.
     double warp_before(const Segment& run, double latest) const
     {
         const double finish = (run.earliest + run.duration) - run.time_warp;
@@ -112,10 +102,8 @@ public:
     // Earliest end of the visit at position p alone.
     double finish(unsigned p) const { return v_visits[p].end; }
 
-    // Time warp that a stretch of the route's visits brings at least when driven after
-    // something that finishes no earlier than `finish`: its own, and how late it starts.
-    // The more visits the stretch has ahead of the others, the less slack it leaves, so this
-    // floor only shrinks as the stretch loses visits at its front.
+    // Warp a stretch brings at least after what finishes no earlier than `finish`: its own
+    // and how late it starts. Losing visits at its front only lowers this floor.
     double warp_after(double finish, const Segment& run) const
     {
         return run.time_warp + (finish_floors ? positive_part(finish - run.latest) : 0.0);
@@ -127,8 +115,7 @@ public:
         return vrp.distance(v_visits[p].client, v_visits[q].client);
     }
 
-    // The sums a candidate's bound reads of its legs, added to those of the legs it shares
-    // with other candidates (summed once for all of them).
+    // The sums of a candidate's legs, added to those it shares with others (`sums`).
     template <std::size_t Added, std::size_t Removed>
     LegSums sum_legs(const LegChange<Added, Removed>& change, LegSums sums = {}) const
     {
@@ -173,12 +160,8 @@ public:
         return !choice.may_take(low - margin);  // a NaN bound may take anything
     }
 
-    // Whether every candidate is hopeless whose stretches of the route's visits (taken
-    // apart from the legs that join them) have distances summing to at least
-    // distance_floor and time warps to at least warp_floor. With no negative leg the joins
-    // only lengthen a candidate, and a join never lowers the warp of what it joins, so such
-    // a candidate costs at least these figures priced. A scan whose floors only grow along
-    // a row may end the row at the first hopeless one.
+    // Whether every candidate is hopeless whose stretches (without the legs joining them)
+    // sum to at least distance_floor and warp_floor: joins only add to both.
     template <class Candidate>
     bool stretches_hopeless(double distance_floor, double warp_floor,
                             const Choice<Candidate>& choice) const
@@ -210,5 +193,29 @@ private:
     bool stretch_floors = false;
     bool finish_floors = false;
 };
+
+// The scan of a within-route move on route r: unless the route has fewer than `least` visits
+// or the move found nothing on this very visit order before, scan(vrp, solution, r, screen,
+// choice) offers the candidates; apply takes the chosen one, and a fruitless scan is remembered.
+template <class Candidate, class Scan, class Apply>
+bool scan_route(VRP& vrp, VRP::Solution& solution, unsigned r, std::size_t least,
+                IntraMove move, Scan scan, Apply apply)
+{
+    IntraMemory& memory = vrp.search_memory().intra;
+    const Route& route = solution.routes[r];
+    if (route.visits.size() < least || memory.known_fruitless(vrp, route, move)) {
+        return false;
+    }
+    Choice<Candidate> choice;
+    scan(vrp, solution, r, DistanceScreen(vrp, solution, r), choice);
+    if (!choice.found()) {
+        memory.remember_fruitless(move);
+        return false;
+    }
+    const double before = route.cost;
+    apply(choice.candidate());
+    check_priced_change(choice.cost_change(), before, solution.routes[r].cost);
+    return true;
+}
 
 }  // namespace moves

@@ -17,20 +17,10 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t value)
 }
 }  // namespace
 
-IntraMemory& IntraMemory::operator=(const IntraMemory& other)
-{
-    if (this != &other) {
-        v_entries.clear();
-        p_asked = nullptr;
-        asked_found = false;
-    }
-    return *this;
-}
-
 bool IntraMemory::same_key(const Key& a, const Key& b)
 {
-    return a.hash == b.hash && a.container == b.container && a.fixed_cost == b.fixed_cost &&
-           a.var_cost == b.var_cost && a.penalty == b.penalty && a.v_clients == b.v_clients;
+    return a.hash == b.hash && a.container == b.container && a.prices == b.prices &&
+           a.v_clients == b.v_clients;
 }
 
 bool IntraMemory::known_fruitless(const VRP& vrp, const Route& route, IntraMove move)
@@ -40,9 +30,7 @@ bool IntraMemory::known_fruitless(const VRP& vrp, const Route& route, IntraMove 
     }
     const Container& record = vrp.container(route.container);
     asked.container = route.container;
-    asked.fixed_cost = record.fixed_cost;
-    asked.var_cost = record.var_cost;
-    asked.penalty = vrp.time_warp_penalty;
+    asked.prices = {record.fixed_cost, record.var_cost, vrp.time_warp_penalty};
     asked.v_clients.resize(route.visits.size());
     std::uint64_t h = static_cast<std::uint64_t>(route.container);
     for (std::size_t p = 0; p < route.visits.size(); ++p) {

@@ -1,12 +1,11 @@
 #pragma once
-// Visit orders on which an intra-route move found nothing to improve. What a move finds on
-// a route depends only on the route's visit order, its vehicle type's prices and the time
-// warp penalty, and the search meets the same orders again and again (the next local
-// search often undoes a disturbance), so a move recalls a fruitless order instead of
-// scanning it anew. A recalled order is compared in full, never trusted on its hash.
+// Visit orders on which a within-route move found nothing. The search meets the same orders
+// again and again (a local search often undoes a disturbance), and what a move finds depends
+// only on the order and its prices. An order is compared in full, never trusted on its hash.
 
 #include "route.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -20,26 +19,17 @@ enum class IntraMove : unsigned { relocate, two_opt, swap, or_opt };
 
 class IntraMemory {
 public:
-    IntraMemory() = default;
-    // A copy starts empty, so that two solvers never share what one has seen.
-    IntraMemory(const IntraMemory&) {}
-    IntraMemory& operator=(const IntraMemory& other);
-
-    // Whether the move is known to find nothing on this route. The route's order is kept
-    // at hand, so that remember_fruitless can file it without reading the route again.
+    // Whether the move is known to find nothing on this route (kept at hand for remember).
     bool known_fruitless(const VRP& vrp, const Route& route, IntraMove move);
     // The move found nothing on the route last asked about, unchanged since.
     void remember_fruitless(IntraMove move);
 
 private:
-    // What the outcome of a scan depends on besides the problem data, which a solver
-    // never changes.
+    // What a scan's outcome depends on besides the problem data.
     struct Key {
         std::uint64_t hash = 0;
         int container = 0;
-        double fixed_cost = 0.0;
-        double var_cost = 0.0;
-        double penalty = 0.0;
+        std::array<double, 3> prices{};  // fixed and variable cost, time warp penalty
         std::vector<int> v_clients;
     };
     struct Entry {

@@ -1,14 +1,11 @@
 #pragma once
-// What the inter-route scans found last time, per move and route pair, so that a scan
-// rescans only the pairs in which a route changed since (a route's stamp changes with
-// its content) and offers the kept candidates of the others again, in scan order.
+// What the inter-route scans found per move and route pair: a scan rescans only the pairs in
+// which a route changed (its stamp) and offers what the others kept again, in scan order.
 //
-// A pair keeps, in scan order, every candidate that could be chosen after whatever the
-// earlier pairs offered. The choice starts at 0.0 and only falls, so a candidate that is
-// not is_less than 0.0 is never chosen. Nor is one at least 0.02 above a candidate kept
-// before it: once that one was offered, the best is at most 0.01 above it, so the later
-// one is above the best and fails is_less. Offering the kept candidates of every pair in
-// scan order therefore chooses what a full scan chooses, near-ties included.
+// A pair keeps every candidate that could be chosen after whatever earlier pairs offered:
+// not one that fails is_less against 0.0 (the choice only falls from there), nor one 0.02 or
+// more above a candidate kept before it (after that one the best is at most 0.01 above it).
+// Replaying the kept candidates in scan order so chooses what a full scan chooses.
 
 #include "moves/inter_candidates.h"
 #include "moves/move_support.h"
@@ -17,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -57,11 +53,8 @@ struct PairFinding {
     }
 };
 
-// The findings of one move, by route pair (r1, r2).
-//
-// A scan brings every pair up to date, so a pair of two routes that kept their stamps
-// since the previous scan of the move is current: a row of such a route visits only the
-// routes that changed and the pairs that kept a candidate (columns).
+// The findings of one move, by route pair (r1, r2). After a scan every pair is current, so
+// the row of an unchanged route visits only changed routes and pairs that kept something.
 template <class Candidate>
 class PairFindings {
 public:
@@ -75,13 +68,9 @@ public:
             v_kept_any.assign(static_cast<std::size_t>(stride) * stride, 0);
             v_seen.clear();
         }
-        v_changed.clear();
-        v_changed_flag.assign(routes, 0);
+        v_changed.assign(routes, 0);
         for (unsigned r = 0; r < routes; ++r) {
-            if (v_stamps[r] == 0 || r >= v_seen.size() || v_seen[r] != v_stamps[r]) {
-                v_changed.push_back(r);
-                v_changed_flag[r] = 1;
-            }
+            v_changed[r] = v_stamps[r] == 0 || r >= v_seen.size() || v_seen[r] != v_stamps[r];
         }
     }
     // After the scan: every pair is current for these stamps.
@@ -102,24 +91,14 @@ public:
     // something (r1 itself may be among them).
     const std::vector<unsigned>& columns(unsigned r1, unsigned first)
     {
-        const auto routes = static_cast<unsigned>(v_changed_flag.size());
+        const auto routes = static_cast<unsigned>(v_changed.size());
+        const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
         v_columns.clear();
-        if (v_changed_flag[r1] != 0) {
-            for (unsigned r2 = first; r2 < routes; ++r2) {
+        for (unsigned r2 = first; r2 < routes; ++r2) {
+            if (v_changed[r1] != 0 || v_changed[r2] != 0 || row[r2] != 0) {
                 v_columns.push_back(r2);
             }
-            return v_columns;
         }
-        v_kept_row.clear();
-        const unsigned char* row = v_kept_any.data() + static_cast<std::size_t>(r1) * stride;
-        for (unsigned r2 = first; r2 < routes; ++r2) {
-            if (row[r2] != 0) {
-                v_kept_row.push_back(r2);
-            }
-        }
-        const auto from = std::lower_bound(v_changed.begin(), v_changed.end(), first);
-        std::set_union(v_kept_row.begin(), v_kept_row.end(), from, v_changed.end(),
-                       std::back_inserter(v_columns));
         return v_columns;
     }
 
@@ -128,14 +107,11 @@ private:
     std::vector<PairFinding<Candidate>> v_pairs;
     std::vector<unsigned char> v_kept_any;  // per pair: whether it kept a candidate
     std::vector<std::uint64_t> v_seen;      // the routes' stamps at the end of the last scan
-    std::vector<unsigned> v_changed;        // this scan's routes whose stamps differ, ascending
-    std::vector<unsigned char> v_changed_flag;
-    std::vector<unsigned> v_kept_row;
+    std::vector<unsigned char> v_changed;   // per route: its stamp differs in this scan
     std::vector<unsigned> v_columns;
 };
 
-// Stands in for the choice while one pair is rescanned: takes what the pair keeps (see
-// above), and tells the cost floors which candidates need no pricing.
+// Stands in for the choice while one pair is rescanned: keeps what the pair keeps (above).
 template <class Candidate>
 class PairRecorder {
 public:
@@ -164,10 +140,8 @@ private:
     double bar = 0.0;
 };
 
-// Stands in for the choice while a pair of a symmetric move (runs of one length traded
-// both ways) is rescanned: candidate (r1, r2, i, p) is candidate (r2, r1, p, i) at the very
-// same price, so one scan that keeps every candidate improving at all serves both orders
-// of the pair (see keep_as_recorded).
+// Stands in for the choice while a pair of a symmetric move is rescanned: candidate
+// (r1, r2, i, p) is (r2, r1, p, i) at the same price, so one scan serves both orders.
 template <class Candidate>
 class ImprovingRecorder {
 public:
@@ -199,10 +173,9 @@ void keep_as_recorded(const std::vector<KeptCandidate<Candidate>>& v_found,
     }
 }
 
-// The pair-scan driver: offers the candidates of every route pair in scan order, rows r1
-// ascending, columns r2 ascending from first_column(r1) (none from the route count on) and
-// passing use(r1, r2). A pair whose two routes kept their stamps since its last scan offers
-// what that scan kept; rescan(r1, r2, finding) fills the finding of any other afresh.
+// The pair-scan driver: rows r1 ascending, columns r2 ascending from first_column(r1) that
+// pass use(r1, r2). A current pair offers what it kept; rescan(r1, r2, finding) fills any
+// other afresh.
 template <class Candidate, class FirstColumn, class Use, class Rescan>
 void scan_pairs(PairFindings<Candidate>& findings, const std::vector<std::uint64_t>& v_stamps,
                 FirstColumn first_column, Use use, Rescan rescan, Choice<Candidate>& choice)

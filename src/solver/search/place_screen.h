@@ -1,13 +1,8 @@
 #pragma once
-// The screen of the places of one row of a relocation or exchange scan (one run of the first
-// route against every place of the second), before any floor is taken. A candidate costs at
-// least the fixed costs, the weighted distances of its new routes (stored heads, runs and
-// tails plus the legs that join them) and the warp of the two joins that put the run into
-// the second route. What depends on the pair alone is summed once, what depends on the run
-// once per row (with the row bound of the second route's reach); a place then costs a few
-// look-ups and one comparison against the cut. By time alone a row also ends at the first
-// place whose head ends too late for the run, and passes over places whose tail starts too
-// early after it.
+// The screen of one row of a relocation or exchange scan (one run of the first route against
+// every place of the second): the fixed costs, the weighted distances of the new routes and
+// the warp of the two joins that put the run in. The pair's part is summed once, the run's
+// once per row; a place then costs a few look-ups and one comparison against the cut.
 
 #include "cost_bounds.h"
 
@@ -29,9 +24,8 @@ struct ScreenCosts {
 template <unsigned RUN1, unsigned RUN2>
 class PlaceScreen {
 public:
-    // Off (refusing nothing) unless the costs rise with distance and warp, the legs are
-    // plain and every figure of both routes' ends is finite; the joins' warp counts only
-    // where the windows are ordered.
+    // Off unless weights rise, legs are plain and both routes' ends finite; join warps
+    // count only with ordered windows.
     PlaceScreen(const VRP& problem, const RouteEnds& ends, const ProblemFacts& facts,
                 unsigned r1, unsigned r2, bool weights_rise, const ScreenCosts& pair_costs)
         : vrp(problem), costs(pair_costs), ends1(ends.route(r1)), ends2(ends.route(r2)),
@@ -53,9 +47,8 @@ public:
         }
     }
 
-    // Before the places of the run at i: `limit` is what a candidate's floor delta must
-    // stay below to be taken (the chooser's), new1 the relocation's exact first cost.
-    // False when no place can hold a candidate: the row bound already reaches the cut.
+    // Before the places of the run at i, against the chooser's limit; new1: a relocation's
+    // exact first cost. False when the row bound already reaches the cut.
     bool start_row(unsigned i, double new1, double limit)
     {
         if (!on) {
@@ -97,8 +90,7 @@ public:
         return true;
     }
 
-    // Places from p on, whose heads end too late for the run (the join into it alone
-    // would warp beyond the budget): the scan of the row may stop.
+    // Places from p on, whose heads end too late for the run: the row may stop.
     bool heads_too_late(unsigned p) const { return finish_floor2[p - 1] >= times.late_head; }
     // A place whose tail, and every tail before it, starts too early after the run.
     bool tail_too_early(unsigned p) const

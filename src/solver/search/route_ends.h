@@ -24,24 +24,19 @@ struct VisitEnds {
     double tail_warp = 0.0;
     double run_distance[2] = {0.0, 0.0};  // runs of one and two visits from here
     double run_warp[2] = {0.0, 0.0};
-    // Times the join warps read: the earliest end of the head (earliest start plus
-    // duration less time warp), the latest start of the tail, and per run its latest
-    // start and earliest end.
+    // What the join warps read: the head's earliest end, earliest start and duration less
+    // warp, the tail's latest start, and per run its latest start and earliest end.
     double head_finish = 0.0;
     double tail_latest = 0.0;
-    // The head's earliest start and its duration less its time warp, from which a join
-    // takes the warp it adds.
     double head_earliest = 0.0;
     double head_net = 0.0;
     double run_latest[2] = {0.0, 0.0};
     double run_finish[2] = {0.0, 0.0};
 };
 
-// What any place of a route offers at best, so that one floor bounds the candidates at
-// every place of the route at once: the least distance between each client and any visit
-// of the route (both ways), the least head-plus-tail around a gap of 0, 1 or 2 clients and
-// the least run of 1 or 2 clients. Empty ranges give 0 (no candidate reads them); a NaN
-// gives minus infinity, which bounds nothing.
+// A route's reach (cost_bounds.h): the least distance between each client and any visit
+// (both ways), the least head plus tail around a gap of 0, 1 or 2 clients and the least run
+// of 1 or 2. Empty ranges give 0 (nothing reads them); a NaN gives minus infinity.
 struct RouteReach {
     std::vector<double> v_to;    // entry x: least distance from client x to a visit
     std::vector<double> v_from;  // entry x: least distance from a visit to client x
@@ -51,25 +46,21 @@ struct RouteReach {
     double run_warp[2] = {0.0, 0.0};
 };
 
-// VisitEnds of every visit of every route: one small record per piece end instead of
-// five table look-ups, and the route's reach. Kept from scan to scan and rebuilt only for
-// the routes whose stamp changed, reusing their storage.
+// VisitEnds of every visit of every route and each route's reach, rebuilt only for the
+// routes whose stamp changed.
 class RouteEnds {
 public:
     void refresh(const VRP& vrp, const VRP::Solution& solution, const ProblemFacts& facts);
     const VisitEnds* route(unsigned r) const { return v_routes[r].v_ends.data(); }
     const RouteReach& reach(unsigned r) const { return v_routes[r].reach; }
-    // Smallest client demand, zeros included (0 without clients), so that the quick pair
-    // tests never refuse a pair holding a feasible candidate.
+    // Smallest client demand, zeros included (0 without clients).
     long long smallest_demand(unsigned r) const { return v_routes[r].smallest; }
     // The route's clients in visit order, side by side for the place screens.
     const unsigned* clients(unsigned r) const { return v_routes[r].v_clients.data(); }
-    // Whether every head, tail and run figure of route r is finite and its warps are not
-    // negative, which the screens rely on (a NaN warp would leave a floor without a value).
+    // Whether every head, tail and run figure is finite and no warp negative.
     bool finite(unsigned r) const { return v_routes[r].finite; }
-    // Entry p: the least head_finish of visits p and later, and the largest tail_latest
-    // of visits p and earlier; both never fall along the route, so a time cut that holds
-    // at one place holds at every place beyond it.
+    // Entry p: the least head_finish from p on, the largest tail_latest up to p; neither
+    // falls along the route, so a time cut holds beyond the place where it first holds.
     const double* finish_floor(unsigned r) const { return v_routes[r].v_finish_floor.data(); }
     const double* latest_ceiling(unsigned r) const
     {

@@ -33,12 +33,6 @@ void SearchMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
     ends.refresh(vrp, solution, problem_facts(vrp));
 }
 
-bool skip_intra_scan(const VRP& vrp, const Route& route, std::size_t least, IntraMove move)
-{
-    return route.visits.size() < least ||
-           vrp.search_memory().intra.known_fruitless(vrp, route, move);
-}
-
 }  // namespace moves
 
 SearchMemoryHolder::SearchMemoryHolder() = default;

@@ -1,7 +1,5 @@
 #pragma once
-// What the search remembers from one move to the next, for one solver: the route ends,
-// what the inter-route scans kept per route pair, the fruitless visit orders of the
-// within-route moves, and the scratch storage of the screens and table refreshes.
+// What one solver's search remembers from move to move, and its scratch storage.
 
 #include "cost_bounds.h"
 #include "intra_memory.h"
@@ -44,8 +42,7 @@ public:
     std::vector<KeptCandidate<RunExchange>> v_mirrored;
     std::vector<unsigned> v_open_columns;  // tail exchanges: columns worth scanning
     IntraMemory intra;
-    // Scratch storage of the within-route screens and of the table refreshes, kept so
-    // that neither allocates.
+    // Scratch storage of the within-route screens and table refreshes.
     std::vector<ScreenVisit> v_screen_visits;
     std::vector<FoldVisit> v_fold_visits;
 
@@ -67,9 +64,8 @@ public:
         }
     }
 
-    // Before a scan: forgets everything when the vehicle types or the solver's weights
-    // differ from what the findings were priced with (a caller may edit them between
-    // scans; the routes' stamps cannot tell), then refreshes the route ends.
+    // Before a scan: forgets all when the vehicle types or weights changed (stamps cannot
+    // tell), then refreshes the route ends.
     void prepare(const VRP& vrp, const VRP::Solution& solution);
 
 private:

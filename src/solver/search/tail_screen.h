@@ -1,10 +1,7 @@
 #pragma once
-// The screen of the tail exchanges of one route pair, before any floor is taken. With real
-// vehicle types of one variable cost (weights that rise), either assignment of the types
-// costs at least both fixed costs plus the variable cost of the two new distances plus the
-// warp the two joins add, taken exactly as the join takes it. A split costs two legs and one
-// comparison against the cut; the row bound of the other route's reach refuses whole rows and
-// columns, the time cut the splits at either end of a row.
+// The screen of the tail exchanges of one route pair: with real vehicle types of one
+// variable cost, either assignment costs at least both fixed costs, the weighted new
+// distances and the warp the two joins add. The reach refuses whole rows and columns.
 
 #include "cost_bounds.h"
 #include "moves/inter_candidates.h"
@@ -34,24 +31,20 @@ public:
                penalties + std::fabs(pair.cost1) + std::fabs(pair.cost2);
     }
     bool active() const { return on; }
-    // What the new routes' distance and warp costs must stay below, for what a floor delta
-    // must stay below (`limit`); raised for rounding.
+    // What the new routes' distance and warp costs must stay below, raised for rounding.
     double cut_for(double limit) const
     {
         return (limit - constants) + rounding_margin(size + std::fabs(limit));
     }
-    // Whether no split of a row (one route split between `head` and `tail`) whose new
-    // routes both keep clients can be taken: the row bound of the other route's reach.
+    // Whether no split of a line (one route split between head and tail) whose new routes
+    // both keep clients can be taken.
     bool line_hopeless(const VisitEnds& head, const VisitEnds& tail, const RouteReach& other,
                        double cut) const
     {
         const double warp = (head.head_warp + tail.tail_warp) + other.gap_warp[0];
         return on && line_low(head, tail, other) + warp_penalty * warp >= cut;
     }
-    // Before the splits of row i, against the cut of what a floor delta must stay below
-    // (cut_for). A join warps at least by how late its head ends for its tail's latest start;
-    // r2's heads only end later along it and its tails only start later (finish_floor,
-    // latest_ceiling), so the time cut rules out the splits beyond a point at either end.
+    // Before the splits of row i, against cut_for's cut; sets the row's time cut.
     void start_row(unsigned i, double cut)
     {
         head1 = &ends1[i];
