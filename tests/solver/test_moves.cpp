@@ -21,8 +21,9 @@ std::vector<std::vector<int>> run_move(VRP& vrp, VRP::Solution solution, InterMo
         return {};
     }
     for (std::size_t k = 0; v_changed_loads != nullptr && k < 2; ++k) {
-        v_changed_loads->insert(v_changed_loads->end(),
-                                {v_changed[k], solution.route_load[static_cast<std::size_t>(v_changed[k])]});
+        v_changed_loads->insert(
+            v_changed_loads->end(),
+            {v_changed[k], solution.route_load[static_cast<std::size_t>(v_changed[k])]});
     }
     return route_clients(solution);
 }
@@ -112,10 +113,12 @@ TEST(Moves, EveryCandidateIsPricedAsTheRebuiltRoutesCost)
             for (int move = 0; move < 10; ++move) {
                 for (unsigned r = 0; r < (move < 4 ? solution.routes.size() : 1); ++r) {
                     for (const Candidate& candidate :
-                         move < 4 ? intra_candidates(vrp, solution, move, r) : inter_candidates(vrp, solution, move - 4)) {
+                         move < 4 ? intra_candidates(vrp, solution, move, r)
+                                  : inter_candidates(vrp, solution, move - 4)) {
                         VRP::Solution moved = solution;
                         candidate.apply(moved);
-                        EXPECT_NEAR(expect_matches_rebuild(vrp, moved) - solution.total_cost, candidate.delta, 1e-6);
+                        EXPECT_NEAR(expect_matches_rebuild(vrp, moved) - solution.total_cost,
+                                    candidate.delta, 1e-6);
                         ++candidates;
                     }
                 }
@@ -205,10 +208,13 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
             const auto vv_ample = run_move(vrp, start, kInterMoveFns[move], &v_loads);
             zero_applied[move] += round % 3 == 0 && !vv_ample.empty() ? 1 : 0;
             // A relocation tests only the route that receives. Route r runs on type r.
-            for (std::size_t k = move <= kRelocatePair ? 2 : 0; !vv_ample.empty() && k < 4; k += 2, ++checked[move]) {
+            for (std::size_t k = move <= kRelocatePair ? 2 : 0; !vv_ample.empty() && k < 4;
+                 k += 2, ++checked[move]) {
                 int& capacity = instance.containers[static_cast<std::size_t>(v_loads[k])].capacity;
                 capacity = v_loads[k + 1];
-                EXPECT_EQ(move == kTwoOptStar, vv_ample == run_move(vrp, start, kInterMoveFns[move])) << move;
+                EXPECT_EQ(move == kTwoOptStar,
+                          vv_ample == run_move(vrp, start, kInterMoveFns[move]))
+                    << move;
                 capacity = v_loads[k + 1] + 1;
                 EXPECT_EQ(vv_ample, run_move(vrp, start, kInterMoveFns[move])) << "move " << move;
                 capacity = 100000;
@@ -220,7 +226,8 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
     Instance huge = flat_instance({2000000000, 2000000000, 2000000000}, {{"huge", 2147483647, 5}});
     VRP wide(&huge);
     for (InterMoveFn move : kInterMoveFns) {
-        EXPECT_TRUE(run_move(wide, make_solution(wide, {{0, {1}}, {0, {2}}, {0, {3}}}), move).empty());
+        EXPECT_TRUE(
+            run_move(wide, make_solution(wide, {{0, {1}}, {0, {2}}, {0, {3}}}), move).empty());
     }
     // A client of demand 0 fits a route with room for less than its smallest non-zero demand.
     Instance zero = flat_instance({0, 5, 7}, {{"van", 10, 5, 100.0, 1.0}});
@@ -231,14 +238,19 @@ TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPai
               run_move(tight, make_solution(tight, {{0, {2, 1}}, {0, {3}}}), &VRP::relocate_inter));
     // The last two clients of a route are never a pair: a route of two offers none, though
     // emptying it pays; moving (2, 3) would pay as much as moving (1, 2), which alone moves.
-    Instance five = flat_instance({1, 1, 1, 1, 1}, {{"dear", 100, 5, 100.0, 10.0}, {"cheap", 100, 5, 100.0, 1.0}});
+    Instance five = flat_instance({1, 1, 1, 1, 1},
+                                  {{"dear", 100, 5, 100.0, 10.0}, {"cheap", 100, 5, 100.0, 1.0}});
     VRP pairs(&five);
-    for (InterMoveFn move : {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
-        EXPECT_TRUE(run_move(pairs, make_solution(pairs, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}}), move).empty());
+    for (InterMoveFn move :
+         {&VRP::relocate_pair_inter, &VRP::swap_pairs_inter, &VRP::swap_pair_single_inter}) {
+        EXPECT_TRUE(
+            run_move(pairs, make_solution(pairs, {{0, {1, 2}}, {1, {3}}, {1, {4, 5}}}), move)
+                .empty());
     }
     const VRP::Solution three = make_solution(pairs, {{0, {1, 2, 3}}, {1, {4}}});
     EXPECT_TRUE(is_less(pairs.relocate_pair_inter_delta(three, 0, 1, 2, 3, 0), 0.0));
-    EXPECT_EQ((std::vector<std::vector<int>>{{3}, {1, 2, 4}}), run_move(pairs, three, &VRP::relocate_pair_inter));
+    EXPECT_EQ((std::vector<std::vector<int>>{{3}, {1, 2, 4}}),
+              run_move(pairs, three, &VRP::relocate_pair_inter));
 }
 
 // Route (1, 2, 3) has no room for client 4 of the DUMMY route. Exchanging the tails at (1, 0)
@@ -262,7 +274,8 @@ TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
     EXPECT_EQ(DBL_MAX, vrp.relocate_inter_delta(leaving, 0, 1, 1, 0));
     EXPECT_EQ(-DBL_MAX, vrp.relocate_inter_delta(leaving, 1, 0, 1, 0));
     std::vector<int> v_loads;
-    EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}, {3}}), run_move(vrp, leaving, &VRP::relocate_inter, &v_loads));
+    EXPECT_EQ((std::vector<std::vector<int>>{{2, 1}, {3}}),
+              run_move(vrp, leaving, &VRP::relocate_inter, &v_loads));
     EXPECT_EQ((std::vector<int>{1, 10, 0, 20}), v_loads);
 
     std::mt19937 rng(41);
@@ -273,8 +286,8 @@ TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
         fleet.containers[1].capacity = capacity(rng);
         VRP limited(&fleet);
         add_dummy_record(limited);
-        VRP::Solution solution =
-            make_solution(limited, {{0, {1, 2}}, {1, {3, 4, 5}}, {0, {6}}, {0, {}}, {2, {7, 8, 9, 10, 11}}});
+        VRP::Solution solution = make_solution(
+            limited, {{0, {1, 2}}, {1, {3, 4, 5}}, {0, {6}}, {0, {}}, {2, {7, 8, 9, 10, 11}}});
         // The six moves in slot order, starting over after every applied move.
         int applied = 0;
         for (std::size_t slot = 0; slot < 6 && applied < 500;) {
@@ -295,20 +308,23 @@ TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
 // in type order after the routes there were; the DUMMY record gets none.
 TEST(EmptyRoutes, EveryTypeButTheDummyKeepsExactlyOneEmptyRoute)
 {
-    Instance instance = flat_instance({1, 1, 1, 1}, {{"a", 10, 4, 100.0, 1.0}, {"b", 10, 4, 120.0, 1.0},
-                                                     {"c", 10, 4, 140.0, 1.0}});
+    Instance instance = flat_instance(
+        {1, 1, 1, 1},
+        {{"a", 10, 4, 100.0, 1.0}, {"b", 10, 4, 120.0, 1.0}, {"c", 10, 4, 140.0, 1.0}});
     VRP vrp(&instance);
     VRP::Solution solution = make_solution(vrp, {{0, {1, 2}}, {1, {}}, {2, {3, 4}}});
     const double total = solution.total_cost;
     vrp.add_empty_routes(solution);
     vrp.add_empty_routes(solution);
-    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {1}, {2, 3, 4}, {0}, {2}}), shapes(solution));
+    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {1}, {2, 3, 4}, {0}, {2}}),
+              shapes(solution));
     EXPECT_EQ((std::vector<int>{9, 10, 9}), solution.remaining_vehicles);
     EXPECT_EQ(total, expect_matches_rebuild(vrp, solution));
     add_dummy_record(vrp);
     VRP::Solution with_dummy = make_solution(vrp, {{0, {1, 2}}, {3, {3, 4}}});
     vrp.add_empty_routes(with_dummy);
-    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {3, 3, 4}, {0}, {1}, {2}}), shapes(with_dummy));
+    EXPECT_EQ((std::vector<std::vector<int>>{{0, 1, 2}, {3, 3, 4}, {0}, {1}, {2}}),
+              shapes(with_dummy));
 }
 
 // A fruitless order is recalled for its move only, and not once the order, the vehicle type
@@ -335,9 +351,11 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
         double var_cost;
         bool known;
     };
-    for (const Case& c : {Case{&route, moves::IntraMove::swap, 2.0, true}, Case{&route, moves::IntraMove::two_opt, 2.0, false},
+    for (const Case& c : {Case{&route, moves::IntraMove::swap, 2.0, true},
+                          Case{&route, moves::IntraMove::two_opt, 2.0, false},
                           Case{&swapped, moves::IntraMove::swap, 2.0, false},
-                          Case{&other_type, moves::IntraMove::swap, 2.0, false}, Case{&route, moves::IntraMove::swap, 2.5, false}}) {
+                          Case{&other_type, moves::IntraMove::swap, 2.0, false},
+                          Case{&route, moves::IntraMove::swap, 2.5, false}}) {
         instance.containers[0].var_cost = c.var_cost;
         EXPECT_EQ(c.known, memory.known_fruitless(vrp, *c.route, c.move));
     }
