@@ -122,7 +122,9 @@ private slots:
             QCoreApplication::processEvents();
             for (const QPushButton* button : window.findChildren<QPushButton*>()) {
                 const int wanted = std::min(button->sizeHint().width(), button->maximumWidth());
-                if (button->isVisible() && button->width() < wanted) {
+                // Narrower than it asks, or partly outside what its parents show.
+                const bool clipped = button->visibleRegion() != QRegion(button->rect());
+                if (button->isVisible() && (button->width() < wanted || clipped)) {
                     v_cut << QString("%1 (%2 of %3 pixels)")
                                  .arg(button->text())
                                  .arg(button->width())
