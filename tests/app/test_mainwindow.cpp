@@ -259,6 +259,8 @@ private slots:
             << "Exceding google request allowed for time period, please check your google "
                "API configurations"
             << "Exceding google request allowed...";
+        QTest::newRow("no connection") << error(R"("no_internet_connection")") << false
+                                       << "No internet connection" << s_problem;
         QTest::newRow("error that is no text") << error("42") << false << s_general << s_problem;
         QTest::newRow("empty text") << "" << false << "" << "";
         QTest::newRow("output that is no object") << R"({"output":[1]})" << false << "" << "";

@@ -66,7 +66,7 @@ private slots:
             set_row(clients(), row,
                     client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
         }
-        f->probe.widget<QPushButton>("btnSearchLatLong").click();
+        f->click("btnSearchLatLong");
         QTRY_VERIFY(!gate.list().empty());
         QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
@@ -166,7 +166,7 @@ private slots:
         f->folder.database->update_setting("map_display", "google_free");
         f->window.update_json_from_database(json_to_string(document));
         f->window.open_url = [](const QUrl&) { return false; };
-        f->probe.widget<QPushButton>("btnOpenRoute").click();
+        f->click("btnOpenRoute");
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));
         QCOMPARE(f->messages.v_boxes.back().s_title, QString("Web browser"));
         QVERIFY(f->texts().last().endsWith(QString::fromStdString(s_link)));
@@ -177,17 +177,15 @@ private slots:
     {
         f->folder.database->update_setting("language", "ENG");
         f->window.update_json_from_database(solved_instance_text());
-        f->window.save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString("template");
-        };
+        f->s_save_path = "template";
         write_file("wrong.csv", "Nome;Endereco\n");
         f->messages.answers = {true};
-        open_answers("wrong.csv");
+        f->s_open_path = "wrong.csv";
         import_clients();
         QVERIFY(f->messages.v_boxes.at(0).is_question);
         QCOMPARE(read_csv_file("template.csv").size(), size_t(4));
         QCOMPARE(grid_cell_text(clients(), 0, 0), QString("Depot"));
-        open_answers("template.csv");
+        f->s_open_path = "template.csv";
         import_clients();
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));  // the template question only
         for (int row = 0; row < 3; ++row) {
@@ -205,8 +203,8 @@ private slots:
         QCOMPARE(f->texts().last(),
                  QString("The date and time on row 1, column 'Late tw' could not be read; "
                          "write it as dd/MM/yyyy HH:mm"));
-        f->probe.widget<QPushButton>("btnClearClientDataInputGrid").click();
-        f->probe.widget<QPushButton>("btnExportClientData").click();
+        f->click("btnClearClientDataInputGrid");
+        f->click("btnExportClientData");
         QCOMPARE(f->texts().last(), QString("There are no client data"));
     }
 
@@ -222,7 +220,7 @@ private slots:
                              "Begin time window;End time window;Service time;Demand\n";
         for (int i = 0; i < 252; ++i) s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
         write_file("many.csv", s_file);
-        open_answers("many.csv");
+        f->s_open_path = "many.csv";
         import_clients();
         f->window.add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
         QCOMPARE(f->texts().mid(1),
@@ -268,8 +266,8 @@ private slots:
             }
         }
         write_file("many.tvl", json_to_string(document));
-        open_answers("many.tvl");
-        f->probe.widget<QAction>("actionImport_instance").trigger();
+        f->s_open_path = "many.tvl";
+        f->trigger("actionImport_instance");
         QCOMPARE(grid_cell_text(clients(), 249, 0), QString("Depot"));
         const QString s_clients = "The client grid holds 250 rows; client rows left out: 2";
         const QString s_vehicles = "The vehicle grid holds 20 rows; vehicle rows left out: 1";
@@ -278,13 +276,8 @@ private slots:
 
 private:
     QStandardItemModel& clients() { return f->probe.clients(); }
-    void trigger_optimize() { f->probe.widget<QAction>("actionOptimize").trigger(); }
-    void import_clients() { f->probe.widget<QPushButton>("btnImportClientData").click(); }
-    void open_answers(const QString& s_name)
-    {
-        f->window.open_file_dialog = [s_name](QWidget*, const QString&, const QString&,
-                                              const QString&) { return s_name; };
-    }
+    void trigger_optimize() { f->trigger("actionOptimize"); }
+    void import_clients() { f->click("btnImportClientData"); }
     void fill_small_instance()
     {
         set_row(clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));

@@ -13,23 +13,8 @@
 
 namespace {
 
-// A window over a fresh database whose dialogs answer from the test and whose browser
-// only records what it was asked to open.
 struct Fixture : WindowFixture {
-    Fixture()
-    {
-        window.open_file_dialog = [this](auto&&...) { return s_open_path; };
-        window.save_file_dialog = [this](auto&&...) { return s_save_path; };
-        window.open_url = [this](const QUrl& url) { return v_opened.push_back(url), true; };
-    }
-
-    QString path(const QString& s_name) const { return folder.folder.path() + "/" + s_name; }
-    void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
-    void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
     void load_solved_instance() { window.update_json_from_database(solved_instance_text()); }
-    QString s_open_path;
-    QString s_save_path;
-    std::vector<QUrl> v_opened;
 };
 
 const char k_no_instance[] =
