@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the main window tests: a working folder with a fresh database, a recorder that
-// answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
+// Shared pieces of the main window tests.
 
 #include "test_environment.h"
 #include "box_recorder.h"
@@ -104,8 +103,7 @@ struct WindowFixture {
     std::vector<QUrl> v_opened;
 };
 
-// The loopback stand-in for a whole test program, with the pauses between requests skipped;
-// stopped, the services point at their public hosts again.
+// The loopback stand-in for a whole program, pauses skipped; stopped, public hosts again.
 inline bool start_stand_in(GeoStub& stub)
 {
     Geoservices::set_pause_function([](std::chrono::milliseconds) {});

@@ -1,5 +1,4 @@
-// The plain helpers behind the main window: grid checks, document builder, grid editing, client
-// CSV rows, odd documents, and the direction links, map page and routes CSV of a solved instance.
+// The plain helpers behind the main window, without the window.
 #include "app_test_support.h"
 #include "grid_checks.h"
 #include "grid_client_csv.h"
@@ -140,8 +139,7 @@ private slots:
         QVERIFY(grid_csv_template("eng").empty());
     }
 
-    // A file without the notes column and a short row give empty cells (full rows: the window's
-    // CSV round trip).
+    // A file without the notes column and a short row give empty cells.
     void client_csv_short_rows_for_the_grid()
     {
         std::vector<std::string> v_header = grid_csv_header("ENG");
@@ -201,8 +199,7 @@ private slots:
             compare_golden(table_to_tsv(routes_csv_table(document, s_lang)),
                            "routes_" + QString(s_lang) + ".tsv");
         }
-        // Open routes: header, 3 + 2 visits, one unrouted client, the empty line, links header, two
-        // links.
+        // Open routes: header, 3 + 2 visits, unrouted, empty line, links header, two links.
         document["input"]["meta_info"]["prob_type"] = "OVRPTW";
         const TextTable vv_table = routes_csv_table(document, "ENG");
         QCOMPARE(vv_table.size(), size_t(1 + 5 + 1 + 1 + 1 + 2));

@@ -1,8 +1,5 @@
-// The main window with real jobs on the pool and the loopback stand-in: the roads to an
-// optimisation and a coordinate search with their refusals and stop, and daily use: coordinate
-// answers that follow their rows, one optimisation at a time, a close that ends the work, a
-// document that does not pile up, refused files that change nothing, links that reach the
-// browser whole, a template that imports, and no row lost unsaid.
+// The main window with real jobs on the pool and the loopback stand-in: the roads to both jobs,
+// and the faults of daily use.
 #include "app_test_support.h"
 
 #include "csv_files.h"
@@ -57,7 +54,6 @@ private slots:
     }
 
     // Refused when a demand exceeds the smallest capacity, taken when it equals it: the whole road.
-    // (The empty grid's refusal and a failed check are the grid checks' and the daily-use tests'.)
     void optimisation_road()
     {
         MainWindowProbe& probe = f->probe;
@@ -397,8 +393,7 @@ private:
         set_row(f->probe.vehicles(), 0, {"V1", 10, 2, 10, 1});
     }
 
-    // Closes with Yes while a job runs: when the close returns the jobs have ended, and
-    // nothing reaches the window afterwards.
+    // Closed with Yes while a job runs: the jobs have ended and nothing reaches the window after.
     void close_during_work()
     {
         f->messages.answers = {true};

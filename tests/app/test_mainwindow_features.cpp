@@ -1,5 +1,4 @@
-// The main window's feature slots wired to their grids, files, database and browser hook: instance
-// files, CSV files, links and map page, grid clients saved, picks, clipboard, automatic data.
+// The main window's feature slots wired to their grids, files, database and browser hook.
 #include "app_test_support.h"
 
 #include "csv_files.h"
@@ -72,8 +71,7 @@ private slots:
         QCOMPARE(f.texts().last(), QString(k_no_instance));
         QVERIFY(!QFile::exists(f.path("plan.tvl")));
 
-        // A result without an input part the grids can be loaded from keeps the grids and the
-        // current instance, from a file and from the database alike; so does a file of no JSON.
+        // A result without a loadable input part, or no JSON, keeps grids and current instance.
         f.load_solved_instance();
         for (const char* s_json : {R"({"output":{}})",
                                    R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",

@@ -1,6 +1,5 @@
-// Every text of the code reaches a Portuguese planner translated: lupdate reads the sources and
-// forms into a scratch catalogue (each text with the context the code looks it up by), and the
-// catalogue that the program carries must translate each one.
+// Every text of the code reaches a Portuguese planner translated: each text lupdate finds (with
+// the context the code looks it up by) is in the catalogue the program carries.
 
 #include <QDir>
 #include <QProcess>

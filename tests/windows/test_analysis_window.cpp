@@ -1,5 +1,4 @@
-// The analysis window over a real database file: what a load draws into the four
-// charts and what each control changes.
+// The analysis window over a real database file: what its four charts draw and each control does.
 
 #include "analysiswindow.h"
 #include "window_test_support.h"
