@@ -73,8 +73,7 @@ private slots:
 
         // A result without a loadable input part, or no JSON, keeps grids and current instance.
         f.load_solved_instance();
-        for (const char* s_json : {R"({"output":{}})",
-                                   R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
+        for (const char* s_json : {R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
                                    R"({"input":{"data":{"clients":"x","containers":[{}],)"
                                    R"("operation_start_date":"01/03/2024 08:00"}},"output":{}})"}) {
             write_file(f.path("result.tvl"), s_json);
