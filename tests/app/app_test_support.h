@@ -1,6 +1,5 @@
 #pragma once
-// Shared pieces of the main window tests: a working folder with a fresh database, a recorder that
-// answers the message boxes, grid fillers, a probe into the window, test documents, golden texts.
+// Shared pieces of the main window tests.
 
 #include "test_environment.h"
 #include "box_recorder.h"
@@ -81,20 +80,30 @@ private:
     MainWindow& window;
 };
 
-// A main window over a fresh database in its own working folder, with its boxes recorded.
+// A main window over a fresh database in its own working folder, with its boxes recorded, its
+// file dialogs answering from the test and a browser that only records what it was asked to open.
 struct WindowFixture {
     WindowFixture() : window(folder.database.get()), probe(window), messages(&probe.status_label())
-    {}
+    {
+        window.open_file_dialog = [this](auto&&...) { return s_open_path; };
+        window.save_file_dialog = [this](auto&&...) { return s_save_path; };
+        window.open_url = [this](const QUrl& url) { return v_opened.push_back(url), true; };
+    }
     QStringList texts() const { return messages.texts(); }
+    QString path(const QString& s_name) const { return folder.folder.path() + "/" + s_name; }
+    void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
+    void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
 
     WorkFolder folder;
     MainWindow window;
     MainWindowProbe probe;
     BoxRecorder messages;
+    QString s_open_path;
+    QString s_save_path;
+    std::vector<QUrl> v_opened;
 };
 
-// The loopback stand-in for a whole test program, with the pauses between requests skipped;
-// stopped, the services point at their public hosts again.
+// The loopback stand-in for a whole program, pauses skipped; stopped, public hosts again.
 inline bool start_stand_in(GeoStub& stub)
 {
     Geoservices::set_pause_function([](std::chrono::milliseconds) {});

@@ -1,5 +1,4 @@
-// The main window's frame: start-up, closing while jobs run, its single dialogs, the instance
-// document from the grids, the gate in front of a document's output part, the results area.
+// The main window's frame: start-up, close, dialogs, the document from the grids, the results.
 #include "app_test_support.h"
 
 #include "start_up.h"
@@ -201,8 +200,7 @@ private slots:
                 f.window.findChildren<QMainWindow*>("AnalysisWindow").size() == 1);
     }
 
-    // Closed routes first; then open routes, the time limit and the stored email as they are
-    // when the document is built.
+    // Closed routes; then open routes, time limit and stored email as they are at the build.
     void document_from_the_grids_is_the_golden_text()
     {
         WindowFixture f;
@@ -219,8 +217,7 @@ private slots:
         set_row(probe.clients(), 2,
                 {"Early", "Rua B", "1", "Batel", "Curitiba", "PR", "Brasil", "-25.45", "-49.29",
                  at(5, 7), at(6, 8), "5", "0", "ção"});
-        // Opens at the operation end; the leading whole number of its demand counts; the row
-        // below the gap is left out.
+        // Opens at the end; its demand's leading whole number counts; the row below the gap is not.
         set_row(probe.clients(), 3,
                 client_row("End", "-25.46", "-49.3", at(5, 18), at(5, 18), 0, "7.9"));
         set_row(probe.clients(), 5,
@@ -261,6 +258,8 @@ private slots:
             << "Exceding google request allowed for time period, please check your google "
                "API configurations"
             << "Exceding google request allowed...";
+        QTest::newRow("no connection") << error(R"("no_internet_connection")") << false
+                                       << "No internet connection" << s_problem;
         QTest::newRow("error that is no text") << error("42") << false << s_general << s_problem;
         QTest::newRow("empty text") << "" << false << "" << "";
         QTest::newRow("output that is no object") << R"({"output":[1]})" << false << "" << "";

@@ -1,7 +1,5 @@
-// The main window in daily use, with real jobs on the pool and the loopback stand-in:
-// coordinate answers that follow their rows, one optimisation at a time, a close that
-// ends the work, a document that does not pile up, refused files that change nothing,
-// links that reach the browser whole, a template that imports, and no row lost unsaid.
+// The main window with real jobs on the pool and the loopback stand-in: the roads to both jobs,
+// and the faults of daily use.
 #include "app_test_support.h"
 
 #include "csv_files.h"
@@ -55,6 +53,94 @@ private slots:
         QThreadPool::globalInstance()->waitForDone();
     }
 
+    // Refused when a demand exceeds the smallest capacity, taken when it equals it: the whole road.
+    void optimisation_road()
+    {
+        MainWindowProbe& probe = f->probe;
+        probe.widget<QSpinBox>("spOptTime").setValue(1);
+        probe.widget<QRadioButton>("btnClosedRoutes").setChecked(true);
+        set_row(probe.clients(), 0,
+                client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
+        set_row(probe.clients(), 1,
+                client_row("A", "-25.41", "-49.21", at(5, 8), at(5, 18), 5, 11));
+        set_row(probe.clients(), 2, client_row("B", "-25.42", "-49.22", at(5, 8), at(5, 18), 5, 0));
+        set_row(probe.clients(), 3, client_row("C", "-25.43", "-49.23", at(5, 8), at(5, 18), 5, 0));
+        set_row(probe.vehicles(), 0, {"V1", 10, 2, 10, 1});
+        f->trigger("actionOptimize");
+        QCOMPARE(f->texts(),
+                 QStringList("The biggest client demand is bigger than the smallest vehicle "
+                             "capacity, please correct that before continue"));
+        QCOMPARE(probe.status_label().text(), QString("Checking input data..."));
+
+        stub.set_script(R"({"routes":{"/table/v1/driving/":[{"generate":"osrm_table"}]}})");
+        probe.clients().setData(probe.clients().index(1, 12), 10);
+        f->trigger("actionOptimize");
+        QTRY_COMPARE_WITH_TIMEOUT(probe.widget<QLabel>("lblUsedVehicles").text(), QString("1"),
+                                  30000);
+        QCOMPARE(f->texts().last(), QString("Optimization ended!"));
+        QVERIFY(!probe.optimization_running() &&
+                probe.instance_document()["input"]["data"].HasMember("Mdij"));
+        QVERIFY(QString::fromStdString(stub.requests().at(0))
+                    .contains("/table/v1/driving/-49.20,-25.40;"));
+        // A closed route: depot, the three clients, depot.
+        QStringList v_names = cell_texts(probe.routes(), {{0, 2}, {1, 2}, {2, 2}, {3, 2}, {4, 2}});
+        QCOMPARE(v_names[0] + v_names[4] + probe.widget<QLabel>("lblTotalLoad").text(),
+                 QString("DepotDepot10"));
+        QCOMPARE(QSet<QString>(v_names.begin() + 1, v_names.end() - 1),
+                 (QSet<QString>{"A", "B", "C"}));
+    }
+
+    // Found rows get coordinates, rows with them are not searched; a row lacking an address
+    // part is named and starts no search; a stop or a job fault ends the search.
+    void coordinate_search_road()
+    {
+        stub.set_script(
+            R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
+        set_row(clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
+        set_row(clients(), 1,
+                client_row("Known", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 0));
+        set_row(clients(), 2, client_row("Lost", "", "", at(5, 8), at(5, 18), 0, 0));
+        set_row(clients(), 4,
+                client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
+        search_button().click();
+        QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
+        QVERIFY(!search_button().isEnabled());
+        QCOMPARE(f->probe.progress_bar().maximum(), 3);
+        QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
+        QCOMPARE(cell_texts(clients(), {{0, 7}, {0, 8}, {1, 7}, {2, 7}, {4, 7}}),
+                 QStringList({"48.85", "2.35", "-25.4", "", ""}));
+        QCOMPARE(stub.requests().size(), size_t(2));
+        verify_search_ended();
+        QVERIFY(f->messages.v_boxes.empty());
+
+        clients().setData(clients().index(2, 4), QString(), Qt::EditRole);
+        search_button().click();
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f->messages.v_boxes[0].s_title + '|' + f->messages.v_boxes[0].s_text,
+                 QString("Input data error|Missing 'City' value on row2"));
+        QVERIFY(!f->probe.lat_long_search_running());
+        f->messages.v_boxes.clear();
+
+        // A report still on its way after the stop button or a job fault changes nothing.
+        pretend_search_started();
+        f->probe.stop_button().click();
+        verify_search_ended();
+        report(Geoservices::LAT_LONG_OK, 3);
+        QCOMPARE(grid_cell_text(clients(), 3, 7), QString());
+        QCOMPARE(f->probe.progress_bar().value(), -1);
+
+        pretend_search_started();
+        report(Geoservices::LAT_LONG_INVALID_EMAIL, 0);
+        QCOMPARE(f->messages.v_boxes.size(), size_t(1));
+        QCOMPARE(f->messages.v_boxes[0].s_title + '|' + f->messages.v_boxes[0].s_status,
+                 QString("API error|Missing or invalid email"));
+        QVERIFY(f->messages.v_boxes[0].s_text.startsWith(
+            "<p>Missing or invalid email, to change:</p>"));
+        verify_search_ended();
+        report(Geoservices::LAT_LONG_OK, 2);
+        QCOMPARE(grid_cell_text(clients(), 2, 7), QString());
+    }
+
     void coordinate_answers_follow_their_rows()
     {
         stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"1","lon":"1"}]},)"
@@ -66,7 +152,7 @@ private slots:
             set_row(clients(), row,
                     client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
         }
-        f->probe.widget<QPushButton>("btnSearchLatLong").click();
+        f->click("btnSearchLatLong");
         QTRY_VERIFY(!gate.list().empty());
         QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
@@ -166,7 +252,7 @@ private slots:
         f->folder.database->update_setting("map_display", "google_free");
         f->window.update_json_from_database(json_to_string(document));
         f->window.open_url = [](const QUrl&) { return false; };
-        f->probe.widget<QPushButton>("btnOpenRoute").click();
+        f->click("btnOpenRoute");
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));
         QCOMPARE(f->messages.v_boxes.back().s_title, QString("Web browser"));
         QVERIFY(f->texts().last().endsWith(QString::fromStdString(s_link)));
@@ -177,17 +263,15 @@ private slots:
     {
         f->folder.database->update_setting("language", "ENG");
         f->window.update_json_from_database(solved_instance_text());
-        f->window.save_file_dialog = [](QWidget*, const QString&, const QString&, const QString&) {
-            return QString("template");
-        };
+        f->s_save_path = "template";
         write_file("wrong.csv", "Nome;Endereco\n");
         f->messages.answers = {true};
-        open_answers("wrong.csv");
+        f->s_open_path = "wrong.csv";
         import_clients();
         QVERIFY(f->messages.v_boxes.at(0).is_question);
         QCOMPARE(read_csv_file("template.csv").size(), size_t(4));
         QCOMPARE(grid_cell_text(clients(), 0, 0), QString("Depot"));
-        open_answers("template.csv");
+        f->s_open_path = "template.csv";
         import_clients();
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));  // the template question only
         for (int row = 0; row < 3; ++row) {
@@ -205,8 +289,8 @@ private slots:
         QCOMPARE(f->texts().last(),
                  QString("The date and time on row 1, column 'Late tw' could not be read; "
                          "write it as dd/MM/yyyy HH:mm"));
-        f->probe.widget<QPushButton>("btnClearClientDataInputGrid").click();
-        f->probe.widget<QPushButton>("btnExportClientData").click();
+        f->click("btnClearClientDataInputGrid");
+        f->click("btnExportClientData");
         QCOMPARE(f->texts().last(), QString("There are no client data"));
     }
 
@@ -222,7 +306,7 @@ private slots:
                              "Begin time window;End time window;Service time;Demand\n";
         for (int i = 0; i < 252; ++i) s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
         write_file("many.csv", s_file);
-        open_answers("many.csv");
+        f->s_open_path = "many.csv";
         import_clients();
         f->window.add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
         QCOMPARE(f->texts().mid(1),
@@ -268,8 +352,8 @@ private slots:
             }
         }
         write_file("many.tvl", json_to_string(document));
-        open_answers("many.tvl");
-        f->probe.widget<QAction>("actionImport_instance").trigger();
+        f->s_open_path = "many.tvl";
+        f->trigger("actionImport_instance");
         QCOMPARE(grid_cell_text(clients(), 249, 0), QString("Depot"));
         const QString s_clients = "The client grid holds 250 rows; client rows left out: 2";
         const QString s_vehicles = "The vehicle grid holds 20 rows; vehicle rows left out: 1";
@@ -278,13 +362,29 @@ private slots:
 
 private:
     QStandardItemModel& clients() { return f->probe.clients(); }
-    void trigger_optimize() { f->probe.widget<QAction>("actionOptimize").trigger(); }
-    void import_clients() { f->probe.widget<QPushButton>("btnImportClientData").click(); }
-    void open_answers(const QString& s_name)
+    QPushButton& search_button() { return f->probe.widget<QPushButton>("btnSearchLatLong"); }
+    void report(Geoservices::LAT_LONG_STATUS status, int row)
     {
-        f->window.open_file_dialog = [s_name](QWidget*, const QString&, const QString&,
-                                              const QString&) { return s_name; };
+        f->window.get_add_client_from_grid_status(status, row, "-25.4", "-49.2");
     }
+
+    // The window as a started search over three rows leaves it, without a job behind it.
+    void pretend_search_started()
+    {
+        f->probe.lat_long_search_running() = true;
+        f->probe.progress_bar().setMaximum(3);
+        f->probe.stop_button().setEnabled(true);
+        search_button().setEnabled(false);
+    }
+
+    void verify_search_ended()
+    {
+        QVERIFY(!f->probe.lat_long_search_running() && f->probe.status_label().text().isEmpty());
+        QVERIFY(search_button().isEnabled() && !f->probe.stop_button().isEnabled());
+    }
+
+    void trigger_optimize() { f->trigger("actionOptimize"); }
+    void import_clients() { f->click("btnImportClientData"); }
     void fill_small_instance()
     {
         set_row(clients(), 0, client_row("Depot", "-25.40", "-49.20", at(5, 8), at(5, 18), 0, 0));
@@ -293,8 +393,7 @@ private:
         set_row(f->probe.vehicles(), 0, {"V1", 10, 2, 10, 1});
     }
 
-    // Closes with Yes while a job runs: when the close returns the jobs have ended, and
-    // nothing reaches the window afterwards.
+    // Closed with Yes while a job runs: the jobs have ended and nothing reaches the window after.
     void close_during_work()
     {
         f->messages.answers = {true};

@@ -1,5 +1,4 @@
-// The main window's feature slots wired to their grids, files, database and browser hook: instance
-// files, CSV files, links and map page, grid clients saved, picks, clipboard, automatic data.
+// The main window's feature slots wired to their grids, files, database and browser hook.
 #include "app_test_support.h"
 
 #include "csv_files.h"
@@ -13,23 +12,8 @@
 
 namespace {
 
-// A window over a fresh database whose dialogs answer from the test and whose browser
-// only records what it was asked to open.
 struct Fixture : WindowFixture {
-    Fixture()
-    {
-        window.open_file_dialog = [this](auto&&...) { return s_open_path; };
-        window.save_file_dialog = [this](auto&&...) { return s_save_path; };
-        window.open_url = [this](const QUrl& url) { return v_opened.push_back(url), true; };
-    }
-
-    QString path(const QString& s_name) const { return folder.folder.path() + "/" + s_name; }
-    void click(const char* s_button) { probe.widget<QPushButton>(s_button).click(); }
-    void trigger(const char* s_action) { probe.widget<QAction>(s_action).trigger(); }
     void load_solved_instance() { window.update_json_from_database(solved_instance_text()); }
-    QString s_open_path;
-    QString s_save_path;
-    std::vector<QUrl> v_opened;
 };
 
 const char k_no_instance[] =
@@ -87,11 +71,9 @@ private slots:
         QCOMPARE(f.texts().last(), QString(k_no_instance));
         QVERIFY(!QFile::exists(f.path("plan.tvl")));
 
-        // A result without an input part the grids can be loaded from keeps the grids and the
-        // current instance, from a file and from the database alike; so does a file of no JSON.
+        // A result without a loadable input part, or no JSON, keeps grids and current instance.
         f.load_solved_instance();
-        for (const char* s_json : {R"({"output":{}})",
-                                   R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
+        for (const char* s_json : {R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
                                    R"({"input":{"data":{"clients":"x","containers":[{}],)"
                                    R"("operation_start_date":"01/03/2024 08:00"}},"output":{}})"}) {
             write_file(f.path("result.tvl"), s_json);

@@ -1,5 +1,4 @@
-// The analysis window's data side without widgets: reading the instances rows and the stored
-// documents (the sums per period and the axes are checked through the window's charts).
+// The analysis window's data side without widgets (sums and axes: through the window's charts).
 
 #include "analysis_data.h"
 

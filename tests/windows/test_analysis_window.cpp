@@ -1,5 +1,4 @@
-// The analysis window over a real database file: what a load draws into the four
-// charts and what each control changes.
+// The analysis window over a real database file: what its four charts draw and each control does.
 
 #include "analysiswindow.h"
 #include "window_test_support.h"
@@ -113,7 +112,6 @@ private slots:
     void opens_on_the_last_thirty_days();
     void date_edits_reload_all_four_charts();
     void period_choice_reloads_cost_and_distance_only();
-    void every_client_visit_counts_and_the_depot_none();
 
 private:
     void insert(const std::string& s_id, const QDate& date, double distance, double cost,
@@ -218,22 +216,6 @@ void TestAnalysisWindow::period_choice_reloads_cost_and_distance_only()
     choose_period(*window, "day");
     QCOMPARE(cost_points_of(*window),
              (QStringList{"5-3-24=100", "28-3-24=75", "10-4-24=70", "30-4-24=5"}));
-}
-
-void TestAnalysisWindow::every_client_visit_counts_and_the_depot_none()
-{
-    const std::string s_clients =
-        R"({"input":{"data":{"clients":[{"id":"D","address":{"neighborhood":"Centro"}},)"
-        R"({"id":"A"},{"id":"B"},{"id":"C"}]}},"output":{"data":{"routes":)";
-    insert("two routes", QDate::currentDate(), 1, 1,
-           s_clients +
-               R"([{"visits":[{"id":"D"},{"id":"A"},)"
-               R"({"id":"B"},{"id":"D"}]},{"visits":[{"id":"D"},{"id":"C"},{"id":"D"}]}]}}})");
-    insert("one route", QDate::currentDate(), 1, 1,
-           s_clients + R"([{"visits":[{"id":"D"},{"id":"A"},{"id":"D"}]}]}}})");
-    AnalysisWindow window(database);
-    QCOMPARE(bars_of(chart_of(window, "ChartClientFrequency")), (QStringList{"A=2", "B=1", "C=1"}));
-    QCOMPARE(bars_of(chart_of(window, "ChartNeighFrequency")), QStringList{"Centro=3"});
 }
 
 QTEST_MAIN(TestAnalysisWindow)

@@ -1,5 +1,4 @@
-// The database window's tabs (what the buttons, finders and grid menus store in the database
-// and show in the grids), the grids' number editor, the client picker and the save-instance dialog.
+// The database window's tabs, the grids' number editor, the client picker and the save dialog.
 
 #include "clientaddwindow.h"
 #include "database_records.h"

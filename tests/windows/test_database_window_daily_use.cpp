@@ -1,5 +1,4 @@
-// The database window with many stored records, imports of names already stored and
-// files written into folders whose names carry accents.
+// The database window in daily use: many records, names already stored, accented folders.
 
 #include "bulk_insert_summary.h"
 #include "databasewindow.h"

@@ -163,22 +163,15 @@ private slots:
 
     // While another program holds the file's write lock, the close waits for it once (not once
     // a setting), names every setting not stored and closes; the next close stores them.
-    void a_held_write_lock_is_waited_for_once_data()
-    {
-        QTest::addColumn<QByteArray>("s_begin");
-        QTest::newRow("immediate") << QByteArray("BEGIN IMMEDIATE");
-        QTest::newRow("exclusive") << QByteArray("BEGIN EXCLUSIVE");
-    }
     void a_held_write_lock_is_waited_for_once()
     {
-        QFETCH(QByteArray, s_begin);
         folder->database->set_busy_timeout(50);
         SettingWindow window(folder->database.get());
         window.show();
         line_edit(window, "lnEmail")->setText("planner@example.org");
         sqlite3* other = nullptr;
         QCOMPARE(sqlite3_open(folder->path("tovalo.db").c_str(), &other), SQLITE_OK);
-        QCOMPARE(sqlite3_exec(other, s_begin.constData(), nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
         const int n_waits = folder->database->lock_waits();
         QVERIFY(window.close() && window.isHidden());
         QCOMPARE(folder->database->lock_waits() - n_waits, 1);

@@ -1,6 +1,5 @@
 #pragma once
-// What the window tests share: a real database file in a fresh temporary folder, a second
-// connection to change it behind the window's back, and a recorder that answers the message boxes.
+// What the window tests share: a real database file in a fresh folder and box answerers.
 
 #include "box_recorder.h"
 #include "database.h"
