@@ -1,8 +1,6 @@
 #pragma once
-// Runs tools/geostub/geostub.py, the loopback stand-in for the web services, for one test
-// program. start() makes a fresh temporary folder the working directory, so that the stub's
-// "cacert.pem" is the one the requests find; stop() (or the destructor) ends the stub and
-// goes back to the previous working directory.
+// Runs tools/geostub/geostub.py, the loopback stand-in for the web services. start() works in
+// a fresh folder, so that the requests find the stub's "cacert.pem"; stop() goes back.
 
 #include <sys/types.h>
 

@@ -4,11 +4,9 @@
 
 using ConsoleLatLong = GeoStubSuite;
 
-// Each case of the file: the stand-in's answers, the client rows under the header (the id
-// first, so a cell written "at position 0" would show), a column map other than the header's,
-// then what the routine gives: its result, its console lines
-// character by character, the table (untouched when not given), the pauses, and the
-// requests (N: Nominatim, G: Google, in the order asked, or the exact lines).
+// Each case of the file: the stand-in's answers, the rows (the id first, so a cell written at
+// position 0 shows), a column map, then the result, the console lines, the table (untouched
+// when not given), the pauses and the requests (N: Nominatim, G: Google, or exact lines).
 TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
 {
     const std::vector<std::string> v_header = {"id",      "address", "number", "neighborhood",

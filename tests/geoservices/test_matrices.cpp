@@ -19,12 +19,10 @@ std::string expected_matrix(const rapidjson::Value& c, const char* s_name)
 
 }  // namespace
 
-// Each case of the file: the clients (n), the stand-in's answers for the OSRM table or the
-// Google distance matrix, then what the collection gives: success, the record (one output, the
-// data kept as it was on failure), the matrices (literal, or the generator's n x n table of
-// row * factor + column, .5 when half; absent on failure), the requests (exact, their query
-// parts, or a count) and the recorded pauses. What a case leaves out is not checked, but a
-// failure always pins its requests and pauses: a collection that fails goes no further.
+// Each case of the file: n clients, the stand-in's answers, then success, the record (the
+// data kept on failure), the matrices (literal, or row * factor + column, .5 when half), the
+// requests (exact, queries or a count) and the pauses. What a case leaves out is not checked,
+// but a failure pins its requests and pauses: a collection that fails goes no further.
 TEST_F(Matrices, EachCaseGivesItsRequestsPausesMatricesAndRecord)
 {
     const rapidjson::Document cases =

@@ -2,8 +2,7 @@
 #include "instance_test_support.h"
 
 // Only cells holding ";", a quote, CR or LF are quoted (inner quotes doubled), so that both
-// readers take them back; other files keep the plain layout. A file that cannot be written
-// is reported by the checked variant.
+// readers take them back; an unwritable file is reported by the checked variant.
 TEST(WriteCsv, QuotesOnlyCellsThatWouldSplitAndReportsUnwritableFiles)
 {
     const std::pair<TextTable, std::string> plain[] = {

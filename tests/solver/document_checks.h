@@ -1,7 +1,5 @@
 #pragma once
-// What every solved document and every changed solution must hold: all clients served once
-// within capacity; the tables and costs of a fresh rebuild. And the test documents and
-// recorded texts.
+// What solved documents and changed solutions must hold, and the test documents and texts.
 
 #include "json_document.h"
 #include "move_candidates.h"
@@ -33,9 +31,8 @@ inline std::string read_text(const std::string& s_path, bool recorded = false)
                : s_text;
 }
 
-// Every client once, on a real route from and to the depot or listed as unrouted, and no route
-// above its vehicle's capacity; savings never leave a client unrouted, so a client no vehicle
-// left can take may stay alone over capacity when lone_overload_allowed.
+// Every client once, routed from and to the depot or unrouted, no route over capacity; savings
+// unroute none, so a client may stay alone over capacity when lone_overload_allowed.
 inline void expect_complete_and_within_capacity(const rapidjson::Value& document,
                                                 bool lone_overload_allowed = false,
                                                 const std::string& s_case = "")
@@ -76,8 +73,7 @@ inline void expect_complete_and_within_capacity(const rapidjson::Value& document
     EXPECT_EQ(containers.Size(), output["summary"]["remaining_vehicles"].Size()) << s_case;
 }
 
-// Every table, load figure, cost, distance and the total equal those of a fresh rebuild;
-// returns the rebuilt total.
+// Every table, load, cost and distance as a fresh rebuild's; returns the rebuilt total.
 inline double expect_matches_rebuild(const VRP& vrp, const VRP::Solution& s)
 {
     VRP::Solution fresh = s;

@@ -1,6 +1,5 @@
 #pragma once
-// Instances built in code and solutions built from visit lists: the fixtures of the solver
-// tests and the move benchmark.
+// Instances and solutions built in code: the solver tests' and the move benchmark's fixtures.
 
 #include "instance.h"
 #include "vrp.h"
@@ -36,8 +35,8 @@ inline Instance flat_instance(const std::vector<int>& v_demands, std::deque<Cont
     return instance;
 }
 
-// Asymmetric matrices with fractional entries and time windows tight enough that some
-// sequences wait and others arrive late; a small (3 vehicles) and a large (1) type.
+// Asymmetric fractional legs, windows where some orders wait and others are late; a small
+// (3 vehicles) and a large (1) type.
 inline Instance random_instance(std::mt19937& rng, int n_clients)
 {
     std::uniform_real_distribution<double> leg(0.0, 100.0);
@@ -84,8 +83,7 @@ inline void refresh_solution(const VRP& vrp, VRP::Solution& solution)
     }
 }
 
-// The plan's routes, costed, with ten vehicles of every type left, or (from_fleet) taking
-// their vehicles from the instance's fleet.
+// The plan's routes, costed, ten vehicles of every type left or (from_fleet) the fleet's.
 inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool from_fleet = false)
 {
     VRP::Solution solution;
@@ -106,8 +104,8 @@ inline VRP::Solution make_solution(const VRP& vrp, const RoutePlan& plan, bool f
     return solution;
 }
 
-// Every client once, in routes of 1 to max_length clients on containers drawn from
-// 0 .. containers - 1, followed by one empty route.
+// Every client once in routes of 1 to max_length on drawn types 0 .. containers - 1, then
+// one empty route.
 inline VRP::Solution random_routes(const VRP& vrp, std::mt19937& rng, int max_length,
                                    int containers)
 {
@@ -138,8 +136,7 @@ inline std::vector<std::vector<int>> route_clients(const VRP::Solution& solution
     return vv_clients;
 }
 
-// How many values the C generator gave since srand(seed): where its next value sits in the
-// sequence that seed starts.
+// How many values the C generator gave since srand(seed).
 inline int draws_since(unsigned seed)
 {
     const int next = std::rand();

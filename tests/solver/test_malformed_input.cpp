@@ -1,8 +1,6 @@
-// Malformed input through every reader: instance texts and documents through the parser,
-// the instance reader and writer, both checks and the five solve methods; CSV files through
-// both table readers and the converter, whose document goes on the same way. The inputs are
-// the files of tests/data/malformed, edits of its base instance and seeded mutants of both;
-// each must end in a sound result or one error record.
+// Malformed input (tests/data/malformed, edits of its base instance and seeded mutants of
+// both) through every reader, both checks and the five solve methods: a sound result or one
+// error record.
 
 #include "instance/instance_test_support.h"
 
@@ -26,8 +24,7 @@ namespace {
 
 using rapidjson::Document;
 using rapidjson::Value;
-// A named input, and the instance reader's exact refusal ("" when it reads; not checked when
-// the input does not give it).
+// A named input and the instance reader's exact refusal ("" when it reads), if given.
 struct Source {
     std::string s_name;
     Document document;
@@ -61,8 +58,8 @@ void collect(Value& value, std::vector<Value*>& v_nodes)
     if (value.IsObject()) for (auto& member : value.GetObject()) collect(member.value, v_nodes);
 }
 
-// One change at a random node: a number written as a double or as another whole number, a
-// row cut short, a member removed, or a value of another kind or beyond the reader's limits.
+// One change at a random node: a number retyped or resized, a row cut short, a member
+// removed, or a value of another kind or beyond the reader's limits.
 void mutate_structure(Document& document, std::mt19937& rng)
 {
     const char* const k_values[] = {
@@ -89,8 +86,7 @@ void mutate_structure(Document& document, std::mt19937& rng)
     }
 }
 
-// A damaged text (JSON or CSV): cut short, bytes dropped or changed, a separator, quote,
-// line end, broken UTF-8 or NaN put in, a byte-order mark and trailing bytes, deep nesting.
+// A damaged text (JSON or CSV): cut, bytes dropped, changed or put in, a mark, deep nesting.
 std::string mutate_text(std::string s_text, std::mt19937& rng)
 {
     const char* const k_inserts[] = {"{", "]", ",", ":", "\"", "\\", ";", "\r\n", "\n", "\r", "-",
@@ -122,8 +118,8 @@ void expect_one_output(const Value& document, bool record, const std::string& s_
     EXPECT_EQ(record, !text_at(document, "/output/meta_info/error").empty()) << s_case;
 }
 
-// Read: square matrices covering the clients, every leg a count the solver can add, the
-// diagonal closed, no negative demand. Refused: the member is named.
+// Read: square matrices, legs the solver can add, a closed diagonal, no negative demand.
+// Refused: the member is named.
 void expect_read_or_refused(const Value& document, const std::string& s_case)
 {
     Instance instance;
@@ -145,8 +141,7 @@ void expect_read_or_refused(const Value& document, const std::string& s_case)
     expect_one_output(write_output_json(reader, document), false, s_case);
 }
 
-// Passed: no record added, both matrices n x n numbers and a known type. Failed: one error
-// record.
+// Passed: no record, both matrices n x n numbers, a known type. Failed: one error record.
 void expect_checked(bool passed, const Document& document, const std::string& s_case)
 {
     if (!passed) return expect_one_output(document, true, s_case);
@@ -163,7 +158,7 @@ void expect_checked(bool passed, const Document& document, const std::string& s_
     EXPECT_TRUE(s_type == "VRPTW" || s_type == "OVRPTW") << s_case;
 }
 
-// A sound result or an error record. Past both checks the insertion and search methods
+// A sound result or an error record; past both checks the insertion and search methods
 // refuse only a leg beyond what the solver can add up.
 void expect_solved_or_refused(const Value& document, int method, bool checked,
                               const std::string& s_case)
@@ -184,8 +179,7 @@ void expect_solved_or_refused(const Value& document, int method, bool checked,
     }
 }
 
-// One document through the reader and writer, an error record, both checks and the
-// solver: every method, or the one given.
+// One document through the reader, writer, both checks and every method (or the one given).
 void run_document(const Value& document, const std::string& s_case, int method = -1)
 {
     expect_read_or_refused(document, s_case);
@@ -207,8 +201,7 @@ void run_document(const Value& document, const std::string& s_case, int method =
     }
 }
 
-// A text parses alike from a string and from a file; what does not parse gives the
-// invalid_file record.
+// A text parses alike from a string and a file; what does not gives the invalid_file record.
 void run_text(const std::string& s_text, const std::string& s_case, int method = -1)
 {
     const std::string s_path = scratch("input.tvl", s_text);
@@ -239,8 +232,8 @@ ColumnMap padded_header(const TextTable& vv_table, const std::string& s_case)
     return columns;
 }
 
-// Two CSV texts through both readers and the converter: one client and one vehicle per
-// row, or an error record alone naming its table.
+// Two CSV texts through both readers and the converter: a client and a vehicle per row, or
+// an error record alone naming its table.
 void run_csv(const std::string& s_clients, const std::string& s_vehicles,
              const std::string& s_case, int method = -1)
 {
@@ -344,25 +337,6 @@ TEST_F(MalformedInput, CorpusFilesAndEditsEndInASoundResultOrOneRecord)
             EXPECT_EQ(reader.error_message(), *source.s_reader) << source.s_name;
         }
         run_document(source.document, source.s_name);
-    }
-}
-
-// A faulty cell of the CSV test tables gives the record naming the first fault.
-TEST_F(MalformedInput, CsvCellEditsGiveTheRecordOfTheirFault)
-{
-    const Document cell_edits = load_json_file(corpus("csv_cells.json"));
-    for (const Value& edit : cell_edits.GetArray()) {
-        TextTable vv_tables[] = {read_csv(test_data_dir() + "/csv_clients.csv"),
-                                 read_csv(test_data_dir() + "/csv_vehicles.csv")};
-        ColumnMap columns[] = {padded_header(vv_tables[0], ""), padded_header(vv_tables[1], "")};
-        const size_t table = edit["table"] == "vehicles" ? 1 : 0;
-        const auto column = static_cast<size_t>(columns[table].at(edit["key"].GetString()));
-        vv_tables[table].at(edit["row"].GetUint()).at(column) = edit["cell"].GetString();
-        const Document document = csv_databases_to_instance_json(vv_tables[0], columns[0],
-                                                                 vv_tables[1], columns[1], true);
-        EXPECT_EQ(json_to_string(document),
-                  R"({"output":{"meta_info":)" + json_to_string(edit["record"]) + "}}")
-            << json_to_string(edit);
     }
 }
 

@@ -1,6 +1,5 @@
-// Pins every solve method draw for draw: the constructions, and the search under a budget of
-// restarts, give exactly the recorded output, run after run. A change of scan order, tie rule
-// or draw anywhere shows here; record meant ones with bench/equivalence (golden/README.md).
+// Every solve method, draw for draw, gives the recorded output (the search under a budget of
+// restarts); record meant changes with bench/equivalence (golden/README.md).
 
 #include "document_checks.h"
 #include "instance_reader.h"
@@ -16,8 +15,7 @@ using test_support::load_test_document;
 
 namespace {
 
-// The document solved through its entry function, or for methods 3 and 4 with a budget
-// of whole restarts in place of the clock.
+// Solved through its entry function; methods 3 and 4 on a budget of restarts, not the clock.
 rapidjson::Document solved(const std::string& s_document, int method, int restarts)
 {
     const rapidjson::Document input = load_test_document(s_document);

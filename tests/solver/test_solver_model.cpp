@@ -13,8 +13,7 @@ using namespace test_support;
 
 namespace {
 
-// Drives the visits in the given order from time s: wait when early, absorb lateness as
-// time warp (the clock goes back to late_tw). {duration, time warp, distance}.
+// {duration, time warp, distance} driving the visits from time s, lateness as time warp.
 std::vector<double> walk(const Instance& instance, const std::vector<int>& v_order, double s)
 {
     std::vector<double> v_result(3, 0.0);
@@ -41,9 +40,8 @@ Instance uniform_instance(unsigned n, double leg)
 
 }  // namespace
 
-// The depot (demand 7, window 100..900, service 5) and two clients, all legs 10: the cost is
-// fixed plus distance; the depot's demand never counts as load; an empty route is a free
-// start at the depot window whose depot-to-depot leg is no trip.
+// The cost is fixed plus distance; the depot's demand (7) is no load; an empty route starts
+// free at the depot's window (100, service 5) and its depot-to-depot leg is no trip.
 TEST(RouteEvaluation, CostLoadsAndTheScheduleOfAnEmptyRoute)
 {
     Instance instance;
@@ -80,8 +78,8 @@ TEST(SegmentJoin, PositivePartIsStdMaxWithZeroToTheBit)
     }
 }
 
-// Every (i, j) of every route, both ways, against walks from the start times where the slopes
-// change and on either side; and the tables updated after a change equal a fresh build.
+// Every (i, j) of every route, both ways, against walks from where the slopes change and
+// either side; tables updated after a change equal a fresh build.
 TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
 {
     std::mt19937 rng(2024);
@@ -116,8 +114,7 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
                 }
             }
         }
-        // Clients moved between routes (the last starts empty) or within one, stretches
-        // reversed, each change followed by a refresh that refolds only what it reached.
+        // Clients moved and stretches reversed, each change refolding only what it reached.
         for (int change = 0; change < 8; ++change) {
             const auto from = static_cast<unsigned>(rng() % solution.routes.size());
             const auto to = static_cast<unsigned>(rng() % solution.routes.size());
@@ -150,16 +147,15 @@ TEST(SegmentTables, EveryEntryMatchesAWalkAndAnUpdateEqualsAFreshBuild)
     }
 }
 
-// The check compares detours several at a time: one violation is found wherever it sits (every
-// triple, every lane and the odd remainder); one of exactly the tolerance is none.
+// Detours are compared several at a time: one violation is found wherever it sits (every lane
+// and the odd remainder); one of exactly the tolerance is none.
 TEST(TriangleCheck, FindsOneViolationWhereverItSitsBeyondTheTolerance)
 {
     Instance two = uniform_instance(2, 5.0);  // no triple at all
     EXPECT_TRUE(VRP(&two).check_triangular_inequality());
     for (unsigned n : {3u, 4u, 5u, 6u, 7u}) {
         for (unsigned k = 0; k < n * n * n; ++k) {
-            // d(b,a) = d(a,c) = 0 makes the detour of (a, b, c) -1 and leaves every other
-            // detour at 0 or more; no violation unless the three differ.
+            // d(b,a) = d(a,c) = 0: the detour (a, b, c) alone is -1 when the three differ.
             const unsigned a = k % n, b = k / n % n, c = k / n / n;
             Instance instance = uniform_instance(n, 1.0);
             ASSERT_TRUE(VRP(&instance).check_triangular_inequality());
@@ -207,8 +203,7 @@ TEST(SolverUtils, FleetChecksDrawsSaturationAndListings)
 }
 
 namespace {
-// {client position, route, place} of the first least criterion value over every unrouted
-// client, route it fits and place, in that order: what the construction must choose.
+// {client position, route, place} of the first least criterion value, scanning everything.
 std::array<int, 3> first_cheapest_place(const VRP& vrp, const std::vector<int>& v_unrouted,
                                         const VRP::Solution& solution, double mu,
                                         const VRP::InsertionCriterion& criterion)
@@ -235,9 +230,8 @@ std::array<int, 3> first_cheapest_place(const VRP& vrp, const std::vector<int>& 
 }
 }  // namespace
 
-// The kept table of cheapest places chooses, insertion after insertion, what a scan of every
-// client, route and place chooses: on random legs and on equal legs (all ties), with both
-// criteria, routes that fill up and routes opened along the way.
+// The kept table of cheapest places chooses as a full scan does, insertion after insertion:
+// random and equal legs (all ties), both criteria, routes filling up and opened on the way.
 TEST(Construction, KeptCheapestPlacesChooseAsAFullScanDoes)
 {
     std::mt19937 rng(11);
