@@ -15,6 +15,29 @@ std::size_t pool_routes(const RoutePool& pool, const std::vector<int>& v_selecti
     return std::min({pool.vv_ranks.size(), pool.v_costs.size(), pool.v_containers.size(),
                      v_selection.size()});
 }
+
+template <class Value>
+void write_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
+{
+    out << s_label;
+    for (std::size_t p = 0; p < route.visits.size(); ++p) {
+        out << value(p) << ";";
+    }
+    out << "\n";
+}
+
+// The leg rows have one value fewer than the visit rows.
+template <class Value>
+void write_leg_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
+{
+    out << s_label;
+    for (std::size_t p = 0; p + 1 < route.visits.size(); ++p) {
+        out << value(static_cast<unsigned>(route.visits[p].client),
+                     static_cast<unsigned>(route.visits[p + 1].client))
+            << ";";
+    }
+    out << "\n";
+}
 }  // namespace
 
 VRP::Solution VRP::build_solution_from_pool(const RoutePool& pool,
@@ -45,31 +68,6 @@ VRP::Solution VRP::build_solution_from_pool(const RoutePool& pool,
     finish_construction(solution);
     return solution;
 }
-
-namespace {
-template <class Value>
-void write_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
-{
-    out << s_label;
-    for (std::size_t p = 0; p < route.visits.size(); ++p) {
-        out << value(p) << ";";
-    }
-    out << "\n";
-}
-
-// The leg rows have one value fewer than the visit rows.
-template <class Value>
-void write_leg_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
-{
-    out << s_label;
-    for (std::size_t p = 0; p + 1 < route.visits.size(); ++p) {
-        out << value(static_cast<unsigned>(route.visits[p].client),
-                     static_cast<unsigned>(route.visits[p + 1].client))
-            << ";";
-    }
-    out << "\n";
-}
-}  // namespace
 
 void VRP::dump_solution_csv(const Solution& solution) const
 {

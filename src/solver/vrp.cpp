@@ -5,6 +5,31 @@
 #include <algorithm>
 #include <cstdlib>
 
+namespace {
+// The count of vehicles left of a real type; nullptr for the DUMMY record and unknown indices.
+int* vehicles_left(const VRP& vrp, VRP::Solution& solution, int container_index)
+{
+    if (container_index < 0 ||
+        static_cast<std::size_t>(container_index) >= solution.remaining_vehicles.size() ||
+        vrp.is_dummy(container_index)) {
+        return nullptr;
+    }
+    return &solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
+}
+
+// Whether some c in [from, to) has d(b,a) + d(a,c) - d(b,c) below -0.01, given d(b,a) and
+// the rows of a and b. No early exit, so that the compiler can take several c at a time.
+bool detour_violates(double ba, const double* row_a, const double* row_b, unsigned from,
+                     unsigned to)
+{
+    bool violates = false;
+    for (unsigned c = from; c < to; ++c) {
+        violates |= ba + row_a[c] - row_b[c] < -0.01;
+    }
+    return violates;
+}
+}  // namespace
+
 VRP::VRP() = default;
 
 VRP::VRP(Instance* instance_) : instance(instance_)
@@ -45,19 +70,6 @@ int VRP::container_count() const
     return static_cast<int>(instance->containers.size());
 }
 
-namespace {
-// The count of vehicles left of a real type; nullptr for the DUMMY record and unknown indices.
-int* vehicles_left(const VRP& vrp, VRP::Solution& solution, int container_index)
-{
-    if (container_index < 0 ||
-        static_cast<std::size_t>(container_index) >= solution.remaining_vehicles.size() ||
-        vrp.is_dummy(container_index)) {
-        return nullptr;
-    }
-    return &solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
-}
-}  // namespace
-
 void VRP::take_vehicle(Solution& solution, int container_index) const
 {
     if (int* left = vehicles_left(*this, solution, container_index)) {
@@ -79,20 +91,6 @@ void VRP::check_instance()
     fleet_unlimited = check_fleet_unlimited();
     triangular = !fleet_unlimited && check_triangular_inequality();
 }
-
-namespace {
-// Whether some c in [from, to) has d(b,a) + d(a,c) - d(b,c) below -0.01, given d(b,a) and
-// the rows of a and b. No early exit, so that the compiler can take several c at a time.
-bool detour_violates(double ba, const double* row_a, const double* row_b, unsigned from,
-                     unsigned to)
-{
-    bool violates = false;
-    for (unsigned c = from; c < to; ++c) {
-        violates |= ba + row_a[c] - row_b[c] < -0.01;
-    }
-    return violates;
-}
-}  // namespace
 
 bool VRP::check_triangular_inequality() const
 {
