@@ -75,12 +75,8 @@ LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumu
     v_cumulative.resize(route.visits.size());
     for (std::size_t p = 0; p < route.visits.size(); ++p) {
         const int q = vrp.demand(static_cast<unsigned>(route.visits[p].client));
-        if (q > data.max_demand) {
-            data.max_demand = q;
-        }
-        if (q < data.min_demand && q != 0) {
-            data.min_demand = q;
-        }
+        data.max_demand = std::max(data.max_demand, q);
+        data.min_demand = q != 0 ? std::min(data.min_demand, q) : data.min_demand;
         load += q;
         v_cumulative[p] = saturate_to_int(load);
     }
