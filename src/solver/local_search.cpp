@@ -94,18 +94,14 @@ bool VRP::search_interrupted() const
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_local_search_routines()
 {
-    std::vector<SolutionRoutine> v_routines;
-    v_routines.push_back([this](Solution& solution) { local_search_rvnd(solution); });
-    v_routines.push_back([this](Solution& solution) { local_search_pass(solution); });
-    return v_routines;
+    return {[this](Solution& solution) { local_search_rvnd(solution); },
+            [this](Solution& solution) { local_search_pass(solution); }};
 }
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_solution_disturbance_routines()
 {
-    std::vector<SolutionRoutine> v_routines;
-    v_routines.push_back([this](Solution& solution) { disturb_swap(solution); });
-    v_routines.push_back([this](Solution& solution) { disturb_exchange(solution); });
-    return v_routines;
+    return {[this](Solution& solution) { disturb_swap(solution); },
+            [this](Solution& solution) { disturb_exchange(solution); }};
 }
 
 void VRP::intra_route_search(Solution& solution, unsigned route)

@@ -34,16 +34,14 @@ bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrout
 
 std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
 {
-    std::vector<InsertionCriterion> v_criteria;
-    v_criteria.push_back([this](unsigned i, unsigned, unsigned k, unsigned c, double) {
-        return container(static_cast<int>(c)).var_cost * travel(i, k);
-    });
-    v_criteria.push_back([this](unsigned i, unsigned j, unsigned k, unsigned c, double mu) {
-        const double detour = ((travel(i, k) + travel(k, j)) - travel(i, j)) -
-                              mu * (travel(0, k) + travel(k, 0));
-        return detour * container(static_cast<int>(c)).var_cost;
-    });
-    return v_criteria;
+    return {[this](unsigned i, unsigned, unsigned k, unsigned c, double) {
+                return container(static_cast<int>(c)).var_cost * travel(i, k);
+            },
+            [this](unsigned i, unsigned j, unsigned k, unsigned c, double mu) {
+                const double detour = ((travel(i, k) + travel(k, j)) - travel(i, j)) -
+                                      mu * (travel(0, k) + travel(k, 0));
+                return detour * container(static_cast<int>(c)).var_cost;
+            }};
 }
 
 void VRP::insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
