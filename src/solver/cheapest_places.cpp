@@ -2,12 +2,6 @@
 
 #include <cfloat>
 
-CheapestPlaces::CheapestPlaces(const VRP& vrp_, double mu_,
-                               const VRP::InsertionCriterion& criterion_)
-    : vrp(vrp_), mu(mu_), criterion(criterion_)
-{
-}
-
 void CheapestPlaces::route_changed(int r)
 {
     if (r >= 0 && static_cast<std::size_t>(r) < v_stale.size()) {

@@ -17,7 +17,10 @@ inline bool fits_vehicle(long long load, int demand, long long capacity)
 
 class CheapestPlaces {
 public:
-    CheapestPlaces(const VRP& vrp, double mu, const VRP::InsertionCriterion& criterion);
+    CheapestPlaces(const VRP& vrp_, double mu_, const VRP::InsertionCriterion& criterion_)
+        : vrp(vrp_), mu(mu_), criterion(criterion_)
+    {
+    }
 
     // The unrouted client (position in v_unrouted), route and place (the visit it follows)
     // of least criterion value, the first such in the order client, route, place; -1 each

@@ -6,43 +6,11 @@
 #include "moves/move_support.h"
 #include "solver_utils.h"
 
+#include <algorithm>
 #include <utility>
-#include <array>
-#include <cstddef>
+#include <vector>
 
 namespace {
-// Routes a disturbance changed, each once; worked through in ascending order.
-class ChangedRoutes {
-public:
-    // Keeps the list sorted as it grows: at most six entries.
-    void add(unsigned r)
-    {
-        std::size_t at = 0;
-        while (at < count && v_routes[at] < r) {
-            ++at;
-        }
-        if (at < count && v_routes[at] == r) {
-            return;
-        }
-        for (std::size_t k = count; k > at; --k) {
-            v_routes[k] = v_routes[k - 1];
-        }
-        v_routes[at] = r;
-        ++count;
-    }
-    template <class Refresh>
-    void for_each_ascending(Refresh refresh) const
-    {
-        for (std::size_t k = 0; k < count; ++k) {
-            refresh(v_routes[k]);
-        }
-    }
-
-private:
-    std::array<unsigned, 6> v_routes{};  // three attempts, two routes each
-    std::size_t count = 0;
-};
-
 // One attempt's choice: two routes, one client position in each.
 struct Trade {
     unsigned r1 = 0;
@@ -120,20 +88,23 @@ void disturb(const VRP& vrp, VRP::Solution& solution, Apply apply)
         return;
     }
     const int attempts = rand_int(1, 3);
-    ChangedRoutes changed;
+    std::vector<unsigned> v_changed;
     for (int a = 0; a < attempts; ++a) {
         Trade trade;
         if (draw_trade(vrp, solution, trade)) {
             apply(solution, trade);
-            changed.add(trade.r1);
-            changed.add(trade.r2);
+            v_changed.push_back(trade.r1);
+            v_changed.push_back(trade.r2);
         }
     }
-    changed.for_each_ascending([&](unsigned r) {
+    // Each changed route once, in ascending order.
+    std::sort(v_changed.begin(), v_changed.end());
+    v_changed.erase(std::unique(v_changed.begin(), v_changed.end()), v_changed.end());
+    for (unsigned r : v_changed) {
         moves::begin_route_change(solution, r);
         moves::end_route_change(vrp, solution, r);
         solution.routes[r].load = solution.route_load[r];
-    });
+    }
 }
 }  // namespace
 

@@ -5,21 +5,12 @@
 namespace {
 OutputRoute output_route(const VRP& vrp, const Route& route, int load)
 {
-    OutputRoute output;
-    output.distance = route.distance;
-    output.travel_time = route.travel_time;
-    output.waiting_time = route.waiting_time;
-    output.container_id = vrp.container(route.container).container_id;
-    output.container_index = route.container;
-    output.total_load = load;
+    OutputRoute output{route.distance, route.travel_time, route.waiting_time,
+                       vrp.container(route.container).container_id, route.container, load, {}};
     for (const Visit& visit : route.visits) {
-        OutputVisit stop;
-        stop.index = visit.client;
-        stop.id = vrp.client(static_cast<unsigned>(visit.client)).id;
-        stop.arrival = visit.arrival;
-        stop.waiting = visit.waiting;
-        stop.departure = visit.departure;
-        output.visits.push_back(stop);
+        output.visits.push_back(OutputVisit{visit.client,
+                                            vrp.client(static_cast<unsigned>(visit.client)).id,
+                                            visit.arrival, visit.waiting, visit.departure});
     }
     return output;
 }

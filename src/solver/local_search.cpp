@@ -6,43 +6,35 @@
 #include "search_limit.h"
 #include "solver_utils.h"
 
-#include <array>
 #include <cstddef>
+#include <numeric>
+#include <vector>
 
 namespace {
 // The moves still to try, drawn at random; removing a drawn one keeps the others in order,
 // as erasing from a table of moves would.
 class SlotDraw {
 public:
-    explicit SlotDraw(std::size_t size) : full(size < capacity ? size : capacity) { reset(); }
-    bool empty() const { return count == 0; }
+    explicit SlotDraw(std::size_t size) : full(size) { reset(); }
+    bool empty() const { return v_slots.empty(); }
     void reset()
     {
-        count = full;
-        for (std::size_t k = 0; k < full; ++k) {
-            v_slots[k] = k;
-        }
+        v_slots.resize(full);
+        std::iota(v_slots.begin(), v_slots.end(), 0);
     }
     // Draws one position of the remaining list; returns it, with the move's slot.
     std::size_t draw(std::size_t& slot) const
     {
-        const auto x = static_cast<std::size_t>(rand_int(0, static_cast<int>(count) - 1));
+        const int last = static_cast<int>(v_slots.size()) - 1;
+        const auto x = static_cast<std::size_t>(rand_int(0, last));
         slot = v_slots[x];
         return x;
     }
-    void remove(std::size_t x)
-    {
-        for (std::size_t k = x + 1; k < count; ++k) {
-            v_slots[k - 1] = v_slots[k];
-        }
-        --count;
-    }
+    void remove(std::size_t x) { v_slots.erase(v_slots.begin() + static_cast<std::ptrdiff_t>(x)); }
 
 private:
-    static constexpr std::size_t capacity = 8;
-    std::array<std::size_t, capacity> v_slots{};
     std::size_t full;
-    std::size_t count = 0;
+    std::vector<std::size_t> v_slots;
 };
 
 void intra_route_descent(const VRP& vrp, VRP::Solution& solution, unsigned route,
@@ -102,18 +94,14 @@ bool VRP::search_interrupted() const
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_local_search_routines()
 {
-    std::vector<SolutionRoutine> v_routines;
-    v_routines.push_back([this](Solution& solution) { local_search_rvnd(solution); });
-    v_routines.push_back([this](Solution& solution) { local_search_pass(solution); });
-    return v_routines;
+    return {[this](Solution& solution) { local_search_rvnd(solution); },
+            [this](Solution& solution) { local_search_pass(solution); }};
 }
 
 std::vector<VRP::SolutionRoutine> VRP::initialize_solution_disturbance_routines()
 {
-    std::vector<SolutionRoutine> v_routines;
-    v_routines.push_back([this](Solution& solution) { disturb_swap(solution); });
-    v_routines.push_back([this](Solution& solution) { disturb_exchange(solution); });
-    return v_routines;
+    return {[this](Solution& solution) { disturb_swap(solution); },
+            [this](Solution& solution) { disturb_exchange(solution); }};
 }
 
 void VRP::intra_route_search(Solution& solution, unsigned route)

@@ -77,16 +77,14 @@ VRP::Solution VRP::grasp_search(double max_time)
     int best_routes = 2147483647;
     const SearchClock clock;
     const double limit = 0.98 * max_time;
-    double elapsed = clock.elapsed();
-    bool first = true;
-    while (first || (limit > elapsed && !stop_requested())) {
-        first = false;
+    double elapsed = 0.0;
+    do {  // the first restart always runs
         Solution solution = randomized_insertion();
         local_search_rvnd(solution);
         remove_empty_routes(solution);
         keep_best(best, solution, best_routes);
         elapsed = clock.elapsed();
-    }
+    } while (limit > elapsed && !stop_requested());
     best.total_time = elapsed;
     return best;
 }

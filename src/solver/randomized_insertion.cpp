@@ -6,21 +6,6 @@
 #include "cheapest_places.h"
 #include "solver_utils.h"
 
-
-std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
-{
-    std::vector<InsertionCriterion> v_criteria;
-    v_criteria.push_back([this](unsigned i, unsigned, unsigned k, unsigned c, double) {
-        return container(static_cast<int>(c)).var_cost * travel(i, k);
-    });
-    v_criteria.push_back([this](unsigned i, unsigned j, unsigned k, unsigned c, double mu) {
-        const double detour = ((travel(i, k) + travel(k, j)) - travel(i, j)) -
-                              mu * (travel(0, k) + travel(k, 0));
-        return detour * container(static_cast<int>(c)).var_cost;
-    });
-    return v_criteria;
-}
-
 namespace {
 std::vector<double> weight_table()
 {
@@ -30,20 +15,7 @@ std::vector<double> weight_table()
     }
     return v_weights;
 }
-}  // namespace
 
-void VRP::insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
-                        Solution& solution) const
-{
-    const int k = v_unrouted[static_cast<std::size_t>(position)];
-    Route& target = solution.routes[static_cast<std::size_t>(route)];
-    target.visits.insert(target.visits.begin() + after + 1, Visit{k, 0, 0, 0});
-    target.load = saturate_to_int(static_cast<long long>(target.load) +
-                                  demand(static_cast<unsigned>(k)));
-    v_unrouted.erase(v_unrouted.begin() + position);
-}
-
-namespace {
 // Whether some unrouted client fits an empty vehicle of some real type. When none
 // does, opening more vehicles can never place them: they go to the DUMMY route.
 bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrouted)
@@ -59,6 +31,29 @@ bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrout
     return false;
 }
 }  // namespace
+
+std::vector<VRP::InsertionCriterion> VRP::initialize_insertion_criteria_routines() const
+{
+    return {[this](unsigned i, unsigned, unsigned k, unsigned c, double) {
+                return container(static_cast<int>(c)).var_cost * travel(i, k);
+            },
+            [this](unsigned i, unsigned j, unsigned k, unsigned c, double mu) {
+                const double detour = ((travel(i, k) + travel(k, j)) - travel(i, j)) -
+                                      mu * (travel(0, k) + travel(k, 0));
+                return detour * container(static_cast<int>(c)).var_cost;
+            }};
+}
+
+void VRP::insert_client(int position, int route, int after, std::vector<int>& v_unrouted,
+                        Solution& solution) const
+{
+    const int k = v_unrouted[static_cast<std::size_t>(position)];
+    Route& target = solution.routes[static_cast<std::size_t>(route)];
+    target.visits.insert(target.visits.begin() + after + 1, Visit{k, 0, 0, 0});
+    target.load = saturate_to_int(static_cast<long long>(target.load) +
+                                  demand(static_cast<unsigned>(k)));
+    v_unrouted.erase(v_unrouted.begin() + position);
+}
 
 VRP::Solution VRP::randomized_insertion()
 {

@@ -49,23 +49,7 @@ void stamp_route(VRP::Solution& solution, unsigned r)
         solution.route_stamp[r] = new_route_stamp();
     }
 }
-}  // namespace
 
-void VRP::Solution::resize_route_data(std::size_t count)
-{
-    for_each_route_vector(*this, [count](auto& v_entries) { v_entries.resize(count); });
-}
-
-void VRP::Solution::erase_route_data(std::size_t r)
-{
-    for_each_route_vector(*this, [r](auto& v_entries) {
-        if (r < v_entries.size()) {
-            v_entries.erase(v_entries.begin() + static_cast<std::ptrdiff_t>(r));
-        }
-    });
-}
-
-namespace {
 void unpack(const Segment& s, double& D, double& E, double& L, double& TW, double& C)
 {
     D = s.duration;
@@ -74,47 +58,25 @@ void unpack(const Segment& s, double& D, double& E, double& L, double& TW, doubl
     TW = s.time_warp;
     C = s.distance;
 }
-}  // namespace
 
-void VRP::concatenate_segments(unsigned i1, unsigned j1, unsigned i2, unsigned j2,
-                               const Solution& solution, unsigned r1, unsigned r2, double& D,
-                               double& E, double& L, double& TW, double& C) const
-{
-    unpack(join_stored_segments(solution, r1, i1, j1, r2, i2, j2), D, E, L, TW, C);
-}
-
-void VRP::concatenate_with_segment(double D1, double E1, double L1, double TW1, double C1,
-                                   unsigned u, const Solution& solution, unsigned r, unsigned i,
-                                   unsigned j, double& D, double& E, double& L, double& TW,
-                                   double& C) const
-{
-    const Segment first{D1, E1, L1, TW1, C1};
-    unpack(join_with_stored_segment(first, u, solution, r, i, j), D, E, L, TW, C);
-}
-
-namespace {
 struct LoadData {
     int load = 0;
     int min_demand = 2147483647;
     int max_demand = -2147483647;
 };
-}  // namespace
+
 
 // The route's cumulative loads, load, smallest non-zero and largest demand; sums run in
 // 64 bits and saturate, so a huge DUMMY load stays defined.
-static LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumulative)
+LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumulative)
 {
     LoadData data;
     long long load = 0;
     v_cumulative.resize(route.visits.size());
     for (std::size_t p = 0; p < route.visits.size(); ++p) {
         const int q = vrp.demand(static_cast<unsigned>(route.visits[p].client));
-        if (q > data.max_demand) {
-            data.max_demand = q;
-        }
-        if (q < data.min_demand && q != 0) {
-            data.min_demand = q;
-        }
+        data.max_demand = std::max(data.max_demand, q);
+        data.min_demand = q != 0 ? std::min(data.min_demand, q) : data.min_demand;
         load += q;
         v_cumulative[p] = saturate_to_int(load);
     }
@@ -123,7 +85,7 @@ static LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>&
 }
 
 // The stretch of the visit at position p alone: its service in its window, no travel.
-static Segment visit_alone(const VRP& vrp, const Route& route, unsigned p)
+Segment visit_alone(const VRP& vrp, const Route& route, unsigned p)
 {
     const Client& visited = vrp.client(static_cast<unsigned>(route.visits[p].client));
     Segment alone;
@@ -133,7 +95,7 @@ static Segment visit_alone(const VRP& vrp, const Route& route, unsigned p)
     return alone;
 }
 
-static void store_loads(VRP::Solution& solution, unsigned r, const LoadData& data)
+void store_loads(VRP::Solution& solution, unsigned r, const LoadData& data)
 {
     solution.route_load[r] = data.load;
     solution.route_max_demand[r] = data.max_demand;
@@ -142,7 +104,7 @@ static void store_loads(VRP::Solution& solution, unsigned r, const LoadData& dat
 
 // Calls change on each of route r's five tables.
 template <class Change>
-static void for_each_table(VRP::Solution& solution, unsigned r, Change change)
+void for_each_table(VRP::Solution& solution, unsigned r, Change change)
 {
     change(solution.seg_duration[r]);
     change(solution.seg_earliest[r]);
@@ -151,7 +113,7 @@ static void for_each_table(VRP::Solution& solution, unsigned r, Change change)
     change(solution.seg_distance[r]);
 }
 
-static void record_clients(VRP::Solution& solution, unsigned r)
+void record_clients(VRP::Solution& solution, unsigned r)
 {
     const std::vector<Visit>& v_visits = solution.routes[r].visits;
     std::vector<int>& v_clients = solution.table_clients[r];
@@ -161,20 +123,6 @@ static void record_clients(VRP::Solution& solution, unsigned r)
     }
 }
 
-void VRP::init_route_segments(Solution& solution, unsigned r) const
-{
-    const Route& route = solution.routes[r];
-    const unsigned n = static_cast<unsigned>(route.visits.size());
-    for_each_table(solution, r, [n](SquareTable& table) { table.reset(n); });
-    for (unsigned p = 0; p < n; ++p) {
-        solution.set_segment(r, p, p, visit_alone(*this, route, p));
-    }
-    store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
-    record_clients(solution, r);
-    stamp_route(solution, r);
-}
-
-namespace {
 // The five tables' entries of one row, written side by side.
 struct RowWriter {
     double* duration;
@@ -260,6 +208,49 @@ void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, un
     stamp_route(solution, r);
 }
 }  // namespace
+
+void VRP::init_route_segments(Solution& solution, unsigned r) const
+{
+    const Route& route = solution.routes[r];
+    const unsigned n = static_cast<unsigned>(route.visits.size());
+    for_each_table(solution, r, [n](SquareTable& table) { table.reset(n); });
+    for (unsigned p = 0; p < n; ++p) {
+        solution.set_segment(r, p, p, visit_alone(*this, route, p));
+    }
+    store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
+    record_clients(solution, r);
+    stamp_route(solution, r);
+}
+
+void VRP::Solution::resize_route_data(std::size_t count)
+{
+    for_each_route_vector(*this, [count](auto& v_entries) { v_entries.resize(count); });
+}
+
+void VRP::Solution::erase_route_data(std::size_t r)
+{
+    for_each_route_vector(*this, [r](auto& v_entries) {
+        if (r < v_entries.size()) {
+            v_entries.erase(v_entries.begin() + static_cast<std::ptrdiff_t>(r));
+        }
+    });
+}
+
+void VRP::concatenate_segments(unsigned i1, unsigned j1, unsigned i2, unsigned j2,
+                               const Solution& solution, unsigned r1, unsigned r2, double& D,
+                               double& E, double& L, double& TW, double& C) const
+{
+    unpack(join_stored_segments(solution, r1, i1, j1, r2, i2, j2), D, E, L, TW, C);
+}
+
+void VRP::concatenate_with_segment(double D1, double E1, double L1, double TW1, double C1,
+                                   unsigned u, const Solution& solution, unsigned r, unsigned i,
+                                   unsigned j, double& D, double& E, double& L, double& TW,
+                                   double& C) const
+{
+    const Segment first{D1, E1, L1, TW1, C1};
+    unpack(join_with_stored_segment(first, u, solution, r, i, j), D, E, L, TW, C);
+}
 
 void VRP::update_route_segments(Solution& solution, unsigned r) const
 {

@@ -104,9 +104,7 @@ VRP::Solution VRP::savings_heuristic(double lambda) const
     RouteEnds ends(solution, client_count());
     do {
         const HeapElement e = heap.top();
-        const std::pair<int, int> found = ends.find(e.i, e.j);
-        const int route1 = found.first;
-        const int route2 = found.second;
+        const auto [route1, route2] = ends.find(e.i, e.j);
         if (route1 == -1 || route2 == -1) {
             update_savings_heap(route1, route2, heap);
             continue;

@@ -15,6 +15,17 @@ std::size_t pool_routes(const RoutePool& pool, const std::vector<int>& v_selecti
     return std::min({pool.vv_ranks.size(), pool.v_costs.size(), pool.v_containers.size(),
                      v_selection.size()});
 }
+
+// One row: the label, then value(p) for p below count, each followed by ";".
+template <class Value>
+void write_row(std::ofstream& out, const char* s_label, std::size_t count, Value value)
+{
+    out << s_label;
+    for (std::size_t p = 0; p < count; ++p) {
+        out << value(p) << ";";
+    }
+    out << "\n";
+}
 }  // namespace
 
 VRP::Solution VRP::build_solution_from_pool(const RoutePool& pool,
@@ -46,31 +57,6 @@ VRP::Solution VRP::build_solution_from_pool(const RoutePool& pool,
     return solution;
 }
 
-namespace {
-template <class Value>
-void write_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
-{
-    out << s_label;
-    for (std::size_t p = 0; p < route.visits.size(); ++p) {
-        out << value(p) << ";";
-    }
-    out << "\n";
-}
-
-// The leg rows have one value fewer than the visit rows.
-template <class Value>
-void write_leg_row(std::ofstream& out, const char* s_label, const Route& route, Value value)
-{
-    out << s_label;
-    for (std::size_t p = 0; p + 1 < route.visits.size(); ++p) {
-        out << value(static_cast<unsigned>(route.visits[p].client),
-                     static_cast<unsigned>(route.visits[p + 1].client))
-            << ";";
-    }
-    out << "\n";
-}
-}  // namespace
-
 void VRP::dump_solution_csv(const Solution& solution) const
 {
     std::ofstream out(solution_dump_path, std::ios::trunc);
@@ -78,19 +64,21 @@ void VRP::dump_solution_csv(const Solution& solution) const
         return;
     }
     for (const Route& route : solution.routes) {
-        auto visited = [&](std::size_t p) -> const Client& {
-            return client(static_cast<unsigned>(route.visits[p].client));
+        const auto at = [&](std::size_t p) {
+            return static_cast<unsigned>(route.visits[p].client);
         };
-        write_row(out, "clients;", route, [&](std::size_t p) { return route.visits[p].client; });
-        write_row(out, "load;", route, [&](std::size_t p) { return visited(p).demand; });
-        write_row(out, "early_tw;", route, [&](std::size_t p) { return visited(p).early_tw; });
-        write_row(out, "late_tw;", route, [&](std::size_t p) { return visited(p).late_tw; });
-        write_row(out, "service_time;", route,
-                  [&](std::size_t p) { return visited(p).service_time; });
-        write_leg_row(out, "dist;", route, [&](unsigned a, unsigned b) { return distance(a, b); });
-        write_leg_row(out, "time;", route, [&](unsigned a, unsigned b) { return travel(a, b); });
-        write_row(out, "w;", route, [&](std::size_t p) { return route.visits[p].waiting; });
-        write_row(out, "b;", route, [&](std::size_t p) { return route.visits[p].arrival; });
+        const auto visited = [&](std::size_t p) -> const Client& { return client(at(p)); };
+        const std::size_t n = route.visits.size();
+        const std::size_t legs = n > 0 ? n - 1 : 0;  // the leg rows have one value fewer
+        write_row(out, "clients;", n, [&](std::size_t p) { return route.visits[p].client; });
+        write_row(out, "load;", n, [&](std::size_t p) { return visited(p).demand; });
+        write_row(out, "early_tw;", n, [&](std::size_t p) { return visited(p).early_tw; });
+        write_row(out, "late_tw;", n, [&](std::size_t p) { return visited(p).late_tw; });
+        write_row(out, "service_time;", n, [&](std::size_t p) { return visited(p).service_time; });
+        write_row(out, "dist;", legs, [&](std::size_t p) { return distance(at(p), at(p + 1)); });
+        write_row(out, "time;", legs, [&](std::size_t p) { return travel(at(p), at(p + 1)); });
+        write_row(out, "w;", n, [&](std::size_t p) { return route.visits[p].waiting; });
+        write_row(out, "b;", n, [&](std::size_t p) { return route.visits[p].arrival; });
     }
 }
 

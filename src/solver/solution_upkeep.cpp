@@ -46,14 +46,9 @@ void VRP::keep_best(Solution& best, const Solution& candidate, int& best_routes)
     const int routes = real_route_count(candidate);
     const int unrouted = unrouted_count(candidate);
     const int best_unrouted = best_routes == 2147483647 ? 2147483647 : unrouted_count(best);
-    bool better = false;
-    if (unrouted != best_unrouted) {
-        better = unrouted < best_unrouted;
-    } else if (routes != best_routes) {
-        better = routes < best_routes;
-    } else {
-        better = best.total_cost > candidate.total_cost;
-    }
+    const bool better = unrouted != best_unrouted ? unrouted < best_unrouted
+                        : routes != best_routes   ? routes < best_routes
+                                                  : best.total_cost > candidate.total_cost;
     if (better) {
         best = candidate;
         best_routes = routes;

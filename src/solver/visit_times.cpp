@@ -5,6 +5,8 @@
 
 #include "solver_utils.h"
 
+#include <algorithm>
+
 namespace {
 // Travel time of a leg; the depot-to-depot leg of an empty route is no trip, and
 // the matrix diagonal (2147483647) must not enter the clock.
@@ -13,17 +15,12 @@ double leg_time(const VRP& vrp, unsigned from, unsigned to)
     return from == to ? 0.0 : vrp.travel(from, to);
 }
 
+// Service begins at the arrival or, when earlier, at the window's opening.
 void serve(const Client& visited, Visit& visit)
 {
-    if (visited.early_tw > visit.arrival) {
-        visit.waiting = saturate_to_int(static_cast<long long>(visited.early_tw) - visit.arrival);
-        visit.departure =
-            saturate_to_int(static_cast<long long>(visited.early_tw) + visited.service_time);
-    } else {
-        visit.waiting = 0;
-        visit.departure =
-            saturate_to_int(static_cast<long long>(visit.arrival) + visited.service_time);
-    }
+    const long long begin = std::max(visited.early_tw, visit.arrival);
+    visit.waiting = saturate_to_int(begin - visit.arrival);
+    visit.departure = saturate_to_int(begin + visited.service_time);
 }
 }  // namespace
 

@@ -4,7 +4,31 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <cstring>
+
+namespace {
+// The count of vehicles left of a real type; nullptr for the DUMMY record and unknown indices.
+int* vehicles_left(const VRP& vrp, VRP::Solution& solution, int container_index)
+{
+    if (container_index < 0 ||
+        static_cast<std::size_t>(container_index) >= solution.remaining_vehicles.size() ||
+        vrp.is_dummy(container_index)) {
+        return nullptr;
+    }
+    return &solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
+}
+
+// Whether some c in [from, to) has d(b,a) + d(a,c) - d(b,c) below -0.01, given d(b,a) and
+// the rows of a and b. No early exit, so that the compiler can take several c at a time.
+bool detour_violates(double ba, const double* row_a, const double* row_b, unsigned from,
+                     unsigned to)
+{
+    bool violates = false;
+    for (unsigned c = from; c < to; ++c) {
+        violates |= ba + row_a[c] - row_b[c] < -0.01;
+    }
+    return violates;
+}
+}  // namespace
 
 VRP::VRP() = default;
 
@@ -46,19 +70,6 @@ int VRP::container_count() const
     return static_cast<int>(instance->containers.size());
 }
 
-namespace {
-// The count of vehicles left of a real type; nullptr for the DUMMY record and unknown indices.
-int* vehicles_left(const VRP& vrp, VRP::Solution& solution, int container_index)
-{
-    if (container_index < 0 ||
-        static_cast<std::size_t>(container_index) >= solution.remaining_vehicles.size() ||
-        vrp.is_dummy(container_index)) {
-        return nullptr;
-    }
-    return &solution.remaining_vehicles[static_cast<std::size_t>(container_index)];
-}
-}  // namespace
-
 void VRP::take_vehicle(Solution& solution, int container_index) const
 {
     if (int* left = vehicles_left(*this, solution, container_index)) {
@@ -80,36 +91,6 @@ void VRP::check_instance()
     fleet_unlimited = check_fleet_unlimited();
     triangular = !fleet_unlimited && check_triangular_inequality();
 }
-
-namespace {
-// Two doubles handled as one value (a GCC and Clang vector type: one SSE2 register on
-// x86-64), so that the triangle check, n^3 sums, compares two at a time.
-typedef double DoublePair __attribute__((vector_size(16)));
-
-// Whether some c in [from, to) has d(b,a) + d(a,c) - d(b,c) below -0.01, given d(b,a) and
-// the rows of a and b. Each sum is the same double as one at a time.
-bool detour_violates(double ba, const double* row_a, const double* row_b, unsigned from,
-                     unsigned to)
-{
-    const DoublePair base = {ba, ba};
-    const DoublePair limit = {-0.01, -0.01};
-    const DoublePair zero = {0.0, 0.0};
-    auto any = zero < zero;  // all lanes false
-    unsigned c = from;
-    for (; c + 2 <= to; c += 2) {
-        DoublePair x;
-        DoublePair y;
-        std::memcpy(&x, row_a + c, sizeof x);
-        std::memcpy(&y, row_b + c, sizeof y);
-        any |= base + x - y < limit;
-    }
-    bool violates = any[0] != 0 || any[1] != 0;
-    for (; c < to; ++c) {
-        violates |= ba + row_a[c] - row_b[c] < -0.01;
-    }
-    return violates;
-}
-}  // namespace
 
 bool VRP::check_triangular_inequality() const
 {

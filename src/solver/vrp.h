@@ -69,14 +69,12 @@ public:
         // tell which routes changed since it last looked. 0: unknown.
         std::vector<std::uint64_t> route_stamp;
 
-        // Entry [i][j] of route r's five tables.
         Segment segment(unsigned r, unsigned i, unsigned j) const
         {
             return Segment{seg_duration[r](i, j), seg_earliest[r](i, j), seg_latest[r](i, j),
                            seg_time_warp[r](i, j), seg_distance[r](i, j)};
         }
         void set_segment(unsigned r, unsigned i, unsigned j, const Segment& value);
-        // Grows or shrinks the per-route data to one (empty) entry per route.
         void resize_route_data(std::size_t count);
         // Drops entry r of the per-route data (where it has one), as when route r goes.
         void erase_route_data(std::size_t r);
@@ -128,7 +126,6 @@ public:
     const Leg& leg(unsigned a, unsigned b) const { return v_legs[a * n_clients + b]; }
     double travel(unsigned a, unsigned b) const { return leg(a, b).travel; }
     double distance(unsigned a, unsigned b) const { return v_distance[a * n_clients + b]; }
-    // Row a of the distances: entry b is distance(a, b).
     const double* distance_row(unsigned a) const { return &v_distance[a * n_clients]; }
     const Client& client(unsigned c) const { return v_clients[c]; }
     int demand(unsigned c) const { return v_clients[c].demand; }
@@ -276,7 +273,6 @@ public:
     // The candidate replaces the best when it leaves fewer clients unrouted, then uses
     // fewer real routes, then costs less; best_routes: the best's real routes (or INT_MAX).
     void keep_best(Solution& best, const Solution& candidate, int& best_routes) const;
-    // Clients the solution leaves on DUMMY routes.
     int unrouted_count(const Solution& solution) const;
     // Routes on real vehicle types that serve at least one client.
     int real_route_count(const Solution& solution) const;

@@ -32,10 +32,7 @@ double first_route_cost(const VRP& vrp, const VRP::Solution& solution, const Run
 template <unsigned RUN1, unsigned RUN2>
 double run_exchange_penalty(const Container& record1, const Container& record2)
 {
-    if (RUN1 == RUN2) {
-        return 0.0;
-    }
-    return record2.penalty - record1.penalty;
+    return RUN1 == RUN2 ? 0.0 : record2.penalty - record1.penalty;
 }
 
 // The two new routes priced from stored pieces, the first one's cost given.
@@ -53,10 +50,8 @@ Priced price_run_exchange(const VRP& vrp, const VRP::Solution& solution, const R
         join_pieces(vrp, solution,
                     {Piece{m.r2, 0, m.p - 1}, Piece{m.r1, m.i, m.i + RUN1 - 1},
                      Piece{m.r2, m.p + RUN2, n2 - 1}}));
-    const double penalty =
-        RUN1 == RUN2 ? 0.0
-                     : run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
-                                                        vrp.container(route2.container));
+    const double penalty = run_exchange_penalty<RUN1, RUN2>(vrp.container(route1.container),
+                                                            vrp.container(route2.container));
     return price_two_routes(penalty, new1, new2, route1.cost, route2.cost);
 }
 

@@ -25,7 +25,6 @@ moves::PieceList reversal_pieces(unsigned r, unsigned n, unsigned a, unsigned b,
             Piece{r, c + 1, n - 1}};
 }
 
-
 void scan_reversals(const VRP& vrp, const VRP::Solution& solution, unsigned route,
                     const moves::DistanceScreen& screen, moves::Choice<Reversal>& choice)
 {

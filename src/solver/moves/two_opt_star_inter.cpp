@@ -20,13 +20,9 @@ double tail_exchange_penalty(const TailPair& pair, const TailExchange& m)
     const long long before_a = exchanged ? pair.n2 : pair.n1;
     const double penalty_a = pair.record(m.container_a).penalty;
     const double penalty_b = pair.record(m.container_b).penalty;
-    if (visits_a < before_a) {
-        return penalty_b - penalty_a;
-    }
-    if (visits_a > before_a) {
-        return penalty_a - penalty_b;
-    }
-    return 0.0;
+    return visits_a < before_a   ? penalty_b - penalty_a
+           : visits_a > before_a ? penalty_a - penalty_b
+                                 : 0.0;
 }
 
 moves::Priced price_tail_exchange(const VRP& vrp, const VRP::Solution& solution,
@@ -54,7 +50,7 @@ struct TailFloors {
     bool valid;
 };
 
-bool tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+void tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
                  const TailExchange& m, TailFloors& floors)
 {
     const moves::VisitEnds* ends1 = ends.route(pair.r1);
@@ -66,7 +62,6 @@ bool tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& e
     if (pair.b_serves(m) && floors.valid) {
         floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
     }
-    return floors.valid;
 }
 
 // Whether the assignment in m could beat the choice, by its floors priced as it is.

@@ -150,14 +150,8 @@ public:
             return false;
         }
         const LegSums sums = sum_legs(change, shared);
-        const double low =
-            ((fixed_cost + var_cost * (distance + (sums.added - sums.removed))) +
-             penalty * sums.warp) -
-            current_cost;
-        const double margin =
-            rounding_margin(std::fabs(fixed_cost) + var_cost * (legs + sums.size) +
-                            penalty * sums.times + std::fabs(current_cost));
-        return !choice.may_take(low - margin);  // a NaN bound may take anything
+        return refused(distance + (sums.added - sums.removed), sums.warp, legs + sums.size,
+                       sums.times, choice);
     }
 
     // Whether every candidate is hopeless whose stretches (without the legs joining them)
@@ -166,18 +160,25 @@ public:
     bool stretches_hopeless(double distance_floor, double warp_floor,
                             const Choice<Candidate>& choice) const
     {
-        if (!stretch_floors) {
-            return false;
-        }
-        const double low =
-            ((fixed_cost + var_cost * distance_floor) + penalty * warp_floor) - current_cost;
-        const double margin = rounding_margin(
-            std::fabs(fixed_cost) + var_cost * (std::fabs(distance_floor) + legs) +
-            penalty * (std::fabs(warp_floor) + route_times) + std::fabs(current_cost));
-        return !choice.may_take(low - margin);  // a NaN floor may take anything
+        return stretch_floors && refused(distance_floor, warp_floor,
+                                         std::fabs(distance_floor) + legs,
+                                         std::fabs(warp_floor) + route_times, choice);
     }
 
 private:
+    // Whether a route of this distance and warp cannot be taken; the sizes are the magnitudes
+    // they were summed from. A NaN bound may take anything.
+    template <class Candidate>
+    bool refused(double new_distance, double warp, double distance_size, double time_size,
+                 const Choice<Candidate>& choice) const
+    {
+        const double low =
+            ((fixed_cost + var_cost * new_distance) + penalty * warp) - current_cost;
+        const double margin = rounding_margin(std::fabs(fixed_cost) + var_cost * distance_size +
+                                              penalty * time_size + std::fabs(current_cost));
+        return !choice.may_take(low - margin);
+    }
+
     const VRP& vrp;
     std::vector<ScreenVisit>& v_visits;
     double fixed_cost = 0.0;

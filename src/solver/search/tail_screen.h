@@ -30,7 +30,6 @@ public:
         size = std::fabs(pair.record1.fixed_cost) + std::fabs(pair.record2.fixed_cost) +
                penalties + std::fabs(pair.cost1) + std::fabs(pair.cost2);
     }
-    bool active() const { return on; }
     // What the new routes' distance and warp costs must stay below, raised for rounding.
     double cut_for(double limit) const
     {
