@@ -36,20 +36,6 @@ void for_each_route_vector(VRP::Solution& solution, Action visit)
     visit(solution.route_stamp);
 }
 
-// A stamp no route content had before, in the whole process.
-std::uint64_t new_route_stamp()
-{
-    static std::atomic<std::uint64_t> next{1};
-    return next.fetch_add(1, std::memory_order_relaxed);
-}
-
-void stamp_route(VRP::Solution& solution, unsigned r)
-{
-    if (r < solution.route_stamp.size()) {
-        solution.route_stamp[r] = new_route_stamp();
-    }
-}
-
 void unpack(const Segment& s, double& D, double& E, double& L, double& TW, double& C)
 {
     D = s.duration;
@@ -59,29 +45,34 @@ void unpack(const Segment& s, double& D, double& E, double& L, double& TW, doubl
     C = s.distance;
 }
 
-struct LoadData {
-    int load = 0;
+// What the tables describe besides the stretches: the route's cumulative loads, load,
+// smallest non-zero and largest demand (sums run in 64 bits and saturate, so a huge DUMMY
+// load stays defined), its clients, and a stamp no route content had before in the process.
+void describe_route(const VRP& vrp, VRP::Solution& solution, unsigned r)
+{
+    static std::atomic<std::uint64_t> next_stamp{1};
+    const std::vector<Visit>& v_visits = solution.routes[r].visits;
+    std::vector<int>& v_cumulative = solution.cumulative_load[r];
+    std::vector<int>& v_clients = solution.table_clients[r];
+    v_cumulative.resize(v_visits.size());
+    v_clients.resize(v_visits.size());
     int min_demand = 2147483647;
     int max_demand = -2147483647;
-};
-
-
-// The route's cumulative loads, load, smallest non-zero and largest demand; sums run in
-// 64 bits and saturate, so a huge DUMMY load stays defined.
-LoadData scan_loads(const VRP& vrp, const Route& route, std::vector<int>& v_cumulative)
-{
-    LoadData data;
     long long load = 0;
-    v_cumulative.resize(route.visits.size());
-    for (std::size_t p = 0; p < route.visits.size(); ++p) {
-        const int q = vrp.demand(static_cast<unsigned>(route.visits[p].client));
-        data.max_demand = std::max(data.max_demand, q);
-        data.min_demand = q != 0 ? std::min(data.min_demand, q) : data.min_demand;
+    for (std::size_t p = 0; p < v_visits.size(); ++p) {
+        const int q = vrp.demand(static_cast<unsigned>(v_visits[p].client));
+        max_demand = std::max(max_demand, q);
+        min_demand = q != 0 ? std::min(min_demand, q) : min_demand;
         load += q;
         v_cumulative[p] = saturate_to_int(load);
+        v_clients[p] = v_visits[p].client;
     }
-    data.load = saturate_to_int(load);
-    return data;
+    solution.route_load[r] = saturate_to_int(load);
+    solution.route_max_demand[r] = max_demand;
+    solution.route_min_demand[r] = min_demand;
+    if (r < solution.route_stamp.size()) {
+        solution.route_stamp[r] = next_stamp.fetch_add(1, std::memory_order_relaxed);
+    }
 }
 
 // The stretch of the visit at position p alone: its service in its window, no travel.
@@ -95,13 +86,6 @@ Segment visit_alone(const VRP& vrp, const Route& route, unsigned p)
     return alone;
 }
 
-void store_loads(VRP::Solution& solution, unsigned r, const LoadData& data)
-{
-    solution.route_load[r] = data.load;
-    solution.route_max_demand[r] = data.max_demand;
-    solution.route_min_demand[r] = data.min_demand;
-}
-
 // Calls change on each of route r's five tables.
 template <class Change>
 void for_each_table(VRP::Solution& solution, unsigned r, Change change)
@@ -111,16 +95,6 @@ void for_each_table(VRP::Solution& solution, unsigned r, Change change)
     change(solution.seg_latest[r]);
     change(solution.seg_time_warp[r]);
     change(solution.seg_distance[r]);
-}
-
-void record_clients(VRP::Solution& solution, unsigned r)
-{
-    const std::vector<Visit>& v_visits = solution.routes[r].visits;
-    std::vector<int>& v_clients = solution.table_clients[r];
-    v_clients.resize(v_visits.size());
-    for (std::size_t p = 0; p < v_visits.size(); ++p) {
-        v_clients[p] = v_visits[p].client;
-    }
 }
 
 // The five tables' entries of one row, written side by side.
@@ -177,7 +151,6 @@ void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, un
     for (unsigned p = lo; p < end; ++p) {
         solution.set_segment(r, p, p, v_visits[p].alone);
     }
-    const LoadData data = scan_loads(vrp, route, solution.cumulative_load[r]);
     for (unsigned a = 0; a < end; ++a) {
         const unsigned first = std::max(a + 1, lo);
         if (first >= n) {
@@ -203,9 +176,7 @@ void refold(const VRP& vrp, VRP::Solution& solution, unsigned r, unsigned lo, un
         }
     }
     solution.routes[r].cost = vrp.route_cost(solution, r);
-    store_loads(solution, r, data);
-    record_clients(solution, r);
-    stamp_route(solution, r);
+    describe_route(vrp, solution, r);
 }
 }  // namespace
 
@@ -217,9 +188,7 @@ void VRP::init_route_segments(Solution& solution, unsigned r) const
     for (unsigned p = 0; p < n; ++p) {
         solution.set_segment(r, p, p, visit_alone(*this, route, p));
     }
-    store_loads(solution, r, scan_loads(*this, route, solution.cumulative_load[r]));
-    record_clients(solution, r);
-    stamp_route(solution, r);
+    describe_route(*this, solution, r);
 }
 
 void VRP::Solution::resize_route_data(std::size_t count)
