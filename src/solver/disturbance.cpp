@@ -58,13 +58,6 @@ bool draw_trade(const VRP& vrp, VRP::Solution& solution, Trade& trade)
     return true;
 }
 
-// Each client takes the other's place.
-void swap_in_place(VRP::Solution& solution, const Trade& trade)
-{
-    std::swap(solution.routes[trade.r1].visits[trade.p1],
-              solution.routes[trade.r2].visits[trade.p2]);
-}
-
 // Each client leaves its route and enters the other at a random place.
 void exchange_at_random_places(VRP::Solution& solution, const Trade& trade)
 {
@@ -110,7 +103,11 @@ void disturb(const VRP& vrp, VRP::Solution& solution, Apply apply)
 
 void VRP::disturb_swap(Solution& solution)
 {
-    disturb(*this, solution, swap_in_place);
+    // Each client takes the other's place.
+    disturb(*this, solution, [](Solution& changed, const Trade& trade) {
+        std::swap(changed.routes[trade.r1].visits[trade.p1],
+                  changed.routes[trade.r2].visits[trade.p2]);
+    });
 }
 
 void VRP::disturb_exchange(Solution& solution)
