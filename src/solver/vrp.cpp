@@ -129,12 +129,10 @@ bool VRP::check_triangular_inequality() const
 bool VRP::check_fleet_unlimited() const
 {
     const long long clients_less_depot = static_cast<long long>(instance->clients.size()) - 1;
-    for (const Container& record : instance->containers) {
-        if (record.quantity < clients_less_depot) {
-            return false;
-        }
-    }
-    return true;
+    const auto& v_records = instance->containers;
+    return std::all_of(v_records.begin(), v_records.end(), [&](const Container& record) {
+        return record.quantity >= clients_less_depot;
+    });
 }
 
 int VRP::disturbance_rounds() const
@@ -174,15 +172,12 @@ Route VRP::make_client_route(int c, int container_index) const
 
 int VRP::smallest_container() const
 {
-    int smallest = 2147483647;
-    int chosen = 0;
-    for (int k = 0; k < container_count(); ++k) {
-        if (container(k).capacity < smallest) {
-            smallest = container(k).capacity;
-            chosen = k;
-        }
-    }
-    return chosen;
+    // The first of the least capacities; 0 when there is no record.
+    const auto& v_records = instance->containers;
+    const auto smallest = std::min_element(
+        v_records.begin(), v_records.end(),
+        [](const Container& a, const Container& b) { return a.capacity < b.capacity; });
+    return smallest == v_records.end() ? 0 : static_cast<int>(smallest - v_records.begin());
 }
 
 int VRP::can_merge_load(int route1, int route2, const Solution& solution) const
