@@ -7,15 +7,6 @@
 #include "solver_utils.h"
 
 namespace {
-std::vector<double> weight_table()
-{
-    std::vector<double> v_weights(35, 0.0);
-    for (std::size_t w = 1; w < v_weights.size(); ++w) {
-        v_weights[w] = v_weights[w - 1] + 0.05;  // running sums, as the draws expect
-    }
-    return v_weights;
-}
-
 // Whether some unrouted client fits an empty vehicle of some real type. When none
 // does, opening more vehicles can never place them: they go to the DUMMY route.
 bool some_client_fits_a_vehicle(const VRP& vrp, const std::vector<int>& v_unrouted)
@@ -61,7 +52,10 @@ VRP::Solution VRP::randomized_insertion()
     std::vector<int> v_unrouted;
     Solution solution = seeded_solution(fleet_unlimited, v_unrouted);
     const std::vector<InsertionCriterion> v_criteria = initialize_insertion_criteria_routines();
-    const std::vector<double> v_weights = weight_table();
+    std::vector<double> v_weights(35, 0.0);
+    for (std::size_t w = 1; w < v_weights.size(); ++w) {
+        v_weights[w] = v_weights[w - 1] + 0.05;  // running sums, as the draws expect
+    }
     const InsertionCriterion& criterion = v_criteria[static_cast<std::size_t>(
         rand_int(0, static_cast<int>(v_criteria.size()) - 1))];
     const double mu =

@@ -111,7 +111,6 @@ public:
     bool search_interrupted() const;
 
     VRP();
-    // What the moves found before, and their scratch storage (search/search_memory.h).
     moves::SearchMemory& search_memory() const { return memory_holder.get(); }
     // Reseeds rand() with 10; copies the matrices and clients (depot demand 0 throughout).
     explicit VRP(Instance* instance);

@@ -50,11 +50,12 @@ struct TailFloors {
     bool valid;
 };
 
-void tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
-                 const TailExchange& m, TailFloors& floors)
+TailFloors tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                       const TailExchange& m)
 {
     const moves::VisitEnds* ends1 = ends.route(pair.r1);
     const moves::VisitEnds* ends2 = ends.route(pair.r2);
+    TailFloors floors{};
     floors.valid = true;
     if (pair.a_serves(m)) {
         floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
@@ -62,6 +63,7 @@ void tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& e
     if (pair.b_serves(m) && floors.valid) {
         floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
     }
+    return floors;
 }
 
 // Whether the assignment in m could beat the choice, by its floors priced as it is.
@@ -96,8 +98,7 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
         return;
     }
     const bool with_dummy = vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2);
-    TailFloors floors;
-    tail_floors(vrp, pair, ends, m, floors);
+    const TailFloors floors = tail_floors(vrp, pair, ends, m);
     if (keep) {
         m.container_a = pair.c1;
         m.container_b = pair.c2;

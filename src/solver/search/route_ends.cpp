@@ -114,17 +114,8 @@ void RouteEnds::rebuild(const VRP::Solution& solution, unsigned r, const VRP& vr
 }
 
 namespace {
-// Keeps the least of the values seen; a NaN makes it minus infinity for good.
-void keep_least(double& least, double value)
-{
-    if (std::isnan(value)) {
-        least = -std::numeric_limits<double>::infinity();
-    } else if (value < least) {
-        least = value;
-    }
-}
-
-// The least of value(p) over p in [first, last]; 0 for an empty range.
+// The least of value(p) over p in [first, last]; 0 for an empty range. A NaN makes it minus
+// infinity for good.
 template <class Value>
 double least_over(unsigned first, unsigned last, Value value)
 {
@@ -133,7 +124,8 @@ double least_over(unsigned first, unsigned last, Value value)
     }
     double least = std::numeric_limits<double>::infinity();
     for (unsigned p = first; p <= last; ++p) {
-        keep_least(least, value(p));
+        const double v = value(p);
+        least = std::isnan(v) ? -std::numeric_limits<double>::infinity() : std::min(least, v);
     }
     return least;
 }
