@@ -2,27 +2,16 @@
 
 namespace moves {
 
-namespace {
-// Everything besides the routes that a pair's findings depend on.
-void problem_figures(const VRP& vrp, std::vector<double>& v_figures)
-{
-    v_figures.clear();
-    v_figures.push_back(vrp.time_warp_penalty);
-    v_figures.push_back(vrp.dummy_container);
-    v_figures.push_back(static_cast<double>(vrp.client_count()));
-    for (int k = 0; k < vrp.container_count(); ++k) {
-        const Container& record = vrp.container(k);
-        v_figures.push_back(record.capacity);
-        v_figures.push_back(record.fixed_cost);
-        v_figures.push_back(record.var_cost);
-        v_figures.push_back(record.penalty);
-    }
-}
-}  // namespace
-
 void SearchMemory::prepare(const VRP& vrp, const VRP::Solution& solution)
 {
-    problem_figures(vrp, v_now);
+    // Everything besides the routes that a pair's findings depend on.
+    v_now = {vrp.time_warp_penalty, static_cast<double>(vrp.dummy_container),
+             static_cast<double>(vrp.client_count())};
+    for (int k = 0; k < vrp.container_count(); ++k) {
+        const Container& record = vrp.container(k);
+        v_now.insert(v_now.end(), {static_cast<double>(record.capacity), record.fixed_cost,
+                                   record.var_cost, record.penalty});
+    }
     if (v_now != v_priced_with) {
         ends = RouteEnds{};
         v_run_findings = {};
