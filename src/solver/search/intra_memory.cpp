@@ -9,19 +9,7 @@ unsigned bit(IntraMove move)
 {
     return 1u << static_cast<unsigned>(move);
 }
-
-std::uint64_t mix(std::uint64_t h, std::uint64_t value)
-{
-    h ^= value + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
-    return h;
-}
 }  // namespace
-
-bool IntraMemory::same_key(const Key& a, const Key& b)
-{
-    return a.hash == b.hash && a.container == b.container && a.prices == b.prices &&
-           a.v_clients == b.v_clients;
-}
 
 bool IntraMemory::known_fruitless(const VRP& vrp, const Route& route, IntraMove move)
 {
@@ -35,11 +23,14 @@ bool IntraMemory::known_fruitless(const VRP& vrp, const Route& route, IntraMove 
     std::uint64_t h = static_cast<std::uint64_t>(route.container);
     for (std::size_t p = 0; p < route.visits.size(); ++p) {
         asked.v_clients[p] = route.visits[p].client;
-        h = mix(h, static_cast<std::uint64_t>(route.visits[p].client));
+        const auto value = static_cast<std::uint64_t>(route.visits[p].client);
+        h ^= value + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2);
     }
     asked.hash = h;
     p_asked = &v_entries[h & (slot_count - 1)];
-    asked_found = p_asked->used && same_key(p_asked->key, asked);
+    const Key& held = p_asked->key;
+    asked_found = p_asked->used && held.hash == h && held.container == asked.container &&
+                  held.prices == asked.prices && held.v_clients == asked.v_clients;
     return asked_found && (p_asked->fruitless & bit(move)) != 0;
 }
 

@@ -42,8 +42,6 @@ private:
     Key asked;                     // the order last asked about
     Entry* p_asked = nullptr;      // its slot
     bool asked_found = false;      // whether the slot holds that very order
-
-    static bool same_key(const Key& a, const Key& b);
 };
 
 }  // namespace moves
