@@ -2,6 +2,7 @@
 
 #include "vrp.h"
 
+#include <algorithm>
 #include <cstddef>
 
 void VRP::remove_empty_routes(Solution& solution) const
@@ -30,13 +31,10 @@ int VRP::unrouted_count(const Solution& solution) const
 
 int VRP::real_route_count(const Solution& solution) const
 {
-    int routes = 0;
-    for (const Route& route : solution.routes) {
-        if (!is_dummy(route.container) && route.visits.size() > 2) {
-            ++routes;
-        }
-    }
-    return routes;
+    return static_cast<int>(
+        std::count_if(solution.routes.begin(), solution.routes.end(), [this](const Route& route) {
+            return !is_dummy(route.container) && route.visits.size() > 2;
+        }));
 }
 
 void VRP::keep_best(Solution& best, const Solution& candidate, int& best_routes) const

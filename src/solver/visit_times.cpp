@@ -8,13 +8,6 @@
 #include <algorithm>
 
 namespace {
-// Travel time of a leg; the depot-to-depot leg of an empty route is no trip, and
-// the matrix diagonal (2147483647) must not enter the clock.
-double leg_time(const VRP& vrp, unsigned from, unsigned to)
-{
-    return from == to ? 0.0 : vrp.travel(from, to);
-}
-
 // Service begins at the arrival or, when earlier, at the window's opening.
 void serve(const Client& visited, Visit& visit)
 {
@@ -42,7 +35,9 @@ void VRP::compute_visit_times(Solution& solution) const
         for (unsigned p = 1; p < n; ++p) {
             const unsigned from = static_cast<unsigned>(route.visits[p - 1].client);
             const unsigned to = static_cast<unsigned>(route.visits[p].client);
-            const double t = leg_time(*this, from, to);
+            // The depot-to-depot leg of an empty route is no trip, and the matrix diagonal
+            // (2147483647) must not enter the clock.
+            const double t = from == to ? 0.0 : travel(from, to);
             Visit& visit = route.visits[p];
             visit.arrival = truncate_to_int(route.visits[p - 1].departure + t);
             route.travel_time += t;
