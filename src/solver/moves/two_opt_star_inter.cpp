@@ -50,12 +50,11 @@ struct TailFloors {
     bool valid;
 };
 
-TailFloors tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
-                       const TailExchange& m)
+void tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteEnds& ends,
+                 const TailExchange& m, TailFloors& floors)
 {
     const moves::VisitEnds* ends1 = ends.route(pair.r1);
     const moves::VisitEnds* ends2 = ends.route(pair.r2);
-    TailFloors floors{};
     floors.valid = true;
     if (pair.a_serves(m)) {
         floors.valid = moves::floor_head_tail(vrp, ends1[m.i], ends2[m.j + 1], floors.a);
@@ -63,7 +62,6 @@ TailFloors tail_floors(const VRP& vrp, const TailPair& pair, const moves::RouteE
     if (pair.b_serves(m) && floors.valid) {
         floors.valid = moves::floor_head_tail(vrp, ends2[m.j], ends1[m.i + 1], floors.b);
     }
-    return floors;
 }
 
 // Whether the assignment in m could beat the choice, by its floors priced as it is.
@@ -98,7 +96,8 @@ void offer_tail_exchange(const VRP& vrp, const VRP::Solution& solution, const Ta
         return;
     }
     const bool with_dummy = vrp.is_dummy(pair.c1) || vrp.is_dummy(pair.c2);
-    const TailFloors floors = tail_floors(vrp, pair, ends, m);
+    TailFloors floors;
+    tail_floors(vrp, pair, ends, m, floors);
     if (keep) {
         m.container_a = pair.c1;
         m.container_b = pair.c2;
