@@ -1,4 +1,5 @@
 #include "instance_test_support.h"
+#include "json_access.h"
 
 TEST(JsonDocument, TextRoundTripKeepsNumberKindsOrderAndDuplicates)
 {
@@ -12,6 +13,12 @@ TEST(JsonDocument, TextRoundTripKeepsNumberKindsOrderAndDuplicates)
     rapidjson::Document document;
     const auto value = json_string_value(std::string("50%\0x", 5), document.GetAllocator());
     EXPECT_EQ(std::string(value.GetString(), value.GetStringLength()), std::string("50%\0x", 5));
+    // A member that is missing or not a text is not read as an empty text.
+    std::string s_read = "kept";
+    const auto object = string_to_json(R"({"n":1,"s":"x"})");
+    EXPECT_FALSE(read_string_member(object, "n", s_read) ||
+                 read_string_member(object, "m", s_read));
+    EXPECT_TRUE(read_string_member(object, "s", s_read) && s_read == "x");
 }
 
 // Texts larger than a read buffer come back whole; a file that does not parse or cannot be
@@ -55,6 +62,14 @@ TEST(JsonDocument, NestingBeyond512LevelsIsRefused)
         EXPECT_TRUE(document.HasParseError());
         EXPECT_EQ(document.GetErrorOffset(), 512u);
     }
+    // Levels are counted as they close (a long client list is not deep), and an escape in an
+    // earlier text does not hide the brackets after it.
+    std::string s_wide = "[";
+    for (int i = 0; i < 600; ++i) s_wide += "{\"a\":[1]},";
+    EXPECT_FALSE(string_to_json(s_wide + "{}]").HasParseError());
+    const std::string s_escaped = R"(["a\\b",)";
+    const auto deep = string_to_json(s_escaped + std::string(600, '[') + std::string(601, ']'));
+    EXPECT_EQ(deep.GetErrorOffset(), s_escaped.size() + 511);
 }
 
 // A number beyond the double range parses as infinity, which no JSON text carries: writing
