@@ -90,29 +90,14 @@ private slots:
                  (QSet<QString>{"A", "B", "C"}));
     }
 
-    // Found rows get coordinates, rows with them are not searched; a row lacking an address
-    // part is named and starts no search; a stop or a job fault ends the search.
+    // A row lacking an address part is named and starts no search; a stop or a job fault ends
+    // the search.
     void coordinate_search_road()
     {
-        stub.set_script(
-            R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
         set_row(clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
         set_row(clients(), 1,
                 client_row("Known", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 0));
         set_row(clients(), 2, client_row("Lost", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(clients(), 4,
-                client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
-        search_button().click();
-        QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
-        QVERIFY(!search_button().isEnabled());
-        QCOMPARE(f->probe.progress_bar().maximum(), 3);
-        QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
-        QCOMPARE(cell_texts(clients(), {{0, 7}, {0, 8}, {1, 7}, {2, 7}, {4, 7}}),
-                 QStringList({"48.85", "2.35", "-25.4", "", ""}));
-        QCOMPARE(stub.requests().size(), size_t(2));
-        verify_search_ended();
-        QVERIFY(f->messages.v_boxes.empty());
-
         clients().setData(clients().index(2, 4), QString(), Qt::EditRole);
         search_button().click();
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));
@@ -141,19 +126,26 @@ private slots:
         QCOMPARE(grid_cell_text(clients(), 2, 7), QString());
     }
 
+    // Found rows get coordinates, rows with them or below a gap are not searched, a row not
+    // found stays empty; each answer follows its row.
     void coordinate_answers_follow_their_rows()
     {
         stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"1","lon":"1"}]},)"
-                        R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]}]}})");
+                        R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]},)"
+                        R"({"json":[]}]}})");
         PauseGate gate(0);
-        const char* s_lat[] = {"", "9", "", ""};
-        const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia"};
-        for (int row = 0; row < 4; ++row) {
+        const char* s_lat[] = {"", "9", "", "", ""};
+        const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia", "Lost"};
+        for (int row = 0; row < 5; ++row) {
             set_row(clients(), row,
                     client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
         }
-        f->click("btnSearchLatLong");
+        set_row(clients(), 6, client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
+        search_button().click();
         QTRY_VERIFY(!gate.list().empty());
+        QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
+        QVERIFY(!search_button().isEnabled());
+        QCOMPARE(f->probe.progress_bar().maximum(), 5);
         QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
         // Xavier, above Ana, and Bia leave the grid before their answers arrive.
@@ -164,9 +156,12 @@ private slots:
         f->window.remove_client_table_row();
         gate.release();
         QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
-        QCOMPARE(stub.requests().size(), size_t(3));
-        QCOMPARE(cell_texts(clients(), {{1, 0}, {1, 7}, {0, 7}}), QStringList({"Ana", "2", "1"}));
-        QCOMPARE(first_empty_row(clients()), 2);
+        QCOMPARE(stub.requests().size(), size_t(4));
+        QCOMPARE(cell_texts(clients(), {{1, 0}, {1, 7}, {0, 7}, {2, 0}, {2, 7}, {4, 7}}),
+                 QStringList({"Ana", "2", "1", "Lost", "", ""}));
+        QCOMPARE(first_empty_row(clients()), 3);
+        verify_search_ended();
+        QVERIFY(f->messages.v_boxes.empty());
     }
 
     void optimisation_runs_from_its_matrix_collection_and_a_close_ends_it()
