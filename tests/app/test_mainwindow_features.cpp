@@ -187,9 +187,8 @@ private slots:
         QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
     }
 
-    // Picked records go to the first empty rows; the clipboard copies, pastes and erases cells;
-    // the automatic data fills only empty cells of the filled rows, each group as its stored
-    // switch says, the depot's demand 0 and time windows from the depot's start or 08:00 today.
+    // Picked records go to the first empty rows; the automatic data fills only empty cells of
+    // filled rows, as the stored switches say (the depot's demand 0, windows from its start).
     void picked_records_clipboard_and_automatic_data()
     {
         Fixture f;

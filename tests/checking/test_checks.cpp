@@ -349,9 +349,8 @@ TEST_F(Checks, AnOsrmAnswerBeyondTheDoubleRangeIsAFailedAnswer)
     }
 }
 
-// Both checks hold a given entry to the instance reader's rule for a leg: below 0 or beyond
-// 2147483647 (an overflowed number included), in either matrix, it is refused as an empty pair;
-// the longest leg and a diagonal the reader never reads pass, and the reader then takes them.
+// Both checks hold a given leg to the reader's rule, so what they pass the reader takes: below 0
+// or beyond 2147483647 it is refused as an empty pair; an unread diagonal passes.
 TEST_F(Checks, GivenMatricesAreHeldToTheReadersRuleForALeg)
 {
     const std::string s_unit = table_json(3, 1, false);

@@ -189,9 +189,8 @@ TEST(Moves, EachMoveTakesWhatAPlainScanTakes)
     EXPECT_GT(*std::min_element(taken, taken + 10), 50);
 }
 
-// Each route on a vehicle type of its own: a capacity equal to a changed route's new load
-// refuses that candidate (the tail exchange keeps it), one unit more lets it through, also
-// where every demand is zero. Sums beyond the int range fit no vehicle.
+// A capacity equal to a changed route's new load refuses the candidate (the tail exchange keeps
+// it), one more lets it through, zero demands too; sums beyond the int range fit no vehicle.
 TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPairsKeepTheLastTwo)
 {
     std::mt19937 rng(31);
@@ -370,9 +369,8 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
     EXPECT_TRUE(vrp.search_memory().intra.known_fruitless(vrp, route, moves::IntraMove::swap));
 }
 
-// A route's reach holds, per client, the least leg from any of its visits to the client and
-// from the client to any of them, the depot once: on asymmetric and symmetric legs, routes of
-// every length from none to eleven clients (the legs are taken in blocks of rows).
+// A route's reach: per client the least leg to or from any of its visits, the depot once, on
+// routes from none to eleven clients (the legs are taken in blocks of rows).
 TEST(RouteEnds, ReachIsTheLeastLegBetweenEachClientAndTheRoute)
 {
     for (unsigned seed : {3u, 4u}) {

@@ -77,9 +77,8 @@ private slots:
         QVERIFY(import_button()->isEnabled());
     }
 
-    // A store the database refuses (a trigger) is not reported as stored and stores nothing; then
-    // every client is stored and the completed table saved: the imported header and extra cells,
-    // with decimal commas.
+    // A refused store (a trigger) stores nothing and is not reported as stored; a good one saves
+    // the completed table with the imported header, extra cells and decimal commas.
     void import_stores_every_client_or_none()
     {
         BoxRecorder boxes;
