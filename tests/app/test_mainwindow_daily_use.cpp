@@ -214,21 +214,6 @@ private slots:
         QCOMPARE(capacity(), one_result);
     }
 
-    // Saved a second time from the grid: the stored records stay and the skipped names are told.
-    void grid_clients_stored_twice_are_skipped_and_named()
-    {
-        f->window.update_json_from_database(solved_instance_text());
-        QPushButton& save = f->probe.widget<QPushButton>("btnSaveClientsFromGridOnDatabase");
-        save.click();
-        const std::string s_address = f->folder.database->select_client_by_id("Bruno")[0][1];
-        clients().setData(clients().index(2, 1), QString("New street"));
-        save.click();
-        QCOMPARE(f->texts().last(),
-                 QString("Clients stored: 0. Clients skipped because a client of that name "
-                         "already exists: 5 (Depot, Ana \"A\", Bruno, Carla, Davi)."));
-        QCOMPARE(f->folder.database->select_client_by_id("Bruno")[0][1], s_address);
-    }
-
     void links_carry_every_stop_and_show_when_no_browser_opens()
     {
         rapidjson::Document document = string_to_json(solved_instance_text());

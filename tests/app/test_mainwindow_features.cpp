@@ -176,6 +176,14 @@ private slots:
         QCOMPARE(f.texts().last(), QString("Sucessfully added client to database!"));
         QCOMPARE(f.folder.database->search_clients("").size(), size_t(5));
         QCOMPARE(f.folder.database->select_client_by_id("Ana \"A\"")[0][7], std::string("-25.5"));
+        // Saved again: the stored records stay and the skipped names are told.
+        const std::string s_address = f.folder.database->select_client_by_id("Bruno")[0][1];
+        f.probe.clients().setData(f.probe.clients().index(2, 1), QString("New street"));
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts().last(),
+                 QString("Clients stored: 0. Clients skipped because a client of that name "
+                         "already exists: 5 (Depot, Ana \"A\", Bruno, Carla, Davi)."));
+        QCOMPARE(f.folder.database->select_client_by_id("Bruno")[0][1], s_address);
 
         // A database that refuses the rows is not reported as a success.
         sqlite3* connection = nullptr;
