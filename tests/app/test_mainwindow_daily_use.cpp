@@ -244,7 +244,7 @@ private slots:
         f->folder.database->update_setting("language", "ENG");
         f->window.update_json_from_database(solved_instance_text());
         f->s_save_path = "template";
-        write_file("wrong.csv", "Nome;Endereco\n");
+        write_bytes("wrong.csv", "Nome;Endereco\n");
         f->messages.answers = {true};
         f->s_open_path = "wrong.csv";
         import_clients();
@@ -285,7 +285,7 @@ private slots:
         std::string s_file = "Name;Address;Number;Neighborhood;City;State;Country;lat;long;"
                              "Begin time window;End time window;Service time;Demand\n";
         for (int i = 0; i < 252; ++i) s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
-        write_file("many.csv", s_file);
+        write_bytes("many.csv", s_file);
         f->s_open_path = "many.csv";
         import_clients();
         f->window.add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
@@ -331,7 +331,7 @@ private slots:
                 array.PushBack(copy, document.GetAllocator());
             }
         }
-        write_file("many.tvl", json_to_string(document));
+        write_bytes("many.tvl", json_to_string(document));
         f->s_open_path = "many.tvl";
         f->trigger("actionImport_instance");
         QCOMPARE(grid_cell_text(clients(), 249, 0), QString("Depot"));
