@@ -157,21 +157,9 @@ inline QStringList cell_texts(const QStandardItemModel& model,
     return v_texts;
 }
 
-inline QString test_data_path(const QString& s_name)
+inline std::string test_data_path(const std::string& s_name)
 {
-    return QString::fromStdString(test_data_dir()) + "/app/" + s_name;
-}
-
-inline std::string read_bytes(const QString& s_path)
-{
-    QFile file(s_path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
-}
-inline void write_file(const QString& s_path, const std::string& s_bytes)
-{
-    QFile file(s_path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(s_bytes.data(), static_cast<qint64>(s_bytes.size()));
+    return test_data_dir() + "/app/" + s_name;
 }
 
 // The small solved instance: routes depot-Ana-Bruno-depot and depot-Carla-depot, Davi unrouted.
@@ -181,13 +169,11 @@ inline std::string solved_instance_text()
 }
 
 // Compares with the golden file; TOVALO_UPDATE_GOLDEN=1 rewrites it instead.
-inline void compare_golden(const std::string& s_actual, const QString& s_name)
+inline void compare_golden(const std::string& s_actual, const std::string& s_name)
 {
-    const QString s_path = test_data_path(s_name);
+    const std::string s_path = test_data_path(s_name);
     if (qEnvironmentVariable("TOVALO_UPDATE_GOLDEN") == "1") {
-        QFile file(s_path);
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(s_actual.data(), static_cast<qint64>(s_actual.size()));
+        write_bytes(s_path, s_actual);
         return;
     }
     QCOMPARE(QString::fromStdString(s_actual), QString::fromStdString(read_bytes(s_path)));

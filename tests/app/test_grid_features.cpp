@@ -197,7 +197,7 @@ private slots:
                        "routes_page.html");
         for (const char* s_lang : {"POR", "GER", "XYZ"}) {
             compare_golden(table_to_tsv(routes_csv_table(document, s_lang)),
-                           "routes_" + QString(s_lang) + ".tsv");
+                           "routes_" + std::string(s_lang) + ".tsv");
         }
         // Open routes: header, 3 + 2 visits, unrouted, empty line, links header, two links.
         document["input"]["meta_info"]["prob_type"] = "OVRPTW";

@@ -148,7 +148,7 @@ private slots:
         Database database("garbage.db");
         QVERIFY(database.open_database());
         report_unusable_database(database, nullptr);
-        QCOMPARE(read_bytes(QString("garbage.db")), std::string(2048, 'x'));
+        QCOMPARE(read_bytes("garbage.db"), std::string(2048, 'x'));
         QCOMPARE(messages.v_boxes.size(), size_t(1));
         const QString s_file = QDir::current().absoluteFilePath("garbage.db");
         QCOMPARE(messages.v_boxes[0].s_title + " | " + messages.v_boxes[0].s_text,

@@ -90,29 +90,14 @@ private slots:
                  (QSet<QString>{"A", "B", "C"}));
     }
 
-    // Found rows get coordinates, rows with them are not searched; a row lacking an address
-    // part is named and starts no search; a stop or a job fault ends the search.
+    // A row lacking an address part is named and starts no search; a stop or a job fault ends
+    // the search.
     void coordinate_search_road()
     {
-        stub.set_script(
-            R"({"routes":{"/search":[{"json":[{"lat":"48.85","lon":"2.35"}]},{"json":[]}]}})");
         set_row(clients(), 0, client_row("Depot", "", "", at(5, 8), at(5, 18), 0, 0));
         set_row(clients(), 1,
                 client_row("Known", "-25.4", "-49.2", at(5, 8), at(5, 18), 0, 0));
         set_row(clients(), 2, client_row("Lost", "", "", at(5, 8), at(5, 18), 0, 0));
-        set_row(clients(), 4,
-                client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
-        search_button().click();
-        QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
-        QVERIFY(!search_button().isEnabled());
-        QCOMPARE(f->probe.progress_bar().maximum(), 3);
-        QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
-        QCOMPARE(cell_texts(clients(), {{0, 7}, {0, 8}, {1, 7}, {2, 7}, {4, 7}}),
-                 QStringList({"48.85", "2.35", "-25.4", "", ""}));
-        QCOMPARE(stub.requests().size(), size_t(2));
-        verify_search_ended();
-        QVERIFY(f->messages.v_boxes.empty());
-
         clients().setData(clients().index(2, 4), QString(), Qt::EditRole);
         search_button().click();
         QCOMPARE(f->messages.v_boxes.size(), size_t(1));
@@ -141,19 +126,26 @@ private slots:
         QCOMPARE(grid_cell_text(clients(), 2, 7), QString());
     }
 
+    // Found rows get coordinates, rows with them or below a gap are not searched, a row not
+    // found stays empty; each answer follows its row.
     void coordinate_answers_follow_their_rows()
     {
         stub.set_script(R"({"routes":{"/search":[{"json":[{"lat":"1","lon":"1"}]},)"
-                        R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]}]}})");
+                        R"({"json":[{"lat":"2","lon":"2"}]},{"json":[{"lat":"3","lon":"3"}]},)"
+                        R"({"json":[]}]}})");
         PauseGate gate(0);
-        const char* s_lat[] = {"", "9", "", ""};
-        const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia"};
-        for (int row = 0; row < 4; ++row) {
+        const char* s_lat[] = {"", "9", "", "", ""};
+        const char* s_name[] = {"Depot", "Xavier", "Ana", "Bia", "Lost"};
+        for (int row = 0; row < 5; ++row) {
             set_row(clients(), row,
                     client_row(s_name[row], s_lat[row], s_lat[row], at(5, 8), at(5, 18), 0, 0));
         }
-        f->click("btnSearchLatLong");
+        set_row(clients(), 6, client_row("Below a gap", "", "", at(5, 8), at(5, 18), 0, 0));
+        search_button().click();
         QTRY_VERIFY(!gate.list().empty());
+        QVERIFY(f->probe.lat_long_search_running() && f->probe.stop_button().isEnabled());
+        QVERIFY(!search_button().isEnabled());
+        QCOMPARE(f->probe.progress_bar().maximum(), 5);
         QTRY_COMPARE(grid_cell_text(clients(), 0, 7), QString("1"));
 
         // Xavier, above Ana, and Bia leave the grid before their answers arrive.
@@ -164,9 +156,12 @@ private slots:
         f->window.remove_client_table_row();
         gate.release();
         QTRY_VERIFY_WITH_TIMEOUT(!f->probe.lat_long_search_running(), 20000);
-        QCOMPARE(stub.requests().size(), size_t(3));
-        QCOMPARE(cell_texts(clients(), {{1, 0}, {1, 7}, {0, 7}}), QStringList({"Ana", "2", "1"}));
-        QCOMPARE(first_empty_row(clients()), 2);
+        QCOMPARE(stub.requests().size(), size_t(4));
+        QCOMPARE(cell_texts(clients(), {{1, 0}, {1, 7}, {0, 7}, {2, 0}, {2, 7}, {4, 7}}),
+                 QStringList({"Ana", "2", "1", "Lost", "", ""}));
+        QCOMPARE(first_empty_row(clients()), 3);
+        verify_search_ended();
+        QVERIFY(f->messages.v_boxes.empty());
     }
 
     void optimisation_runs_from_its_matrix_collection_and_a_close_ends_it()
@@ -219,21 +214,6 @@ private slots:
         QCOMPARE(capacity(), one_result);
     }
 
-    // Saved a second time from the grid: the stored records stay and the skipped names are told.
-    void grid_clients_stored_twice_are_skipped_and_named()
-    {
-        f->window.update_json_from_database(solved_instance_text());
-        QPushButton& save = f->probe.widget<QPushButton>("btnSaveClientsFromGridOnDatabase");
-        save.click();
-        const std::string s_address = f->folder.database->select_client_by_id("Bruno")[0][1];
-        clients().setData(clients().index(2, 1), QString("New street"));
-        save.click();
-        QCOMPARE(f->texts().last(),
-                 QString("Clients stored: 0. Clients skipped because a client of that name "
-                         "already exists: 5 (Depot, Ana \"A\", Bruno, Carla, Davi)."));
-        QCOMPARE(f->folder.database->select_client_by_id("Bruno")[0][1], s_address);
-    }
-
     void links_carry_every_stop_and_show_when_no_browser_opens()
     {
         rapidjson::Document document = string_to_json(solved_instance_text());
@@ -264,7 +244,7 @@ private slots:
         f->folder.database->update_setting("language", "ENG");
         f->window.update_json_from_database(solved_instance_text());
         f->s_save_path = "template";
-        write_file("wrong.csv", "Nome;Endereco\n");
+        write_bytes("wrong.csv", "Nome;Endereco\n");
         f->messages.answers = {true};
         f->s_open_path = "wrong.csv";
         import_clients();
@@ -305,7 +285,7 @@ private slots:
         std::string s_file = "Name;Address;Number;Neighborhood;City;State;Country;lat;long;"
                              "Begin time window;End time window;Service time;Demand\n";
         for (int i = 0; i < 252; ++i) s_file += "C" + std::to_string(i) + ";A;1;N;C;S;P;;;;;0;1\n";
-        write_file("many.csv", s_file);
+        write_bytes("many.csv", s_file);
         f->s_open_path = "many.csv";
         import_clients();
         f->window.add_client_from_db({"Late", "A", "1", "N", "C", "S", "P", "", "", "code"});
@@ -351,7 +331,7 @@ private slots:
                 array.PushBack(copy, document.GetAllocator());
             }
         }
-        write_file("many.tvl", json_to_string(document));
+        write_bytes("many.tvl", json_to_string(document));
         f->s_open_path = "many.tvl";
         f->trigger("actionImport_instance");
         QCOMPARE(grid_cell_text(clients(), 249, 0), QString("Depot"));

@@ -43,7 +43,7 @@ private slots:
 
         f.s_save_path = f.path("plan.tvl");
         f.trigger("actionExportinstance");
-        QCOMPARE(QString::fromStdString(read_bytes(f.path("plan.tvl"))),
+        QCOMPARE(QString::fromStdString(read_bytes(f.path("plan.tvl").toStdString())),
                  QString::fromStdString(json_to_string(string_to_json(solved_instance_text()))));
         f.click("btnClearClientDataInputGrid");
         f.click("btnClearVehicleDataInputGrid");
@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(f.texts(), QStringList({k_no_instance, k_no_instance}));
 
         // A file with only an input part is refused and replaces nothing.
-        write_file(f.path("input.tvl"), "{\"input\":{}}");
+        write_bytes(f.path("input.tvl").toStdString(), "{\"input\":{}}");
         f.s_open_path = f.path("input.tvl");
         f.trigger("actionImport_instance");
         QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("input.tvl"));
@@ -76,14 +76,14 @@ private slots:
         for (const char* s_json : {R"({"output":{"data":{"routes":[],"unrouted_clients":[]}}})",
                                    R"({"input":{"data":{"clients":"x","containers":[{}],)"
                                    R"("operation_start_date":"01/03/2024 08:00"}},"output":{}})"}) {
-            write_file(f.path("result.tvl"), s_json);
+            write_bytes(f.path("result.tvl").toStdString(), s_json);
             f.s_open_path = f.path("result.tvl");
             f.trigger("actionImport_instance");
             QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("result.tvl"));
             f.window.update_json_from_database(s_json);
             QCOMPARE(f.texts().last(), QString("The stored instance could not be read"));
         }
-        write_file(f.path("result.tvl"), "{\"input\":");
+        write_bytes(f.path("result.tvl").toStdString(), "{\"input\":");
         f.trigger("actionImport_instance");
         QCOMPARE(f.texts().last(), "The file could not be read: " + f.path("result.tvl"));
         QCOMPARE(QStringList({grid_cell_text(f.probe.clients(), 1, 0),
@@ -134,7 +134,7 @@ private slots:
         f.load_solved_instance();
         f.s_save_path = f.path("routes");
         f.click("btnExportRoutesCsv");
-        compare_golden(read_bytes(f.path("routes.csv")), "routes_ENG.csv");
+        compare_golden(read_bytes(f.path("routes.csv").toStdString()), "routes_ENG.csv");
 
         QComboBox& links = f.probe.widget<QComboBox>("cbWebLinks");
         links.setCurrentIndex(1);
@@ -149,7 +149,7 @@ private slots:
         links.setCurrentIndex(1);
         f.click("btnOpenRoute");
         QCOMPARE(f.v_opened.back(), QUrl::fromLocalFile(f.path("routes.html")));
-        const std::string s_page = read_bytes(f.path("routes.html"));
+        const std::string s_page = read_bytes(f.path("routes.html").toStdString());
         QVERIFY(s_page.find("name: \"Carla\"") != std::string::npos);
         QVERIFY(s_page.find("key=KEY&callback") != std::string::npos);
 
@@ -176,6 +176,14 @@ private slots:
         QCOMPARE(f.texts().last(), QString("Sucessfully added client to database!"));
         QCOMPARE(f.folder.database->search_clients("").size(), size_t(5));
         QCOMPARE(f.folder.database->select_client_by_id("Ana \"A\"")[0][7], std::string("-25.5"));
+        // Saved again: the stored records stay and the skipped names are told.
+        const std::string s_address = f.folder.database->select_client_by_id("Bruno")[0][1];
+        f.probe.clients().setData(f.probe.clients().index(2, 1), QString("New street"));
+        f.click("btnSaveClientsFromGridOnDatabase");
+        QCOMPARE(f.texts().last(),
+                 QString("Clients stored: 0. Clients skipped because a client of that name "
+                         "already exists: 5 (Depot, Ana \"A\", Bruno, Carla, Davi)."));
+        QCOMPARE(f.folder.database->select_client_by_id("Bruno")[0][1], s_address);
 
         // A database that refuses the rows is not reported as a success.
         sqlite3* connection = nullptr;
@@ -187,9 +195,8 @@ private slots:
         QCOMPARE(f.texts().last(), QString("The clients could not be stored in the database"));
     }
 
-    // Picked records go to the first empty rows; the clipboard copies, pastes and erases cells;
-    // the automatic data fills only empty cells of the filled rows, each group as its stored
-    // switch says, the depot's demand 0 and time windows from the depot's start or 08:00 today.
+    // Picked records go to the first empty rows; the automatic data fills only empty cells of
+    // filled rows, as the stored switches say (the depot's demand 0, windows from its start).
     void picked_records_clipboard_and_automatic_data()
     {
         Fixture f;

@@ -93,13 +93,13 @@ protected:
             const std::string s_case = c.v_changes.empty() ? "" : c.v_changes[0].s_pointer;
             const std::string s_before = json_to_string(document);
             const auto members = document.MemberCount();
-            PauseRecorder pauses;
+            PauseGate pauses;
             EXPECT_EQ(c.s_code == nullptr, check_json_file(document)) << s_case;
             EXPECT_EQ(c.s_code ? record(c.s_code, c.s_message) : "none", error_record(document))
                 << s_case;
             EXPECT_EQ(c.s_code ? members + 1 : members, document.MemberCount()) << s_case;
             EXPECT_TRUE(c.s_code || s_before == json_to_string(document)) << s_case;
-            EXPECT_TRUE(pauses.v_pauses.empty() && stub_->requests().empty()) << s_case;
+            EXPECT_TRUE(pauses.list().empty() && stub_->requests().empty()) << s_case;
         }
     }
 };
@@ -175,7 +175,7 @@ TEST_F(Checks, BeforeOptimisationMembersMatricesAndTheProblemTypeAreChecked)
     for (const Case& c : v_cases) {
         stub_->set_script(R"({"routes":{"/table/v1/driving/":[)" + c.s_osrm +
                           R"(],"/maps/api/distancematrix/json":[)" + c.s_google + "]}}");
-        PauseRecorder pauses;
+        PauseGate pauses;
         auto document =
             instance_document(3, c.s_given, R"({"prob_type":")" + c.s_prob_type + "\"}");
         const std::string s_case = c.s_api + " " + c.s_osrm + c.s_given;
@@ -290,14 +290,14 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
             k_looked_up, {{"/meta_info/lat_long_api", s_api.c_str()},
                           {"/meta_info/google_api_key",
                            c[0].find("google") == std::string::npos ? "null" : R"("KEY")"}});
-        PauseRecorder pauses;
+        PauseGate pauses;
         const std::string s_case = c[0] + " " + c[1] + " " + c[2];
         EXPECT_EQ(c[3] == "none", check_json_file(document)) << s_case;
         EXPECT_EQ(c[3], error_record(document)) << s_case;
         EXPECT_EQ(c[4], text_at(document, "/input/data/clients/1/lat")) << s_case;
         EXPECT_EQ(c[3] == "none" ? "[[0,1],[100,101]]" : "absent", member_json(document, "Mtij"))
             << s_case;
-        EXPECT_EQ(std::vector<long>{1200}, pauses.v_pauses) << s_case;
+        EXPECT_EQ(std::vector<long>{1200}, pauses.list()) << s_case;
     }
     stub_->set_script(R"({"routes":{}})");
     expect_records({
@@ -320,12 +320,12 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
         {"/data/clients/2", R"({"id":"c2","early_tw":0,"late_tw":9,"service_time":0,"demand":1,
              "address":{"address":"Pine Ave","number":"3","neighborhood":"","city":"Y",
                         "state":"SP","country":"BR"}})"}});
-    PauseRecorder pauses;
+    PauseGate pauses;
     EXPECT_FALSE(check_json_file(document));
     EXPECT_EQ(record(k_missing, "client has no 'address' field"), error_record(document));
     EXPECT_EQ("1.5 2.5", text_at(document, "/input/data/clients/2/lat") + " " +
                              text_at(document, "/input/data/clients/2/long"));
-    EXPECT_EQ(std::vector<long>{1200}, pauses.v_pauses);
+    EXPECT_EQ(std::vector<long>{1200}, pauses.list());
     EXPECT_EQ(std::vector<std::string>{"https GET /search?q=Pine+Ave+3,,Y,SP,BR&format=json&"
                                        "email=me%40x.org HTTP/1.1"},
               stub_->requests());
@@ -335,7 +335,7 @@ TEST_F(Checks, LookupsGiveTheirRecordsSettingsAreReadOnceAndTheScanGoesOnAfterAF
 // written with a decimal comma, on their way through both checks.
 TEST_F(Checks, AnOsrmAnswerBeyondTheDoubleRangeIsAFailedAnswer)
 {
-    PauseRecorder pauses;
+    PauseGate pauses;
     // The whole table at once, and the second block of a table fetched in blocks.
     for (const std::string& s_answer :
          {std::string(R"({"generate":"osrm_table","huge_pairs":[[1,2]]})"),
@@ -349,9 +349,8 @@ TEST_F(Checks, AnOsrmAnswerBeyondTheDoubleRangeIsAFailedAnswer)
     }
 }
 
-// Both checks hold a given entry to the instance reader's rule for a leg: below 0 or beyond
-// 2147483647 (an overflowed number included), in either matrix, it is refused as an empty pair;
-// the longest leg and a diagonal the reader never reads pass, and the reader then takes them.
+// Both checks hold a given leg to the reader's rule, so what they pass the reader takes: below 0
+// or beyond 2147483647 it is refused as an empty pair; an unread diagonal passes.
 TEST_F(Checks, GivenMatricesAreHeldToTheReadersRuleForALeg)
 {
     const std::string s_unit = table_json(3, 1, false);

@@ -128,9 +128,8 @@ TEST_F(DatabaseTest, StartsCreateWhatIsMissingAndKeepWhatIsStored)
     EXPECT_EQ(read_bytes(s_path + ".cut"), s_cut);
 }
 
-// A file in a folder that refuses writes is reported at the open and left as it is. Root is
-// refused too once it has left for a user namespace of its own, where the folder's owner is
-// no one it may act for.
+// A folder refusing writes is reported at the open; root is refused too from a user namespace
+// of its own, where the folder's owner is no one it may act for.
 TEST_F(DatabaseTest, AFileInAFolderThatRefusesWritesIsReportedAtTheOpen)
 {
     database.reset();

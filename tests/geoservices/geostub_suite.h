@@ -1,15 +1,15 @@
 #pragma once
 // A test suite that shares one running stand-in among its tests, with the endpoints table
-// pointed at it for the suite's duration, and a recorder of the pauses between requests.
+// pointed at it for the suite's duration.
 
 #include "geostub_process.h"
+#include "pause_gate.h"
 #include "service_config.h"
 #include "test_environment.h"
 
 #include <gtest/gtest.h>
 #include <rapidjson/document.h>
 
-#include <chrono>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -38,21 +38,6 @@ protected:
     }
 
     static inline GeoStub* stub_ = nullptr;
-};
-
-// Records every pause instead of sleeping, for as long as it lives.
-class PauseRecorder {
-public:
-    PauseRecorder()
-    {
-        Geoservices::set_pause_function(
-            [this](std::chrono::milliseconds duration) { v_pauses.push_back(duration.count()); });
-    }
-    PauseRecorder(const PauseRecorder&) = delete;
-    PauseRecorder& operator=(const PauseRecorder&) = delete;
-    ~PauseRecorder() { Geoservices::set_pause_function(nullptr); }
-
-    std::vector<long> v_pauses;
 };
 
 // The texts or numbers of a JSON array, as a case file lists them.

@@ -34,7 +34,7 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
             vv_expected.push_back(pinned_list<std::string>(v_row));
         }
         const std::string s_routine = c["routine"].GetString();
-        PauseRecorder pauses;
+        PauseGate pauses;
         testing::internal::CaptureStdout();
         const bool result =
             s_routine == "osm" ? collect_lat_long_database_osm(vv_table, columns, "me@x.org")
@@ -49,7 +49,7 @@ TEST_F(ConsoleLatLong, RoutinesPrintTheirLinesAndFillTheTable)
             EXPECT_EQ(s_console, c["console"].GetString()) << s_case;
         }
         if (c.HasMember("pauses")) {
-            EXPECT_EQ(pauses.v_pauses, pinned_list<long>(c["pauses"])) << s_case;
+            EXPECT_EQ(pauses.list(), pinned_list<long>(c["pauses"])) << s_case;
         }
         std::string s_services;
         for (const std::string& s_line : stub_->requests()) {

@@ -34,7 +34,7 @@ TEST_F(Matrices, EachCaseGivesItsRequestsPausesMatricesAndRecord)
         const std::string s_route = osrm ? "/table/v1/driving/" : "/maps/api/distancematrix/json";
         stub_->set_script(R"({"routes":{")" + s_route + R"(":)" + json_to_string(c["answers"]) +
                           "}}");
-        PauseRecorder pauses;
+        PauseGate pauses;
         auto document = instance_document(c["n"].GetInt());
         const std::string s_data = json_to_string(document["input"]["data"]);
         const bool ok =
@@ -64,7 +64,7 @@ TEST_F(Matrices, EachCaseGivesItsRequestsPausesMatricesAndRecord)
             EXPECT_EQ(v_requests.size(), c["request_count"].GetUint()) << s_case;
         }
         if (c.HasMember("pauses")) {
-            EXPECT_EQ(pauses.v_pauses, pinned_list<long>(c["pauses"])) << s_case;
+            EXPECT_EQ(pauses.list(), pinned_list<long>(c["pauses"])) << s_case;
         }
         const bool requests_pinned = c.HasMember("requests") || c.HasMember("queries") ||
                                      c.HasMember("request_count");

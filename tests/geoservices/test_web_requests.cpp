@@ -19,9 +19,8 @@ protected:
     }
 };
 
-// Bodies arrive whole over both schemes (a large one in many pieces), a 404 page's too;
-// the peer and the host are verified (the test CA in the working directory, else the
-// system store): a failed verification, a closed port or connection all give "".
+// Bodies arrive whole over both schemes, a 404 page's too; peer and host are verified (the test
+// CA in the working directory, else the system store); every failed connection gives "".
 TEST_F(WebRequests, BodiesArriveWholeAndEveryFailedConnectionGivesAnEmptyBody)
 {
     stub_->set_script(R"({"routes":{"/ok":[{"body":"{\"a\":1}"}],

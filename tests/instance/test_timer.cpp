@@ -5,9 +5,8 @@
 #include <chrono>
 #include <thread>
 
-// Any named operation adds a zero record, printed in name order. Pairs add only measured
-// spans (30 ms each), a second stop the whole span from the start again; restart, reset and
-// add zero the record, and a stop after restart measures from it.
+// Records printed in name order; pairs add only measured spans, a second stop the whole span
+// again; restart, reset and add zero the record.
 TEST(Timer, RecordsAddMeasuredSpansAndPrintInNameOrder)
 {
     Timer timer("solve");

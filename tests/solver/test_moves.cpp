@@ -46,7 +46,8 @@ const Candidate* plain_choice(const Candidates& v_all)
 // What the floors and screens of the scans read, one thing changed per problem.
 struct Problem {
     const char* name;
-    int windows;         // 0: as drawn, 1: a fifth as wide, 2: none that binds, 3: an instant
+    int windows;         // 0: as drawn, 1: a fifth as wide, 2: none that binds, 3: an instant,
+                         // 4: as drawn but every fifth closes before it opens
     int legs;            // 0: as drawn, 1: whole numbers the same both ways (ties abound),
                          // 2: cheap towards lower client numbers, dear back
     bool open;           // the return legs cost nothing
@@ -59,12 +60,12 @@ Instance problem_instance(const Problem& problem, std::mt19937& rng)
     Instance instance = random_instance(rng, 26);
     const std::size_t n = instance.clients.size();
     std::uniform_int_distribution<int> tens(0, 4);
-    const int shares[] = {1, 5};
+    const int shares[] = {1, 5, 1, 1, 1};
     for (std::size_t a = 0; a < n; ++a) {
         Client& client = instance.clients[a];
         const int width = problem.windows == 2 ? 100000 : problem.windows == 3 ? 0
                           : (client.late_tw - client.early_tw) / shares[problem.windows];
-        client.late_tw = client.early_tw + width;
+        client.late_tw = client.early_tw + (problem.windows == 4 && a % 5 == 2 ? -width : width);
         client.demand = problem.round_demands && a > 0 ? 10 * tens(rng) : client.demand;
         for (std::size_t b = 0; b < n; ++b) {
             for (auto* matrix : {&instance.Mdij, &instance.Mtij}) {
@@ -140,7 +141,8 @@ TEST(Moves, EachMoveTakesWhatAPlainScanTakes)
         {"symmetric", 0, 1, false, false, 1000.0}, {"one way", 0, 2, false, false, 1000.0},
         {"tight", 1, 0, false, false, 1000.0},     {"loose", 2, 0, false, false, 1000.0},
         {"open", 0, 0, true, false, 1000.0},       {"open symmetric", 1, 1, true, false, 1000.0},
-        {"warps", 3, 0, false, false, 50.0},       {"round demands", 1, 0, false, true, 1000.0}};
+        {"warps", 3, 0, false, false, 50.0},       {"round demands", 1, 0, false, true, 1000.0},
+        {"reversed windows", 4, 1, false, false, 1000.0}};
     int taken[10] = {};
     VRP vrp;
     for (const Problem& problem : problems) {
@@ -187,9 +189,8 @@ TEST(Moves, EachMoveTakesWhatAPlainScanTakes)
     EXPECT_GT(*std::min_element(taken, taken + 10), 50);
 }
 
-// Each route on a vehicle type of its own: a capacity equal to a changed route's new load
-// refuses that candidate (the tail exchange keeps it), one unit more lets it through, also
-// where every demand is zero. Sums beyond the int range fit no vehicle.
+// A capacity equal to a changed route's new load refuses the candidate (the tail exchange keeps
+// it), one more lets it through, zero demands too; sums beyond the int range fit no vehicle.
 TEST(MoveCapacity, ALoadEqualToTheCapacityIsRefusedExceptByTheTailExchangeAndPairsKeepTheLastTwo)
 {
     std::mt19937 rng(31);
@@ -368,9 +369,8 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
     EXPECT_TRUE(vrp.search_memory().intra.known_fruitless(vrp, route, moves::IntraMove::swap));
 }
 
-// A route's reach holds, per client, the least leg from any of its visits to the client and
-// from the client to any of them, the depot once: on asymmetric and symmetric legs, routes of
-// every length from none to eleven clients (the legs are taken in blocks of rows).
+// A route's reach: per client the least leg to or from any of its visits, the depot once, on
+// routes from none to eleven clients (the legs are taken in blocks of rows).
 TEST(RouteEnds, ReachIsTheLeastLegBetweenEachClientAndTheRoute)
 {
     for (unsigned seed : {3u, 4u}) {

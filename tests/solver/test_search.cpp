@@ -453,38 +453,3 @@ TEST(RandomizedInsertion, DrawsAndRoutesRepeatTheRecord)
     }
     EXPECT_EQ(read_text("insertions.txt", true) + "\n", s_record);
 }
-
-// Windows closing before they open: each inter-route move still takes what a plain scan takes
-// (a screen must not count such windows as ordered).
-TEST(InterMoves, WindowsClosingBeforeTheyOpenTakeWhatAPlainScanTakes)
-{
-    std::mt19937 rng(21);
-    Instance instance = random_instance(rng, 21);
-    for (std::size_t a = 0; a < instance.clients.size(); ++a) {
-        for (std::size_t b = 0; b < a; ++b) {
-            instance.Mdij[b][a] = instance.Mdij[a][b];
-            instance.Mtij[b][a] = instance.Mtij[a][b];
-        }
-        if (a % 5 == 2) std::swap(instance.clients[a].early_tw, instance.clients[a].late_tw);
-    }
-    VRP vrp(&instance);
-    VRP::Solution solution = random_routes(vrp, rng, 6, 2);
-    std::uniform_int_distribution<int> pick(kRelocate, kTwoOptStar);
-    int taken = 0;
-    for (int step = 0; step < 300; ++step) {
-        const int move = pick(rng);
-        const Candidates v_all = inter_candidates(vrp, solution, move);
-        const Candidate* chosen = nullptr;
-        for (const Candidate& candidate : v_all) {
-            chosen = is_less(candidate.delta, chosen ? chosen->delta : 0.0) ? &candidate : chosen;
-        }
-        VRP::Solution expected = solution;
-        if (chosen != nullptr) chosen->apply(expected);
-        std::vector<int> v_changed;
-        ASSERT_EQ(chosen != nullptr, (vrp.*kInterMoveFns[move])(solution, v_changed))
-            << "step " << step << ", move " << move;
-        ASSERT_EQ(shapes(expected), shapes(solution)) << "step " << step;
-        taken += chosen != nullptr ? 1 : 0;
-    }
-    EXPECT_GT(taken, 20);
-}

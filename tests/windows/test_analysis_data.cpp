@@ -85,10 +85,6 @@ private slots:
         QTest::newRow("no clients")
             << R"({"output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
             << QStringList() << QStringList();
-        QTest::newRow("empty clients")
-            << R"({"input":{"data":{"clients":[]}},)"
-               R"("output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"
-            << QStringList() << QStringList();
         QTest::newRow("neighbourhood a number")
             << R"({"input":{"data":{"clients":[{"address":{"neighborhood":3}}]}},)"
                R"("output":{"data":{"routes":[{"visits":[{"id":"a"}]}]}}})"

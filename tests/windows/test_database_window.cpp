@@ -216,9 +216,8 @@ private slots:
         QVERIFY(db.select_instance_by_id("first").empty());
     }
 
-    // The filter looks at id, address, neighborhood, city and state, ignoring ASCII case; showing
-    // a picker again reads the database again; Add sends the whole current record, and nothing
-    // when no entry is current or the record was deleted since.
+    // Filtered on five columns in any ASCII case, read again at each showing; Add sends the whole
+    // current record, nothing when none is current or it was deleted since.
     void pickers_list_filter_and_send_the_whole_record()
     {
         Database& db = *store->database;
@@ -252,9 +251,8 @@ private slots:
         QCOMPARE(shown_entries(picker, "listViewClients"), QStringList({"Mill-Rua 2-3"}));
     }
 
-    // The dialog proposes the summary totals (zero without a summary) and stores the copy taken
-    // when it opened; a stored name is replaced only after Yes; a replacement the database refuses
-    // (a trigger, as a full disk would) keeps the stored instance and the dialog open.
+    // The copy taken at the opening is stored; a stored name is replaced only after Yes, and a
+    // refused replacement (a trigger, as a full disk) keeps the stored instance and the dialog.
     void save_dialog_stores_the_copy_taken_when_opened()
     {
         BoxRecorder boxes;

@@ -77,9 +77,8 @@ private slots:
         QVERIFY(import_button()->isEnabled());
     }
 
-    // A store the database refuses (a trigger) is not reported as stored and stores nothing; then
-    // every client is stored and the completed table saved: the imported header and extra cells,
-    // with decimal commas.
+    // A refused store (a trigger) stores nothing and is not reported as stored; a good one saves
+    // the completed table with the imported header, extra cells and decimal commas.
     void import_stores_every_client_or_none()
     {
         BoxRecorder boxes;
@@ -98,14 +97,14 @@ private slots:
         store->run_sql("DROP TRIGGER refuse");
         boxes.v_boxes.clear();
         boxes.answer({true});
-        s_save_name = store->path("done.csv");
+        s_save_name = store->path("concluído.csv");  // saved without accents, as exports are
         import_button()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.v_boxes.empty(), 10000);
         QCOMPARE(boxes.v_boxes[0].s_title, QString("Database updated"));
         QVERIFY(import_button()->isEnabled());
         QCOMPARE(store->database->select_client_by_id("Depot").at(0)[7], std::string("-25.43"));
         QCOMPARE(store->database->select_client_by_id("Shop").at(0)[8], std::string("-49.29"));
-        QCOMPARE(read_bytes(store->path("done.csv.csv")),
+        QCOMPARE(read_bytes(store->path("concluido.csv.csv")),
                  s_header + "Depot;Rua XV;10;Centro;Curitiba;PR;BR;-25,43;-49,27;gate 2\n"
                             "Shop;Oak Road;7;Batel;Curitiba;PR;BR;-25,44;-49,29;\n");
     }
@@ -172,7 +171,7 @@ private slots:
         const std::string s_name = "<b>Bar</b> <!-- x";
         QVERIFY(!store->database->insert_client(s_name, "Rua", "1", "B", "C", "S", "P", "1", "1"));
         write_bytes(s_open_name,
-                    k_english_header + s_name + ";Rua;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
+                    k_english_header + s_name + ";New;1;B;C;S;P;1;1\nShop;Rua;2;B;C;S;P;1;1\n");
         RealBoxAnswerer boxes;
         import_button()->click();
         QTRY_VERIFY_WITH_TIMEOUT(!boxes.seen.empty(), 10000);
@@ -185,6 +184,7 @@ private slots:
         QCOMPARE(boxes.seen[0].format, Qt::PlainText);
         QCOMPARE(boxes.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(store->database->search_clients("Shop").size(), size_t(1));
+        QCOMPARE(store->database->select_client_by_id(s_name)[0][1], std::string("Rua"));
 
         start_one_client_job();
         window->get_add_client_from_database_status(Geoservices::LAT_LONG_INVALID_EMAIL, 1);

@@ -41,9 +41,8 @@ private slots:
     void init() { folder = std::make_unique<SettingsFolder>(); }
     void cleanup() { folder.reset(); }
 
-    // The stored values are shown (a missing row as its default, an unknown distance service as
-    // Google, an unknown map display as none); on close every edited setting is stored, the
-    // missing row written, the unknown words replaced, and nothing else changes.
+    // Missing or unknown stored values show as their defaults and are written at the close, so a
+    // damaged settings table mends itself; nothing else changes.
     void shows_the_stored_values_and_stores_the_edited_ones()
     {
         for (const auto& [s_key, s_value] :
