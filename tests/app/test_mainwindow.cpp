@@ -125,9 +125,7 @@ private slots:
                 const bool clipped = button->visibleRegion() != QRegion(button->rect());
                 if (button->isVisible() && (button->width() < wanted || clipped)) {
                     v_cut << QString("%1 (%2 of %3 pixels)")
-                                 .arg(button->text())
-                                 .arg(button->width())
-                                 .arg(wanted);
+                                 .arg(button->text()).arg(button->width()).arg(wanted);
                 }
             }
         }

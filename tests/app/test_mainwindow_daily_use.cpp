@@ -13,7 +13,6 @@
 #include <QTableView>
 #include <QThreadPool>
 
-
 namespace {
 
 // A solved document of `routes` closed routes of five clients each (7 visits a route).
@@ -316,9 +315,7 @@ private slots:
         selection.setCurrentIndex(clients().index(247, 0), QItemSelectionModel::NoUpdate);
         f->window.paste_client_table_row();
         QCOMPARE(cell_texts(clients(), {{247, 0}, {249, 0}}), QStringList({"a", "c"}));
-        for (int row = 0; row < 20; ++row) {
-            set_row(f->probe.vehicles(), row, {QString::number(row)});
-        }
+        for (int r = 0; r < 20; ++r) set_row(f->probe.vehicles(), r, {QString::number(r)});
         f->window.add_vehicle_from_db({"New", "10", "1", "0", "0"});
         QCOMPARE(grid_cell_text(f->probe.vehicles(), 19, 0), QString("19"));
 

@@ -13,9 +13,7 @@ bool has_visible_pixel(const QImage& image)
 {
     const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < argb.height(); ++y) {
-        for (int x = 0; x < argb.width(); ++x) {
-            if (qAlpha(argb.pixel(x, y)) > 0) return true;
-        }
+        for (int x = 0; x < argb.width(); ++x) if (qAlpha(argb.pixel(x, y)) > 0) return true;
     }
     return false;
 }

@@ -84,9 +84,7 @@ inline void run_candidates(const VRP& vrp, const VRP::Solution& s, int move, uns
         const long long given = demand_at(r1, i) + (run1 == 2 ? demand_at(r1, i + 1) : 0);
         for (unsigned j = run2 == 0 ? 0 : 1; j + (run2 == 0 ? 2 : 2 * run2) <= n2; ++j) {
             long long taken = 0;
-            for (unsigned k = 0; k < run2; ++k) {
-                taken += demand_at(r2, j + k);
-            }
+            for (unsigned k = 0; k < run2; ++k) taken += demand_at(r2, j + k);
             if (s.route_load[r2] + given - taken >=
                     vrp.container(s.routes[r2].container).capacity ||
                 (run2 > 0 && s.route_load[r1] - given + taken >=
@@ -137,9 +135,7 @@ inline void tail_candidates(const VRP& vrp, const VRP::Solution& s, unsigned r1,
                     add_candidate(v_all, vrp, s, &VRP::two_opt_star_inter_delta,
                                   &VRP::apply_two_opt_star_inter, r1, r2, i, j, ca, cb);
                 }
-                if (c1 == c2) {
-                    break;
-                }
+                if (c1 == c2) break;
             }
         }
     }

@@ -27,9 +27,7 @@ inline Instance flat_instance(const std::vector<int>& v_demands, std::deque<Cont
 {
     Instance instance;
     instance.clients.push_back(Client{0, "c", 0, 100000, 0});
-    for (int demand : v_demands) {
-        instance.clients.push_back(Client{demand, "c", 0, 100000, 0});
-    }
+    for (int demand : v_demands) instance.clients.push_back(Client{demand, "c", 0, 100000, 0});
     set_uniform_matrices(instance, 10.0);
     instance.containers = std::move(v_types);
     return instance;

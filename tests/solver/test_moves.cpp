@@ -171,9 +171,7 @@ TEST(Moves, EachMoveTakesWhatAPlainScanTakes)
                 }
                 const Candidate* chosen = plain_choice(v_all);
                 VRP::Solution expected = solution;
-                if (chosen != nullptr) {
-                    chosen->apply(expected);
-                }
+                if (chosen != nullptr) chosen->apply(expected);
                 std::vector<int> v_changed(2, -1);
                 const bool moved = move < 4 ? (vrp.*kIntraMoveFns[move])(solution, r)
                                             : (vrp.*kInterMoveFns[move - 4])(solution, v_changed);
@@ -267,9 +265,7 @@ TEST(DummyMoves, NoMoveFillsTheDummyRouteAndTheFirstClientThatCanLeaveLeaves)
     EXPECT_EQ(DBL_MAX, vrp.two_opt_star_inter_delta(stuck, 0, 1, 1, 0, 1, 0));
     // Leaving the lists as they are and exchanging the types fills the DUMMY route too.
     EXPECT_EQ(DBL_MAX, vrp.two_opt_star_inter_delta(stuck, 0, 1, 3, 1, 1, 0));
-    for (InterMoveFn move : kInterMoveFns) {
-        EXPECT_TRUE(run_move(vrp, stuck, move).empty());
-    }
+    for (InterMoveFn move : kInterMoveFns) EXPECT_TRUE(run_move(vrp, stuck, move).empty());
     instance.containers[0].capacity = 100;
     VRP::Solution leaving = make_solution(vrp, {{0, {1}}, {1, {2, 3}}});
     EXPECT_EQ(DBL_MAX, vrp.relocate_inter_delta(leaving, 0, 1, 1, 0));
@@ -336,9 +332,7 @@ TEST(IntraMemory, RecallsAFruitlessOrderOnlyForItsMoveOrderAndPrices)
     Instance instance = random_instance(rng, 6);
     const VRP vrp(&instance);
     Route route;
-    for (int c : {0, 1, 2, 3, 0}) {
-        route.visits.push_back(Visit{c});
-    }
+    for (int c : {0, 1, 2, 3, 0}) route.visits.push_back(Visit{c});
     Route swapped = route;
     std::swap(swapped.visits[1], swapped.visits[2]);
     Route other_type = route;
@@ -378,9 +372,7 @@ TEST(RouteEnds, ReachIsTheLeastLegBetweenEachClientAndTheRoute)
         Instance instance = random_instance(rng, 40);
         const std::size_t n = instance.clients.size();
         for (std::size_t a = 0; seed == 4 && a < n; ++a) {
-            for (std::size_t b = 0; b < a; ++b) {
-                instance.Mdij[a][b] = instance.Mdij[b][a];
-            }
+            for (std::size_t b = 0; b < a; ++b) instance.Mdij[a][b] = instance.Mdij[b][a];
         }
         VRP vrp(&instance);
         const VRP::Solution solution = random_routes(vrp, rng, 11, 1);
