@@ -6,35 +6,42 @@
 #include "search_limit.h"
 #include "solver_utils.h"
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
 #include <numeric>
 #include <vector>
 
 namespace {
 // The moves still to try, drawn at random; removing a drawn one keeps the others in order,
-// as erasing from a table of moves would.
+// as erasing from a table of moves would. Fixed storage: a descent runs after every success.
 class SlotDraw {
 public:
-    explicit SlotDraw(std::size_t size) : full(size) { reset(); }
-    bool empty() const { return v_slots.empty(); }
+    explicit SlotDraw(std::size_t size) : full(std::min(size, capacity)) { reset(); }
+    bool empty() const { return count == 0; }
     void reset()
     {
-        v_slots.resize(full);
-        std::iota(v_slots.begin(), v_slots.end(), 0);
+        count = full;
+        std::iota(v_slots.begin(), v_slots.begin() + full, std::size_t{0});
     }
     // Draws one position of the remaining list; returns it, with the move's slot.
     std::size_t draw(std::size_t& slot) const
     {
-        const int last = static_cast<int>(v_slots.size()) - 1;
-        const auto x = static_cast<std::size_t>(rand_int(0, last));
+        const auto x = static_cast<std::size_t>(rand_int(0, static_cast<int>(count) - 1));
         slot = v_slots[x];
         return x;
     }
-    void remove(std::size_t x) { v_slots.erase(v_slots.begin() + static_cast<std::ptrdiff_t>(x)); }
+    void remove(std::size_t x)
+    {
+        std::copy(v_slots.begin() + x + 1, v_slots.begin() + count, v_slots.begin() + x);
+        --count;
+    }
 
 private:
+    static constexpr std::size_t capacity = 8;  // more than any table of moves holds
+    std::array<std::size_t, capacity> v_slots{};
     std::size_t full;
-    std::vector<std::size_t> v_slots;
+    std::size_t count = 0;
 };
 
 void intra_route_descent(const VRP& vrp, VRP::Solution& solution, unsigned route,
