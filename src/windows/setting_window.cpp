@@ -219,8 +219,8 @@ void SettingWindow::store_map_display()
     // The main window reads the stored value when it redraws, so it hears only of a stored one.
     const std::vector<std::string> v_failed_keys =
         database->store_settings({{"map_display", s_value}});
+    report_write_failure(v_failed_keys);
     if (!v_failed_keys.empty()) {
-        report_write_failure(v_failed_keys);
         return;
     }
     emit display_map_changed(s_value);
